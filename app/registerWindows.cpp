@@ -1,0 +1,5 @@
+#include "Startup.h"
+
+void registerAllWindows()
+{
+}

@@ -1,0 +1,314 @@
+#include "Database.h"
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+#include <QUuid>
+#include <atomic>
+
+namespace {
+QString g_socketOverride;
+
+QString errorText(const QSqlError &e)
+{
+    QString t = e.databaseText();
+    if (t.isEmpty())
+        t = e.driverText();
+    if (t.isEmpty())
+        t = e.text();
+    return t;
+}
+} // namespace
+
+DbError::DbError(const QString &serverText)
+    : std::runtime_error(serverText.toStdString()), m_text(serverText)
+{
+}
+
+ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
+{
+    ConnectionSpec s;
+    s.port = 3306;
+    const QStringList parts = connectionText.split(u';');
+    for (const QString &part : parts) {
+        const int eq = part.indexOf(u'=');
+        if (eq < 0)
+            continue;
+        const QString key = part.left(eq).trimmed().toUpper();
+        const QString value = part.mid(eq + 1);
+        if (key == u"SERVER")
+            s.server = value;
+        else if (key == u"PORT")
+            s.port = value.trimmed().toInt();
+        else if (key == u"USER" || key == u"UID")
+            s.user = value;
+        else if (key == u"PASSWORD" || key == u"PWD")
+            s.password = value;
+        else if (key == u"DATABASE")
+            s.database = value;
+    }
+    return s;
+}
+
+DbName::DbName(const QString &name) : m_name(name)
+{
+    if (!name.isEmpty() && !isValid(name))
+        throw DbError(QStringLiteral("Invalid database name '%1'").arg(name));
+}
+
+bool DbName::isValid(const QString &name)
+{
+    static const QRegularExpression re(QStringLiteral("^[A-Za-z0-9_$]{1,64}$"));
+    return re.match(name).hasMatch();
+}
+
+QString DbName::table(const char *tableName) const
+{
+    return m_name + u'.' + QLatin1String(tableName);
+}
+
+RecordSet::RecordSet(QSqlQuery &&query) : m_query(std::make_unique<QSqlQuery>(std::move(query))) {}
+
+bool RecordSet::next()
+{
+    return m_query && m_query->next();
+}
+
+int RecordSet::indexOf(const QString &field) const
+{
+    const int i = m_query ? m_query->record().indexOf(field) : -1;
+    if (i < 0)
+        throw DbError(QStringLiteral("Item cannot be found in the collection: %1").arg(field));
+    return i;
+}
+
+bool RecordSet::isNull(const QString &field) const { return m_query->isNull(indexOf(field)); }
+QVariant RecordSet::value(const QString &field) const { return m_query->value(indexOf(field)); }
+QVariant RecordSet::value(int column) const { return m_query->value(column); }
+
+static QString variantText(const QVariant &v)
+{
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (v.typeId() == QMetaType::QByteArray)
+        return QString::fromUtf8(v.toByteArray());
+    return v.toString();
+}
+
+QString RecordSet::text(const QString &field) const { return variantText(value(field)); }
+QString RecordSet::text(int column) const { return variantText(m_query->value(column)); }
+Decimal RecordSet::decimal(const QString &field) const { return Decimal::fromText(text(field)); }
+qint64 RecordSet::integer(const QString &field) const { return Decimal::fromText(text(field)).truncated(); }
+
+QDate RecordSet::date(const QString &field) const
+{
+    const QVariant v = value(field);
+    if (v.isNull())
+        return QDate();
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate();
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().date();
+    return QDate::fromString(v.toString().left(10), QStringLiteral("yyyy-MM-dd"));
+}
+
+int RecordSet::columnCount() const { return m_query ? m_query->record().count() : 0; }
+QString RecordSet::columnName(int column) const { return m_query->record().fieldName(column); }
+
+void RecordSet::close()
+{
+    if (m_query)
+        m_query->finish();
+    m_query.reset();
+}
+
+Database::Database()
+    : Database(QStringLiteral("velmora-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+Database::Database(const QString &connectionName) : m_name(connectionName) {}
+
+Database::~Database()
+{
+    // The global connection outlives the application object and Qt's own
+    // connection registry; the process end closes it.
+    if (!QCoreApplication::instance())
+        return;
+    close();
+}
+
+void Database::setEndpointOverride(const QString &unixSocket) { g_socketOverride = unixSocket; }
+QString Database::endpointOverride() { return g_socketOverride; }
+
+void Database::open(const ConnectionSpec &spec)
+{
+    close();
+    if (!spec.database.isEmpty() && !DbName::isValid(spec.database))
+        throw DbError(QStringLiteral("Unknown database '%1'").arg(spec.database));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
+    QString options = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=120;CLIENT_FOUND_ROWS");
+    if (!g_socketOverride.isEmpty()) {
+        db.setHostName(QStringLiteral("localhost"));
+        options += QStringLiteral(";UNIX_SOCKET=") + g_socketOverride;
+    } else {
+        // An empty server would make the client library fall back to a local
+        // socket; the connection text names no server, so there is none.
+        if (spec.server.trimmed().isEmpty()) {
+            QSqlDatabase::removeDatabase(m_name);
+            throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(spec.server));
+        }
+        db.setHostName(spec.server);
+        db.setPort(spec.port);
+    }
+    db.setUserName(spec.user.trimmed());
+    db.setPassword(spec.password);
+    db.setDatabaseName(spec.database);
+    db.setConnectOptions(options);
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (!db.open()) {
+        const QString text = errorText(db.lastError());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+        throw DbError(text);
+    }
+    m_database = spec.database;
+    m_inTransaction = false;
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isOpen()) {
+            if (m_inTransaction)
+                db.rollback();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_inTransaction = false;
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+QSqlDatabase Database::handle() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+QSqlQuery Database::prepared(const QString &sql, const QVariantList &values)
+{
+    if (!isOpen())
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    QSqlQuery q(handle());
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    if (values.isEmpty()) {
+        if (!q.exec(sql))
+            throw DbError(errorText(q.lastError()));
+        return q;
+    }
+    if (!q.prepare(sql))
+        throw DbError(errorText(q.lastError()));
+    for (const QVariant &v : values) {
+        if (v.typeId() == qMetaTypeId<Decimal>())
+            q.addBindValue(v.value<Decimal>().toString());
+        else
+            q.addBindValue(v);
+    }
+    if (!q.exec())
+        throw DbError(errorText(q.lastError()));
+    return q;
+}
+
+qint64 Database::execute(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery q = prepared(sql, values);
+    return q.numRowsAffected();
+}
+
+RecordSet Database::query(const QString &sql, const QVariantList &values)
+{
+    return RecordSet(prepared(sql, values));
+}
+
+QString Database::firstValue(const QString &sql, const QVariantList &values)
+{
+    RecordSet rs = query(sql, values);
+    if (!rs.next())
+        return QString();
+    return rs.text(0);
+}
+
+void Database::runScript(const QString &script)
+{
+    QString statement;
+    const QStringList lines = script.split(u'\n');
+    for (const QString &line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QStringLiteral("--")) && statement.trimmed().isEmpty())
+            continue;
+        statement += line + u'\n';
+        if (trimmed.endsWith(u';')) {
+            prepared(statement.trimmed(), {});
+            statement.clear();
+        }
+    }
+    if (!statement.trimmed().isEmpty())
+        prepared(statement.trimmed(), {});
+}
+
+void Database::begin()
+{
+    if (!isOpen())
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    QSqlDatabase db = handle();
+    if (!db.transaction())
+        throw DbError(errorText(db.lastError()));
+    m_inTransaction = true;
+}
+
+void Database::commit()
+{
+    QSqlDatabase db = handle();
+    if (!db.commit())
+        throw DbError(errorText(db.lastError()));
+    m_inTransaction = false;
+}
+
+void Database::rollback()
+{
+    if (!isOpen())
+        return;
+    QSqlDatabase db = handle();
+    db.rollback();
+    m_inTransaction = false;
+}
+
+Transaction::Transaction(Database &db) : m_db(db)
+{
+    m_db.begin();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done)
+        m_db.rollback();
+}
+
+void Transaction::commit()
+{
+    m_db.commit();
+    m_done = true;
+}

@@ -1,0 +1,135 @@
+#pragma once
+#include "Decimal.h"
+#include <QDate>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+#include <stdexcept>
+
+// A failing statement or connection; carries the server's own error text.
+class DbError : public std::runtime_error {
+public:
+    explicit DbError(const QString &serverText);
+    const QString &serverText() const { return m_text; }
+private:
+    QString m_text;
+};
+
+// The fields of a connection text "DRIVER=...;SERVER=...;PORT=...; USER=...;PASSWORD=...;OPTION=...;Database=...".
+struct ConnectionSpec {
+    QString server;
+    int port = 3306;
+    QString user;
+    QString password;
+    QString database;
+    static ConnectionSpec fromText(const QString &connectionText);
+};
+
+// A database, schema or table name that is safe to place in a statement:
+// letters, digits and underscores only. Names come from the central year tables
+// and are checked once, when they enter the working context.
+class DbName {
+public:
+    DbName() = default;
+    // Throws DbError for anything but [A-Za-z0-9_$]{1,64}; the empty text stays empty.
+    explicit DbName(const QString &name);
+    static bool isValid(const QString &name);
+    bool isEmpty() const { return m_name.isEmpty(); }
+    const QString &str() const { return m_name; }
+    // "db.table"; the table name is a constant of the program.
+    QString table(const char *tableName) const;
+    bool operator==(const DbName &) const = default;
+private:
+    QString m_name;
+};
+
+// Forward-only, read-only result of one query. Fields are read by name;
+// NULL reads as empty text. DECIMAL values arrive as exact text.
+class RecordSet {
+public:
+    explicit RecordSet(QSqlQuery &&query);
+    RecordSet(RecordSet &&) = default;
+    RecordSet &operator=(RecordSet &&) = default;
+
+    // Moves to the next row; false at the end. Call once before reading the first row.
+    bool next();
+    bool isNull(const QString &field) const;
+    QVariant value(const QString &field) const;
+    QVariant value(int column) const;
+    QString text(const QString &field) const;
+    QString text(int column) const;
+    Decimal decimal(const QString &field) const;
+    qint64 integer(const QString &field) const;
+    bool flag(const QString &field) const { return integer(field) != 0; }
+    QDate date(const QString &field) const;
+    int columnCount() const;
+    QString columnName(int column) const;
+    void close();
+
+private:
+    int indexOf(const QString &field) const;
+    std::unique_ptr<QSqlQuery> m_query;
+};
+
+// One connection to the server. Statements take their values as bound
+// parameters; no typed text is ever pasted into SQL.
+class Database {
+public:
+    Database();
+    explicit Database(const QString &connectionName);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens with the connection timeout of 120 seconds and found-rows, so that
+    // an update reports the rows it matched. Throws DbError.
+    void open(const ConnectionSpec &spec);
+    void openText(const QString &connectionText) { open(ConnectionSpec::fromText(connectionText)); }
+    void close();
+    bool isOpen() const;
+    QString currentDatabase() const { return m_database; }
+
+    // Runs a statement; returns the rows it matched. Throws DbError.
+    qint64 execute(const QString &sql, const QVariantList &values = {});
+    RecordSet query(const QString &sql, const QVariantList &values = {});
+    // First column of the first row as text; empty for no row or NULL.
+    QString firstValue(const QString &sql, const QVariantList &values = {});
+    // Runs a script of statements separated by ";" at line ends, unprepared.
+    // For fixtures and set-up only; never with typed text.
+    void runScript(const QString &script);
+
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+    QSqlDatabase handle() const;
+
+    // Tests route every connection to their private server's socket; the
+    // server and port of the connection text are then ignored.
+    static void setEndpointOverride(const QString &unixSocket);
+    static QString endpointOverride();
+
+private:
+    QSqlQuery prepared(const QString &sql, const QVariantList &values);
+    QString m_name;
+    QString m_database;
+    bool m_inTransaction = false;
+};
+
+// Rolls back unless commit() was called and succeeded.
+class Transaction {
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+private:
+    Database &m_db;
+    bool m_done = false;
+};

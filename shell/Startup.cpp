@@ -1,0 +1,6 @@
+#include "Startup.h"
+#include "mdlVelmora.h"
+
+void Main()
+{
+}

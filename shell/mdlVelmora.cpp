@@ -1,0 +1,243 @@
+#include "mdlVelmora.h"
+#include <QLineEdit>
+#include <QWidget>
+#include <cstdlib>
+
+namespace {
+std::function<QWidget *()> g_centerArea;
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Adds one to a string of decimal digits.
+QString incrementDigits(const QString &digits)
+{
+    QString s = digits.isEmpty() ? QStringLiteral("0") : digits;
+    int i = s.size() - 1;
+    while (i >= 0) {
+        if (s[i] == u'9') {
+            s[i] = u'0';
+            --i;
+        } else {
+            s[i] = QChar(s[i].unicode() + 1);
+            break;
+        }
+    }
+    if (i < 0)
+        s.prepend(u'1');
+    return s;
+}
+
+QString stripLeadingZeros(const QString &digits)
+{
+    int i = 0;
+    while (i < digits.size() - 1 && digits[i] == u'0')
+        ++i;
+    return digits.mid(i);
+}
+} // namespace
+
+QString &gHelpCol(int n)
+{
+    static QString dummy;
+    switch (n) {
+    case 1: return gHelpCol1;
+    case 2: return gHelpCol2;
+    case 3: return gHelpCol3;
+    case 4: return gHelpCol4;
+    case 5: return gHelpCol5;
+    case 6: return gHelpCol6;
+    case 7: return gHelpCol7;
+    case 8: return gHelpCol8;
+    default: dummy.clear(); return dummy;
+    }
+}
+
+void clearHelpCols()
+{
+    for (int i = 1; i <= 8; ++i)
+        gHelpCol(i).clear();
+}
+
+void resetWorkingContext()
+{
+    gServerIp.clear();
+    gVersion.clear();
+    gConnected = false;
+    gFromDate = QDate();
+    gToDate = QDate();
+    gInvPeriod.clear();
+    gInvDbName = DbName();
+    gInvDefault = false;
+    gAcDbName = DbName();
+    gPrevAcDbName = DbName();
+    gPrevInvDbName = DbName();
+    gUnitCode.clear();
+    gUnitName.clear();
+    gCompCode.clear();
+    gCompName.clear();
+    gUserId.clear();
+    gUserName.clear();
+    gUserType = false;
+    gSelectedCode.clear();
+    gSelectedDbName = DbName();
+    clearHelpCols();
+}
+
+qint64 userIdNumber()
+{
+    return Decimal::fromText(gUserId).truncated();
+}
+
+void SelectAllText(QLineEdit *box)
+{
+    if (box)
+        box->setSelection(0, box->text().size());
+}
+
+QString NextCode(QString &code)
+{
+    code = code.trimmed();
+    const int n = code.size();
+    int i = n;
+    while (i > 0 && isDigit(code[i - 1]))
+        --i;
+    const QString prefix = code.left(i);
+    const QString digits = code.mid(i);
+    const QString next = stripLeadingZeros(incrementDigits(digits));
+    const int width = n - prefix.size();
+    return prefix + next.rightJustified(width, u'0');
+}
+
+QString NextCode(const QString &code)
+{
+    QString copy = code;
+    return NextCode(copy);
+}
+
+QString PadText(const QString &text, int width, const QString &alignment)
+{
+    if (width <= 0)
+        return QString();
+    const QString cut = text.left(width);
+    if (alignment == u"R")
+        return cut.rightJustified(width, u' ');
+    return cut.leftJustified(width, u' ');
+}
+
+void setCenterArea(std::function<QWidget *()> area)
+{
+    g_centerArea = std::move(area);
+}
+
+void CenterForm(QWidget *window)
+{
+    if (!window || !g_centerArea)
+        return;
+    QWidget *area = g_centerArea();
+    if (!area)
+        return;
+    // A child window is a subwindow of the MDI area; move its frame.
+    QWidget *frame = window->parentWidget() && window->parentWidget() != area ? window->parentWidget() : window;
+    const QSize inner = area->size();
+    frame->move((inner.width() - frame->width()) / 2, (inner.height() - frame->height()) / 2);
+}
+
+void NumberSetupFailure()
+{
+    MsgBox(QStringLiteral("Error in Number Setup!!!.   ") + u'\n' + QStringLiteral("Contact System Administrator.   "),
+           MsgButtons::Ok, MsgIcon::Critical);
+    ui().endProgram(1);
+    std::abort(); // endProgram never returns
+}
+
+QString GetNextNumber(const QString &seriesKey)
+{
+    RecordSet rs = gConnection.query(QStringLiteral("Select * from ") + gInvDbName.table("numbersetup")
+                                         + QStringLiteral(" Where no_id=?"),
+                                     {seriesKey});
+    if (!rs.next()) {
+        rs.close();
+        NumberSetupFailure();
+    }
+    const QString v = rs.text(QStringLiteral("no_value"));
+    rs.close();
+    return v;
+}
+
+QString ClaimCode(const QString &seriesKey)
+{
+    return ClaimCode(gConnection, gInvDbName, seriesKey);
+}
+
+QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey)
+{
+    if (!db.inTransaction())
+        throw DbError(QStringLiteral("A code is taken only inside the save's transaction."));
+    RecordSet rs = db.query(QStringLiteral("Select no_value from ") + storesDb.table("numbersetup")
+                                + QStringLiteral(" Where no_id=? FOR UPDATE"),
+                            {seriesKey});
+    if (!rs.next()) {
+        rs.close();
+        NumberSetupFailure();
+    }
+    QString code = rs.text(0);
+    rs.close();
+    const QString next = NextCode(code);
+    db.execute(QStringLiteral("Update ") + storesDb.table("numbersetup")
+                            + QStringLiteral(" set no_value=? Where no_id=?"),
+                        {next, seriesKey});
+    return code;
+}
+
+QString GetUnitName(const QString &unitCode)
+{
+    RecordSet rs = gConnection.query(
+        QStringLiteral("Select unit_name from velmora.unitmaster Where unit_code=?"), {unitCode});
+    if (!rs.next()) {
+        rs.close();
+        MsgBox(QStringLiteral("Error in Unit Master!!!.   ") + u'\n' + QStringLiteral("Contact System Administrator.   "),
+               MsgButtons::Ok, MsgIcon::Information);
+        return QString();
+    }
+    const QString name = rs.text(QStringLiteral("unit_name"));
+    rs.close();
+    return name;
+}
+
+QString GetFirstValue(const QString &sql, const QVariantList &values)
+{
+    return gConnection.firstValue(sql, values);
+}
+
+QString CombineCode(const QString &pattern, const QString &typed)
+{
+    int i = pattern.size();
+    while (i > 0 && isDigit(pattern[i - 1]))
+        --i;
+    const QString prefix = pattern.left(i);
+    const int d = pattern.size() - i;
+    int j = typed.size();
+    while (j > 0 && isDigit(typed[j - 1]))
+        --j;
+    const QString digits = typed.mid(j);
+    if (digits.isEmpty() || d == 0)
+        return prefix;
+    // Written as a number: leading zeros of the typed text do not count.
+    const QString number = stripLeadingZeros(digits).rightJustified(d, u'0');
+    return prefix + number.right(d);
+}
+
+QString SqlQuote(QString &text)
+{
+    text.replace(u'\'', QStringLiteral("''"));
+    return text;
+}
+
+QString SqlQuote(const QString &text)
+{
+    QString copy = text;
+    return SqlQuote(copy);
+}

@@ -1,0 +1,84 @@
+#pragma once
+#include "Database.h"
+#include "Desktop.h"
+#include "Ui.h"
+#include <QDate>
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+class QWidget;
+
+// The working context: values every window reads, each held once for the run.
+
+inline Database gConnection{QStringLiteral("gConnection")};
+inline QString gServerIp;
+inline QString gVersion;
+inline bool gConnected = false;
+inline QDate gFromDate;
+inline QDate gToDate;
+inline QString gInvPeriod;
+inline DbName gInvDbName;
+inline bool gInvDefault = false;
+inline DbName gAcDbName;
+inline DbName gPrevAcDbName;
+inline DbName gPrevInvDbName;
+inline QString gUnitCode;
+inline QString gUnitName;
+inline QString gCompCode;
+inline QString gCompName;
+inline QString gUserId;
+inline QString gUserName;
+inline bool gUserType = false;
+inline QString gSelectedCode;
+inline DbName gSelectedDbName;
+inline QString gHelpCol1, gHelpCol2, gHelpCol3, gHelpCol4, gHelpCol5, gHelpCol6, gHelpCol7, gHelpCol8;
+
+// gHelpCol1 .. gHelpCol8 by number (1 to 8).
+QString &gHelpCol(int n);
+void clearHelpCols();
+
+// The administrator account's user id; rights rules compare gUserId with it.
+inline const QString kAdminUserId = QStringLiteral("1");
+// The one unit whose main window keeps the fixed-asset menus.
+inline const QString kFixedAssetUnit = QStringLiteral("TVM");
+
+// Every value back to its start (empty, false, no date). Does not close gConnection.
+void resetWorkingContext();
+
+// The numeric user id written into audit columns.
+qint64 userIdNumber();
+
+// Selects the box's whole text, so the next key replaces it.
+void SelectAllText(QLineEdit *box);
+// The code that follows `code` in its series; trims the caller's variable.
+QString NextCode(QString &code);
+QString NextCode(const QString &code);
+// One fixed-width cell of a print file: cut to width, blanks after ("L") or before ("R").
+QString PadText(const QString &text, int width, const QString &alignment);
+// Centres a child window in the main window's inner area.
+void CenterForm(QWidget *window);
+// The main window's inner area, provided by the main window when it exists.
+void setCenterArea(std::function<QWidget *()> area);
+// The next code of a series as it stands now. A missing row ends the program.
+QString GetNextNumber(const QString &seriesKey);
+// The name of a unit; empty, after a message, when there is none.
+QString GetUnitName(const QString &unitCode);
+// First column of the first row as text; empty for no row or NULL.
+QString GetFirstValue(const QString &sql, const QVariantList &values = {});
+// A full code from a short typed number, with the prefix and digit count of `pattern`.
+QString CombineCode(const QString &pattern, const QString &typed);
+// Doubles every apostrophe; changes the caller's variable too.
+QString SqlQuote(QString &text);
+QString SqlQuote(const QString &text);
+
+// Takes the code a new record is saved under, inside the caller's transaction:
+// locks the series row, uses the code it holds now (which is the code shown at
+// New unless another workstation saved meanwhile) and advances the row to the
+// following code. A missing row ends the program.
+QString ClaimCode(const QString &seriesKey);
+// The same on another connection and stores database.
+QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey);
+
+// Shows the number-setup failure and ends the program.
+[[noreturn]] void NumberSetupFailure();

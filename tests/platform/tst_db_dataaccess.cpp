@@ -1,0 +1,186 @@
+#include "Database.h"
+#include "TestSupport.h"
+#include <QTest>
+
+// The data-access layer against the private server.
+class TestDataAccess : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void connectionTextFields_data();
+    void connectionTextFields();
+    void awkwardTextRoundTrips_data();
+    void awkwardTextRoundTrips();
+    void updateReportsMatchedRows();
+    void nullsAndMissingFields();
+    void decimalsStayExact();
+    void transactionRollsBackUnlessCommitted();
+    void failureCarriesServerText();
+    void databaseNamesAreChecked_data();
+    void databaseNamesAreChecked();
+    void refusedConnection();
+
+private:
+    Database m_db{QStringLiteral("tst")};
+};
+
+void TestDataAccess::init()
+{
+    resetFixtures();
+    if (!m_db.isOpen())
+        openTestDatabase(m_db);
+}
+
+void TestDataAccess::connectionTextFields_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("database");
+    QTest::newRow("local central")
+        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;OPTION=3;Database=velmora"
+        << "127.0.0.1" << "root" << "5831" << "velmora";
+    QTest::newRow("other stores")
+        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=10.0.0.5;PORT=3306; USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=vstores_2024"
+        << "10.0.0.5" << "quillbase" << "amberwillows" << "vstores_2024";
+    QTest::newRow("empty server")
+        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=;PORT=3306; USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=velmora"
+        << "" << "quillbase" << "amberwillows" << "velmora";
+    QTest::newRow("server with blank kept")
+        << "SERVER= 127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=x;Database=velmora"
+        << " 127.0.0.1" << "quillbase" << "x" << "velmora";
+}
+
+void TestDataAccess::connectionTextFields()
+{
+    QFETCH(QString, text);
+    const ConnectionSpec s = ConnectionSpec::fromText(text);
+    QTEST(s.server, "server");
+    QTEST(s.user, "user");
+    QTEST(s.password, "password");
+    QTEST(s.database, "database");
+    QCOMPARE(s.port, 3306);
+}
+
+void TestDataAccess::awkwardTextRoundTrips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("apostrophe") << "O'Neil Paper";
+    QTest::newRow("backslash") << "C:\\reels\\";
+    QTest::newRow("backslash before apostrophe") << "a\\' OR '1'='1";
+    QTest::newRow("unicode") << QString::fromUtf8("Kerala Newsprint \u0d15");
+    QTest::newRow("trailing blanks") << "Reel   ";
+}
+
+void TestDataAccess::awkwardTextRoundTrips()
+{
+    QFETCH(QString, name);
+    m_db.execute("Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values (?,?,?,?)",
+                 {"TVM", "01", "GSMX", name});
+    QCOMPARE(m_db.firstValue("Select gsm_name from vstores_2024.inv_gsm where gsm_name=?", {name}), name);
+    QCOMPARE(m_db.firstValue("Select count(*) from vstores_2024.inv_gsm"), QString("3"));
+}
+
+void TestDataAccess::updateReportsMatchedRows()
+{
+    // The value is already there: the row is matched though nothing changes.
+    QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set gsm_name=? where gsm_code=?", {"45 GSM", "GSM0001"}), qint64(1));
+    QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set gsm_name=? where gsm_code=?", {"x", "NONE"}), qint64(0));
+    QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set modified_by=? where comp_code=?", {2, "01"}), qint64(2));
+}
+
+void TestDataAccess::nullsAndMissingFields()
+{
+    RecordSet rs = m_db.query("Select user_password, user_name from velmora.userdetails where user_id=?", {6});
+    QVERIFY(rs.next());
+    QVERIFY(rs.isNull("user_password"));
+    QCOMPARE(rs.text("user_password"), QString());
+    QCOMPARE(rs.text("USER_NAME"), QString("nopass"));
+    QVERIFY_THROWS_EXCEPTION(DbError, rs.text("no_such_column"));
+    QVERIFY(!rs.next());
+    QCOMPARE(m_db.firstValue("Select max(user_id) from velmora.userdetails where user_id>?", {100}), QString());
+}
+
+void TestDataAccess::decimalsStayExact()
+{
+    m_db.execute("Create temporary table money (amount decimal(20,2), weight decimal(14,3))");
+    m_db.execute("Insert into money values (?, ?)", {QVariant::fromValue(Decimal::fromText("98765432101.67")),
+                                                     QVariant::fromValue(Decimal::fromText("0.105"))});
+    RecordSet rs = m_db.query("Select amount, weight, amount * 3 as triple from money");
+    QVERIFY(rs.next());
+    QCOMPARE(rs.text("amount"), QString("98765432101.67"));
+    QCOMPARE(rs.decimal("weight").toText(3), QString("0.105"));
+    QCOMPARE(rs.text("triple"), QString("296296296305.01"));
+}
+
+void TestDataAccess::transactionRollsBackUnlessCommitted()
+{
+    {
+        Transaction t(m_db);
+        m_db.execute("Delete from vstores_2024.inv_gsm");
+    }
+    QCOMPARE(m_db.firstValue("Select count(*) from vstores_2024.inv_gsm"), QString("2"));
+    {
+        Transaction t(m_db);
+        m_db.execute("Delete from vstores_2024.inv_gsm where gsm_code=?", {"GSM0001"});
+        t.commit();
+    }
+    QCOMPARE(m_db.firstValue("Select count(*) from vstores_2024.inv_gsm"), QString("1"));
+    QVERIFY(!m_db.inTransaction());
+}
+
+void TestDataAccess::failureCarriesServerText()
+{
+    try {
+        m_db.query("Select * from vstores_2024.no_such_table");
+        QFAIL("no error");
+    } catch (const DbError &e) {
+        QVERIFY2(e.serverText().contains("no_such_table"), qPrintable(e.serverText()));
+    }
+    // Strict mode: a text in a number column is refused, not turned into 0.
+    QVERIFY_THROWS_EXCEPTION(DbError, m_db.execute("Insert into velmora.unitmaster (unit_code, unit_priority) values (?, ?)",
+                                                   {"ZZZ", "abc"}));
+}
+
+void TestDataAccess::databaseNamesAreChecked_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("plain") << "vstores_2024" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("dot") << "a.b" << false;
+    QTest::newRow("quote") << "x';drop" << false;
+    QTest::newRow("blank") << "a b" << false;
+    QTest::newRow("backtick") << "a`b" << false;
+}
+
+void TestDataAccess::databaseNamesAreChecked()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, valid);
+    bool threw = false;
+    try {
+        DbName n(name);
+        QCOMPARE(n.table("numbersetup"), name + ".numbersetup");
+    } catch (const DbError &) {
+        threw = true;
+    }
+    QCOMPARE(threw, !valid);
+}
+
+void TestDataAccess::refusedConnection()
+{
+    const QString saved = Database::endpointOverride();
+    Database::setEndpointOverride(testTempDir() + "/no-such.sock");
+    Database other(QStringLiteral("refused"));
+    QVERIFY_THROWS_EXCEPTION(DbError, other.openText("SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;Database=velmora"));
+    QVERIFY(!other.isOpen());
+    Database::setEndpointOverride(saved);
+    // Wrong password: the server's refusal, not a silent success.
+    Database wrong(QStringLiteral("wrong"));
+    QVERIFY_THROWS_EXCEPTION(DbError, wrong.openText("SERVER=127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=bad;Database=velmora"));
+}
+
+QTEST_MAIN(TestDataAccess)
+#include "tst_db_dataaccess.moc"

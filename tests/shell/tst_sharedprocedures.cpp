@@ -1,0 +1,150 @@
+#include "mdlVelmora.h"
+#include <QLineEdit>
+#include <QTest>
+
+// The code arithmetic and text helpers every window relies on.
+class TestSharedProcedures : public QObject {
+    Q_OBJECT
+private slots:
+    void nextCode_data();
+    void nextCode();
+    void nextCodeTrimsCallersVariable();
+    void combineCode_data();
+    void combineCode();
+    void padText_data();
+    void padText();
+    void sqlQuote_data();
+    void sqlQuote();
+    void selectAllText();
+    void helpColumnsByNumber();
+    void dateTexts();
+};
+
+void TestSharedProcedures::nextCode_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("padded tail") << "GSM_0009" << "GSM_0010";
+    QTest::newRow("grows") << "A9" << "A10";
+    QTest::newRow("all digits keep width") << "0099" << "0100";
+    QTest::newRow("all nines grow") << "999" << "1000";
+    QTest::newRow("no tail") << "12X" << "12X1";
+    QTest::newRow("dash") << "A-5" << "A-6";
+    QTest::newRow("digits inside") << "R2D2" << "R2D3";
+    QTest::newRow("blanks around") << "  B07  " << "B08";
+    QTest::newRow("empty") << "" << "1";
+    QTest::newRow("longer than any integer") << "N99999999999999999999999999" << "N100000000000000000000000000";
+    QTest::newRow("long padded tail") << "X000000000000000000000000041" << "X000000000000000000000000042";
+}
+
+void TestSharedProcedures::nextCode()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, next);
+    QCOMPARE(NextCode(code), next);
+}
+
+void TestSharedProcedures::nextCodeTrimsCallersVariable()
+{
+    QString code = QStringLiteral(" B07 ");
+    NextCode(code);
+    QCOMPARE(code, QString("B07"));
+}
+
+void TestSharedProcedures::combineCode_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("short number") << "N0000123" << "45" << "N0000045";
+    QTest::newRow("full code typed") << "N0000123" << "N0000045" << "N0000045";
+    QTest::newRow("too wide loses leading digits") << "N001" << "4567" << "N567";
+    QTest::newRow("empty typed") << "N001" << "" << "N";
+    QTest::newRow("typed ends in letter") << "N001" << "12X" << "N";
+    QTest::newRow("all-digit pattern") << "0500" << "7" << "0007";
+    QTest::newRow("no digits in pattern") << "INV" << "7" << "INV";
+    QTest::newRow("long typed number") << "N0001" << "99999999999999999999123" << "N9123";
+}
+
+void TestSharedProcedures::combineCode()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, typed);
+    QFETCH(QString, result);
+    QCOMPARE(CombineCode(pattern, typed), result);
+}
+
+void TestSharedProcedures::padText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("alignment");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("cut") << "ABCDEFG" << 4 << "L" << "ABCD";
+    QTest::newRow("left") << "AB" << 5 << "L" << "AB   ";
+    QTest::newRow("right") << "AB" << 5 << "R" << "   AB";
+    QTest::newRow("empty right") << "" << 3 << "R" << "   ";
+    QTest::newRow("cut right") << "ABCDEFG" << 3 << "R" << "ABC";
+}
+
+void TestSharedProcedures::padText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, alignment);
+    QFETCH(QString, result);
+    QCOMPARE(PadText(text, width, alignment), result);
+}
+
+void TestSharedProcedures::sqlQuote_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("one") << "O'Neil" << "O''Neil";
+    QTest::newRow("two") << "''" << "''''";
+    QTest::newRow("none") << "Plain" << "Plain";
+}
+
+void TestSharedProcedures::sqlQuote()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+    QString variable = text;
+    QCOMPARE(SqlQuote(variable), quoted);
+    QCOMPARE(variable, quoted);
+}
+
+void TestSharedProcedures::selectAllText()
+{
+    QLineEdit box;
+    box.setText(QStringLiteral("Kottayam"));
+    box.setCursorPosition(3);
+    SelectAllText(&box);
+    QCOMPARE(box.selectedText(), QString("Kottayam"));
+    QCOMPARE(box.selectionStart(), 0);
+}
+
+void TestSharedProcedures::helpColumnsByNumber()
+{
+    gHelpCol(3) = QStringLiteral("x");
+    QCOMPARE(gHelpCol3, QString("x"));
+    clearHelpCols();
+    QVERIFY(gHelpCol3.isEmpty());
+}
+
+void TestSharedProcedures::dateTexts()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(dateText(QDate(2009, 4, 1)), QString("01-Apr-2009"));
+    QCOMPARE(dateText(QDate(2010, 3, 31)), QString("31-Mar-2010"));
+    QCOMPARE(dateFromText(QStringLiteral("05-Dec-2026")), QDate(2026, 12, 5));
+    QCOMPARE(sqlDate(QDate(2009, 3, 31)), QString("2009-03-31"));
+    fixClock(QDateTime(QDate(2024, 7, 9), QTime(8, 5, 3)));
+    QCOMPARE(auditDate(), QString("2024/07/09"));
+    QCOMPARE(auditTime(), QString("08:05:03"));
+    releaseClock();
+    QLocale::setDefault(QLocale::c());
+}
+
+QTEST_MAIN(TestSharedProcedures)
+#include "tst_sharedprocedures.moc"

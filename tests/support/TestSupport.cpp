@@ -1,0 +1,82 @@
+#include "TestSupport.h"
+#include "mdlVelmora.h"
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+QString sourceDir()
+{
+    return qEnvironmentVariable("VELMORA_SOURCE_DIR", QStringLiteral(".."));
+}
+
+QString testTempDir()
+{
+    QString dir = qEnvironmentVariable("VELMORA_TEST_TMP");
+    if (dir.isEmpty())
+        dir = QDir::tempPath() + QStringLiteral("/velmora-test");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+void openTestDatabase(Database &db, const QString &database)
+{
+    Database::setEndpointOverride(qEnvironmentVariable("VELMORA_TEST_SOCKET"));
+    ConnectionSpec spec;
+    spec.server = QStringLiteral("127.0.0.1");
+    spec.user = QStringLiteral("root");
+    spec.password = QStringLiteral("5831");
+    spec.database = database;
+    db.open(spec);
+}
+
+void resetFixtures()
+{
+    QFile f(sourceDir() + QStringLiteral("/sql/test_fixtures.sql"));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read test fixtures %s", qPrintable(f.fileName()));
+    Database db(QStringLiteral("fixture-loader"));
+    openTestDatabase(db);
+    db.runScript(QString::fromUtf8(f.readAll()));
+    // Files that later tables add: sql/test_fixtures_*.sql, loaded in name order.
+    const QStringList more = QDir(sourceDir() + QStringLiteral("/sql"))
+                                 .entryList({QStringLiteral("test_fixtures_*.sql")}, QDir::Files, QDir::Name);
+    for (const QString &name : more) {
+        QFile g(sourceDir() + QStringLiteral("/sql/") + name);
+        if (!g.open(QIODevice::ReadOnly))
+            qFatal("cannot read %s", qPrintable(name));
+        db.runScript(QString::fromUtf8(g.readAll()));
+    }
+    db.close();
+}
+
+void connectAndReset()
+{
+    if (!gConnection.isOpen())
+        openTestDatabase(gConnection);
+    if (gConnection.inTransaction())
+        gConnection.rollback();
+    resetFixtures();
+}
+
+void setClerkContext()
+{
+    resetWorkingContext();
+    gServerIp = QStringLiteral("127.0.0.1");
+    gVersion = QStringLiteral("V2");
+    gConnected = true;
+    gFromDate = QDate(2024, 4, 1);
+    gToDate = QDate(2025, 3, 31);
+    gInvPeriod = QStringLiteral("2024-2025");
+    gInvDbName = DbName(QStringLiteral("vstores_2024"));
+    gInvDefault = true;
+    gAcDbName = DbName(QStringLiteral("vacc_2024"));
+    gPrevAcDbName = DbName(QStringLiteral("vacc_2023"));
+    gPrevInvDbName = DbName(QStringLiteral("vstores_2023"));
+    gUnitCode = QStringLiteral("TVM");
+    gUnitName = QStringLiteral("Thiruvananthapuram");
+    gCompCode = QStringLiteral("01");
+    gCompName = QStringLiteral("Velmora Publications Ltd");
+    gUserId = QStringLiteral("2");
+    gUserName = QStringLiteral("clerk");
+    gSelectedCode = QStringLiteral("0");
+}

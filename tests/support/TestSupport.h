@@ -1,0 +1,20 @@
+#pragma once
+#include "Database.h"
+#include <QString>
+
+// Helpers for tests that use the private database server the test run starts.
+
+// Opens `db` on the private server (socket from VELMORA_TEST_SOCKET) as the
+// local account, on the given database.
+void openTestDatabase(Database &db, const QString &database = QStringLiteral("vstores_2024"));
+// Opens gConnection on the default stores year and resets the fixtures.
+void connectAndReset();
+// Puts every table back to the fixture data.
+void resetFixtures();
+// The working context of a clerk (user 2) signed on in unit TVM, company 01,
+// financial year 2024-2025.
+void setClerkContext();
+// A fresh folder for this test program's files.
+QString testTempDir();
+// The source tree (for sql/ files).
+QString sourceDir();

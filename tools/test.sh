@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, starts a private database server and runs every test.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/tools/install-deps.sh"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" -j"$(nproc)"
+cd "$root/build"
+ctest --output-on-failure -j"$(nproc)"
