@@ -1,0 +1,102 @@
+#include "ChildWindow.h"
+#include "mdlVelmora.h"
+#include <QChildEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+ChildWindow::ChildWindow(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void ChildWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->setWindowTitle(caption);
+}
+
+void ChildWindow::unload()
+{
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void ChildWindow::takeKeysFirst(const QSet<int> &keys)
+{
+    m_keys = keys;
+    watch(this);
+}
+
+void ChildWindow::enterMovesToNextField()
+{
+    m_enterMoves = true;
+    watch(this);
+}
+
+void ChildWindow::selectTextOnEntry()
+{
+    m_selectOnEntry = true;
+    watch(this);
+}
+
+bool ChildWindow::formKeyDown(QKeyEvent *)
+{
+    return false;
+}
+
+void ChildWindow::watch(QWidget *w)
+{
+    w->removeEventFilter(this);
+    w->installEventFilter(this);
+    const auto children = w->findChildren<QWidget *>();
+    for (QWidget *c : children) {
+        c->removeEventFilter(this);
+        c->installEventFilter(this);
+    }
+}
+
+bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded: {
+        auto *ce = static_cast<QChildEvent *>(event);
+        if (ce->child()->isWidgetType()) {
+            auto *w = static_cast<QWidget *>(ce->child());
+            w->removeEventFilter(this);
+            w->installEventFilter(this);
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        auto *ke = static_cast<QKeyEvent *>(event);
+        if (m_keys.contains(ke->key()) && formKeyDown(ke))
+            return true;
+        if (m_enterMoves && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)
+            && qobject_cast<QLineEdit *>(watched)) {
+            focusNextChild();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+        if (m_selectOnEntry) {
+            if (auto *box = qobject_cast<QLineEdit *>(watched)) {
+                SelectAllText(box);
+                // A mouse click places the caret after the focus arrives.
+                QTimer::singleShot(0, box, [box] {
+                    if (box->hasFocus())
+                        SelectAllText(box);
+                });
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
