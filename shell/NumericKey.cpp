@@ -54,9 +54,10 @@ QString withWholeZero(const QString &t)
     return t;
 }
 
-// Delete or Backspace over a selection. A selection holding the point
-// collapses onto it; one starting in the decimal places shifts the rest left
-// and refills with zeros so the places stay; any other is simply removed.
+// Delete or Backspace over a selection; the caret stays at its start. A
+// selection holding the point collapses onto it; one starting in the decimal
+// places shifts the rest left and refills with zeros so the places stay; any
+// other is simply removed.
 void removeSelection(NumericBoxState &box, int decimals, const QString &tmpl, const QString &zeros)
 {
     const QString t = box.text;
@@ -71,51 +72,46 @@ void removeSelection(NumericBoxState &box, int decimals, const QString &tmpl, co
     } else {
         setText(box, withWholeZero(t.left(p) + t.mid(p + n)));
     }
+    setCaret(box, p);
 }
 
-int decimalDelete(NumericBoxState &box, int decimals, const QString &tmpl, const QString &zeros)
+// Delete without a selection.
+void decimalDelete(NumericBoxState &box, int decimals)
 {
     const QString t = box.text;
     const int p = box.caret;
     const int length = int(t.size());
-    int caret = p;
-    if (box.selectionLength > 0) {
-        removeSelection(box, decimals, tmpl, zeros);
-    } else if (p >= length - decimals) {
-        if (p < length)
+    if (p >= length - decimals) {
+        if (p < length) {
             setText(box, t.left(p) + t.mid(p + 1) + u'0');
-    } else {
-        // In front of the sign, Delete takes the first digit instead; the point is never removed.
-        const int at = (p == 0 && hasSign(t)) ? 1 : p;
-        if (t.at(at) != u'.') {
-            setText(box, withWholeZero(t.left(at) + t.mid(at + 1)));
-            caret = at;
+            setCaret(box, p);
         }
+        return;
     }
-    setCaret(box, caret);
-    return 0;
+    // In front of the sign, Delete takes the first digit instead; the point is never removed.
+    const int at = (p == 0 && hasSign(t)) ? 1 : p;
+    if (t.at(at) != u'.') {
+        setText(box, withWholeZero(t.left(at) + t.mid(at + 1)));
+        setCaret(box, at);
+    }
 }
 
-int decimalBackspace(NumericBoxState &box, int decimals, const QString &tmpl, const QString &zeros)
+// Backspace without a selection.
+void decimalBackspace(NumericBoxState &box, int decimals)
 {
     const QString t = box.text;
     const int p = box.caret;
     const int length = int(t.size());
-    int caret = p;
-    if (box.selectionLength > 0) {
-        removeSelection(box, decimals, tmpl, zeros);
-    } else if (p >= length - decimals) {
+    if (p >= length - decimals) {
         // A text shorter than the places may put the caret at 0 here: nothing to remove.
         if (p > 0 && t.at(p - 1) != u'.') {
             setText(box, t.left(p - 1) + t.mid(p) + u'0');
-            caret = p - 1;
+            setCaret(box, p - 1);
         }
     } else if (p > numberStart(t)) {
         setText(box, withWholeZero(t.left(p - 1) + t.mid(p)));
-        caret = p - 1;
+        setCaret(box, p - 1);
     }
-    setCaret(box, caret);
-    return 0;
 }
 
 int decimalDigit(NumericBoxState &box, int key, int decimals, const QString &tmpl, const QString &zeros,
@@ -146,6 +142,7 @@ int decimalDigit(NumericBoxState &box, int key, int decimals, const QString &tmp
         p = 1;
     if (p == length)
         return 0;
+    // A whole part of 0 (-0.50 included) is typed over from the start of the number.
     if (p < t.indexOf(u'.') + 1 && Decimal::fromText(t).truncated() == 0) {
         p = numberStart(t);
         setCaret(box, p);
@@ -176,13 +173,20 @@ int decimalKey(NumericBoxState &box, int key, int decimals, int mode, bool minus
     if (Decimal::fromText(box.text).isZero() && box.text != tmpl && !hasSign(box.text))
         setText(box, tmpl);
 
-    if (mode == 0)
-        return key == kDeleteKey ? decimalDelete(box, decimals, tmpl, zeros) : key;
-    if (mode != 1)
+    if (mode != 0 && mode != 1)
         return key;
+    if (mode == 0 && key != kDeleteKey)
+        return key; // key-down handles Delete only
 
-    if (key == kBackspace)
-        return decimalBackspace(box, decimals, tmpl, zeros);
+    if (mode == 0 || key == kBackspace) {
+        if (box.selectionLength > 0)
+            removeSelection(box, decimals, tmpl, zeros);
+        else if (mode == 0)
+            decimalDelete(box, decimals);
+        else
+            decimalBackspace(box, decimals);
+        return 0;
+    }
     if (key == kPoint) {
         setCaret(box, int(box.text.indexOf(u'.')) + 1);
         return 0;
