@@ -1,8 +1,22 @@
 #pragma once
+#include <QString>
 
-// The program's start: date format, connection, version check, financial
-// years, starting unit, then the splash window.
+// The program's start: connection, version check, financial years, starting
+// unit, then the splash window.
 void Main();
 
 // Each folder's windows enter the main window's registry here (defined in app/).
 void registerAllWindows();
+
+// The connection text for the central schema or a stores database on the
+// server named by the settings; a server of exactly "127.0.0.1" is reached
+// with the local account.
+QString connectionText(const QString &serverIp, const QString &database);
+
+// The web host of the update notice and of Update Software.
+inline const QString kWebHost = QStringLiteral("www.velmora.example");
+// The program's version, compared with the version table.
+inline const QString kProgramVersion = QStringLiteral("V2");
+// Where the workstation's starting unit is kept.
+inline const QString kUnitSection = QStringLiteral("Unit");
+inline const QString kUnitKey = QStringLiteral("UnitCode");

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-class QMdiArea;
+#include <QMdiArea>
 
 // The child windows of the main window, one instance per kind, by the
 // window's name ("frmGSMMaster"). A window is created (loaded) on first open,

@@ -1,0 +1,72 @@
+#include "SwitchWindow.h"
+#include "PickGrid.h"
+#include "mdlVelmora.h"
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+SwitchWindow::SwitchWindow(const QString &name, const QString &caption, QWidget *parent) : ChildWindow(parent)
+{
+    setObjectName(name);
+    setCaption(caption);
+    GrUnit = new QTableView(this);
+    GrUnit->setObjectName(QStringLiteral("GrUnit"));
+    CmSwitch = new QPushButton(QStringLiteral("Switch"), this);
+    CmSwitch->setObjectName(QStringLiteral("CmSwitch"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(GrUnit);
+    layout->addWidget(CmSwitch);
+
+    connect(CmSwitch, &QPushButton::clicked, this, [this] { guarded([this] { CmSwitch_Click(); }); });
+    connect(GrUnit, &QTableView::doubleClicked, this, [this] { guarded([this] { GrUnit_DblClick(); }); });
+    takeKeysFirst({Qt::Key_Escape});
+}
+
+void SwitchWindow::setUpGrid(QAbstractItemModel *model, const SwitchGridLook &look)
+{
+    setUpPickGrid(GrUnit, model, look.widthsInTwips);
+    GrUnit->setStyleSheet(QStringLiteral("QTableView { background: %1; }").arg(look.background.name()));
+    GrUnit->setFont(look.font);
+    GrUnit->verticalHeader()->setDefaultSectionSize(look.rowHeight);
+    int width = 4;
+    for (int twips : look.widthsInTwips)
+        width += twipsToPixels(twips);
+    GrUnit->setFixedSize(width, look.designedRows * look.rowHeight + 4);
+}
+
+int SwitchWindow::currentRow() const
+{
+    return currentPickRow(GrUnit);
+}
+
+bool SwitchWindow::formKeyDown(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        unload();
+        return true;
+    }
+    return false;
+}
+
+bool SwitchWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == GrUnit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            guarded([this] { GrUnit_DblClick(); });
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+void SwitchWindow::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        CenterForm(this);
+    }
+}

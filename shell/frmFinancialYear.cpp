@@ -1,0 +1,84 @@
+#include "frmFinancialYear.h"
+#include "ContextStore.h"
+#include "MainCaption.h"
+#include "PickGrid.h"
+#include "mdlVelmora.h"
+#include <algorithm>
+#include <QPalette>
+#include <QTableView>
+
+namespace {
+const int kDesignedRows = 12;
+}
+
+frmFinancialYear::frmFinancialYear(QWidget *parent)
+    : SwitchWindow(QStringLiteral("frmFinancialYear"), QStringLiteral(" Financial Year"), parent)
+{
+    years = new MarkedGridModel(1, palette().brush(QPalette::Highlight), this);
+    years->setHeadings({QString(), QString(), QString(), QString(), QString()});
+    years->clear(kDesignedRows);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(12);
+    font.setBold(true);
+    setUpGrid(years, {{0, 2800, 0, 0, 0}, kDesignedRows, QColor(255, 187, 221), font, 24});
+    Form_Load();
+}
+
+void frmFinancialYear::Form_Load()
+{
+    QSet<int> defaults;
+    guarded([&] {
+        QList<QStringList> rows;
+        for (const InvYearRow &y : ContextStore(gConnection).allInvYears()) {
+            if (y.isDefault)
+                defaults.insert(int(rows.size()));
+            rows.append({y.unitCode, y.period, dateText(y.fromDate), dateText(y.toDate),
+                         y.isDefault ? QStringLiteral("1") : QStringLiteral("0")});
+        }
+        years->reset(rows, kDesignedRows);
+    });
+    // The default year, not the one in use, is marked and current; of
+    // several default rows each is marked and the last becomes current.
+    years->setMarkedRows(defaults);
+    const int current = defaults.isEmpty() ? 0 : *std::max_element(defaults.begin(), defaults.end());
+    GrUnit->setCurrentIndex(years->index(current, 1));
+}
+
+void frmFinancialYear::CmSwitch_Click()
+{
+    const int row = currentRow();
+    if (years->text(row, 0).isEmpty())
+        return;
+    if (MsgBox(QStringLiteral("Do you want to change the Financial Year to ") + u'\n' + QString(13, u' ')
+                   + years->text(row, 1),
+               MsgButtons::OkCancel, MsgIcon::Information)
+        != MsgAnswer::Ok)
+        return;
+    const QDate from = dateFromText(years->text(row, 2));
+    const QDate to = dateFromText(years->text(row, 3));
+
+    // Everything is read and checked before any value changes, so that a
+    // failure leaves the working year as it was.
+    QString period = gInvPeriod;
+    DbName invDb = gInvDbName;
+    bool invDefault = gInvDefault;
+    DbName acDb = gAcDbName;
+    DbName selectedDb = gSelectedDbName;
+    for (const InvYearRow &y : ContextStore(gConnection).invYearsByDates(from, to)) {
+        period = y.period;
+        invDb = DbName(y.dbName);
+        invDefault = y.isDefault;
+        acDb = DbName(y.acDbName);
+        selectedDb = invDb;
+    }
+    gFromDate = from;
+    gToDate = to;
+    gInvPeriod = period;
+    gInvDbName = invDb;
+    gInvDefault = invDefault;
+    gAcDbName = acDb;
+    gSelectedDbName = selectedDb;
+
+    refreshMainWindowTexts(CaptionEvent::YearSwitch);
+    unload();
+}

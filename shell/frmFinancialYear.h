@@ -1,0 +1,19 @@
+#pragma once
+#include "SwitchWindow.h"
+
+class MarkedGridModel;
+
+// The financial-year switch: lists the stores years and makes the chosen one
+// the working year (its dates, stores and accounts databases).
+class frmFinancialYear : public SwitchWindow {
+    Q_OBJECT
+public:
+    explicit frmFinancialYear(QWidget *parent = nullptr);
+
+    MarkedGridModel *years = nullptr;
+
+    void CmSwitch_Click() override;
+
+private:
+    void Form_Load();
+};

@@ -1,0 +1,412 @@
+#include "GridTextModel.h"
+#include "PickGrid.h"
+#include "ShellWindows.h"
+#include "TestSupport.h"
+#include "frmFinancialYear.h"
+#include "frmMain.h"
+#include "frmSwitch.h"
+#include "mdlVelmora.h"
+#include <QAction>
+#include <QMdiArea>
+#include "WindowRegistry.h"
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+// The unit and financial-year switches on the private server, opened from the
+// main window as the clerk opens them.
+class TestSwitches : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void unitList_data();
+    void unitList();
+    void unitSwitch_data();
+    void unitSwitch();
+    void unitCancelChangesNothing();
+    void fixedAssetMenusStayDisabled();
+    void unitEmptyRowAndEscape();
+
+    void yearList_data();
+    void yearList();
+    void yearSwitch_data();
+    void yearSwitch();
+    void yearCancelChangesNothing();
+    void reopenedYearListMarksDefault();
+    void yearEscapeCloses();
+
+private:
+    frmSwitch *openUnits();
+    frmFinancialYear *openYears();
+    frmMain *m_main = nullptr;
+};
+
+namespace {
+// Lets closed windows go, as the event loop would.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList column(const GridTextModel *model, int col)
+{
+    QStringList texts;
+    for (int r = 0; r < model->rowCount(); ++r)
+        if (!model->text(r, 0).isEmpty())
+            texts.append(model->text(r, col));
+    return texts;
+}
+
+struct ContextSnapshot {
+    QString unitCode, unitName, compCode, period, invDb, acDb, prevAcDb, prevInvDb, selectedDb;
+    QDate from, to;
+    bool invDefault;
+    static ContextSnapshot take()
+    {
+        return {gUnitCode,        gUnitName,         gCompCode,           gInvPeriod,
+                gInvDbName.str(), gAcDbName.str(),   gPrevAcDbName.str(), gPrevInvDbName.str(),
+                gSelectedDbName.str(), gFromDate,    gToDate,             gInvDefault};
+    }
+    bool operator==(const ContextSnapshot &) const = default;
+};
+} // namespace
+
+void TestSwitches::initTestCase()
+{
+    registerShellWindows();
+}
+
+void TestSwitches::init()
+{
+    connectAndReset();
+    setClerkContext();
+    useSettingsFolder(testTempDir());
+    m_main = &frmMain::load();
+    m_main->resize(1000, 700);
+    m_main->show();
+}
+
+void TestSwitches::cleanup()
+{
+    WindowRegistry::instance().unloadAll();
+    delete frmMain::instance();
+    m_main = nullptr;
+}
+
+frmSwitch *TestSwitches::openUnits()
+{
+    m_main->menuItem("mnuChangeUnit")->trigger();
+    return WindowRegistry::instance().find<frmSwitch>("frmSwitch");
+}
+
+frmFinancialYear *TestSwitches::openYears()
+{
+    m_main->menuItem("mnuChangeFY")->trigger();
+    return WindowRegistry::instance().find<frmFinancialYear>("frmFinancialYear");
+}
+
+void TestSwitches::unitList_data()
+{
+    QTest::addColumn<QString>("userId");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("clerk: units the lists offer, by priority") << "2" << QString() << QStringList{"TVM", "CRP"} << 9;
+    QTest::newRow("administrator") << "1" << QString() << QStringList{"TVM", "CRP", "KTM"} << 9;
+    QTest::newRow("priority, not code")
+        << "1" << "UPDATE velmora.unitmaster SET unit_priority=9 WHERE unit_code='TVM';"
+        << QStringList{"CRP", "KTM", "TVM"} << 9;
+    QTest::newRow("no unit") << "4" << QString() << QStringList() << 9;
+    QStringList ten{"TVM", "CRP"};
+    QString sql;
+    for (int i = 1; i <= 10; ++i) {
+        const QString code = QStringLiteral("U%1").arg(i, 2, 10, QChar(u'0'));
+        ten.append(code);
+        sql += QStringLiteral("INSERT INTO velmora.unitmaster (unit_code, unit_name, unit_priority) VALUES ('%1','Unit "
+                              "%1',%2);\nINSERT INTO velmora.unitaccess (user_id, unit_code) VALUES (2,'%1');\n")
+                   .arg(code)
+                   .arg(10 + i);
+    }
+    QTest::newRow("twelve units grow the grid") << "2" << sql << ten << 12;
+}
+
+void TestSwitches::unitList()
+{
+    QFETCH(QString, userId);
+    QFETCH(QString, sql);
+    QFETCH(QStringList, codes);
+    QFETCH(int, rows);
+    if (!sql.isEmpty())
+        gConnection.runScript(sql);
+    gUserId = userId;
+    frmSwitch *w = openUnits();
+    QVERIFY(w);
+    QCOMPARE(w->caption(), QString("Change Unit"));
+    QCOMPARE(w->CmSwitch->text(), QString("Switch"));
+    QCOMPARE(w->units->rowCount(), rows);
+    QCOMPARE(column(w->units, 0), codes);
+    QVERIFY(w->GrUnit->isColumnHidden(0));
+    QVERIFY(!w->GrUnit->isColumnHidden(1));
+    QVERIFY(w->GrUnit->isColumnHidden(2));
+    QCOMPARE(currentPickRow(w->GrUnit), 0);
+}
+
+void TestSwitches::unitSwitch_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("userType");
+    QTest::addColumn<QString>("unitCode");
+    QTest::addColumn<QString>("unitName");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("fixedAssets");
+    QTest::newRow("to another unit") << 1 << false << "CRP" << "Corporate Office"
+                                     << "Quillbase Inventory    Velmora Publications Ltd    Corporate Office " << false;
+    QTest::newRow("the current unit again") << 0 << false << "TVM" << "Thiruvananthapuram"
+                                            << "Quillbase Inventory    Velmora Publications Ltd    Thiruvananthapuram "
+                                            << true;
+    QTest::newRow("caption-format user")
+        << 1 << true << "CRP" << "Corporate Office"
+        << "Quillbase Inventory    Velmora Publications Ltd    Corporate Office * [Current User : clerk ] * " << false;
+}
+
+void TestSwitches::unitSwitch()
+{
+    QFETCH(int, row);
+    QFETCH(bool, userType);
+    QFETCH(QString, unitCode);
+    QFETCH(QString, unitName);
+    QFETCH(QString, caption);
+    QFETCH(bool, fixedAssets);
+    gUserType = userType;
+    ContextSnapshot expected = ContextSnapshot::take();
+    expected.unitCode = unitCode;
+    expected.unitName = unitName;
+
+    frmSwitch *w = openUnits();
+    ScopedScriptedUi s;
+    s.ui.answers.enqueue(MsgAnswer::Ok);
+    w->GrUnit->setFocus();
+    for (int i = 0; i < row; ++i)
+        QTest::keyClick(w->GrUnit, Qt::Key_Down);
+    QTest::keyClick(w->GrUnit, Qt::Key_Return);
+
+    QCOMPARE(s.ui.texts(), QStringList{"Do you want to change the unit... "});
+    QCOMPARE(s.ui.shown.first().buttons, MsgButtons::OkCancel);
+    QCOMPARE(s.ui.shown.first().icon, MsgIcon::Information);
+    QVERIFY(ContextSnapshot::take() == expected);
+    QCOMPARE(m_main->captionText(), caption);
+    QCOMPARE(m_main->statusPanel1(), "Quillbase Inventory  Velmora Publications Ltd    " + unitName
+                                         + "  [User : clerk ]     [Financial Year 01-Apr-2024 - 31-Mar-2025]");
+    QCOMPARE(m_main->fixedAssetMenusEnabled(), fixedAssets);
+    settle();
+    QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
+    // Later statements take the new unit.
+    QCOMPARE(GetNextNumber("INV_" + gCompCode + "_" + gUnitCode), QString("N0000001"));
+}
+
+void TestSwitches::unitCancelChangesNothing()
+{
+    const ContextSnapshot before = ContextSnapshot::take();
+    const QString caption = m_main->captionText();
+    frmSwitch *w = openUnits();
+    ScopedScriptedUi s;
+    s.ui.answers.enqueue(MsgAnswer::Cancel);
+    w->GrUnit->setCurrentIndex(w->units->index(1, 1));
+    QTest::mouseClick(w->CmSwitch, Qt::LeftButton);
+    QCOMPARE(s.ui.shown.size(), 1);
+    QVERIFY(ContextSnapshot::take() == before);
+    QCOMPARE(m_main->captionText(), caption);
+    QVERIFY(m_main->fixedAssetMenusEnabled());
+    settle();
+    QCOMPARE(WindowRegistry::instance().find("frmSwitch"), w);
+    QVERIFY(w->isVisible());
+}
+
+void TestSwitches::fixedAssetMenusStayDisabled()
+{
+    ScopedScriptedUi s;
+    const QStringList route{"CRP", "TVM"};
+    for (const QString &code : route) {
+        frmSwitch *w = openUnits();
+        const int row = column(w->units, 0).indexOf(code);
+        w->GrUnit->setCurrentIndex(w->units->index(row, 1));
+        s.ui.answers.enqueue(MsgAnswer::Ok);
+        w->CmSwitch_Click();
+        settle();
+        QCOMPARE(gUnitCode, code);
+    }
+    QVERIFY(!m_main->fixedAssetMenusEnabled());
+}
+
+void TestSwitches::unitEmptyRowAndEscape()
+{
+    gUserId = "4";
+    frmSwitch *w = openUnits();
+    ScopedScriptedUi s;
+    w->GrUnit->setFocus();
+    QTest::keyClick(w->GrUnit, Qt::Key_Return);
+    w->CmSwitch_Click();
+    QCOMPARE(s.ui.shown.size(), 0);
+    QCOMPARE(gUnitCode, QString("TVM"));
+    // Esc acts whichever control has the focus.
+    QTest::keyClick(w->GrUnit, Qt::Key_Escape);
+    settle();
+    QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
+}
+
+void TestSwitches::yearList_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QStringList>("periods");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("current");
+    QTest::newRow("by first day, default current") << QString() << QStringList{"2023-2024", "2024-2025"} << 12 << 1;
+    QTest::newRow("no default year: first row")
+        << "UPDATE velmora.inv_fin_year SET inv_default=0;" << QStringList{"2023-2024", "2024-2025"} << 12 << 0;
+    QStringList many{"2023-2024", "2024-2025"};
+    QString sql;
+    for (int y = 2010; y <= 2020; ++y) {
+        many.insert(y - 2010, QStringLiteral("%1-%2").arg(y).arg(y + 1));
+        sql += QStringLiteral("INSERT INTO velmora.inv_fin_year (unit_code, inv_from_date, inv_to_date, inv_period, "
+                              "inv_default, inv_db_name, ac_db_name) VALUES ('TVM','%1-04-01','%2-03-31','%1-%2',0,"
+                              "'vstores_%1','vacc_%1');\n")
+                   .arg(y)
+                   .arg(y + 1);
+    }
+    QTest::newRow("thirteen years grow the grid") << sql << many << 13 << 12;
+}
+
+void TestSwitches::yearList()
+{
+    QFETCH(QString, sql);
+    QFETCH(QStringList, periods);
+    QFETCH(int, rows);
+    QFETCH(int, current);
+    if (!sql.isEmpty())
+        gConnection.runScript(sql);
+    frmFinancialYear *w = openYears();
+    QVERIFY(w);
+    QCOMPARE(w->caption(), QString(" Financial Year"));
+    QCOMPARE(w->years->rowCount(), rows);
+    QCOMPARE(column(w->years, 1), periods);
+    for (int c : {0, 2, 3, 4})
+        QVERIFY(w->GrUnit->isColumnHidden(c));
+    QVERIFY(!w->GrUnit->isColumnHidden(1));
+    QCOMPARE(currentPickRow(w->GrUnit), current);
+    QCOMPARE(w->GrUnit->currentIndex().column(), 1);
+    for (int r = 0; r < w->years->rowCount(); ++r)
+        QCOMPARE(w->years->isMarked(r), w->years->text(r, 4) == "1");
+}
+
+void TestSwitches::yearSwitch_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("period");
+    QTest::addColumn<QString>("invDb");
+    QTest::addColumn<bool>("invDefault");
+    QTest::addColumn<QString>("acDb");
+    QTest::addColumn<QString>("nextGsm");
+    QTest::newRow("to the earlier year") << 0 << QString() << QDate(2023, 4, 1) << QDate(2024, 3, 31) << "2023-2024"
+                                         << "vstores_2023" << false << "vacc_2023" << "GSM0001";
+    QTest::newRow("default year: accounts database of the stores year row")
+        << 1 << "UPDATE velmora.inv_fin_year SET ac_db_name='vacc_2023' WHERE inv_default=1;" << QDate(2024, 4, 1)
+        << QDate(2025, 3, 31) << "2024-2025" << "vstores_2024" << true << "vacc_2023" << "GSM0003";
+}
+
+void TestSwitches::yearSwitch()
+{
+    QFETCH(int, row);
+    QFETCH(QString, sql);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, period);
+    QFETCH(QString, invDb);
+    QFETCH(bool, invDefault);
+    QFETCH(QString, acDb);
+    QFETCH(QString, nextGsm);
+    if (!sql.isEmpty())
+        gConnection.runScript(sql);
+    // A year in use other than the default, so every value has to change.
+    gInvDefault = !invDefault;
+    gSelectedDbName = DbName();
+    ContextSnapshot expected = ContextSnapshot::take();
+    expected.from = from;
+    expected.to = to;
+    expected.period = period;
+    expected.invDb = invDb;
+    expected.invDefault = invDefault;
+    expected.acDb = acDb;
+    expected.selectedDb = invDb;
+
+    frmFinancialYear *w = openYears();
+    ScopedScriptedUi s;
+    s.ui.answers.enqueue(MsgAnswer::Ok);
+    w->GrUnit->setCurrentIndex(w->years->index(row, 1));
+    QTest::keyClick(w->GrUnit, Qt::Key_Return);
+
+    QCOMPARE(s.ui.texts(), QStringList{"Do you want to change the Financial Year to \n             " + period});
+    QCOMPARE(s.ui.shown.first().buttons, MsgButtons::OkCancel);
+    QVERIFY(ContextSnapshot::take() == expected);
+    const QString year = "     [Financial Year " + dateText(from) + " - " + dateText(to) + "]";
+    QCOMPARE(m_main->captionText(), "Quillbase Inventory    Velmora Publications Ltd    Thiruvananthapuram"
+                                    "            [User : clerk ]"
+                                        + year);
+    QCOMPARE(m_main->statusPanel1(),
+             "Quillbase Inventory  Velmora Publications Ltd    Thiruvananthapuram  [User : clerk ]" + year);
+    settle();
+    QVERIFY(!WindowRegistry::instance().find("frmFinancialYear"));
+    // Statements that name the stores database work in the chosen year; the
+    // connection itself stays where start-up put it.
+    QCOMPARE(GetNextNumber("GSM_01_NO"), nextGsm);
+    QCOMPARE(gConnection.firstValue("Select database()"), QString("vstores_2024"));
+}
+
+void TestSwitches::yearCancelChangesNothing()
+{
+    const ContextSnapshot before = ContextSnapshot::take();
+    frmFinancialYear *w = openYears();
+    ScopedScriptedUi s;
+    s.ui.answers.enqueue(MsgAnswer::Cancel);
+    w->GrUnit->setCurrentIndex(w->years->index(0, 1));
+    w->CmSwitch_Click();
+    QCOMPARE(s.ui.shown.size(), 1);
+    QVERIFY(ContextSnapshot::take() == before);
+    settle();
+    QCOMPARE(WindowRegistry::instance().find("frmFinancialYear"), w);
+}
+
+void TestSwitches::reopenedYearListMarksDefault()
+{
+    ScopedScriptedUi s;
+    frmFinancialYear *w = openYears();
+    w->GrUnit->setCurrentIndex(w->years->index(0, 1));
+    s.ui.answers.enqueue(MsgAnswer::Ok);
+    w->CmSwitch_Click();
+    settle();
+    QCOMPARE(gInvDbName.str(), QString("vstores_2023"));
+    w = openYears();
+    QCOMPARE(currentPickRow(w->GrUnit), 1);
+    QVERIFY(w->years->isMarked(1));
+    QVERIFY(!w->years->isMarked(0));
+    // Enter at once offers the default year.
+    s.ui.answers.enqueue(MsgAnswer::Cancel);
+    QTest::keyClick(w->GrUnit, Qt::Key_Return);
+    QVERIFY(s.ui.lastText().endsWith("2024-2025"));
+}
+
+void TestSwitches::yearEscapeCloses()
+{
+    frmFinancialYear *w = openYears();
+    QTest::keyClick(w->CmSwitch, Qt::Key_Escape);
+    settle();
+    QVERIFY(!WindowRegistry::instance().find("frmFinancialYear"));
+}
+
+QTEST_MAIN(TestSwitches)
+#include "tst_db_switches.moc"
