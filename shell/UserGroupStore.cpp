@@ -1,0 +1,53 @@
+#include "UserGroupStore.h"
+#include "mdlVelmora.h"
+
+QList<QStringList> UserGroupStore::rows()
+{
+    RecordSet rs = gConnection.query(
+        QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
+    QList<QStringList> out;
+    while (rs.next())
+        out.append({rs.text(0), rs.text(1)});
+    rs.close();
+    return out;
+}
+
+bool UserGroupStore::nameTaken(const QString &name)
+{
+    // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
+    RecordSet rs = gConnection.query(
+        QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=? limit 1"),
+        {name.trimmed(), gUnitCode});
+    return rs.next();
+}
+
+bool UserGroupStore::renameClashes(const QString &oldName, const QString &name)
+{
+    RecordSet rs = gConnection.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
+                                                    " and user_group_name=? and unit_code=? limit 1"),
+                                     {oldName.trimmed(), name.trimmed(), gUnitCode});
+    return rs.next();
+}
+
+QString UserGroupStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
+{
+    // The series lies in the working year's stores database, the groups centrally.
+    Transaction t(gConnection);
+    const QString code = ClaimCode(seriesKey);
+    gConnection.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, user_group_name,"
+                                       " created_by, created_date, created_time) values (?,?,?,?,?,?)"),
+                        {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
+    t.commit();
+    return code;
+}
+
+qint64 UserGroupStore::saveEdit(const CodeNameEntry &entry)
+{
+    Transaction t(gConnection);
+    const qint64 matched = gConnection.execute(
+        QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
+                       " modified_time=? where unit_code=? and user_group_code=?"),
+        {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
+    t.commit();
+    return matched;
+}

@@ -1,0 +1,578 @@
+#include "frmUserDetails.h"
+#include "GridTextModel.h"
+#include "frmListView.h"
+#include "mdlVelmora.h"
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+const QString kNewCaption = QStringLiteral("New - F2");
+const QString kSaveCaption = QStringLiteral("Save - F5");
+} // namespace
+
+namespace userwin {
+
+// One of the two unit lists: the unit name shows; code and priority ride along.
+class UnitListModel : public QAbstractTableModel {
+public:
+    explicit UnitListModel(const QString &heading) : m_heading(heading) {}
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_units.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 1; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const UnitEntry &u = m_units[index.row()];
+        switch (role) {
+        case Qt::DisplayRole: return u.name;
+        case Qt::DecorationRole: return QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+        case Qt::UserRole: return u.code;
+        default: return {};
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return m_heading;
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    }
+
+    void setUnits(const QList<UnitEntry> &units)
+    {
+        beginResetModel();
+        m_units = units;
+        endResetModel();
+    }
+    const QList<UnitEntry> &units() const { return m_units; }
+    QStringList codes() const
+    {
+        QStringList c;
+        for (const UnitEntry &u : m_units)
+            c.append(u.code);
+        return c;
+    }
+    // Removes the rows and returns their units in list order.
+    QList<UnitEntry> take(QList<int> rows)
+    {
+        std::sort(rows.begin(), rows.end());
+        QList<UnitEntry> taken;
+        for (int r : rows)
+            taken.append(m_units[r]);
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            beginRemoveRows({}, *it, *it);
+            m_units.removeAt(*it);
+            endRemoveRows();
+        }
+        return taken;
+    }
+    void append(const UnitEntry &u)
+    {
+        beginInsertRows({}, int(m_units.size()), int(m_units.size()));
+        m_units.append(u);
+        endInsertRows();
+    }
+    // Puts a unit back where its priority places it.
+    void insertInOrder(const UnitEntry &u)
+    {
+        const qint64 p = u.priority.toLongLong();
+        int at = 0;
+        while (at < m_units.size() && m_units[at].priority.toLongLong() <= p)
+            ++at;
+        beginInsertRows({}, at, at);
+        m_units.insert(at, u);
+        endInsertRows();
+    }
+
+private:
+    QString m_heading;
+    QList<UnitEntry> m_units;
+};
+
+} // namespace userwin
+
+using userwin::UnitListModel;
+
+namespace {
+// Columns of the user grid; 0 and 3 are hidden.
+enum UserColumn { GroupCode = 0, UserName = 1, GroupName = 2, UserId = 3 };
+
+// The grid starts with 29 empty rows and grows by 10, so that an empty row
+// shows below a full page of users.
+int gridRowsFor(int records)
+{
+    int rows = 30; // the heading row included
+    for (int i = 1; i <= records; ++i)
+        if (i >= rows)
+            rows += 10;
+    return rows - 1;
+}
+
+QTableView *unitList(QWidget *parent, const char *name, QAbstractItemModel *model,
+                     QAbstractItemView::SelectionMode mode)
+{
+    auto *v = new QTableView(parent);
+    v->setObjectName(QString::fromLatin1(name));
+    v->setModel(model);
+    v->setSelectionBehavior(QAbstractItemView::SelectRows);
+    v->setSelectionMode(mode);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setShowGrid(false);
+    v->verticalHeader()->hide();
+    v->horizontalHeader()->setStretchLastSection(true);
+    v->horizontalHeader()->setHighlightSections(false);
+    v->verticalHeader()->setDefaultSectionSize(v->fontMetrics().height() + 6);
+    return v;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    // Enter on a focused button presses it, as in the rest of the program.
+    b->setAutoDefault(true);
+    return b;
+}
+} // namespace
+
+frmUserDetails::frmUserDetails(QWidget *parent) : ChildWindow(parent), m_store(gConnection)
+{
+    setObjectName(QStringLiteral("frmUserDetails"));
+    setCaption(QStringLiteral("User Details"));
+
+    m_grid = new GridTextModel(this);
+    m_grid->setHeadings({QString(), QStringLiteral("User Name"), QStringLiteral("User Group"), QString()});
+    m_available = new UnitListModel(QStringLiteral("Available Units"));
+    m_available->setParent(this);
+    m_assigned = new UnitListModel(QStringLiteral("Assigned Units"));
+    m_assigned->setParent(this);
+
+    SSTab = new QTabWidget(this);
+    SSTab->setObjectName(QStringLiteral("SSTab"));
+
+    // Page "User Details"
+    auto *details = new QWidget;
+    GrUserDetails = new QTableView(details);
+    GrUserDetails->setObjectName(QStringLiteral("GrUserDetails"));
+    GrUserDetails->setModel(m_grid);
+    GrUserDetails->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GrUserDetails->setSelectionMode(QAbstractItemView::SingleSelection);
+    GrUserDetails->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GrUserDetails->verticalHeader()->hide();
+    GrUserDetails->verticalHeader()->setDefaultSectionSize(GrUserDetails->fontMetrics().height() + 6);
+    GrUserDetails->horizontalHeader()->setHighlightSections(false);
+    GrUserDetails->setMinimumWidth(twipsToPixels(2965 + 4965) + 24);
+
+    auto *lbGroup = new QLabel(QStringLiteral("User Group"), details);
+    lbGroup->setObjectName(QStringLiteral("LbUserGroup"));
+    TxUserGroup = new QLineEdit(details);
+    TxUserGroup->setObjectName(QStringLiteral("TxUserGroup"));
+    TxUserGroup->setReadOnly(true); // filled by the group lookup (F1) only
+    auto *lbName = new QLabel(QStringLiteral("User Name"), details);
+    lbName->setObjectName(QStringLiteral("LbUserName"));
+    TxUserName = new QLineEdit(details);
+    TxUserName->setObjectName(QStringLiteral("TxUserName"));
+    auto *lbPwd = new QLabel(QStringLiteral("Password"), details);
+    lbPwd->setObjectName(QStringLiteral("LbPwd"));
+    TxPwd = new QLineEdit(details);
+    TxPwd->setObjectName(QStringLiteral("TxPwd"));
+    TxPwd->setEchoMode(QLineEdit::Password);
+
+    auto *boxes = new QGridLayout;
+    boxes->addWidget(lbGroup, 0, 0);
+    boxes->addWidget(TxUserGroup, 0, 1);
+    boxes->addWidget(lbName, 1, 0);
+    boxes->addWidget(TxUserName, 1, 1);
+    boxes->addWidget(lbPwd, 2, 0);
+    boxes->addWidget(TxPwd, 2, 1);
+    auto *detailsLayout = new QVBoxLayout(details);
+    detailsLayout->addWidget(GrUserDetails, 1);
+    detailsLayout->addLayout(boxes);
+    SSTab->addTab(details, QStringLiteral("User Details"));
+
+    // Page "Permissions"
+    auto *permissions = new QWidget;
+    LvAvailable = unitList(permissions, "LvAvailable", m_available, QAbstractItemView::ExtendedSelection);
+    LvAssigned = unitList(permissions, "LvAssigned", m_assigned, QAbstractItemView::SingleSelection);
+    CmAllow = new QPushButton(permissions);
+    CmAllow->setObjectName(QStringLiteral("CmAllow"));
+    CmAllow->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    CmAllow->setToolTip(QStringLiteral("Allow"));
+    CmDisallow = new QPushButton(permissions);
+    CmDisallow->setObjectName(QStringLiteral("CmDisallow"));
+    CmDisallow->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
+    CmDisallow->setToolTip(QStringLiteral("Disallow"));
+    auto *moves = new QVBoxLayout;
+    moves->addStretch();
+    moves->addWidget(CmAllow);
+    moves->addWidget(CmDisallow);
+    moves->addStretch();
+    auto *permissionsLayout = new QHBoxLayout(permissions);
+    permissionsLayout->addWidget(LvAvailable, 1);
+    permissionsLayout->addLayout(moves);
+    permissionsLayout->addWidget(LvAssigned, 1);
+    SSTab->addTab(permissions, QStringLiteral("Permissions"));
+
+    // The buttons, below the pages
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    CmNew = button(frame, "CmNew", kNewCaption);
+    CmEdit = button(frame, "CmEdit", QStringLiteral("Edit - F3"));
+    CmCancel = button(frame, "CmCancel", QStringLiteral("Cancel - F8"));
+    CmClose = button(frame, "CmClose", QStringLiteral("Close - F9"));
+    auto *buttons = new QHBoxLayout(frame);
+    buttons->addWidget(CmNew);
+    buttons->addWidget(CmEdit);
+    buttons->addWidget(CmCancel);
+    buttons->addWidget(CmClose);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab, 1);
+    layout->addWidget(frame);
+    resize(twipsToPixels(8600), twipsToPixels(7400));
+
+    setTabOrder(TxUserGroup, TxUserName);
+    setTabOrder(TxUserName, TxPwd);
+    setTabOrder(TxPwd, CmNew);
+    setTabOrder(CmNew, CmEdit);
+    setTabOrder(CmEdit, CmCancel);
+    setTabOrder(CmCancel, CmClose);
+
+    connect(CmNew, &QPushButton::clicked, this, [this] { CmNew_Click(); });
+    connect(CmEdit, &QPushButton::clicked, this, [this] { CmEdit_Click(); });
+    connect(CmCancel, &QPushButton::clicked, this, [this] { CmCancel_Click(); });
+    connect(CmClose, &QPushButton::clicked, this, [this] { CmClose_Click(); });
+    connect(CmAllow, &QPushButton::clicked, this, [this] { CmAllow_Click(); });
+    connect(CmDisallow, &QPushButton::clicked, this, [this] { CmDisallow_Click(); });
+    connect(GrUserDetails, &QTableView::clicked, this, [this] { GrUserDetails_Click(); });
+
+    takeKeysFirst({Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9});
+
+    Form_Load();
+}
+
+frmUserDetails::~frmUserDetails() = default;
+
+void frmUserDetails::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        CenterForm(this);
+    }
+}
+
+void frmUserDetails::Form_Load()
+{
+    GrUserDetails->setColumnHidden(GroupCode, true);
+    GrUserDetails->setColumnWidth(UserName, twipsToPixels(2965));
+    GrUserDetails->setColumnWidth(GroupName, twipsToPixels(4965));
+    GrUserDetails->setColumnHidden(UserId, true);
+    SetEditMode(false);
+    guarded([&] {
+        FillGrid();
+        SSTab->setCurrentIndex(0);
+        LoadAllUnits();
+    });
+}
+
+bool frmUserDetails::formKeyDown(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_F5: CmNew_Click(); return true;
+    case Qt::Key_F3: CmEdit_Click(); return true;
+    case Qt::Key_F8: CmCancel_Click(); return true;
+    case Qt::Key_F9: CmClose_Click(); return true;
+    default: return false;
+    }
+}
+
+bool frmUserDetails::eventFilter(QObject *watched, QEvent *event)
+{
+    if (ChildWindow::eventFilter(watched, event))
+        return true;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (watched == TxUserGroup) {
+            if (key == Qt::Key_F1) {
+                TxUserGroup_KeyDown(key);
+                return true;
+            }
+            if (enter) {
+                if (!TxUserGroup->text().isEmpty())
+                    TxUserName->setFocus();
+                return true;
+            }
+        } else if (watched == TxUserName && enter) {
+            if (!TxUserName->text().trimmed().isEmpty())
+                TxPwd->setFocus();
+            return true;
+        } else if (watched == TxPwd && enter) {
+            CmNew->setFocus();
+            return true;
+        } else if (watched == LvAssigned && key != Qt::Key_Tab && key != Qt::Key_Backtab) {
+            LvAssigned_KeyDown(key);
+        }
+    } else if (event->type() == QEvent::FocusIn && watched == TxUserGroup) {
+        SelectAllText(TxUserGroup);
+    }
+    return false;
+}
+
+void frmUserDetails::SetEditMode(bool on)
+{
+    TxUserName->setEnabled(on);
+    TxUserGroup->setEnabled(on);
+    TxPwd->setEnabled(on);
+    CmCancel->setEnabled(on);
+    CmEdit->setEnabled(!on);
+    CmClose->setEnabled(!on);
+    CmNew->setText(on ? kSaveCaption : kNewCaption);
+    if (!on)
+        m_editMode = false;
+}
+
+void frmUserDetails::ClearFields()
+{
+    TxUserGroup->clear();
+    TxUserName->clear();
+    TxPwd->clear();
+    m_groupTag.clear();
+    m_userTag.clear();
+}
+
+void frmUserDetails::FillGrid()
+{
+    QList<QStringList> records;
+    for (const UserListRow &u : m_store.usersOfUnit(gUnitCode))
+        records.append({u.groupCode, u.userName, u.groupName, u.userId});
+    m_grid->reset(records, gridRowsFor(int(records.size())));
+    GrUserDetails->setCurrentIndex(m_grid->index(0, UserName));
+}
+
+void frmUserDetails::LoadAllUnits()
+{
+    m_available->setUnits(m_store.allUnits());
+}
+
+int frmUserDetails::currentRow() const
+{
+    return GrUserDetails->currentIndex().isValid() ? GrUserDetails->currentIndex().row() : -1;
+}
+
+void frmUserDetails::takeRow(int row)
+{
+    TxUserGroup->setText(m_grid->text(row, GroupName));
+    m_groupTag = m_grid->text(row, GroupCode);
+    TxUserName->setText(m_grid->text(row, UserName));
+    m_userTag = m_grid->text(row, UserId);
+}
+
+void frmUserDetails::loadUnitLists(const QString &userId)
+{
+    m_assigned->setUnits(m_store.assignedUnits(userId));
+    m_available->setUnits(m_store.availableUnits(userId));
+}
+
+QString frmUserDetails::unitListUser() const
+{
+    if (m_editMode)
+        return m_userTag;
+    return m_grid->text(currentRow(), UserId);
+}
+
+void frmUserDetails::CmNew_Click()
+{
+    guarded([&] {
+        if (CmNew->text() == kNewCaption) {
+            SetEditMode(true);
+            ClearFields();
+            TxUserGroup->setFocus();
+            CmNew->setText(kSaveCaption);
+            return;
+        }
+        // A user without a group would vanish from the list, one without a
+        // name could never sign on: neither is saved.
+        if (m_groupTag.isEmpty()) {
+            MsgBox(QStringLiteral("Please Enter the usergroup.   "), MsgButtons::Ok, MsgIcon::Information);
+            TxUserGroup->setFocus();
+            return;
+        }
+        if (TxUserName->text().trimmed().isEmpty()) {
+            MsgBox(QStringLiteral("Please Enter the User Name.   "), MsgButtons::Ok, MsgIcon::Information);
+            TxUserName->setFocus();
+            return;
+        }
+        if (m_editMode) {
+            if (!SaveEdit())
+                return;
+            m_editMode = false;
+            showSavedUser();
+            SetEditMode(false);
+            return;
+        }
+        if (!SaveNew())
+            return;
+        SetEditMode(false);
+        FillGrid();
+    });
+}
+
+bool frmUserDetails::SaveNew()
+{
+    // Compared as it will be stored: a name differing only in blanks is the same user.
+    const QString name = TxUserName->text().trimmed();
+    if (m_store.nameExists(name)) {
+        MsgBox(QStringLiteral("User Already Exists.  May be in Other Units.   "), MsgButtons::Ok,
+               MsgIcon::Information);
+        TxUserName->setFocus();
+        return false;
+    }
+    try {
+        m_store.addUser({gUnitCode, name, m_groupTag, TxPwd->text().trimmed()}, userIdNumber());
+        return true;
+    } catch (const DbError &e) {
+        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+}
+
+bool frmUserDetails::SaveEdit()
+{
+    if (m_store.nameExistsBesides(TxUserName->text().trimmed(), m_oldName)) {
+        MsgBox(QStringLiteral("User Name Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+    try {
+        m_store.changeUser({m_userTag, TxUserName->text(), m_groupTag, m_assigned->codes()}, userIdNumber());
+        return true;
+    } catch (const DbError &e) {
+        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+}
+
+void frmUserDetails::showSavedUser()
+{
+    // The row of the edited user, wherever the grid's current row has moved;
+    // its hidden group code too, so that a later edit keeps the new group.
+    QList<QStringList> records;
+    for (int r = 0; r < m_grid->recordCount(); ++r) {
+        QStringList cells;
+        for (int c = GroupCode; c <= UserId; ++c)
+            cells << m_grid->text(r, c);
+        if (cells[UserId] == m_userTag)
+            cells = {m_groupTag, TxUserName->text(), TxUserGroup->text(), m_userTag};
+        records << cells;
+    }
+    const QModelIndex current = GrUserDetails->currentIndex();
+    m_grid->reset(records, m_grid->rowCount());
+    GrUserDetails->setCurrentIndex(m_grid->index(current.row(), current.column()));
+}
+
+void frmUserDetails::CmEdit_Click()
+{
+    const int row = currentRow();
+    // An empty row holds no user to edit.
+    if (m_grid->text(row, UserName).isEmpty())
+        return;
+    m_editMode = true;
+    takeRow(row);
+    m_oldName = TxUserName->text();
+    SetEditMode(true);
+    // The unit lists must hold this user's units before the save rebuilds them.
+    guarded([&] { loadUnitLists(m_userTag); });
+}
+
+void frmUserDetails::CmCancel_Click()
+{
+    ClearFields();
+    SetEditMode(false);
+    CmNew->setText(kNewCaption);
+}
+
+void frmUserDetails::CmClose_Click()
+{
+    unload();
+}
+
+void frmUserDetails::GrUserDetails_Click()
+{
+    const int row = currentRow();
+    guarded([&] {
+        if (m_editMode) {
+            // An empty row leaves the edited user, and its unit lists, as they are.
+            if (m_grid->text(row, UserName).isEmpty())
+                return;
+            takeRow(row);
+        }
+        loadUnitLists(unitListUser());
+    });
+}
+
+void frmUserDetails::CmAllow_Click()
+{
+    QList<int> rows;
+    for (const QModelIndex &i : LvAvailable->selectionModel()->selectedRows())
+        rows.append(i.row());
+    for (const UnitEntry &u : m_available->take(rows))
+        m_assigned->append(u);
+}
+
+void frmUserDetails::CmDisallow_Click()
+{
+    QList<int> rows;
+    for (const QModelIndex &i : LvAssigned->selectionModel()->selectedRows())
+        rows.append(i.row());
+    for (const UnitEntry &u : m_assigned->take(rows))
+        m_available->insertInOrder(u);
+}
+
+void frmUserDetails::LvAssigned_KeyDown(int key)
+{
+    guarded([&] {
+        if (key == Qt::Key_Delete && m_editMode) {
+            const QModelIndexList chosen = LvAssigned->selectionModel()->selectedRows();
+            if (!chosen.isEmpty())
+                m_store.withdrawUnit(m_userTag, m_assigned->units().at(chosen.first().row()).code);
+        }
+        // Any key brings back the lists as stored.
+        loadUnitLists(unitListUser());
+    });
+}
+
+void frmUserDetails::TxUserGroup_KeyDown(int key)
+{
+    if (key != Qt::Key_F1)
+        return;
+    guarded([&] {
+        frmListView::ShowForm(QStringLiteral("Select user_group_code,user_group_name from velmora.usergroups"
+                                             " Order by user_group_name "),
+                              {}, 2, QStringLiteral("User Groups"), 3000,
+                              {{0, QStringLiteral("Code")}, {3000, QStringLiteral("User Group")}});
+        m_groupTag = gHelpCol1;
+        TxUserGroup->setText(gHelpCol2);
+        gHelpCol1.clear();
+        gHelpCol2.clear();
+    });
+}
