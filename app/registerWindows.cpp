@@ -1,5 +1,11 @@
+#include "MastersWindows.h"
+#include "ShellWindows.h"
 #include "Startup.h"
+#include "UserWindows.h"
 
 void registerAllWindows()
 {
+    registerShellWindows();
+    registerUserWindows();
+    registerMastersWindows();
 }

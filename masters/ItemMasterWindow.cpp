@@ -1,0 +1,120 @@
+#include "ItemMasterWindow.h"
+#include "ItemStore.h"
+#include "frmListView.h"
+#include "mdlVelmora.h"
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+QList<ItemMasterKind> itemMasterKinds()
+{
+    return {
+        {QStringLiteral("frmItemMasterGeneral"), QStringLiteral("Item Master - Other Stores"), 1},
+        {QStringLiteral("frmFAItemMaster"), QStringLiteral("Item Master - Fixed Assets"), std::nullopt},
+    };
+}
+
+CodeNameMasterConfig itemMasterConfig(const ItemMasterKind &kind)
+{
+    CodeNameMasterConfig c;
+    c.windowName = kind.windowName;
+    c.caption = kind.caption;
+    c.title = kind.caption;
+    c.gridName = QStringLiteral("GrItem");
+    c.table = "inv_itemmaster";
+    c.codeColumn = QStringLiteral("item_code");
+    c.nameColumn = QStringLiteral("item_name");
+    c.nameHeading = QStringLiteral("Item Name");
+    c.seriesKey = [] { return QStringLiteral("ITEM_") + gCompCode + QStringLiteral("_NO"); };
+    c.emptyNameMessage = QStringLiteral("Please Enter the Item Name.   ");
+    c.duplicateNewMessage = QStringLiteral("The Same Brand Already Exists.   ");
+    c.duplicateRenameMessage = QStringLiteral("Item Name Already Exists.   ");
+    c.gridColumns = {{QStringLiteral("Code"), 1300}, {QStringLiteral("Item Name"), 4825},
+                     {QStringLiteral("Measurement"), 1750}};
+    c.clientArea = QSize(8340, 5820);
+    c.tabOrder = {QStringLiteral("CmCancel"), QStringLiteral("CmClose"),   QStringLiteral("CmEdit"),
+                  QStringLiteral("CmNew"),    QStringLiteral("TxCode"),    QStringLiteral("TxName"),
+                  QStringLiteral("GrItem"),   QStringLiteral("TxMeasure"), QStringLiteral("TxMeasureName")};
+    const std::optional<int> type = kind.itemType;
+    c.store = [type] { return std::make_unique<ItemStore>(type); };
+    return c;
+}
+
+ItemMasterWindow::ItemMasterWindow(const ItemMasterKind &kind, QWidget *parent)
+    : CodeNameMasterWindow(itemMasterConfig(kind), parent)
+{
+    auto *label = new QLabel(QStringLiteral("Measured In"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    m_txMeasure = new QLineEdit(this);
+    m_txMeasure->setObjectName(QStringLiteral("TxMeasure"));
+    m_txMeasure->setReadOnly(true); // filled by the lookup only
+    m_txMeasure->setFixedWidth(m_txCode->width());
+    m_txMeasureName = new QLineEdit(this);
+    m_txMeasureName->setObjectName(QStringLiteral("TxMeasureName"));
+    fieldsLayout()->addWidget(label, 2, 0);
+    fieldsLayout()->addWidget(m_txMeasure, 2, 1, Qt::AlignLeft);
+    fieldsLayout()->addWidget(m_txMeasureName, 2, 2);
+
+    applyTabOrder(config().tabOrder);
+}
+
+bool ItemMasterWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The measurement code box's own keys: F1 looks up, Enter moves on to New.
+    if (watched == m_txMeasure && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_F1) {
+            TxMeasure_Lookup();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_cmNew->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return CodeNameMasterWindow::eventFilter(watched, event);
+}
+
+QWidget *ItemMasterWindow::afterNameBox() const
+{
+    return m_txMeasure;
+}
+
+bool ItemMasterWindow::checkNewEntry()
+{
+    if (!CodeNameMasterWindow::checkNewEntry())
+        return false;
+    // The code box is what the item stores; the name box beside it is free text.
+    if (m_txMeasure->text().trimmed().isEmpty()) {
+        MsgBox(QStringLiteral("Please Select the Measurement.   "), MsgButtons::Ok, MsgIcon::Critical);
+        m_txMeasure->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+CodeNameEntry ItemMasterWindow::gatherEntry() const
+{
+    CodeNameEntry e = CodeNameMasterWindow::gatherEntry();
+    e.more = QStringList{m_txMeasure->text()};
+    return e;
+}
+
+void ItemMasterWindow::TxMeasure_Lookup()
+{
+    gHelpCol1.clear();
+    gHelpCol2.clear();
+    const bool ran = tryStatement([] {
+        frmListView::ShowForm(ItemStore::measurementLookup(), {}, 2, QStringLiteral("Measurement"), 5000,
+                              {{1500, QStringLiteral("Code")}, {3500, QStringLiteral("Measurement")}});
+    });
+    // Nothing chosen (no measurement, or a row below the list): the boxes keep their choice.
+    if (ran && !gHelpCol1.isEmpty()) {
+        m_txMeasure->setText(gHelpCol1);
+        m_txMeasureName->setText(gHelpCol2);
+    }
+    gHelpCol1.clear();
+    gHelpCol2.clear();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// Enters the masters' windows in the main window's registry.
+void registerMastersWindows();

@@ -1,0 +1,390 @@
+#include "CodeNameMasterWindow.h"
+#include "GridTextModel.h"
+#include "mdlVelmora.h"
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const QString kNewCaption = QStringLiteral("New - F2");
+const QString kSaveCaption = QStringLiteral("Save - F5");
+// The grid starts with this many rows (the heading row included) and grows in steps.
+constexpr int kGridRows = 30;
+constexpr int kGridStep = 10;
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(true); // Enter on a focused button presses it
+    return b;
+}
+} // namespace
+
+CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget *parent)
+    : ChildWindow(parent), m_config(std::move(config))
+{
+    if (m_config.store) {
+        m_store = m_config.store();
+    } else {
+        m_store = std::make_unique<CodeNameTableStore>(CodeNameTable{
+            m_config.table, m_config.codeColumn, m_config.nameColumn, m_config.groupColumn, m_config.groupValue});
+    }
+    if (m_config.gridColumns.isEmpty())
+        m_config.gridColumns = {{QStringLiteral("Code"), 1300}, {m_config.nameHeading, 4825}};
+    if (m_config.tabOrder.isEmpty())
+        m_config.tabOrder = {QStringLiteral("CmCancel"), QStringLiteral("CmClose"), QStringLiteral("CmEdit"),
+                             QStringLiteral("CmNew"),    QStringLiteral("TxCode"),  QStringLiteral("TxName"),
+                             m_config.gridName};
+
+    setObjectName(m_config.windowName);
+    setCaption(m_config.caption);
+
+    auto *outer = new QVBoxLayout(this);
+
+    m_title = new QLabel(m_config.title, this);
+    m_title->setObjectName(QStringLiteral("Label3"));
+    QFont titleFont(QStringLiteral("Times New Roman"));
+    titleFont.setPointSizeF(14.25);
+    titleFont.setBold(true);
+    m_title->setFont(titleFont);
+    m_title->setAlignment(Qt::AlignCenter);
+    outer->addWidget(m_title);
+
+    m_fields = new QGridLayout;
+    auto *codeLabel = new QLabel(QStringLiteral("Code"), this);
+    codeLabel->setObjectName(QStringLiteral("Label4"));
+    m_txCode = new QLineEdit(this);
+    m_txCode->setObjectName(QStringLiteral("TxCode"));
+    m_txCode->setReadOnly(true); // codes come from the counter only
+    m_txCode->setFixedWidth(twipsToPixels(1300));
+    auto *nameLabel = new QLabel(QStringLiteral("Name"), this);
+    nameLabel->setObjectName(QStringLiteral("Label2"));
+    m_txName = new QLineEdit(this);
+    m_txName->setObjectName(QStringLiteral("TxName"));
+    m_fields->addWidget(codeLabel, 0, 0);
+    m_fields->addWidget(m_txCode, 0, 1, Qt::AlignLeft);
+    m_fields->addWidget(nameLabel, 1, 0);
+    m_fields->addWidget(m_txName, 1, 1, 1, 2);
+    m_fields->setColumnStretch(2, 1);
+    outer->addLayout(m_fields);
+
+    m_model = new GridTextModel(this);
+    QStringList headings{QString()};
+    for (const GridColumn &c : std::as_const(m_config.gridColumns))
+        headings << c.heading;
+    m_model->setHeadings(headings);
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(m_config.gridName);
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    if (m_config.colouredHeading)
+        m_grid->horizontalHeader()->setStyleSheet(
+            QStringLiteral("QHeaderView::section { background-color: rgb(49, 111, 147); color: white; }"));
+    m_grid->setColumnHidden(0, true);
+    for (int c = 0; c < m_config.gridColumns.size(); ++c) {
+        const int width = m_config.gridColumns.at(c).width;
+        m_grid->setColumnWidth(c + 1, twipsToPixels(width));
+        m_grid->setColumnHidden(c + 1, width == 0);
+    }
+    outer->addWidget(m_grid, 1);
+    connect(m_grid, &QTableView::clicked, this, &CodeNameMasterWindow::Grid_Click);
+
+    auto *frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto *buttons = new QHBoxLayout(frame);
+    m_cmNew = button(QStringLiteral("CmNew"), kNewCaption, frame);
+    m_cmEdit = button(QStringLiteral("CmEdit"), QStringLiteral("Edit - F3"), frame);
+    m_cmCancel = button(QStringLiteral("CmCancel"), QStringLiteral("Cancel - F8"), frame);
+    m_cmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), frame);
+    buttons->addWidget(m_cmNew);
+    buttons->addWidget(m_cmEdit);
+    buttons->addWidget(m_cmCancel);
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmClose);
+    outer->addWidget(frame);
+    connect(m_cmNew, &QPushButton::clicked, this, &CodeNameMasterWindow::CmNew_Click);
+    connect(m_cmEdit, &QPushButton::clicked, this, &CodeNameMasterWindow::CmEdit_Click);
+    connect(m_cmCancel, &QPushButton::clicked, this, &CodeNameMasterWindow::CmCancel_Click);
+    connect(m_cmClose, &QPushButton::clicked, this, &CodeNameMasterWindow::CmClose_Click);
+
+    resize(sizeHint());
+    takeKeysFirst({Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9, Qt::Key_Escape, Qt::Key_Return,
+                   Qt::Key_Enter});
+    selectTextOnEntry();
+    applyTabOrder(m_config.tabOrder);
+
+    m_txCode->setEnabled(false);
+    m_txName->setEnabled(false);
+    SetEditMode(false);
+    FillGrid();
+}
+
+CodeNameMasterWindow::~CodeNameMasterWindow() = default;
+
+QSize CodeNameMasterWindow::sizeHint() const
+{
+    return QSize(twipsToPixels(m_config.clientArea.width()), twipsToPixels(m_config.clientArea.height()));
+}
+
+bool CodeNameMasterWindow::isEntering() const
+{
+    return m_cmNew->text() != kNewCaption;
+}
+
+int CodeNameMasterWindow::currentGridRow() const
+{
+    const QModelIndex i = m_grid->currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+void CodeNameMasterWindow::applyTabOrder(const QStringList &objectNames)
+{
+    m_tabOrder.clear();
+    for (const QString &name : objectNames)
+        if (auto *w = findChild<QWidget *>(name))
+            m_tabOrder << w;
+    for (int i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
+}
+
+bool CodeNameMasterWindow::tryStatement(const std::function<void()> &body)
+{
+    try {
+        body();
+        return true;
+    } catch (const DbError &e) {
+        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+}
+
+void CodeNameMasterWindow::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        CenterForm(this);
+    }
+}
+
+void CodeNameMasterWindow::focusInEvent(QFocusEvent *event)
+{
+    ChildWindow::focusInEvent(event);
+    // The window itself takes no typing: the first enabled control in tab order does.
+    for (QWidget *w : std::as_const(m_tabOrder)) {
+        if (w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_F5:
+        CmNew_Click();
+        return true;
+    case Qt::Key_F3:
+        CmEdit_Click();
+        return true;
+    case Qt::Key_F8:
+        CmCancel_Click();
+        return true;
+    case Qt::Key_F9:
+        CmClose_Click();
+        return true;
+    case Qt::Key_Escape:
+        unload();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        QWidget *focus = focusWidget();
+        if (focus == m_txCode) {
+            m_txName->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (focus == m_txName) {
+            if (QWidget *next = afterNameBox())
+                next->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+QWidget *CodeNameMasterWindow::afterNameBox() const
+{
+    return m_cmNew;
+}
+
+void CodeNameMasterWindow::CmNew_Click()
+{
+    if (!isEntering()) {
+        QString code;
+        if (!tryStatement([&] { code = GetNextNumber(m_config.seriesKey()); }))
+            return;
+        SetEditMode(true);
+        ClearFields();
+        m_txCode->setText(code);
+        m_txName->setFocus(Qt::OtherFocusReason);
+        FillGrid();
+        return;
+    }
+    if (m_editMode) {
+        if (!SaveEdit())
+            return;
+        m_editMode = false;
+        SetEditMode(false);
+        FillGrid();
+        return;
+    }
+    if (!checkNewEntry())
+        return;
+    if (!SaveNew())
+        return;
+    SetEditMode(false);
+    FillGrid();
+}
+
+bool CodeNameMasterWindow::checkNewEntry()
+{
+    // Only a box without any character is refused; blanks pass and are trimmed away.
+    if (m_txName->text().isEmpty()) {
+        MsgBox(m_config.emptyNameMessage, MsgButtons::Ok, MsgIcon::Information);
+        m_txName->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+CodeNameEntry CodeNameMasterWindow::gatherEntry() const
+{
+    return CodeNameEntry{m_txCode->text(), m_txName->text(), {}};
+}
+
+bool CodeNameMasterWindow::SaveNew()
+{
+    // Compared as it will be stored: a leading blank must not slip a second copy of a name in.
+    bool taken = false;
+    if (!tryStatement([&] { taken = store().nameTaken(m_txName->text().trimmed()); }))
+        return false;
+    if (taken) {
+        MsgBox(m_config.duplicateNewMessage, MsgButtons::Ok, MsgIcon::Information);
+        m_txName->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    QString used;
+    if (!tryStatement([&] { used = store().saveNew(gatherEntry(), m_config.seriesKey()); }))
+        return false;
+    // Another station may have saved the shown code first: show the code stored.
+    m_txCode->setText(used);
+    return true;
+}
+
+bool CodeNameMasterWindow::SaveEdit()
+{
+    bool clash = false;
+    if (!tryStatement([&] { clash = store().renameClashes(m_oldName, m_txName->text()); }))
+        return false;
+    if (clash) {
+        MsgBox(m_config.duplicateRenameMessage, MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+    qint64 matched = 0;
+    if (!tryStatement([&] { matched = store().saveEdit(gatherEntry()); }))
+        return false;
+    if (matched == 0) {
+        // Nothing to rename (a new entry turned into a rename, or a row outside the scope).
+        MsgBox(m_config.notChangedMessage, MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void CodeNameMasterWindow::SetEditMode(bool on)
+{
+    m_txCode->setEnabled(on);
+    m_txName->setEnabled(on);
+    m_cmCancel->setEnabled(on);
+    m_cmEdit->setEnabled(!on);
+    m_cmClose->setEnabled(!on);
+    m_cmNew->setEnabled(true);
+    m_cmNew->setText(on ? kSaveCaption : kNewCaption);
+    if (!on)
+        m_editMode = false;
+}
+
+void CodeNameMasterWindow::FillGrid()
+{
+    QList<QStringList> rows;
+    if (!tryStatement([&] { rows = store().rows(); }))
+        return;
+    int gridRows = kGridRows;
+    for (int i = 1; i <= rows.size(); ++i)
+        if (i >= gridRows)
+            gridRows += kGridStep;
+    for (QStringList &r : rows)
+        r.prepend(QString()); // hidden column 0
+    m_model->reset(rows, gridRows - 1);
+    m_grid->setCurrentIndex(m_model->index(0, 1));
+}
+
+void CodeNameMasterWindow::ClearFields()
+{
+    m_txCode->clear();
+    m_txName->clear();
+}
+
+void CodeNameMasterWindow::CmEdit_Click()
+{
+    m_editMode = true;
+    const int row = currentGridRow() - 1;
+    if (!m_model->text(row, 1).isEmpty()) {
+        m_txCode->setText(m_model->text(row, 1));
+        m_txName->setText(m_model->text(row, 2));
+    }
+    m_oldName = m_txName->text();
+    SetEditMode(true);
+}
+
+void CodeNameMasterWindow::Grid_Click(const QModelIndex &index)
+{
+    if (!m_editMode || !index.isValid())
+        return;
+    const int row = index.row();
+    if (m_model->text(row, 1).isEmpty())
+        return;
+    m_txCode->setText(m_model->text(row, 1));
+    m_txName->setText(m_model->text(row, 2));
+    // The row now being renamed is the one its own name may stay on.
+    m_oldName = m_txName->text();
+}
+
+void CodeNameMasterWindow::CmCancel_Click()
+{
+    ClearFields();
+    SetEditMode(false);
+}
+
+void CodeNameMasterWindow::CmClose_Click()
+{
+    unload();
+}

@@ -1,0 +1,135 @@
+#pragma once
+#include "ChildWindow.h"
+#include "CodeNameStore.h"
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class GridTextModel;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QTableView;
+
+// One column of a master's grid: heading and width in twips.
+struct GridColumn {
+    QString heading;
+    int width = 0;
+};
+
+// What sets one code/name master window apart from another.
+struct CodeNameMasterConfig {
+    QString windowName;   // objectName of the window, e.g. "frmGSMMaster"
+    QString caption;      // window caption
+    QString title;        // text of the title label (Label3)
+    QString gridName;     // objectName of the grid, e.g. "GrGSM"
+
+    // The table store's table; ignored when `store` is given.
+    const char *table = nullptr;
+    QString codeColumn;
+    QString nameColumn;
+    QString groupColumn;  // optional, e.g. "brand_group"
+    QVariant groupValue;
+
+    QString nameHeading;  // heading of grid column 2
+    // The counter series of new codes, built when used (it names the current company).
+    std::function<QString()> seriesKey;
+
+    QString emptyNameMessage;
+    QString duplicateNewMessage;
+    QString duplicateRenameMessage;
+    // A rename that found no row to change.
+    QString notChangedMessage = QStringLiteral("Nothing was changed: the record was not found.   ");
+
+    // Grid columns 1 onwards (column 0 is always hidden). Empty: "Code" 1300
+    // and `nameHeading` 4825.
+    QList<GridColumn> gridColumns;
+    QSize clientArea{6480, 5820}; // twips
+    bool colouredHeading = true;  // white on RGB(49, 111, 147); otherwise the system's heading colours
+    // objectNames in tab order. Empty: CmCancel, CmClose, CmEdit, CmNew, TxCode, TxName, the grid.
+    QStringList tabOrder;
+
+    // The rows and statements. Empty: a CodeNameTableStore on `table`.
+    std::function<std::unique_ptr<CodeNameStore>()> store;
+};
+
+// The code/name master window: the current scope's rows in a grid, New under
+// the series' next code, Edit to rename; nothing deletes a row. Function keys
+// and Esc act whichever control has the focus: F2/F5 New or Save, F3 Edit,
+// F8 Cancel, F9 Close, Esc closes.
+class CodeNameMasterWindow : public ChildWindow {
+    Q_OBJECT
+public:
+    explicit CodeNameMasterWindow(CodeNameMasterConfig config, QWidget *parent = nullptr);
+    ~CodeNameMasterWindow() override;
+
+    const CodeNameMasterConfig &config() const { return m_config; }
+
+    // True while an entry renames an existing row.
+    bool editMode() const { return m_editMode; }
+    // The name of the row being renamed, as Edit or a later click on a row took it.
+    QString oldName() const { return m_oldName; }
+    // An entry (new or rename) is open: CmNew reads "Save - F5".
+    bool isEntering() const;
+
+    GridTextModel *gridModel() const { return m_model; }
+    QTableView *grid() const { return m_grid; }
+    // Grid row (1 = first record) that counts as current.
+    int currentGridRow() const;
+
+public slots:
+    void CmNew_Click();
+    void CmEdit_Click();
+    void CmCancel_Click();
+    void CmClose_Click();
+    void Grid_Click(const QModelIndex &index);
+
+protected:
+    bool SaveNew();
+    bool SaveEdit();
+    void SetEditMode(bool on);
+    void FillGrid();
+    void ClearFields();
+
+    // Tests of a new entry before SaveNew; shows the message and moves the focus.
+    virtual bool checkNewEntry();
+    // The entry as the boxes hold it.
+    virtual CodeNameEntry gatherEntry() const;
+    // Where Enter in the name box moves the focus.
+    virtual QWidget *afterNameBox() const;
+
+    bool formKeyDown(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    QSize sizeHint() const override;
+
+    // Row of input boxes (Code, Name) that windows with further inputs extend.
+    QGridLayout *fieldsLayout() const { return m_fields; }
+    void applyTabOrder(const QStringList &objectNames);
+    // Shows a database failure (the server's text) in an information box; false on failure.
+    bool tryStatement(const std::function<void()> &body);
+    CodeNameStore &store() { return *m_store; }
+
+    QLabel *m_title = nullptr;
+    QLineEdit *m_txCode = nullptr;
+    QLineEdit *m_txName = nullptr;
+    QPushButton *m_cmNew = nullptr;
+    QPushButton *m_cmEdit = nullptr;
+    QPushButton *m_cmCancel = nullptr;
+    QPushButton *m_cmClose = nullptr;
+
+private:
+    CodeNameMasterConfig m_config;
+    std::unique_ptr<CodeNameStore> m_store;
+    GridTextModel *m_model = nullptr;
+    QTableView *m_grid = nullptr;
+    QGridLayout *m_fields = nullptr;
+    QList<QWidget *> m_tabOrder;
+    bool m_editMode = false;
+    bool m_centred = false;
+    QString m_oldName;
+};
