@@ -146,11 +146,11 @@ Database::~Database()
 void Database::setEndpointOverride(const QString &unixSocket) { g_socketOverride = unixSocket; }
 QString Database::endpointOverride() { return g_socketOverride; }
 
-void Database::open(const ConnectionSpec &spec)
+void Database::open(const ConnectionSpec &params)
 {
     close();
-    if (!spec.database.isEmpty() && !DbName::isValid(spec.database))
-        throw DbError(QStringLiteral("Unknown database '%1'").arg(spec.database));
+    if (!params.database.isEmpty() && !DbName::isValid(params.database))
+        throw DbError(QStringLiteral("Unknown database '%1'").arg(params.database));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
     QString options = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=120;CLIENT_FOUND_ROWS");
     if (!g_socketOverride.isEmpty()) {
@@ -159,16 +159,16 @@ void Database::open(const ConnectionSpec &spec)
     } else {
         // An empty server would make the client library fall back to a local
         // socket; the connection text names no server, so there is none.
-        if (spec.server.trimmed().isEmpty()) {
+        if (params.server.trimmed().isEmpty()) {
             QSqlDatabase::removeDatabase(m_name);
-            throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(spec.server));
+            throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
         }
-        db.setHostName(spec.server);
-        db.setPort(spec.port);
+        db.setHostName(params.server);
+        db.setPort(params.port);
     }
-    db.setUserName(spec.user.trimmed());
-    db.setPassword(spec.password);
-    db.setDatabaseName(spec.database);
+    db.setUserName(params.user.trimmed());
+    db.setPassword(params.password);
+    db.setDatabaseName(params.database);
     db.setConnectOptions(options);
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!db.open()) {
@@ -177,7 +177,7 @@ void Database::open(const ConnectionSpec &spec)
         QSqlDatabase::removeDatabase(m_name);
         throw DbError(text);
     }
-    m_database = spec.database;
+    m_database = params.database;
     m_inTransaction = false;
 }
 

@@ -87,7 +87,7 @@ public:
 
     // Opens with the connection timeout of 120 seconds and found-rows, so that
     // an update reports the rows it matched. Throws DbError.
-    void open(const ConnectionSpec &spec);
+    void open(const ConnectionSpec &params);
     void openText(const QString &connectionText) { open(ConnectionSpec::fromText(connectionText)); }
     void close();
     bool isOpen() const;

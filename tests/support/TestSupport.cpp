@@ -21,12 +21,12 @@ QString testTempDir()
 void openTestDatabase(Database &db, const QString &database)
 {
     Database::setEndpointOverride(qEnvironmentVariable("VELMORA_TEST_SOCKET"));
-    ConnectionSpec spec;
-    spec.server = QStringLiteral("127.0.0.1");
-    spec.user = QStringLiteral("root");
-    spec.password = QStringLiteral("5831");
-    spec.database = database;
-    db.open(spec);
+    ConnectionSpec params;
+    params.server = QStringLiteral("127.0.0.1");
+    params.user = QStringLiteral("root");
+    params.password = QStringLiteral("5831");
+    params.database = database;
+    db.open(params);
 }
 
 void resetFixtures()
