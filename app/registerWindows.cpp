@@ -1,3 +1,4 @@
+#include "CompanyWindows.h"
 #include "MastersWindows.h"
 #include "ShellWindows.h"
 #include "Startup.h"
@@ -8,4 +9,5 @@ void registerAllWindows()
     registerShellWindows();
     registerUserWindows();
     registerMastersWindows();
+    registerCompanyWindows();
 }

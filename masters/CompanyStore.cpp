@@ -1,0 +1,89 @@
+#include "CompanyStore.h"
+#include "Desktop.h"
+
+namespace {
+// A null QString would reach the server as NULL; an empty box is stored as empty text.
+QString box(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+} // namespace
+
+CompanyStore::CompanyStore(Database &db, const DbName &storesDb) : m_db(db), m_storesDb(storesDb) {}
+
+QString CompanyStore::table() const
+{
+    return m_storesDb.table("inv_companymaster");
+}
+
+std::optional<Company> CompanyStore::load(const QString &code)
+{
+    RecordSet rs =
+        m_db.query(QStringLiteral("Select * from ") + table() + QStringLiteral(" Where comp_code=?"), {box(code)});
+    if (!rs.next())
+        return std::nullopt;
+    Company c;
+    c.code = rs.text(QStringLiteral("comp_code"));
+    c.name = rs.text(QStringLiteral("comp_name"));
+    c.address = rs.text(QStringLiteral("comp_address"));
+    c.address1 = rs.text(QStringLiteral("comp_address1"));
+    c.address2 = rs.text(QStringLiteral("comp_address2"));
+    c.address3 = rs.text(QStringLiteral("comp_address3"));
+    c.phone = rs.text(QStringLiteral("comp_phone"));
+    c.fax = rs.text(QStringLiteral("comp_fax"));
+    c.email = rs.text(QStringLiteral("comp_email"));
+    c.tin = rs.text(QStringLiteral("comp_tin"));
+    c.vat = rs.text(QStringLiteral("comp_vat"));
+    return c;
+}
+
+bool CompanyStore::newClashes(const QString &code, const QString &name)
+{
+    // The code is compared as the insert will store it, so a blank typed
+    // around a taken code gets this answer instead of a key violation.
+    RecordSet rs = m_db.query(QStringLiteral("Select comp_code from ") + table()
+                                  + QStringLiteral(" Where comp_name=? or comp_code=? limit 1"),
+                              {box(name), box(code.trimmed())});
+    return rs.next();
+}
+
+bool CompanyStore::renameClashes(const QString &oldName, const QString &name)
+{
+    RecordSet rs = m_db.query(QStringLiteral("Select comp_code from ") + table()
+                                  + QStringLiteral(" Where comp_name<>? And comp_name=? limit 1"),
+                              {box(oldName.trimmed()), box(name.trimmed())});
+    return rs.next();
+}
+
+void CompanyStore::saveNew(const Company &c, qint64 userId)
+{
+    Transaction t(m_db);
+    m_db.execute(QStringLiteral("Insert into ") + table()
+                     + QStringLiteral("(comp_code,comp_name,comp_address,comp_address1,comp_address2,comp_address3,"
+                                      "comp_phone,comp_fax,comp_tin,comp_vat,comp_email,created_by,created_date,"
+                                      "created_time) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                 {box(c.code.trimmed()), box(c.name), box(c.address.trimmed()), box(c.address1.trimmed()),
+                  box(c.address2.trimmed()), box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()),
+                  box(c.tin.trimmed()), box(c.vat.trimmed()), box(c.email.trimmed()), userId, auditDate(),
+                  auditTime()});
+    t.commit();
+}
+
+qint64 CompanyStore::saveEdit(const QString &key, const Company &c)
+{
+    Transaction t(m_db);
+    const qint64 matched = m_db.execute(
+        QStringLiteral("Update ") + table()
+            + QStringLiteral(" set comp_name=?,comp_address=?,comp_address1=?,comp_address2=?,comp_address3=?,"
+                             "comp_phone=?,comp_fax=?,comp_tin=?,comp_vat=?,comp_email=? Where comp_code=?"),
+        {box(c.name), box(c.address.trimmed()), box(c.address1.trimmed()), box(c.address2.trimmed()),
+         box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()), box(c.tin.trimmed()),
+         box(c.vat.trimmed()), box(c.email.trimmed()), box(key)});
+    t.commit();
+    return matched;
+}
+
+RecordSet CompanyStore::list()
+{
+    return m_db.query(QStringLiteral("Select * From ") + table() + QStringLiteral(" order by comp_code"));
+}

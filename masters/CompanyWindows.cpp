@@ -1,0 +1,12 @@
+#include "CompanyWindows.h"
+#include "frmCompany.h"
+#include "frmCompanyMaster.h"
+#include <QMdiArea> // WindowRegistry.h reads the area inline
+#include "WindowRegistry.h"
+
+void registerCompanyWindows()
+{
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmCompany"), [] { return new frmCompany; });
+    r.registerWindow(QStringLiteral("frmCompanyMaster"), [] { return new frmCompanyMaster; });
+}

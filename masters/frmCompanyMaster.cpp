@@ -1,0 +1,337 @@
+#include "frmCompanyMaster.h"
+#include "SheetView.h"
+#include "mdlVelmora.h"
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString kNewCaption = QStringLiteral("New - F2");
+const QString kSaveCaption = QStringLiteral("Save - F5");
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(true); // Enter on a focused button presses it
+    return b;
+}
+} // namespace
+
+frmCompanyMaster::frmCompanyMaster(QWidget *parent) : ChildWindow(parent)
+{
+    setObjectName(QStringLiteral("frmCompanyMaster"));
+    setCaption(QStringLiteral("Company Master"));
+
+    auto *outer = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("Company Master"), this);
+    title->setObjectName(QStringLiteral("LbTitle"));
+    QFont titleFont(QStringLiteral("Times New Roman"));
+    titleFont.setPointSizeF(14.25);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    outer->addWidget(title);
+
+    auto *fields = new QGridLayout;
+    const struct {
+        QLineEdit **box;
+        const char *name;
+        const char *label;
+    } rows[] = {
+        {&m_txCompanyCode, "TxCompanyCode", "Company Code"},
+        {&m_txCompanyName, "TxCompanyName", "Company Name"},
+        {&m_txAddress, "TxAddress", "Address"},
+        {&m_txAddress1, "TxAddress1", "Address 1"},
+        {&m_txAddress2, "TxAddress2", "Address 2"},
+        {&m_txAddress3, "TxAddress3", "Address 3"},
+        {&m_txPhone, "TxPhone", "Phone"},
+        {&m_txFax, "TxFax", "Fax"},
+        {&m_txEmail, "TxEmail", "E-mail"},
+        {&m_txTin, "TxTin", "TIN"},
+        {&m_txVat, "TxVat", "VAT"},
+    };
+    int line = 0;
+    for (const auto &r : rows) {
+        const QString name = QString::fromLatin1(r.name);
+        auto *label = new QLabel(QString::fromLatin1(r.label), this);
+        label->setObjectName(QStringLiteral("Lb") + name.mid(2));
+        auto *box = new QLineEdit(this);
+        box->setObjectName(name);
+        label->setBuddy(box);
+        fields->addWidget(label, line, 0);
+        if (line == 0) {
+            box->setFixedWidth(SheetView::twipsToPixels(1600));
+            fields->addWidget(box, line, 1, Qt::AlignLeft);
+        } else {
+            fields->addWidget(box, line, 1);
+        }
+        *r.box = box;
+        m_boxes << box;
+        ++line;
+    }
+    fields->setColumnStretch(1, 1);
+    outer->addLayout(fields);
+
+    auto *bar = new QFrame(this);
+    bar->setFrameShape(QFrame::StyledPanel);
+    auto *buttons = new QHBoxLayout(bar);
+    m_cmNew = button(QStringLiteral("CmNew"), kNewCaption, bar);
+    m_cmEdit = button(QStringLiteral("CmEdit"), QStringLiteral("Edit - F3"), bar);
+    m_cmCancel = button(QStringLiteral("CmCancel"), QStringLiteral("Cancel - F8"), bar);
+    m_cmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), bar);
+    for (QPushButton *b : {m_cmNew, m_cmEdit, m_cmCancel, m_cmClose})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    outer->addWidget(bar);
+    connect(m_cmNew, &QPushButton::clicked, this, &frmCompanyMaster::CmNew_Click);
+    connect(m_cmEdit, &QPushButton::clicked, this, &frmCompanyMaster::CmEdit_Click);
+    connect(m_cmCancel, &QPushButton::clicked, this, &frmCompanyMaster::CmCancel_Click);
+    connect(m_cmClose, &QPushButton::clicked, this, &frmCompanyMaster::CmClose_Click);
+
+    QList<QWidget *> order(m_boxes.cbegin(), m_boxes.cend());
+    order << m_cmNew << m_cmEdit << m_cmCancel << m_cmClose;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+
+    resize(sizeHint());
+    takeKeysFirst({Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9});
+    enterMovesToNextField();
+    selectTextOnEntry();
+
+    // Load: the company handed over by the list, if any.
+    if (!gSelectedCode.isEmpty())
+        LoadRecord(gSelectedCode);
+}
+
+frmCompanyMaster::~frmCompanyMaster() = default;
+
+QSize frmCompanyMaster::sizeHint() const
+{
+    const QSize designed(SheetView::twipsToPixels(8055), SheetView::twipsToPixels(5160));
+    return designed.expandedTo(minimumSizeHint());
+}
+
+void frmCompanyMaster::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        CenterForm(this);
+    }
+}
+
+void frmCompanyMaster::focusInEvent(QFocusEvent *event)
+{
+    ChildWindow::focusInEvent(event);
+    // The window itself takes no typing: its first enabled control does.
+    QList<QWidget *> order(m_boxes.cbegin(), m_boxes.cend());
+    order << m_cmNew << m_cmEdit << m_cmCancel << m_cmClose;
+    for (QWidget *w : std::as_const(order)) {
+        if (w->isEnabled()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+bool frmCompanyMaster::isEntering() const
+{
+    return m_cmNew->text() != kNewCaption;
+}
+
+bool frmCompanyMaster::tryStatement(const std::function<void()> &body)
+{
+    try {
+        body();
+        return true;
+    } catch (const DbError &e) {
+        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+}
+
+bool frmCompanyMaster::formKeyDown(QKeyEvent *event)
+{
+    // The keys act whatever the state of the buttons.
+    switch (event->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_F5:
+        CmNew_Click();
+        return true;
+    case Qt::Key_F3:
+        CmEdit_Click();
+        return true;
+    case Qt::Key_F8:
+        CmCancel_Click();
+        return true;
+    case Qt::Key_F9:
+        CmClose_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmCompanyMaster::CmNew_Click()
+{
+    if (!isEntering()) {
+        m_cmNew->setText(kSaveCaption);
+        ClearFields();
+        SetEditMode(true);
+        m_txCompanyCode->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (m_editMode) {
+        if (SaveEdit()) {
+            m_editMode = false;
+            SetEditMode(false);
+        }
+        return;
+    }
+    // Only a box without any character is refused; blanks pass.
+    const struct {
+        QLineEdit *box;
+        QString message;
+    } required[] = {
+        {m_txCompanyName, QStringLiteral("Please enter the Company name.   ")},
+        {m_txAddress, QStringLiteral("Please Enter the address.   ")},
+        {m_txAddress1, QStringLiteral("Please Enter the address.   ")},
+    };
+    for (const auto &r : required) {
+        if (r.box->text().isEmpty()) {
+            MsgBox(r.message, MsgButtons::Ok, MsgIcon::Information);
+            r.box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (SaveNew())
+        SetEditMode(false);
+}
+
+Company frmCompanyMaster::gatherFields() const
+{
+    Company c;
+    c.code = m_txCompanyCode->text();
+    c.name = m_txCompanyName->text();
+    c.address = m_txAddress->text();
+    c.address1 = m_txAddress1->text();
+    c.address2 = m_txAddress2->text();
+    c.address3 = m_txAddress3->text();
+    c.phone = m_txPhone->text();
+    c.fax = m_txFax->text();
+    c.email = m_txEmail->text();
+    c.tin = m_txTin->text();
+    c.vat = m_txVat->text();
+    return c;
+}
+
+bool frmCompanyMaster::SaveNew()
+{
+    const Company c = gatherFields();
+    CompanyStore store(gConnection, gInvDbName);
+    bool taken = false;
+    if (!tryStatement([&] { taken = store.newClashes(c.code, c.name); }))
+        return false;
+    if (taken) {
+        MsgBox(QStringLiteral("The Same Company Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
+        m_txCompanyName->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    if (!tryStatement([&] { store.saveNew(c, userIdNumber()); }))
+        return false;
+    m_shownCode = c.code.trimmed();
+    return true;
+}
+
+bool frmCompanyMaster::SaveEdit()
+{
+    const Company c = gatherFields();
+    CompanyStore store(gConnection, gInvDbName);
+    bool clash = false;
+    if (!tryStatement([&] { clash = store.renameClashes(m_oldName, c.name); }))
+        return false;
+    if (clash) {
+        MsgBox(QStringLiteral("Agent Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+    qint64 matched = 0;
+    // No company on show when the edit began (a new entry turned into an edit): nothing to update.
+    if (m_editKey && !tryStatement([&] { matched = store.saveEdit(*m_editKey, c); }))
+        return false;
+    if (matched == 0) {
+        MsgBox(QStringLiteral("Nothing was changed: the company was not found.   "), MsgButtons::Ok,
+               MsgIcon::Information);
+        return false;
+    }
+    return true;
+}
+
+void frmCompanyMaster::LoadRecord(const QString &code)
+{
+    std::optional<Company> found;
+    if (!tryStatement([&] { found = CompanyStore(gConnection, gInvDbName).load(code); }))
+        return;
+    if (!found)
+        return; // no such company: the boxes keep what they held
+    m_txCompanyCode->setText(found->code);
+    m_txCompanyName->setText(found->name);
+    m_txAddress->setText(found->address);
+    m_txAddress1->setText(found->address1);
+    m_txAddress2->setText(found->address2);
+    m_txAddress3->setText(found->address3);
+    m_txPhone->setText(found->phone);
+    m_txFax->setText(found->fax);
+    m_txEmail->setText(found->email);
+    m_txTin->setText(found->tin);
+    m_txVat->setText(found->vat);
+    m_shownCode = found->code;
+}
+
+void frmCompanyMaster::SetEditMode(bool on)
+{
+    for (QLineEdit *box : std::as_const(m_boxes))
+        box->setEnabled(on);
+    // The code of the company being edited cannot change under the update.
+    m_txCompanyCode->setReadOnly(on && m_editMode);
+    m_cmEdit->setEnabled(!on);
+    m_cmClose->setEnabled(!on);
+    m_cmCancel->setEnabled(on);
+    m_cmNew->setText(on ? kSaveCaption : kNewCaption);
+    if (!on)
+        m_editMode = false;
+}
+
+void frmCompanyMaster::ClearFields()
+{
+    for (QLineEdit *box : std::as_const(m_boxes))
+        box->clear();
+    m_shownCode.reset();
+}
+
+void frmCompanyMaster::CmEdit_Click()
+{
+    // A second Edit during an edit keeps its name and key: taking them again
+    // from the changed boxes would let the name check pass any name.
+    if (!m_editMode) {
+        m_editMode = true;
+        m_oldName = m_txCompanyName->text();
+        m_editKey = m_shownCode;
+    }
+    SetEditMode(true);
+}
+
+void frmCompanyMaster::CmCancel_Click()
+{
+    SetEditMode(false);
+}
+
+void frmCompanyMaster::CmClose_Click()
+{
+    unload();
+}
