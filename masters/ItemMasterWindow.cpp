@@ -106,7 +106,7 @@ void ItemMasterWindow::TxMeasure_Lookup()
 {
     gHelpCol1.clear();
     gHelpCol2.clear();
-    const bool ran = tryStatement([] {
+    const bool ran = guarded([] {
         frmListView::ShowForm(ItemStore::measurementLookup(), {}, 2, QStringLiteral("Measurement"), 5000,
                               {{1500, QStringLiteral("Code")}, {3500, QStringLiteral("Measurement")}});
     });

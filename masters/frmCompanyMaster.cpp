@@ -29,13 +29,7 @@ frmCompanyMaster::frmCompanyMaster(QWidget *parent) : ChildWindow(parent)
     setCaption(QStringLiteral("Company Master"));
 
     auto *outer = new QVBoxLayout(this);
-    auto *title = new QLabel(QStringLiteral("Company Master"), this);
-    title->setObjectName(QStringLiteral("LbTitle"));
-    QFont titleFont(QStringLiteral("Times New Roman"));
-    titleFont.setPointSizeF(14.25);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setAlignment(Qt::AlignCenter);
+    auto *title = makeTitleLabel(QStringLiteral("Company Master"), QStringLiteral("LbTitle"), this);
     outer->addWidget(title);
 
     auto *fields = new QGridLayout;
@@ -145,17 +139,6 @@ bool frmCompanyMaster::isEntering() const
     return m_cmNew->text() != kNewCaption;
 }
 
-bool frmCompanyMaster::tryStatement(const std::function<void()> &body)
-{
-    try {
-        body();
-        return true;
-    } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
-        return false;
-    }
-}
-
 bool frmCompanyMaster::formKeyDown(QKeyEvent *event)
 {
     // The keys act whatever the state of the buttons.
@@ -236,14 +219,14 @@ bool frmCompanyMaster::SaveNew()
     const Company c = gatherFields();
     CompanyStore store(gConnection, gInvDbName);
     bool taken = false;
-    if (!tryStatement([&] { taken = store.newClashes(c.code, c.name); }))
+    if (!guarded([&] { taken = store.newClashes(c.code, c.name); }))
         return false;
     if (taken) {
         MsgBox(QStringLiteral("The Same Company Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
         m_txCompanyName->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (!tryStatement([&] { store.saveNew(c, userIdNumber()); }))
+    if (!guarded([&] { store.saveNew(c, userIdNumber()); }))
         return false;
     m_shownCode = c.code.trimmed();
     return true;
@@ -254,7 +237,7 @@ bool frmCompanyMaster::SaveEdit()
     const Company c = gatherFields();
     CompanyStore store(gConnection, gInvDbName);
     bool clash = false;
-    if (!tryStatement([&] { clash = store.renameClashes(m_oldName, c.name); }))
+    if (!guarded([&] { clash = store.renameClashes(m_oldName, c.name); }))
         return false;
     if (clash) {
         MsgBox(QStringLiteral("Agent Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
@@ -262,7 +245,7 @@ bool frmCompanyMaster::SaveEdit()
     }
     qint64 matched = 0;
     // No company on show when the edit began (a new entry turned into an edit): nothing to update.
-    if (m_editKey && !tryStatement([&] { matched = store.saveEdit(*m_editKey, c); }))
+    if (m_editKey && !guarded([&] { matched = store.saveEdit(*m_editKey, c); }))
         return false;
     if (matched == 0) {
         MsgBox(QStringLiteral("Nothing was changed: the company was not found.   "), MsgButtons::Ok,
@@ -275,7 +258,7 @@ bool frmCompanyMaster::SaveEdit()
 void frmCompanyMaster::LoadRecord(const QString &code)
 {
     std::optional<Company> found;
-    if (!tryStatement([&] { found = CompanyStore(gConnection, gInvDbName).load(code); }))
+    if (!guarded([&] { found = CompanyStore(gConnection, gInvDbName).load(code); }))
         return;
     if (!found)
         return; // no such company: the boxes keep what they held

@@ -44,8 +44,6 @@ private:
     void SetEditMode(bool on);
     void ClearFields();
     Company gatherFields() const;
-    // Shows a database failure (the server's text) in an information box; false on failure.
-    bool tryStatement(const std::function<void()> &body);
 
     QLineEdit *m_txCompanyCode = nullptr;
     QLineEdit *m_txCompanyName = nullptr;

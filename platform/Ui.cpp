@@ -38,7 +38,7 @@ bool guarded(const std::function<void()> &body)
         body();
         return true;
     } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Critical);
+        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
 }

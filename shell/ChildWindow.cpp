@@ -2,6 +2,7 @@
 #include "mdlVelmora.h"
 #include <QChildEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -24,6 +25,18 @@ void ChildWindow::unload()
         sub->close();
     else
         close();
+}
+
+QLabel *ChildWindow::makeTitleLabel(const QString &text, const QString &objectName, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(14.25);
+    font.setBold(true);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 void ChildWindow::takeKeysFirst(const QSet<int> &keys)

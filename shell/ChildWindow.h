@@ -3,6 +3,7 @@
 #include <QSet>
 
 class QKeyEvent;
+class QLabel;
 
 // Base of the windows shown inside the main window. It can take key presses
 // before its controls (function keys and Esc act whichever control has the
@@ -19,6 +20,9 @@ public:
 
     // Closes the window (and its subwindow frame); the registry forgets it.
     void unload();
+
+    // The window's title label: Times New Roman 14.25 pt bold, centred.
+    static QLabel *makeTitleLabel(const QString &text, const QString &objectName, QWidget *parent);
 
 protected:
     // Keys the window wants before its controls; call once the controls exist.

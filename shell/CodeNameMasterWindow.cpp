@@ -49,13 +49,7 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
 
     auto *outer = new QVBoxLayout(this);
 
-    m_title = new QLabel(m_config.title, this);
-    m_title->setObjectName(QStringLiteral("Label3"));
-    QFont titleFont(QStringLiteral("Times New Roman"));
-    titleFont.setPointSizeF(14.25);
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
-    m_title->setAlignment(Qt::AlignCenter);
+    m_title = makeTitleLabel(m_config.title, QStringLiteral("Label3"), this);
     outer->addWidget(m_title);
 
     m_fields = new QGridLayout;
@@ -160,17 +154,6 @@ void CodeNameMasterWindow::applyTabOrder(const QStringList &objectNames)
         setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
 }
 
-bool CodeNameMasterWindow::tryStatement(const std::function<void()> &body)
-{
-    try {
-        body();
-        return true;
-    } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
-        return false;
-    }
-}
-
 void CodeNameMasterWindow::showEvent(QShowEvent *event)
 {
     ChildWindow::showEvent(event);
@@ -239,7 +222,7 @@ void CodeNameMasterWindow::CmNew_Click()
 {
     if (!isEntering()) {
         QString code;
-        if (!tryStatement([&] { code = GetNextNumber(m_config.seriesKey()); }))
+        if (!guarded([&] { code = GetNextNumber(m_config.seriesKey()); }))
             return;
         SetEditMode(true);
         ClearFields();
@@ -284,7 +267,7 @@ bool CodeNameMasterWindow::SaveNew()
 {
     // Compared as it will be stored: a leading blank must not slip a second copy of a name in.
     bool taken = false;
-    if (!tryStatement([&] { taken = store().nameTaken(m_txName->text().trimmed()); }))
+    if (!guarded([&] { taken = store().nameTaken(m_txName->text().trimmed()); }))
         return false;
     if (taken) {
         MsgBox(m_config.duplicateNewMessage, MsgButtons::Ok, MsgIcon::Information);
@@ -292,7 +275,7 @@ bool CodeNameMasterWindow::SaveNew()
         return false;
     }
     QString used;
-    if (!tryStatement([&] { used = store().saveNew(gatherEntry(), m_config.seriesKey()); }))
+    if (!guarded([&] { used = store().saveNew(gatherEntry(), m_config.seriesKey()); }))
         return false;
     // Another station may have saved the shown code first: show the code stored.
     m_txCode->setText(used);
@@ -302,14 +285,14 @@ bool CodeNameMasterWindow::SaveNew()
 bool CodeNameMasterWindow::SaveEdit()
 {
     bool clash = false;
-    if (!tryStatement([&] { clash = store().renameClashes(m_oldName, m_txName->text()); }))
+    if (!guarded([&] { clash = store().renameClashes(m_oldName, m_txName->text()); }))
         return false;
     if (clash) {
         MsgBox(m_config.duplicateRenameMessage, MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
     qint64 matched = 0;
-    if (!tryStatement([&] { matched = store().saveEdit(gatherEntry()); }))
+    if (!guarded([&] { matched = store().saveEdit(gatherEntry()); }))
         return false;
     if (matched == 0) {
         // Nothing to rename (a new entry turned into a rename, or a row outside the scope).
@@ -335,7 +318,7 @@ void CodeNameMasterWindow::SetEditMode(bool on)
 void CodeNameMasterWindow::FillGrid()
 {
     QList<QStringList> rows;
-    if (!tryStatement([&] { rows = store().rows(); }))
+    if (!guarded([&] { rows = store().rows(); }))
         return;
     int gridRows = kGridRows;
     for (int i = 1; i <= rows.size(); ++i)

@@ -110,8 +110,6 @@ protected:
     // Row of input boxes (Code, Name) that windows with further inputs extend.
     QGridLayout *fieldsLayout() const { return m_fields; }
     void applyTabOrder(const QStringList &objectNames);
-    // Shows a database failure (the server's text) in an information box; false on failure.
-    bool tryStatement(const std::function<void()> &body);
     CodeNameStore &store() { return *m_store; }
 
     QLabel *m_title = nullptr;

@@ -63,13 +63,7 @@ ListWindow::ListWindow(ListWindowConfig config, QWidget *parent) : ChildWindow(p
     setCaption(m_config.caption);
 
     auto *outer = new QVBoxLayout(this);
-    m_title = new QLabel(m_config.caption, this);
-    m_title->setObjectName(QStringLiteral("LbTitle"));
-    QFont titleFont(QStringLiteral("Times New Roman"));
-    titleFont.setPointSizeF(14.25);
-    titleFont.setBold(true);
-    m_title->setFont(titleFont);
-    m_title->setAlignment(Qt::AlignCenter);
+    m_title = makeTitleLabel(m_config.caption, QStringLiteral("LbTitle"), this);
     outer->addWidget(m_title);
 
     m_filterBar = new QHBoxLayout;

@@ -101,12 +101,10 @@ void frmChangePassword::CmAccept_Click()
 bool frmChangePassword::SavePassword()
 {
     qint64 matched = 0;
-    try {
-        matched = SignOnStore(gConnection).changePassword(gUserId, userIdNumber(), TxNewPwd->text().trimmed());
-    } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+    if (!guarded([&] {
+            matched = SignOnStore(gConnection).changePassword(gUserId, userIdNumber(), TxNewPwd->text().trimmed());
+        }))
         return false;
-    }
     // The row went away since the check: nothing was changed.
     if (matched == 0) {
         MsgBox(kInvalidPassword, MsgButtons::Ok, MsgIcon::Information);

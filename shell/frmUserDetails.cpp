@@ -448,13 +448,7 @@ bool frmUserDetails::SaveNew()
         TxUserName->setFocus();
         return false;
     }
-    try {
-        m_store.addUser({gUnitCode, name, m_groupTag, TxPwd->text().trimmed()}, userIdNumber());
-        return true;
-    } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
-        return false;
-    }
+    return guarded([&] { m_store.addUser({gUnitCode, name, m_groupTag, TxPwd->text().trimmed()}, userIdNumber()); });
 }
 
 bool frmUserDetails::SaveEdit()
@@ -463,13 +457,9 @@ bool frmUserDetails::SaveEdit()
         MsgBox(QStringLiteral("User Name Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
-    try {
+    return guarded([&] {
         m_store.changeUser({m_userTag, TxUserName->text(), m_groupTag, m_assigned->codes()}, userIdNumber());
-        return true;
-    } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
-        return false;
-    }
+    });
 }
 
 void frmUserDetails::showSavedUser()

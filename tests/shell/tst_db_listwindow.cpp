@@ -270,7 +270,7 @@ void TestListWindow::failingFillKeepsSheet()
     m_sql = sql;
     QTest::keyClick(m_w->sheetView(), Qt::Key_F5);
     QCOMPARE(ui().texts(), QStringList{message});
-    QCOMPARE(ui().shown.first().icon, MsgIcon::Critical);
+    QCOMPARE(ui().shown.first().icon, MsgIcon::Information);
     QVERIFY(m_w->isVisible());
     QCOMPARE(column(1), QStringList({"C01", "C02", "C03"}));
 }
