@@ -3,6 +3,7 @@
 #   dbserver.sh start DIR [--port N]   (no --port: socket only, no TCP at all)
 #   dbserver.sh stop DIR
 #   dbserver.sh load DIR FILE.sql [DATABASE]
+#   dbserver.sh schema DIR             (central schema, two stores and two accounts years)
 # The server keeps everything under DIR (data, socket, pid, log) and never
 # touches the system's data directory.
 set -euo pipefail
@@ -74,6 +75,16 @@ load)
   else
     client < "$file"
   fi
+  ;;
+schema)
+  "$0" load "$dir" "$root/sql/central.sql"
+  for y in vstores_2023 vstores_2024; do
+    for f in "$root"/sql/stores_year*.sql; do "$0" load "$dir" "$f" "$y"; done
+  done
+  for y in vacc_2023 vacc_2024; do
+    for f in "$root"/sql/accounts_year*.sql; do [ -f "$f" ] && "$0" load "$dir" "$f" "$y"; done
+    "$0" load "$dir" /dev/null "$y"
+  done
   ;;
 *) echo "unknown command $cmd"; exit 2 ;;
 esac

@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=OFF
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j"$(nproc)" --target velmora
 demo="${VELMORA_DEMO_DIR:-$HOME/.local/share/velmora-demo}"
 sock="$demo/mysql.sock"
@@ -18,14 +18,7 @@ else
   fresh=0; [ -d "$demo/data/mysql" ] || fresh=1
   "$root/tools/dbserver.sh" start "$demo" --port 3306
   if [ "$fresh" = 1 ]; then
-    "$root/tools/dbserver.sh" load "$demo" "$root/sql/central.sql"
-    for y in vstores_2023 vstores_2024; do
-      for f in "$root"/sql/stores_year*.sql; do "$root/tools/dbserver.sh" load "$demo" "$f" "$y"; done
-    done
-    for y in vacc_2023 vacc_2024; do
-      for f in "$root"/sql/accounts_year*.sql; do [ -f "$f" ] && "$root/tools/dbserver.sh" load "$demo" "$f" "$y"; done
-      "$root/tools/dbserver.sh" load "$demo" /dev/null "$y"
-    done
+    "$root/tools/dbserver.sh" schema "$demo"
     for f in "$root"/sql/demo_data*.sql; do "$root/tools/dbserver.sh" load "$demo" "$f"; done
   fi
 fi

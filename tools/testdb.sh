@@ -10,14 +10,7 @@ start)
   "$here/dbserver.sh" stop "$dir" >/dev/null 2>&1 || true
   rm -rf "$dir"
   "$here/dbserver.sh" start "$dir"
-  "$here/dbserver.sh" load "$dir" "$root/sql/central.sql"
-  for y in vstores_2023 vstores_2024; do
-    for f in "$root"/sql/stores_year*.sql; do "$here/dbserver.sh" load "$dir" "$f" "$y"; done
-  done
-  for y in vacc_2023 vacc_2024; do
-    for f in "$root"/sql/accounts_year*.sql; do [ -f "$f" ] && "$here/dbserver.sh" load "$dir" "$f" "$y"; done
-    "$here/dbserver.sh" load "$dir" /dev/null "$y"
-  done
+  "$here/dbserver.sh" schema "$dir"
   "$here/dbserver.sh" load "$dir" "$root/sql/test_fixtures.sql"
   ;;
 stop)
