@@ -188,6 +188,9 @@ public:
     void setRowCount(int count);
     int ColumnWidth(int column) const;
     void setColumnWidth(int column, int twips);
+    // Widths given in 1/256 of a digit's width (the report layouts' unit) as
+    // twips: a digit of the sheet's Arial 10 is 7 pixels, 105 twips.
+    static int twipsFromCharUnits(int units) { return int((qint64(units) * 105 + 128) / 256); }
     int RowHeight(int row) const;
     // 0 hides the row.
     void setRowHeight(int row, int twips);

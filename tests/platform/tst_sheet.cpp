@@ -7,6 +7,8 @@
 class TestSheet : public QObject {
     Q_OBJECT
 private slots:
+    void charUnitWidths_data();
+    void charUnitWidths();
     void init();
     void cleanup();
 
@@ -32,6 +34,23 @@ private slots:
 private:
     Sheet *m_sheet = nullptr;
 };
+
+void TestSheet::charUnitWidths_data()
+{
+    QTest::addColumn<int>("units");
+    QTest::addColumn<int>("twips");
+    QTest::newRow("hidden") << 0 << 0;
+    QTest::newRow("one digit") << 256 << 105;
+    QTest::newRow("ten digits") << 2560 << 1050;
+    QTest::newRow("rounds") << 1000 << 410;
+}
+
+void TestSheet::charUnitWidths()
+{
+    QFETCH(int, units);
+    QFETCH(int, twips);
+    QCOMPARE(Sheet::twipsFromCharUnits(units), twips);
+}
 
 void TestSheet::init()
 {
