@@ -19,6 +19,13 @@ const QString kSaveCaption = QStringLiteral("Save - F5");
 constexpr int kGridRows = 30;
 constexpr int kGridStep = 10;
 
+// Typing in the grid moves nothing: only a click or the arrow keys choose a row.
+class MasterGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+    void keyboardSearch(const QString &) override {}
+};
+
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
@@ -75,8 +82,9 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
     for (const GridColumn &c : std::as_const(m_config.gridColumns))
         headings << c.heading;
     m_model->setHeadings(headings);
-    m_grid = new QTableView(this);
+    m_grid = new MasterGrid(this);
     m_grid->setObjectName(m_config.gridName);
+    m_grid->setTabKeyNavigation(false); // Tab leaves the grid for the next control in tab order
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -17,6 +18,13 @@ constexpr int kGridRows = 100;     // rows of a fresh grid, the heading row incl
 constexpr int kGridStep = 10;
 constexpr int kRowsAboveLast = 15; // a long list opens showing its last rows
 constexpr int kHandedOver = 8;
+
+// Rows are found through the search box, by name; typing in the grid finds nothing.
+class LookupGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+    void keyboardSearch(const QString &) override {}
+};
 
 bool isEnter(int key)
 {
@@ -44,8 +52,9 @@ frmListView::frmListView(QWidget *parent) : QDialog(parent)
     m_model->setAlignment(3, Qt::AlignLeft | Qt::AlignVCenter);
     m_model->clear(kGridRows - 1);
 
-    m_grid = new QTableView(this);
+    m_grid = new LookupGrid(this);
     m_grid->setObjectName(QStringLiteral("GrHelp"));
+    m_grid->setTabKeyNavigation(false); // Tab goes back to the search box
     m_grid->setModel(m_model);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -56,6 +65,9 @@ frmListView::frmListView(QWidget *parent) : QDialog(parent)
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->setColumnHidden(0, true);
     m_grid->installEventFilter(this);
+    // A double-click anywhere on the grid chooses its current row, on the headings too.
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->horizontalHeader()->viewport()->installEventFilter(this);
     layout->addWidget(m_grid, 1);
 
     m_search = new QLineEdit(this);
@@ -72,7 +84,6 @@ frmListView::frmListView(QWidget *parent) : QDialog(parent)
                 if (current.isValid() && !m_filling)
                     handOverCurrentRow();
             });
-    connect(m_grid, &QTableView::doubleClicked, this, [this] { chooseCurrentRow(); });
     connect(m_search, &QLineEdit::textChanged, this, &frmListView::search);
 }
 
@@ -241,6 +252,13 @@ void frmListView::search(const QString &text)
 
 bool frmListView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonDblClick
+        && (watched == m_grid->viewport() || watched == m_grid->horizontalHeader()->viewport())) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            chooseCurrentRow();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (watched == m_grid) {

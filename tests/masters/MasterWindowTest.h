@@ -1,6 +1,7 @@
 #pragma once
 #include "TestSupport.h"
 #include "mdlVelmora.h"
+#include <QApplication>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -46,6 +47,17 @@ inline QStringList tabOrder(QWidget *window, const QString &first, const QString
             seen << w->objectName();
         w = w->nextInFocusChain();
     } while (w && w != start);
+    return seen;
+}
+
+// The controls the focus visits while Tab is pressed `presses` times from the focused one.
+inline QStringList tabWalk(int presses)
+{
+    QStringList seen;
+    for (int i = 0; i < presses && QApplication::focusWidget(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+    }
     return seen;
 }
 

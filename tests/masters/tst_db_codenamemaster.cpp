@@ -38,6 +38,8 @@ private slots:
     void renameThatFindsNoRow();
     void keys_data();
     void keys();
+    void gridKeys_data();
+    void gridKeys();
     void gridGrows_data();
     void gridGrows();
     void registryKeepsOneInstance();
@@ -104,12 +106,12 @@ QStringList TestCodeNameMaster::gridCodes() const
 }
 
 // Keys go to the control that has the focus, as the clerk's would: F2, F3, F5,
-// F8, F9, Esc, Enter; "t:text" types; "click:N" clicks grid row N.
+// F8, F9, Esc, Enter, Tab, Down; "t:text" types; "click:N" clicks grid row N.
 void TestCodeNameMaster::play(const QString &steps)
 {
     const QHash<QString, Qt::Key> keys{{"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F5", Qt::Key_F5},
                                        {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}, {"Esc", Qt::Key_Escape},
-                                       {"Enter", Qt::Key_Return}};
+                                       {"Enter", Qt::Key_Return}, {"Tab", Qt::Key_Tab}, {"Down", Qt::Key_Down}};
     for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
         QVERIFY2(m_w && m_w->isVisible(), qPrintable("window gone before " + step));
         QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : m_w.data();
@@ -518,6 +520,38 @@ void TestCodeNameMaster::keys()
         QCOMPARE(rowsNamed("frmGSMMaster", saved), 1);
     else
         QCOMPARE(counter("GSM_01_NO"), QString("GSM0003"));
+}
+
+void TestCodeNameMaster::gridKeys_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("tabs"); // the controls Tab then visits
+    QTest::addColumn<int>("row");          // the current grid row at the end
+    QTest::addColumn<QString>("code");     // the code box at the end
+
+    QTest::newRow("browsing: Tab passes through the grid and wraps")
+        << "frmGSMMaster" << "" << QStringList{"CmEdit", "CmNew", "GrGSM", "CmClose"} << 1 << "";
+    QTest::newRow("entering: Tab leaves the grid for Cancel")
+        << "frmBrandMaster" << "F2" << QStringList{"GrBrand", "CmCancel", "CmNew", "TxCode", "TxName"} << 1 << "B0004";
+    QTest::newRow("typing in the grid moves no row")
+        << "frmGSMMaster" << "click:2 t:GSM0001 F3" << QStringList{"CmCancel"} << 2 << "GSM0002";
+    QTest::newRow("arrow keys move the row Edit takes")
+        << "frmReelTypeMaster" << "click:1 Down F3" << QStringList{"CmCancel"} << 2 << "RT0002";
+}
+
+void TestCodeNameMaster::gridKeys()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, tabs);
+    QFETCH(int, row);
+    QFETCH(QString, code);
+    open(window);
+    play(steps);
+    QCOMPARE(tabWalk(int(tabs.size())), tabs);
+    QCOMPARE(m_w->currentGridRow(), row);
+    QCOMPARE(box("TxCode")->text(), code);
 }
 
 void TestCodeNameMaster::gridGrows_data()

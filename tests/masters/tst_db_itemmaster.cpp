@@ -28,6 +28,8 @@ private slots:
     void duplicateNewNames();
     void renames_data();
     void renames();
+    void tabOrderByKeys_data();
+    void tabOrderByKeys();
     void measurementLookup();
     void lookupThatChoosesNothingKeepsBoxes_data();
     void lookupThatChoosesNothingKeepsBoxes();
@@ -336,6 +338,27 @@ void TestItemMaster::renames()
     QCOMPARE(stored, typed);
     QCOMPARE(value("Select item_measure from vstores_2024.inv_itemmaster where item_code=?", {code}), measure);
     QCOMPARE(value("Select modified_date from vstores_2024.inv_itemmaster where item_code=?", {code}), QString("2024/05/06"));
+}
+
+void TestItemMaster::tabOrderByKeys_data()
+{
+    QTest::addColumn<bool>("entering");
+    QTest::addColumn<QStringList>("tabs"); // from the control that has the focus
+    QTest::newRow("browsing, from Close") << false
+                                          << QStringList{"CmEdit", "CmNew", "GrItem", "TxMeasure", "TxMeasureName", "CmClose"};
+    QTest::newRow("entering, from the name box")
+        << true << QStringList{"GrItem", "TxMeasure", "TxMeasureName", "CmCancel", "CmNew", "TxCode", "TxName"};
+}
+
+void TestItemMaster::tabOrderByKeys()
+{
+    QFETCH(bool, entering);
+    QFETCH(QStringList, tabs);
+    open("frmFAItemMaster");
+    if (entering)
+        press(Qt::Key_F2);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString(entering ? "TxName" : "CmClose"));
+    QCOMPARE(tabWalk(int(tabs.size())), tabs);
 }
 
 void TestItemMaster::measurementLookup()

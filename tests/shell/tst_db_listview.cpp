@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "frmListView.h"
 #include "mdlVelmora.h"
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -68,8 +69,8 @@ QString handedOver()
 }
 
 // Plays the clerk's steps on the shown list: "t:text" types into the focused
-// control, Enter/Esc/Down/Up/Bs press that key there, "dbl:N" double-clicks grid
-// row N, "close" closes the window by its frame.
+// control, Enter/Esc/Down/Up/Bs/Tab press that key there, "dbl:N" double-clicks grid
+// row N, "dblhead" double-clicks the headings, "close" closes the window by its frame.
 void play(frmListView &dlg, const QString &steps)
 {
     for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
@@ -83,12 +84,16 @@ void play(frmListView &dlg, const QString &steps)
             const QRect r = grid->visualRect(grid->model()->index(step.mid(4).toInt() - 1, 1));
             // Through the window, so that press, release and the second press arrive as from the desktop.
             QTest::mouseDClick(dlg.windowHandle(), Qt::LeftButton, {}, grid->viewport()->mapTo(&dlg, r.center()));
+        } else if (step == "dblhead") {
+            QHeaderView *head = dlg.grid()->horizontalHeader();
+            const QPoint at(head->sectionViewportPosition(2) + 5, head->height() / 2);
+            QTest::mouseDClick(dlg.windowHandle(), Qt::LeftButton, {}, head->viewport()->mapTo(&dlg, at));
         } else if (step == "close") {
             dlg.close();
         } else {
             const QHash<QString, Qt::Key> keys{{"Enter", Qt::Key_Return}, {"Esc", Qt::Key_Escape},
                                                {"Down", Qt::Key_Down},    {"Up", Qt::Key_Up},
-                                               {"Bs", Qt::Key_Backspace}};
+                                               {"Bs", Qt::Key_Backspace}, {"Tab", Qt::Key_Tab}};
             QVERIFY2(keys.contains(step), qPrintable(step));
             QTest::keyClick(target, keys.value(step));
         }
@@ -158,6 +163,9 @@ void TestListView::handOver_data()
     QTest::newRow("no match keeps the current row") << "t:ink t:x Enter" << expected(0, 4) << true;
     QTest::newRow("Down moves to the grid, Enter there chooses the current row")
         << "Down Down Enter" << expected(2, 2) << true;
+    QTest::newRow("double-click on the headings chooses the current row") << "Down Down dblhead" << expected(2, 2) << true;
+    QTest::newRow("typing in the grid finds no row") << "Down t:C03 Enter" << expected(1, 1) << true;
+    QTest::newRow("Tab in the grid goes back to the search box") << "Down Tab t:abr Esc" << expected(3, 3) << true;
     QTest::newRow("double-click chooses") << "dbl:3" << expected(3, 3) << true;
     QTest::newRow("Esc in the grid takes 1-3 from the search row") << "t:ink Down Up Esc" << expected(4, 3) << true;
     QTest::newRow("closing leaves the last row change") << "Down Down Down close" << expected(3, 3) << false;
