@@ -229,6 +229,7 @@ bool frmCompanyMaster::SaveNew()
     if (!guarded([&] { store.saveNew(c, userIdNumber()); }))
         return false;
     m_shownCode = c.code.trimmed();
+    m_shownName = c.name;
     return true;
 }
 
@@ -252,6 +253,7 @@ bool frmCompanyMaster::SaveEdit()
                MsgIcon::Information);
         return false;
     }
+    m_shownName = c.name;
     return true;
 }
 
@@ -274,6 +276,7 @@ void frmCompanyMaster::LoadRecord(const QString &code)
     m_txTin->setText(found->tin);
     m_txVat->setText(found->vat);
     m_shownCode = found->code;
+    m_shownName = found->name;
 }
 
 void frmCompanyMaster::SetEditMode(bool on)
@@ -295,16 +298,24 @@ void frmCompanyMaster::ClearFields()
     for (QLineEdit *box : std::as_const(m_boxes))
         box->clear();
     m_shownCode.reset();
+    m_shownName.clear();
 }
 
 void frmCompanyMaster::CmEdit_Click()
 {
-    // A second Edit during an edit keeps its name and key: taking them again
-    // from the changed boxes would let the name check pass any name.
+    // The name check must leave out the company's stored name, never text
+    // typed over it: a second Edit during an edit keeps its name and key, and
+    // an Edit after a cancelled edit (or typing in the freshly loaded window)
+    // takes the stored name, not the boxes'. With no company on show there is
+    // nothing stored and the box's text serves.
     if (!m_editMode) {
         m_editMode = true;
-        m_oldName = m_txCompanyName->text();
+        m_oldName = m_shownCode ? m_shownName : m_txCompanyName->text();
         m_editKey = m_shownCode;
+        // The locked code box shows the company the save will change, not a
+        // code typed into the freshly loaded window.
+        if (m_shownCode)
+            m_txCompanyCode->setText(*m_shownCode);
     }
     SetEditMode(true);
 }

@@ -67,6 +67,9 @@ private:
     // The stored code of the company on show (loaded or just saved); an edit
     // updates this row and no other.
     std::optional<QString> m_shownCode;
+    // Its name as stored: what the edit's name check leaves out, even when the
+    // boxes hold text an earlier, cancelled edit typed.
+    QString m_shownName;
     std::optional<QString> m_editKey;
     bool m_centred = false;
 };

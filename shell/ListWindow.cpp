@@ -283,6 +283,7 @@ void ListWindow::CmExport_Click()
     SaveResult saved;
     {
         Hourglass busy;
+        m_sheet->SelectCells(1, 1, m_sheet->ColumnCount(), m_sheet->ColumnCount());
         saved = m_sheet->SaveWorkbook(*path, 4);
     }
     if (!saved.ok)

@@ -34,7 +34,11 @@ private slots:
     void editChecks();
     void editKeepsItsCompany_data();
     void editKeepsItsCompany();
+    void editShowsItsCode_data();
+    void editShowsItsCode();
     void secondEditKeepsNameCheck();
+    void editNameCheckLeavesOutStoredName_data();
+    void editNameCheckLeavesOutStoredName();
     void editCancelNewInserts();
     void saveFailureKeepsEntry_data();
     void saveFailureKeepsEntry();
@@ -359,6 +363,37 @@ void TestCompany::editKeepsItsCompany_data()
     QTest::newRow("empty window edited") << QStringList{"F3", "t:Renamed", "F5"} << true;
 }
 
+void TestCompany::editShowsItsCode_data()
+{
+    QTest::addColumn<QString>("typedCode"); // into the code box of the loaded window, before F3
+    QTest::addColumn<QString>("shownCode");
+    QTest::newRow("code untouched") << "" << "02";
+    QTest::newRow("another company's code typed") << "01" << "02";
+    QTest::newRow("an unknown code typed") << "99" << "02";
+}
+
+void TestCompany::editShowsItsCode()
+{
+    QFETCH(QString, typedCode);
+    QFETCH(QString, shownCode);
+    const QStringList company01 = companyRow(QStringLiteral("01"));
+    openMaster(QStringLiteral("02"));
+    if (!typedCode.isEmpty())
+        box("TxCompanyCode")->setText(typedCode);
+    box("TxCompanyName")->setFocus();
+    play({"F3"});
+    // The locked box names the company the save changes.
+    QCOMPARE(box("TxCompanyCode")->text(), shownCode);
+    QCOMPARE(state(), QStringLiteral("Save - F5 - + - boxes on, code locked"));
+    box("TxCompanyName")->setText(QStringLiteral("Printers Two"));
+    play({"F5"});
+    QCOMPARE(ui().texts(), QStringList());
+    QCOMPARE(companyRow(shownCode).value(1), QStringLiteral("Printers Two"));
+    QCOMPARE(box("TxCompanyCode")->text(), shownCode);
+    QCOMPARE(companyRow(QStringLiteral("01")), company01);
+    QCOMPARE(companyCount(), 2);
+}
+
 void TestCompany::editKeepsItsCompany()
 {
     QFETCH(QStringList, steps);
@@ -385,6 +420,54 @@ void TestCompany::secondEditKeepsNameCheck()
     play({"F3", "F5"});
     QCOMPARE(ui().texts(), QStringList{"Agent Already Exists.   "});
     QCOMPARE(companyRow(QStringLiteral("02")).at(1), QStringLiteral("Velmora Printers Pvt Ltd"));
+}
+
+void TestCompany::editNameCheckLeavesOutStoredName_data()
+{
+    // "n:text" puts the text into the name box; other steps are keys.
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("message"); // empty: saved
+    QTest::addColumn<QString>("stored");  // name of `code` afterwards
+    QTest::addColumn<QString>("code");
+    const QString agent = QStringLiteral("Agent Already Exists.   ");
+    const QString other = QStringLiteral("n:Velmora Publications Ltd");
+    QTest::newRow("other company's name left by a cancelled edit")
+        << "02" << QStringList{"F3", other, "F8", "F3", "F5"} << agent << "Velmora Printers Pvt Ltd" << "02";
+    QTest::newRow("other company's name typed into the loaded window")
+        << "02" << QStringList{other, "F3", "F5"} << agent << "Velmora Printers Pvt Ltd" << "02";
+    QTest::newRow("own name typed back after a cancelled edit")
+        << "02" << QStringList{"F3", other, "F8", "F3", "n:Velmora Printers Pvt Ltd", "F5"} << ""
+        << "Velmora Printers Pvt Ltd" << "02";
+    QTest::newRow("free name after a cancelled edit")
+        << "02" << QStringList{"F3", "n:Printers Two", "F8", "F3", "F5"} << "" << "Printers Two" << "02";
+    QTest::newRow("saved rename edited again unchanged")
+        << "02" << QStringList{"F3", "n:Printers Two", "F5", "F3", "F5"} << "" << "Printers Two" << "02";
+    QTest::newRow("new company edited unchanged")
+        << "0"
+        << QStringList{"F2"} + typeCompany({"05", "Five Ltd", "Addr", "Addr 1"}) + QStringList{"F5", "F3", "F5"}
+        << "" << "Five Ltd" << "05";
+}
+
+void TestCompany::editNameCheckLeavesOutStoredName()
+{
+    QFETCH(QString, selected);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    QFETCH(QString, code);
+    openMaster(selected);
+    box("TxCompanyName")->setFocus();
+    for (const QString &step : std::as_const(steps)) {
+        if (step.startsWith(u"n:"))
+            box("TxCompanyName")->setText(step.mid(2));
+        else
+            play({step});
+    }
+    QCOMPARE(ui().texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(companyRow(code).value(1), stored);
+    QCOMPARE(companyRow(QStringLiteral("01")).value(1), QStringLiteral("Velmora Publications Ltd"));
+    QCOMPARE(button("CmNew")->text(), message.isEmpty() ? QStringLiteral("New - F2") : QStringLiteral("Save - F5"));
 }
 
 void TestCompany::editCancelNewInserts()
