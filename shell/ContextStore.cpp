@@ -57,6 +57,7 @@ QVector<InvYearRow> ContextStore::invYears(const QString &sql, const QVariantLis
         r.toDate = rs.date(QStringLiteral("inv_to_date"));
         r.period = rs.text(QStringLiteral("inv_period"));
         r.isDefault = rs.flag(QStringLiteral("inv_default"));
+        r.defaultText = rs.text(QStringLiteral("inv_default"));
         r.dbName = rs.text(QStringLiteral("inv_db_name"));
         r.acDbName = rs.text(QStringLiteral("ac_db_name"));
         rows.append(r);

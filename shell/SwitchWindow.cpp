@@ -52,6 +52,8 @@ bool SwitchWindow::formKeyDown(QKeyEvent *event)
 
 bool SwitchWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusIn && (watched == GrUnit || watched == CmSwitch))
+        m_lastControl = static_cast<QWidget *>(watched);
     if (watched == GrUnit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -60,6 +62,15 @@ bool SwitchWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return ChildWindow::eventFilter(watched, event);
+}
+
+void SwitchWindow::focusInEvent(QFocusEvent *event)
+{
+    ChildWindow::focusInEvent(event);
+    // The window itself takes no keys: the list does (Enter offers its current
+    // row), or the control that had the focus when the window was left.
+    QWidget *target = m_lastControl ? m_lastControl.data() : GrUnit;
+    target->setFocus(Qt::OtherFocusReason);
 }
 
 void SwitchWindow::showEvent(QShowEvent *event)

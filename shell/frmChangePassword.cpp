@@ -1,6 +1,7 @@
 #include "frmChangePassword.h"
 #include "SignOnStore.h"
 #include "mdlVelmora.h"
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -74,6 +75,23 @@ void frmChangePassword::showEvent(QShowEvent *event)
         m_centred = true;
         CenterForm(this);
     }
+}
+
+void frmChangePassword::focusInEvent(QFocusEvent *event)
+{
+    ChildWindow::focusInEvent(event);
+    // The window itself takes no typing: the current password box does, or
+    // the control that had the focus when the window was left.
+    QWidget *target = m_lastControl ? m_lastControl.data() : TxCurPwd;
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmChangePassword::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && watched != this && watched->isWidgetType()
+        && isAncestorOf(static_cast<QWidget *>(watched)))
+        m_lastControl = static_cast<QWidget *>(watched);
+    return ChildWindow::eventFilter(watched, event);
 }
 
 void frmChangePassword::CmAccept_Click()

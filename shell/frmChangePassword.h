@@ -1,5 +1,6 @@
 #pragma once
 #include "ChildWindow.h"
+#include <QPointer>
 
 class QLabel;
 class QLineEdit;
@@ -23,8 +24,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool SavePassword();
     bool m_centred = false;
+    QPointer<QWidget> m_lastControl; // the control that last held the focus
 };

@@ -30,10 +30,10 @@ void frmFinancialYear::Form_Load()
     guarded([&] {
         QList<QStringList> rows;
         for (const InvYearRow &y : ContextStore(gConnection).allInvYears()) {
-            if (y.isDefault)
+            // Marked is the default year as start-up takes it: a value of 1.
+            if (y.defaultText == u"1")
                 defaults.insert(int(rows.size()));
-            rows.append({y.unitCode, y.period, dateText(y.fromDate), dateText(y.toDate),
-                         y.isDefault ? QStringLiteral("1") : QStringLiteral("0")});
+            rows.append({y.unitCode, y.period, dateText(y.fromDate), dateText(y.toDate), y.defaultText});
         }
         years->reset(rows, kDesignedRows);
     });

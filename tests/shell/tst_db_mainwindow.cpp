@@ -12,6 +12,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolBar>
 
 // The main window on the private server: menus, toolbar, its load, the open
@@ -39,6 +42,8 @@ private slots:
     void exitQuestion();
     void updateSoftwareEndsProgram();
     void childWindowsAreCentred();
+    void openedWindowTakesKeys_data();
+    void openedWindowTakesKeys();
 
 private:
     frmMain &shownMain();
@@ -397,6 +402,55 @@ void TestMainWindow::childWindowsAreCentred()
     QVERIFY(sub);
     const QSize inner = m.area()->viewport()->size();
     QCOMPARE(sub->pos(), QPoint((inner.width() - sub->width()) / 2, (inner.height() - sub->height()) / 2));
+}
+
+void TestMainWindow::openedWindowTakesKeys_data()
+{
+    QTest::addColumn<QString>("trigger"); // a menu item, or "button N"
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("reopens"); // false: the open rule refuses it beside another window
+    QTest::newRow("Change Unit") << "mnuChangeUnit" << "frmSwitch" << "GrUnit" << true;
+    QTest::newRow("Change Financial Year") << "mnuChangeFY" << "frmFinancialYear" << "GrUnit" << false;
+    QTest::newRow("Change Password") << "mnuChangePassword" << "frmChangePassword" << "TxCurPwd" << true;
+    QTest::newRow("button 12") << "button 12" << "frmFinancialYear" << "GrUnit" << false;
+    QTest::newRow("button 14") << "button 14" << "frmSwitch" << "GrUnit" << false;
+}
+
+// An opened window takes the keys in its first control; brought back to the
+// front, in the control the clerk left.
+void TestMainWindow::openedWindowTakesKeys()
+{
+    QFETCH(QString, trigger);
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(bool, reopens);
+    frmMain &m = shownMain();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    ScopedScriptedUi s;
+    const auto open = [&] {
+        if (trigger.startsWith("button "))
+            m.tblMain_ButtonClick(trigger.mid(7).toInt());
+        else
+            m.menuItem(trigger)->trigger();
+    };
+    open();
+    QWidget *w = WindowRegistry::instance().find(window);
+    QVERIFY(w);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), control);
+    QVERIFY(w->isAncestorOf(QApplication::focusWidget()));
+    if (!reopens)
+        return;
+
+    // The clerk moves on to the last button, then works in another window.
+    QWidget *left = w->findChildren<QPushButton *>().last();
+    left->setFocus();
+    m.menuItem("mnuInvoice")->trigger();
+    QVERIFY(!w->isAncestorOf(QApplication::focusWidget()));
+    open();
+    QCOMPARE(QApplication::focusWidget(), left);
+    QCOMPARE(s.ui.shown.size(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

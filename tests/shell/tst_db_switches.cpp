@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QApplication>
 
 // The unit and financial-year switches on the private server, opened from the
 // main window as the clerk opens them.
@@ -37,6 +38,8 @@ private slots:
     void yearCancelChangesNothing();
     void reopenedYearListMarksDefault();
     void yearEscapeCloses();
+    void enterAtOnce_data();
+    void enterAtOnce();
 
 private:
     frmSwitch *openUnits();
@@ -261,30 +264,42 @@ void TestSwitches::yearList_data()
 {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QStringList>("periods");
+    QTest::addColumn<QStringList>("defaults"); // hidden column 4 of the filled rows
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("current");
-    QTest::newRow("by first day, default current") << QString() << QStringList{"2023-2024", "2024-2025"} << 12 << 1;
+    QTest::addColumn<QList<int>>("marked");
+    QTest::newRow("by first day, default current")
+        << QString() << QStringList{"2023-2024", "2024-2025"} << QStringList{"0", "1"} << 12 << 1 << QList<int>{1};
     QTest::newRow("no default year: first row")
-        << "UPDATE velmora.inv_fin_year SET inv_default=0;" << QStringList{"2023-2024", "2024-2025"} << 12 << 0;
+        << "UPDATE velmora.inv_fin_year SET inv_default=0;" << QStringList{"2023-2024", "2024-2025"}
+        << QStringList{"0", "0"} << 12 << 0 << QList<int>{};
+    QTest::newRow("only a value of 1 marks the default year")
+        << "UPDATE velmora.inv_fin_year SET inv_default=2 WHERE inv_default=1;"
+           "UPDATE velmora.inv_fin_year SET inv_default=1 WHERE inv_from_date='2023-04-01';"
+        << QStringList{"2023-2024", "2024-2025"} << QStringList{"1", "2"} << 12 << 0 << QList<int>{0};
     QStringList many{"2023-2024", "2024-2025"};
+    QStringList manyDefaults{"0", "1"};
     QString sql;
     for (int y = 2010; y <= 2020; ++y) {
         many.insert(y - 2010, QStringLiteral("%1-%2").arg(y).arg(y + 1));
+        manyDefaults.prepend("0");
         sql += QStringLiteral("INSERT INTO velmora.inv_fin_year (unit_code, inv_from_date, inv_to_date, inv_period, "
                               "inv_default, inv_db_name, ac_db_name) VALUES ('TVM','%1-04-01','%2-03-31','%1-%2',0,"
                               "'vstores_%1','vacc_%1');\n")
                    .arg(y)
                    .arg(y + 1);
     }
-    QTest::newRow("thirteen years grow the grid") << sql << many << 13 << 12;
+    QTest::newRow("thirteen years grow the grid") << sql << many << manyDefaults << 13 << 12 << QList<int>{12};
 }
 
 void TestSwitches::yearList()
 {
     QFETCH(QString, sql);
     QFETCH(QStringList, periods);
+    QFETCH(QStringList, defaults);
     QFETCH(int, rows);
     QFETCH(int, current);
+    QFETCH(QList<int>, marked);
     if (!sql.isEmpty())
         gConnection.runScript(sql);
     frmFinancialYear *w = openYears();
@@ -292,6 +307,7 @@ void TestSwitches::yearList()
     QCOMPARE(w->caption(), QString(" Financial Year"));
     QCOMPARE(w->years->rowCount(), rows);
     QCOMPARE(column(w->years, 1), periods);
+    QCOMPARE(column(w->years, 4), defaults);
     for (int c : {0, 2, 3, 4})
         QVERIFY(w->GrUnit->isColumnHidden(c));
     QVERIFY(!w->GrUnit->isColumnHidden(1));
@@ -299,6 +315,11 @@ void TestSwitches::yearList()
     QCOMPARE(w->GrUnit->currentIndex().column(), 1);
     for (int r = 0; r < w->years->rowCount(); ++r)
         QCOMPARE(w->years->isMarked(r), w->years->text(r, 4) == "1");
+    QList<int> markedRows;
+    for (int r = 0; r < w->years->rowCount(); ++r)
+        if (w->years->isMarked(r))
+            markedRows.append(r);
+    QCOMPARE(markedRows, marked);
 }
 
 void TestSwitches::yearSwitch_data()
@@ -406,6 +427,46 @@ void TestSwitches::yearEscapeCloses()
     QTest::keyClick(w->CmSwitch, Qt::Key_Escape);
     settle();
     QVERIFY(!WindowRegistry::instance().find("frmFinancialYear"));
+}
+
+void TestSwitches::enterAtOnce_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("unitAfter");
+    QTest::addColumn<QString>("invDbAfter");
+    QTest::newRow("Change Unit offers the first unit, not the current one")
+        << "mnuChangeUnit" << "Do you want to change the unit... " << "TVM" << "vstores_2023";
+    QTest::newRow("Change Financial Year offers the default year, not the one in use")
+        << "mnuChangeFY" << "Do you want to change the Financial Year to \n             2024-2025" << "CRP"
+        << "vstores_2024";
+}
+
+// The clerk opens the window and presses Enter without touching the mouse.
+void TestSwitches::enterAtOnce()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, question);
+    QFETCH(QString, unitAfter);
+    QFETCH(QString, invDbAfter);
+    gUnitCode = "CRP";
+    gUnitName = "Corporate Office";
+    gInvDbName = DbName("vstores_2023");
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    m_main->menuItem(item)->trigger();
+    auto *w = qobject_cast<SwitchWindow *>(WindowRegistry::instance().find(item == "mnuChangeUnit" ? "frmSwitch"
+                                                                                                   : "frmFinancialYear"));
+    QVERIFY(w);
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QCOMPARE(focus, static_cast<QWidget *>(w->GrUnit));
+
+    ScopedScriptedUi s;
+    s.ui.answers.enqueue(MsgAnswer::Ok);
+    QTest::keyClick(focus, Qt::Key_Return);
+    QCOMPARE(s.ui.texts(), QStringList{question});
+    QCOMPARE(gUnitCode, unitAfter);
+    QCOMPARE(gInvDbName.str(), invDbAfter);
 }
 
 QTEST_MAIN(TestSwitches)
