@@ -83,9 +83,22 @@ int RecordSet::indexOf(const QString &field) const
     return i;
 }
 
+int RecordSet::checkedColumn(int column) const
+{
+    if (!m_query)
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (column < 0 || column >= m_query->record().count())
+        throw DbError(QStringLiteral("Item cannot be found in the collection: %1").arg(column));
+    return column;
+}
+
 bool RecordSet::isNull(const QString &field) const { return m_query->isNull(indexOf(field)); }
 QVariant RecordSet::value(const QString &field) const { return m_query->value(indexOf(field)); }
-QVariant RecordSet::value(int column) const { return m_query->value(column); }
+QVariant RecordSet::value(int column) const
+{
+    const int i = checkedColumn(column);
+    return m_query->value(i);
+}
 
 static QString variantText(const QVariant &v)
 {
@@ -101,7 +114,7 @@ static QString variantText(const QVariant &v)
 }
 
 QString RecordSet::text(const QString &field) const { return variantText(value(field)); }
-QString RecordSet::text(int column) const { return variantText(m_query->value(column)); }
+QString RecordSet::text(int column) const { return variantText(value(column)); }
 Decimal RecordSet::decimal(const QString &field) const { return Decimal::fromText(text(field)); }
 qint64 RecordSet::integer(const QString &field) const { return Decimal::fromText(text(field)).truncated(); }
 
@@ -118,7 +131,11 @@ QDate RecordSet::date(const QString &field) const
 }
 
 int RecordSet::columnCount() const { return m_query ? m_query->record().count() : 0; }
-QString RecordSet::columnName(int column) const { return m_query->record().fieldName(column); }
+QString RecordSet::columnName(int column) const
+{
+    const int i = checkedColumn(column);
+    return m_query->record().fieldName(i);
+}
 
 void RecordSet::close()
 {
@@ -273,6 +290,9 @@ void Database::begin()
 {
     if (!isOpen())
         throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    // The server would silently commit the open transaction on a second start.
+    if (m_inTransaction)
+        throw DbError(QStringLiteral("A transaction is already open on this connection."));
     QSqlDatabase db = handle();
     if (!db.transaction())
         throw DbError(errorText(db.lastError()));

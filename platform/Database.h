@@ -72,6 +72,8 @@ public:
 
 private:
     int indexOf(const QString &field) const;
+    // Throws DbError for a closed record set or a column it does not have.
+    int checkedColumn(int column) const;
     std::unique_ptr<QSqlQuery> m_query;
 };
 
@@ -102,6 +104,7 @@ public:
     // For fixtures and set-up only; never with typed text.
     void runScript(const QString &script);
 
+    // One transaction at a time: begin() while one is open throws DbError.
     void begin();
     void commit();
     void rollback();

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -497,6 +498,26 @@ void Sheet::setSelectionNumberFormat(const QString &format)
 {
     const QString stored = format.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0 ? QString() : format;
     changeSelectionFormat(false, [&](CellFormat &f, quint8) { f.numberFormat = stored; });
+}
+
+// --- display options ---
+
+void Sheet::setShowRowHeadings(bool show)
+{
+    if (std::exchange(m_showRowHeadings, show) != show)
+        emit displayOptionsChanged();
+}
+
+void Sheet::setShowColumnHeadings(bool show)
+{
+    if (std::exchange(m_showColumnHeadings, show) != show)
+        emit displayOptionsChanged();
+}
+
+void Sheet::setShowGridLines(bool show)
+{
+    if (std::exchange(m_showGridLines, show) != show)
+        emit displayOptionsChanged();
 }
 
 // --- active cell, scrolling, double-click ---

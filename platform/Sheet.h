@@ -224,6 +224,16 @@ public:
     int HeadingRowCount() const { return m_headingRows; }
     void setHeadingRowCount(int rows) { m_headingRows = qMax(0, rows); }
 
+    // The sheet's three display options, all on in a new sheet; the report
+    // layouts switch them off. Row numbers at the left, column letters at the
+    // top, grid lines between the cells. The view and the file follow them.
+    bool ShowRowHeadings() const { return m_showRowHeadings; }
+    void setShowRowHeadings(bool show);
+    bool ShowColumnHeadings() const { return m_showColumnHeadings; }
+    void setShowColumnHeadings(bool show);
+    bool ShowGridLines() const { return m_showGridLines; }
+    void setShowGridLines(bool show);
+
     // Outline and shadow are accepted and not drawn.
     void SetSelectionFont(const QString &name, int size, bool bold, bool italic, bool underline,
                           bool strikeout, ColorNumber color, bool outline, bool shadow);
@@ -295,6 +305,7 @@ signals:
     void topVisibleRowChanged(int row);
     void columnWidthChanged(int column);
     void rowHeightChanged(int row);
+    void displayOptionsChanged();
 
 private:
     struct Block {
@@ -326,4 +337,7 @@ private:
     int m_topRow = 1;
     int m_headingRows = 0;
     int m_fillDepth = 0;
+    bool m_showRowHeadings = true;
+    bool m_showColumnHeadings = true;
+    bool m_showGridLines = true;
 };

@@ -60,6 +60,7 @@ public:
             p->fillRect(r, highlight);
         }
 
+        m_gridLines = m_sheet->ShowGridLines();
         const QString text = m_sheet->CellText(row, column);
         const int rightNeighbour = nextVisibleColumn(column);
         bool textGoesOn = false; // text runs on over this cell's right edge
@@ -106,16 +107,16 @@ public:
 private:
     // A line of `style` (or, when that is none, of `otherStyle`), made thicker
     // towards `inward` for medium and thick styles; when neither cell has a
-    // border there, a grid line if `grid`.
-    static void drawLine(QPainter *p, QLine line, QPoint inward, int style, ColorNumber color,
-                         int otherStyle, ColorNumber otherColor, bool grid)
+    // border there, a grid line if `grid` and the sheet shows grid lines.
+    void drawLine(QPainter *p, QLine line, QPoint inward, int style, ColorNumber color, int otherStyle,
+                  ColorNumber otherColor, bool grid) const
     {
         if (style == 0) {
             style = otherStyle;
             color = otherColor;
         }
         if (style == 0) {
-            if (grid) {
+            if (grid && m_gridLines) {
                 p->setPen(QPen(kGridColor, 1));
                 p->drawLine(line);
             }
@@ -216,6 +217,7 @@ private:
     Sheet *m_sheet;
     QTableView *m_view;
     mutable QHash<quint32, QFont> m_fonts;
+    mutable bool m_gridLines = true;
 };
 
 } // namespace
@@ -256,13 +258,22 @@ SheetView::SheetView(Sheet *sheet, QWidget *parent) : QTableView(parent), m_shee
         m_sheet->doubleClickCell(index.row() + 1, index.column() + 1);
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &SheetView::userScrolled);
+    connect(m_sheet, &Sheet::displayOptionsChanged, this, &SheetView::applyDisplayOptions);
 
+    applyDisplayOptions();
     applyAllSizes();
 }
 
 int SheetView::twipsToPixels(int twips)
 {
     return int(std::lround(double(twips) / kTwipsPerPixel));
+}
+
+void SheetView::applyDisplayOptions()
+{
+    verticalHeader()->setVisible(m_sheet->ShowRowHeadings());
+    horizontalHeader()->setVisible(m_sheet->ShowColumnHeadings());
+    viewport()->update();
 }
 
 void SheetView::applyColumnWidth(int column)

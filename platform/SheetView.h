@@ -18,7 +18,8 @@
 // 1) on the sheet and on this view.
 //
 // The view paints its own grid lines and the cells' borders over them;
-// QTableView's own grid stays off.
+// QTableView's own grid stays off. Row numbers, column letters and grid lines
+// show as long as the sheet's display options say so.
 class SheetView : public QTableView {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ protected:
     void updateGeometries() override;
 
 private:
+    void applyDisplayOptions();
     void applyColumnWidth(int column);
     void applyRowHeight(int row);
     void applyAllSizes();

@@ -47,6 +47,8 @@ MsgAnswer DesktopUi::message(const ShownMessage &m)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(m.title);
+    // The text exactly as given: a server message holding "<b>" is not markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(m.text);
     switch (m.icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -876,7 +876,15 @@ void WorkbookBuilder::writeSheet(Stream &s)
     }
 
     s.header(kWindow2, 18);
-    s.u16(0x06B6); // grid, headings, zeros, default header colour, outline symbols, selected, active
+    // Zeros, default header colour, outline symbols, selected, active; grid
+    // lines and headings as the sheet shows them (the file has one switch for
+    // both headings).
+    quint16 window = 0x06B0;
+    if (m_sheet.ShowGridLines())
+        window |= 0x0002;
+    if (m_sheet.ShowRowHeadings() || m_sheet.ShowColumnHeadings())
+        window |= 0x0004;
+    s.u16(window);
     s.u16(0);      // top row
     s.u16(0);      // left column
     s.u16(64);     // header colour

@@ -15,9 +15,10 @@ struct SaveResult {
 // What the file holds: every cell with a value (text as text, numbers as
 // numbers) and every empty cell whose format shows without a value (a border
 // or a fill); fonts, borders, fills, alignment and number formats of those
-// cells; column widths and hidden columns; row heights. Empty cells that only
-// carry a font, an alignment or a number format are not written, so leftover
-// formats below the data do not make the file longer.
+// cells; column widths and hidden columns; row heights; whether grid lines and
+// headings show. Empty cells that only carry a font, an alignment or a number
+// format are not written, so leftover formats below the data do not make the
+// file longer.
 //
 // Column widths are twips on the sheet (15 twips a pixel); in the file they
 // become Excel's unit, 1/256 of a character of the default font (Arial 10, a

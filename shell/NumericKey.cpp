@@ -13,6 +13,7 @@ constexpr int kBackspace = 8;
 constexpr int kMinus = 45;
 constexpr int kPoint = 46;
 constexpr int kZero = '0';
+constexpr int kEnter = 13;
 
 bool isDigit(int key) { return key >= '0' && key <= '9'; }
 bool hasSign(const QString &t) { return t.startsWith(u'-'); }
@@ -268,7 +269,7 @@ int keyPressCode(const QKeyEvent *e)
     switch (e->key()) {
     case Qt::Key_Backspace: return kBackspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
+    case Qt::Key_Enter: return kEnter;
     case Qt::Key_Delete:
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return 0; // editing and focus keys, not characters
@@ -314,8 +315,9 @@ int NumericKey(QLineEdit *box, int key, int maxLength, int decimals, int alignme
 
     const int result = NumericKey(state, key, maxLength, decimals, alignment, mode, minusAllowed);
 
-    // The length limit first, so the text is held to the new one.
-    box->setMaxLength(state.maxLength);
+    // The limit is for typing: a longer text (a loaded value, a sign put in
+    // front of a full box) stays whole, and a line edit would cut it.
+    box->setMaxLength(std::max(state.maxLength, int(state.text.size())));
     box->setAlignment(qtAlignment(state.alignment));
     if (box->text() != state.text)
         box->setText(state.text);
@@ -349,7 +351,11 @@ bool NumericKeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (m_keyPress) {
         const int code = keyPressCode(e);
         const NumericKeySettings &s = *m_keyPress;
-        if (code != 0 && NumericKey(m_box, code, s.maxLength, s.decimals, s.alignment, 1, s.minusAllowed) == 0)
+        const bool swallowed =
+            code != 0 && NumericKey(m_box, code, s.maxLength, s.decimals, s.alignment, 1, s.minusAllowed) == 0;
+        // Enter types nothing either way; it goes on to the window, which
+        // moves to the next field whichever filter was installed first.
+        if (swallowed && code != kEnter)
             return true;
     }
     // A passed-on key is edited by the box itself: a digit replaces what the filter selected.

@@ -37,9 +37,9 @@ struct NumericKeySettings {
 
 // Runs the filter on every key press of a line edit: the key-down call for
 // every key, then the key-press call for keys that type a character. A key the
-// filter swallows never reaches the box. Callers that act on Enter must see
-// the key first (install their own filter after this one), because the
-// key-press call swallows Enter.
+// filter swallows never reaches the box, except Enter: it types nothing, and
+// it goes on so that the window's own Enter handling (moving to the next
+// field) works whatever the order of the filters.
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 public:

@@ -209,7 +209,20 @@ QString GetUnitName(const QString &unitCode)
 
 QString GetFirstValue(const QString &sql, const QVariantList &values)
 {
-    return gConnection.firstValue(sql, values);
+    RecordSet rs = gConnection.query(sql, values);
+    if (!rs.next())
+        return QString();
+    // A date becomes text as every date shown as text does.
+    const QVariant v = rs.value(0);
+    if (!v.isNull() && v.typeId() == QMetaType::QDate)
+        return dateText(v.toDate());
+    if (!v.isNull() && v.typeId() == QMetaType::QDateTime) {
+        const QDateTime at = v.toDateTime();
+        if (at.time() == QTime(0, 0))
+            return dateText(at.date());
+        return dateText(at.date()) + u' ' + at.time().toString(QStringLiteral("HH:mm:ss"));
+    }
+    return rs.text(0);
 }
 
 QString CombineCode(const QString &pattern, const QString &typed)

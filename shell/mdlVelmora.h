@@ -64,7 +64,8 @@ void setCenterArea(std::function<QWidget *()> area);
 QString GetNextNumber(const QString &seriesKey);
 // The name of a unit; empty, after a message, when there is none.
 QString GetUnitName(const QString &unitCode);
-// First column of the first row as text; empty for no row or NULL.
+// First column of the first row as text; empty for no row or NULL. Numbers
+// come as the server writes them, dates as dateText ("01-Apr-2024").
 QString GetFirstValue(const QString &sql, const QVariantList &values = {});
 // A full code from a short typed number, with the prefix and digit count of `pattern`.
 QString CombineCode(const QString &pattern, const QString &typed);

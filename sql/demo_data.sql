@@ -45,17 +45,21 @@ INSERT INTO velmora.compaccess (user_id, comp_code) VALUES (3, '02');
 
 -- Stores years
 
+-- Every series of every company and unit, so that no window of any unit ends the program.
 INSERT INTO vstores_2024.numbersetup (no_id, no_value) VALUES
- ('GRP_TVM', '0003'), ('GRP_CRP', '0102'), ('GRP_KTM', '0201'),
- ('REEL_01_NO', 'RT0003'), ('REEL_02_NO', 'RT0001'),
- ('GSM_01_NO', 'GSM0003'), ('GSM_02_NO', 'GSM0001'),
- ('MES_01_NO', 'M0003'), ('MES_02_NO', 'M0001'),
- ('BRAND_01_NO', 'B0004'), ('BRAND_02_NO', 'B0001'),
- ('ITEM_01_NO', 'I0004'), ('ITEM_02_NO', 'I0001'),
- ('INV_01_TVM', 'N0000001'), ('INV_01_CRP', 'N0000001'), ('INV_02_TVM', 'N0000001'),
- ('CN_01_TVM', 'C0000001'), ('CN_01_CRP', 'C0000001'), ('CN_02_TVM', 'C0000001'),
- ('INVA_01_TVM', 'A0000001'), ('INVA_01_CRP', 'A0000001'), ('INVA_02_TVM', 'A0000001'),
- ('INVP_01_TVM', 'P0000001'), ('INVP_01_CRP', 'P0000001'), ('INVP_02_TVM', 'P0000001');
+ ('GRP_TVM', '0003'), ('GRP_CRP', '0102'), ('GRP_KTM', '0201'), ('GRP_ADV', '0301'),
+ ('REEL_01_NO', 'RT0003'), ('GSM_01_NO', 'GSM0003'), ('MES_01_NO', 'M0003'),
+ ('BRAND_01_NO', 'B0004'), ('ITEM_01_NO', 'I0004'),
+ ('REEL_02_NO', 'RT0001'), ('GSM_02_NO', 'GSM0001'), ('MES_02_NO', 'M0001'),
+ ('BRAND_02_NO', 'B0001'), ('ITEM_02_NO', 'I0001'),
+ ('INV_01_TVM', 'N0000001'), ('INV_01_CRP', 'N0000001'), ('INV_01_KTM', 'N0000001'), ('INV_01_ADV', 'N0000001'),
+ ('INV_02_TVM', 'N0000001'), ('INV_02_CRP', 'N0000001'), ('INV_02_KTM', 'N0000001'), ('INV_02_ADV', 'N0000001'),
+ ('CN_01_TVM', 'C0000001'), ('CN_01_CRP', 'C0000001'), ('CN_01_KTM', 'C0000001'), ('CN_01_ADV', 'C0000001'),
+ ('CN_02_TVM', 'C0000001'), ('CN_02_CRP', 'C0000001'), ('CN_02_KTM', 'C0000001'), ('CN_02_ADV', 'C0000001'),
+ ('INVA_01_TVM', 'A0000001'), ('INVA_01_CRP', 'A0000001'), ('INVA_01_KTM', 'A0000001'), ('INVA_01_ADV', 'A0000001'),
+ ('INVA_02_TVM', 'A0000001'), ('INVA_02_CRP', 'A0000001'), ('INVA_02_KTM', 'A0000001'), ('INVA_02_ADV', 'A0000001'),
+ ('INVP_01_TVM', 'P0000001'), ('INVP_01_CRP', 'P0000001'), ('INVP_01_KTM', 'P0000001'), ('INVP_01_ADV', 'P0000001'),
+ ('INVP_02_TVM', 'P0000001'), ('INVP_02_CRP', 'P0000001'), ('INVP_02_KTM', 'P0000001'), ('INVP_02_ADV', 'P0000001');
 
 INSERT INTO vstores_2024.inv_lockmaster (user_id) VALUES (1), (2), (2), (5);
 
@@ -89,8 +93,19 @@ INSERT INTO vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_n
  ('TVM', '01', 'I0003', 'BLANKET WASH', 'M0009', 1, 1, '2024/04/02', '09:02:00');
 
 INSERT INTO vstores_2023.numbersetup (no_id, no_value) VALUES
- ('GRP_TVM', '0001'), ('GSM_01_NO', 'GSM0001'), ('REEL_01_NO', 'RT0001'), ('MES_01_NO', 'M0001'),
- ('BRAND_01_NO', 'B0001'), ('ITEM_01_NO', 'I0001'), ('INV_01_TVM', 'N0000001');
+ ('GRP_TVM', '0001'), ('GRP_CRP', '0102'), ('GRP_KTM', '0201'), ('GRP_ADV', '0301'),
+ ('REEL_01_NO', 'RT0001'), ('GSM_01_NO', 'GSM0001'), ('MES_01_NO', 'M0001'),
+ ('BRAND_01_NO', 'B0001'), ('ITEM_01_NO', 'I0001'),
+ ('REEL_02_NO', 'RT0001'), ('GSM_02_NO', 'GSM0001'), ('MES_02_NO', 'M0001'),
+ ('BRAND_02_NO', 'B0001'), ('ITEM_02_NO', 'I0001'),
+ ('INV_01_TVM', 'N0000001'), ('INV_01_CRP', 'N0000001'), ('INV_01_KTM', 'N0000001'), ('INV_01_ADV', 'N0000001'),
+ ('INV_02_TVM', 'N0000001'), ('INV_02_CRP', 'N0000001'), ('INV_02_KTM', 'N0000001'), ('INV_02_ADV', 'N0000001'),
+ ('CN_01_TVM', 'C0000001'), ('CN_01_CRP', 'C0000001'), ('CN_01_KTM', 'C0000001'), ('CN_01_ADV', 'C0000001'),
+ ('CN_02_TVM', 'C0000001'), ('CN_02_CRP', 'C0000001'), ('CN_02_KTM', 'C0000001'), ('CN_02_ADV', 'C0000001'),
+ ('INVA_01_TVM', 'A0000001'), ('INVA_01_CRP', 'A0000001'), ('INVA_01_KTM', 'A0000001'), ('INVA_01_ADV', 'A0000001'),
+ ('INVA_02_TVM', 'A0000001'), ('INVA_02_CRP', 'A0000001'), ('INVA_02_KTM', 'A0000001'), ('INVA_02_ADV', 'A0000001'),
+ ('INVP_01_TVM', 'P0000001'), ('INVP_01_CRP', 'P0000001'), ('INVP_01_KTM', 'P0000001'), ('INVP_01_ADV', 'P0000001'),
+ ('INVP_02_TVM', 'P0000001'), ('INVP_02_CRP', 'P0000001'), ('INVP_02_KTM', 'P0000001'), ('INVP_02_ADV', 'P0000001');
 
 INSERT INTO vstores_2023.inv_companymaster (comp_code, comp_name, comp_priority) VALUES
  ('01', 'Velmora Publications Ltd', 1);

@@ -12,16 +12,18 @@ CREATE TABLE IF NOT EXISTS inv_lockmaster (
 
 CREATE TABLE IF NOT EXISTS inv_companymaster (
   comp_code     VARCHAR(10) NOT NULL PRIMARY KEY,
-  comp_name     VARCHAR(100) NOT NULL DEFAULT '',
-  comp_address  VARCHAR(100) NOT NULL DEFAULT '',
-  comp_address1 VARCHAR(100) NOT NULL DEFAULT '',
-  comp_address2 VARCHAR(100) NOT NULL DEFAULT '',
-  comp_address3 VARCHAR(100) NOT NULL DEFAULT '',
-  comp_phone    VARCHAR(60) NOT NULL DEFAULT '',
-  comp_fax      VARCHAR(60) NOT NULL DEFAULT '',
-  comp_tin      VARCHAR(40) NOT NULL DEFAULT '',
-  comp_vat      VARCHAR(40) NOT NULL DEFAULT '',
-  comp_email    VARCHAR(100) NOT NULL DEFAULT '',
+  -- This program stores every box as text; the company's other applications
+  -- may leave a column NULL, which readers show as empty.
+  comp_name     VARCHAR(100) NULL,
+  comp_address  VARCHAR(100) NULL,
+  comp_address1 VARCHAR(100) NULL,
+  comp_address2 VARCHAR(100) NULL,
+  comp_address3 VARCHAR(100) NULL,
+  comp_phone    VARCHAR(60) NULL,
+  comp_fax      VARCHAR(60) NULL,
+  comp_tin      VARCHAR(40) NULL,
+  comp_vat      VARCHAR(40) NULL,
+  comp_email    VARCHAR(100) NULL,
   comp_priority INT NOT NULL DEFAULT 0,
   created_by    INT NULL,
   created_date  VARCHAR(10) NULL,

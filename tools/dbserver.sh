@@ -14,7 +14,12 @@ dir=${2:?usage: dbserver.sh start|stop|load DIR ...}
 mkdir -p "$dir"
 dir=$(cd "$dir" && pwd)
 sock="$dir/mysql.sock"
-client() { mariadb --no-defaults --socket="$sock" -uroot "$@"; }
+if [ ${#sock} -gt 100 ]; then
+  echo "The folder $dir is too deep for the server's socket (at most 100 characters for $sock); use a shorter path." >&2
+  exit 1
+fi
+# The server's administrator is the system user who set it up (socket authentication).
+client() { mariadb --no-defaults --socket="$sock" -u"$(id -un)" "$@"; }
 
 case "$cmd" in
 start)
@@ -63,8 +68,11 @@ SQL
 stop)
   if [ -f "$dir/mariadbd.pid" ]; then
     pid=$(cat "$dir/mariadbd.pid")
-    kill "$pid" 2>/dev/null || true
-    for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    # Only our own server: a pid file left by a crash may name another process by now.
+    if tr '\0' ' ' 2>/dev/null < "/proc/$pid/cmdline" | grep -qF -- "--datadir=$dir/data"; then
+      kill "$pid" 2>/dev/null || true
+      for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    fi
   fi
   ;;
 load)

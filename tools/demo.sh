@@ -8,7 +8,7 @@ cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$root/build" -j"$(nproc)" --target velmora
 demo="${VELMORA_DEMO_DIR:-$HOME/.local/share/velmora-demo}"
 sock="$demo/mysql.sock"
-if [ -S "$sock" ] && mariadb --no-defaults --socket="$sock" -uroot -e 'select 1' >/dev/null 2>&1; then
+if [ -S "$sock" ] && mariadb --no-defaults --socket="$sock" -u"$(id -un)" -e 'select 1' >/dev/null 2>&1; then
   echo "demo database server already running"
 else
   if (exec 3<>/dev/tcp/127.0.0.1/3306) 2>/dev/null; then

@@ -14,7 +14,11 @@ private slots:
     void updateReportsMatchedRows();
     void nullsAndMissingFields();
     void decimalsStayExact();
+    void boundQueriesKeepDecimalsAndDates_data();
+    void boundQueriesKeepDecimalsAndDates();
+    void columnsByNumber();
     void transactionRollsBackUnlessCommitted();
+    void secondBeginLeavesTheOpenWorkUncommitted();
     void failureCarriesServerText();
     void databaseNamesAreChecked_data();
     void databaseNamesAreChecked();
@@ -114,6 +118,52 @@ void TestDataAccess::decimalsStayExact()
     QCOMPARE(rs.text("triple"), QString("296296296305.01"));
 }
 
+// Statements with values travel as prepared statements, whose results come
+// back in the server's binary form; they must read exactly as the plain ones.
+void TestDataAccess::boundQueriesKeepDecimalsAndDates_data()
+{
+    QTest::addColumn<bool>("bound");
+    QTest::newRow("plain statement") << false;
+    QTest::newRow("statement with values") << true;
+}
+
+void TestDataAccess::boundQueriesKeepDecimalsAndDates()
+{
+    QFETCH(bool, bound);
+    m_db.execute("Create temporary table if not exists reels (amount decimal(20,2), weight decimal(14,3), "
+                 "rate decimal(12,6), taken date, flag tinyint not null default 0, tag varchar(10) null)");
+    m_db.execute("Delete from reels");
+    m_db.execute("Insert into reels (amount, weight, rate, taken, tag) values (?, ?, ?, ?, ?)",
+                 {QVariant::fromValue(Decimal::fromText("98765432101.67")), QVariant::fromValue(Decimal::fromText("0.105")),
+                  QVariant::fromValue(Decimal::fromText("38.123457")), QDate(2009, 4, 1), QVariant()});
+    RecordSet rs = bound ? m_db.query("Select * from reels where flag=?", {0}) : m_db.query("Select * from reels");
+    QVERIFY(rs.next());
+    QCOMPARE(rs.text("amount"), QString("98765432101.67"));
+    QCOMPARE(rs.decimal("amount").toText(2), QString("98765432101.67"));
+    QCOMPARE(rs.text("weight"), QString("0.105"));
+    QCOMPARE(rs.decimal("rate").toText(6), QString("38.123457"));
+    QCOMPARE(rs.date("taken"), QDate(2009, 4, 1));
+    QCOMPARE(rs.text("taken"), QString("2009-04-01"));
+    QCOMPARE(rs.integer("flag"), qint64(0));
+    QVERIFY(rs.isNull("tag"));
+    QCOMPARE(rs.text("tag"), QString());
+}
+
+void TestDataAccess::columnsByNumber()
+{
+    RecordSet rs = m_db.query("Select user_name, user_password from velmora.userdetails where user_id=?", {2});
+    QVERIFY(rs.next());
+    QCOMPARE(rs.text(0), QString("clerk"));
+    QCOMPARE(rs.columnName(1), QString("user_password"));
+    // A column the record set does not have, or a closed record set, is an error, not a crash.
+    QVERIFY_THROWS_EXCEPTION(DbError, rs.text(2));
+    QVERIFY_THROWS_EXCEPTION(DbError, rs.value(-1));
+    rs.close();
+    QVERIFY_THROWS_EXCEPTION(DbError, rs.text(0));
+    QVERIFY_THROWS_EXCEPTION(DbError, rs.columnName(0));
+    QVERIFY(!rs.next());
+}
+
 void TestDataAccess::transactionRollsBackUnlessCommitted()
 {
     {
@@ -128,6 +178,23 @@ void TestDataAccess::transactionRollsBackUnlessCommitted()
     }
     QCOMPARE(m_db.firstValue("Select count(*) from vstores_2024.inv_gsm"), QString("1"));
     QVERIFY(!m_db.inTransaction());
+}
+
+// A second begin on the server commits the open transaction; the layer refuses
+// it, so the open work still rolls back with its scope.
+void TestDataAccess::secondBeginLeavesTheOpenWorkUncommitted()
+{
+    {
+        Transaction t(m_db);
+        m_db.execute("Delete from vstores_2024.inv_gsm where gsm_code=?", {"GSM0001"});
+        QVERIFY_THROWS_EXCEPTION(DbError, Transaction{m_db});
+        QVERIFY(m_db.inTransaction());
+    }
+    QVERIFY(!m_db.inTransaction());
+    QCOMPARE(m_db.firstValue("Select count(*) from vstores_2024.inv_gsm"), QString("2"));
+    // The connection takes a new transaction once the first is over.
+    Transaction again(m_db);
+    again.commit();
 }
 
 void TestDataAccess::failureCarriesServerText()

@@ -30,6 +30,7 @@ private slots:
     void singlePutsSignalViews();
     void activeCellTopRowAndDoubleClick();
     void modelShowsTheSheet();
+    void displayOptionsSignalOnlyChanges();
 
 private:
     Sheet *m_sheet = nullptr;
@@ -449,6 +450,20 @@ void TestSheet::modelShowsTheSheet()
     QCOMPARE(m_sheet->headerData(27, Qt::Horizontal).toString(), QString("AB"));
     QCOMPARE(m_sheet->headerData(4, Qt::Vertical).toInt(), 5);
     QVERIFY(!(m_sheet->flags(m_sheet->index(0, 0)) & Qt::ItemIsEditable));
+}
+
+void TestSheet::displayOptionsSignalOnlyChanges()
+{
+    Sheet sheet;
+    QVERIFY(sheet.ShowRowHeadings() && sheet.ShowColumnHeadings() && sheet.ShowGridLines());
+    QSignalSpy changed(&sheet, &Sheet::displayOptionsChanged);
+    sheet.setShowRowHeadings(false);
+    sheet.setShowColumnHeadings(false);
+    sheet.setShowGridLines(false);
+    QCOMPARE(changed.count(), 3);
+    sheet.setShowGridLines(false);
+    QCOMPARE(changed.count(), 3);
+    QVERIFY(!sheet.ShowRowHeadings() && !sheet.ShowColumnHeadings() && !sheet.ShowGridLines());
 }
 
 QTEST_GUILESS_MAIN(TestSheet)

@@ -20,6 +20,8 @@ private slots:
     void activeCellFollowsBothWays();
     void topVisibleRowScrolls();
     void paintsFillsAndLines();
+    void displayOptions_data();
+    void displayOptions();
     void paintsTextInItsFontColour();
     void textRunsOnIntoEmptyCells_data();
     void textRunsOnIntoEmptyCells();
@@ -187,6 +189,42 @@ void TestSheetView::paintsFillsAndLines()
     QCOMPARE(QColor(image.pixel(plain.center())), QColor(Qt::white));
     const QColor grid(image.pixel(plain.right(), plain.center().y()));
     QVERIFY2(grid != QColor(Qt::white) && grid != QColor(Qt::black), qPrintable(grid.name()));
+}
+
+void TestSheetView::displayOptions_data()
+{
+    QTest::addColumn<bool>("rowHeadings");
+    QTest::addColumn<bool>("columnHeadings");
+    QTest::addColumn<bool>("gridLines");
+    QTest::newRow("a new sheet shows all") << true << true << true;
+    QTest::newRow("a report layout shows none") << false << false << false;
+    QTest::newRow("grid lines only") << false << false << true;
+    QTest::newRow("headings only") << true << true << false;
+}
+
+// Row numbers, column letters and grid lines come and go with the sheet's
+// display options; borders are drawn either way.
+void TestSheetView::displayOptions()
+{
+    QFETCH(bool, rowHeadings);
+    QFETCH(bool, columnHeadings);
+    QFETCH(bool, gridLines);
+    m_sheet->setColumnCount(4);
+    m_sheet->SelectCells(2, 2, 2, 2);
+    m_sheet->SetSelectionBorder(1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0);
+    m_sheet->setShowRowHeadings(rowHeadings);
+    m_sheet->setShowColumnHeadings(columnHeadings);
+    m_sheet->setShowGridLines(gridLines);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(m_view->verticalHeader()->isVisible(), rowHeadings);
+    QCOMPARE(m_view->horizontalHeader()->isVisible(), columnHeadings);
+    const QImage image = shot();
+    const QRect plain = cellRect(5, 3);
+    const QColor edge(image.pixel(plain.right(), plain.center().y()));
+    QCOMPARE(edge == QColor(Qt::white), !gridLines);
+    const QRect bordered = cellRect(2, 2);
+    QCOMPARE(QColor(image.pixel(bordered.right(), bordered.center().y())), QColor(Qt::black));
 }
 
 int TestSheetView::darkRedPixels(const QImage &image, const QRect &r) const

@@ -114,6 +114,8 @@ private slots:
     void formatsSurvive();
     void columnWidthsHiddenColumnsAndRowHeights_data();
     void columnWidthsHiddenColumnsAndRowHeights();
+    void displayOptionsReachTheFile_data();
+    void displayOptionsReachTheFile();
     void largeSheetSpansDifatAndContinueRecords();
     void sheetAtTheLimitsIsWritten();
     void sheetBeyondTheLimitsIsRefused_data();
@@ -406,6 +408,35 @@ void TestXlsWriter::columnWidthsHiddenColumnsAndRowHeights()
 // across records) make a workbook stream of more than 109 FAT sectors' worth,
 // so the compound document needs DIFAT sectors, and a shared string table that
 // runs over many CONTINUE records.
+void TestXlsWriter::displayOptionsReachTheFile_data()
+{
+    QTest::addColumn<bool>("rowHeadings");
+    QTest::addColumn<bool>("columnHeadings");
+    QTest::addColumn<bool>("gridLines");
+    QTest::addColumn<int>("fileHeadings");
+    QTest::newRow("a new sheet") << true << true << true << 1;
+    QTest::newRow("a report") << false << false << false << 0;
+    QTest::newRow("grid lines only") << false << false << true << 0;
+    QTest::newRow("one heading still shows") << true << false << false << 1;
+}
+
+void TestXlsWriter::displayOptionsReachTheFile()
+{
+    QFETCH(bool, rowHeadings);
+    QFETCH(bool, columnHeadings);
+    QFETCH(bool, gridLines);
+    QFETCH(int, fileHeadings);
+    Sheet sheet;
+    sheet.setCellText(1, 1, "Consumption");
+    sheet.setShowRowHeadings(rowHeadings);
+    sheet.setShowColumnHeadings(columnHeadings);
+    sheet.setShowGridLines(gridLines);
+    ReadBack book;
+    WRITE_AND_READ(sheet, path("options.xls"), book);
+    QCOMPARE(book.summary.value("show_grid_lines").toInt(), gridLines ? 1 : 0);
+    QCOMPARE(book.summary.value("show_sheet_headers").toInt(), fileHeadings);
+}
+
 void TestXlsWriter::largeSheetSpansDifatAndContinueRecords()
 {
     Sheet sheet;

@@ -198,6 +198,8 @@ def main(path):
         "name": sheet.name,
         "nrows": sheet.nrows,
         "ncols": sheet.ncols,
+        "show_grid_lines": sheet.show_grid_lines,
+        "show_sheet_headers": sheet.show_sheet_headers,
         "colinfo": {str(c): [i.width, i.hidden] for c, i in sheet.colinfo_map.items()},
         "rowinfo": {str(r): [i.height, i.has_default_height] for r, i in sheet.rowinfo_map.items()},
         "xf": {str(x): describe_xf(book, book.xf_list[x]) for x in sorted(used_xf)},

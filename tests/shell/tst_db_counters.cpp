@@ -16,6 +16,10 @@ private slots:
     void twoStationsSavingAtOnceGetDistinctCodes();
     void unitNames();
     void firstValue();
+    void firstValueTexts_data();
+    void firstValueTexts();
+    void claimReadsTheCommittedCodeNotTheSnapshot();
+    void claimOutsideTransactionRefused();
 };
 
 void TestCounters::init()
@@ -123,6 +127,56 @@ void TestCounters::firstValue()
 {
     QCOMPARE(GetFirstValue("Select max(item_code) from vstores_2024.inv_itemmaster where comp_code=?", {"02"}), QString());
     QCOMPARE(GetFirstValue("Select max(item_code) from vstores_2024.inv_itemmaster where comp_code=?", {"01"}), QString("I0003"));
+}
+
+void TestCounters::firstValueTexts_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("date as shown everywhere") << "Select max(inv_from_date) from velmora.inv_fin_year" << "01-Apr-2024";
+    QTest::newRow("date and time") << "Select cast('2024-04-01 09:05:00' as datetime)" << "01-Apr-2024 09:05:00";
+    QTest::newRow("date at midnight") << "Select cast('2009-03-31 00:00:00' as datetime)" << "31-Mar-2009";
+    QTest::newRow("no date") << "Select max(inv_from_date) from velmora.inv_fin_year where inv_default=7" << "";
+    QTest::newRow("sum of nothing") << "Select sum(unit_priority) from velmora.unitmaster where unit_code='XXX'" << "";
+    QTest::newRow("count") << "Select count(*) from velmora.unitmaster" << "4";
+    QTest::newRow("flag") << "Select user_type from velmora.userdetails where user_id=5" << "1";
+    QTest::newRow("exact decimal") << "Select cast(1234567.125 as decimal(12,3))" << "1234567.125";
+    QTest::newRow("text kept as stored") << "Select concat(no_value, '  ') from vstores_2024.numbersetup where no_id='GSM_01_NO'"
+                                         << "GSM0003  ";
+}
+
+void TestCounters::firstValueTexts()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, text);
+    QCOMPARE(GetFirstValue(sql), text);
+}
+
+// A counter read earlier in the same transaction (a snapshot) must not hand
+// out a code that another station has saved under since.
+void TestCounters::claimReadsTheCommittedCodeNotTheSnapshot()
+{
+    Database late(QStringLiteral("late-station"));
+    openTestDatabase(late);
+    Transaction lateSave(late);
+    QCOMPARE(late.firstValue("Select no_value from vstores_2024.numbersetup where no_id=?", {"GSM_01_NO"}),
+             QString("GSM0003"));
+
+    {
+        Transaction t(gConnection);
+        QCOMPARE(ClaimCode("GSM_01_NO"), QString("GSM0003"));
+        t.commit();
+    }
+
+    QCOMPARE(ClaimCode(late, DbName("vstores_2024"), "GSM_01_NO"), QString("GSM0004"));
+    lateSave.commit();
+    QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0005"));
+}
+
+void TestCounters::claimOutsideTransactionRefused()
+{
+    QVERIFY_THROWS_EXCEPTION(DbError, ClaimCode("GSM_01_NO"));
+    QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0003"));
 }
 
 QTEST_MAIN(TestCounters)

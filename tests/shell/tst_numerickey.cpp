@@ -1,3 +1,4 @@
+#include "ChildWindow.h"
 #include "NumericKey.h"
 #include "Ui.h"
 #include <QLineEdit>
@@ -94,11 +95,37 @@ private slots:
     void settingsApplied_data();
     void settingsApplied();
     void adapterCopiesSelection();
+    void adapterKeepsTextLongerThanTheLimit_data();
+    void adapterKeepsTextLongerThanTheLimit();
     void typing_data();
     void typing();
     void invalidSettingsShowOneMessagePerKey();
     void keyPressOnlyBoxLeavesDeleteToTheBox();
+    void enterMovesOnWhicheverFilterCameFirst_data();
+    void enterMovesOnWhicheverFilterCameFirst();
 };
+
+namespace {
+// An entry window with two amount boxes, where Enter moves to the next field.
+class AmountWindow : public ChildWindow {
+public:
+    explicit AmountWindow(bool filterFirst)
+    {
+        if (!filterFirst)
+            enterMovesToNextField();
+        first = new QLineEdit(this);
+        second = new QLineEdit(this);
+        first->move(0, 0);
+        second->move(0, 40);
+        installNumericKey(first);
+        installNumericKey(second);
+        if (filterFirst)
+            enterMovesToNextField();
+    }
+    QLineEdit *first;
+    QLineEdit *second;
+};
+} // namespace
 
 void TestNumericKey::keys_data()
 {
@@ -287,6 +314,42 @@ void TestNumericKey::adapterCopiesSelection()
     QCOMPARE(edit.alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
 }
 
+// The limit holds what is typed; it never cuts a value the window put into
+// the box or a sign the filter adds.
+void TestNumericKey::adapterKeepsTextLongerThanTheLimit_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<bool>("minusAllowed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("result");
+    QTest::newRow("loaded amount, arrow key") << "1234567890.50" << 13 << false << int(Qt::Key_Left) << "1234567890.50"
+                                             << int(Qt::Key_Left);
+    QTest::newRow("loaded amount, digit refused at the point") << "1234567890.50" << 10 << false << int('5')
+                                                               << "1234567890.50" << 0;
+    QTest::newRow("sign added to a full box") << "123456789.50" << 0 << true << int('-') << "-123456789.50" << 0;
+    QTest::newRow("sign removed again") << "-123456789.50" << 1 << true << int('-') << "123456789.50" << 0;
+}
+
+void TestNumericKey::adapterKeepsTextLongerThanTheLimit()
+{
+    QFETCH(QString, start);
+    QFETCH(int, caret);
+    QFETCH(bool, minusAllowed);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    QFETCH(int, result);
+    QLineEdit edit;
+    edit.setText(start);
+    edit.setCursorPosition(caret);
+    const int mode = key > 0xFFFF ? 0 : 1;
+    QCOMPARE(NumericKey(&edit, key, 12, 2, 1, mode, minusAllowed), result);
+    QCOMPARE(edit.text(), text);
+    // Typing cannot make it longer still.
+    QCOMPARE(edit.maxLength(), qMax(12, int(text.size())));
+}
+
 void TestNumericKey::typing_data()
 {
     QTest::addColumn<int>("decimals");
@@ -374,6 +437,26 @@ void TestNumericKey::keyPressOnlyBoxLeavesDeleteToTheBox()
     QTest::keyClick(&edit, Qt::Key_Home);
     QTest::keyClick(&edit, Qt::Key_Delete);
     QCOMPARE(edit.text(), QStringLiteral(".00"));
+}
+
+void TestNumericKey::enterMovesOnWhicheverFilterCameFirst_data()
+{
+    QTest::addColumn<bool>("filterFirst");
+    QTest::newRow("window's Enter handling set up first") << false;
+    QTest::newRow("amount filter installed first") << true;
+}
+
+void TestNumericKey::enterMovesOnWhicheverFilterCameFirst()
+{
+    QFETCH(bool, filterFirst);
+    AmountWindow w(filterFirst);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.first->setFocus();
+    QTest::keyClicks(w.first, QStringLiteral("12.5"));
+    QTest::keyClick(w.first, Qt::Key_Return);
+    QCOMPARE(w.first->text(), QStringLiteral("12.50"));
+    QVERIFY(w.second->hasFocus());
 }
 
 QTEST_MAIN(TestNumericKey)

@@ -1,5 +1,7 @@
 #include "mdlVelmora.h"
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 
 // The code arithmetic and text helpers every window relies on.
@@ -18,6 +20,8 @@ private slots:
     void selectAllText();
     void helpColumnsByNumber();
     void dateTexts();
+    void centerForm_data();
+    void centerForm();
 };
 
 void TestSharedProcedures::nextCode_data()
@@ -144,6 +148,44 @@ void TestSharedProcedures::dateTexts()
     QCOMPARE(auditTime(), QString("08:05:03"));
     releaseClock();
     QLocale::setDefault(QLocale::c());
+}
+
+void TestSharedProcedures::centerForm_data()
+{
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("smaller than the area") << QSize(400, 200) << QPoint(200, 200);
+    QTest::newRow("odd difference") << QSize(401, 201) << QPoint(199, 199);
+    QTest::newRow("same size") << QSize(800, 600) << QPoint(0, 0);
+    QTest::newRow("wider: overhangs both sides") << QSize(1000, 200) << QPoint(-100, 200);
+    QTest::newRow("larger both ways") << QSize(1200, 900) << QPoint(-200, -150);
+}
+
+// A child window is moved, whole frame and all, to the middle of the main
+// window's inner area; a larger one overhangs equally on both sides.
+void TestSharedProcedures::centerForm()
+{
+    QFETCH(QSize, window);
+    QFETCH(QPoint, position);
+    QMdiArea area;
+    area.setFrameShape(QFrame::NoFrame);
+    area.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area.resize(800, 600);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QCOMPARE(area.viewport()->size(), QSize(800, 600));
+    setCenterArea([&area] { return area.viewport(); });
+
+    auto *child = new QWidget;
+    QMdiSubWindow *sub = area.addSubWindow(child);
+    sub->resize(window);
+    sub->show();
+    CenterForm(child);
+    setCenterArea({});
+
+    QCOMPARE(sub->size(), window);
+    QCOMPARE(sub->pos(), position);
 }
 
 QTEST_MAIN(TestSharedProcedures)

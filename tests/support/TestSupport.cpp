@@ -51,10 +51,9 @@ void resetFixtures()
 
 void connectAndReset()
 {
-    if (!gConnection.isOpen())
-        openTestDatabase(gConnection);
-    if (gConnection.inTransaction())
-        gConnection.rollback();
+    // A fresh session each time: an earlier test may have left the connection
+    // on another database, in a transaction or pointed at a missing server.
+    openTestDatabase(gConnection);
     resetFixtures();
 }
 

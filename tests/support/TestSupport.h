@@ -7,7 +7,7 @@
 // Opens `db` on the private server (socket from VELMORA_TEST_SOCKET) as the
 // local account, on the given database.
 void openTestDatabase(Database &db, const QString &database = QStringLiteral("vstores_2024"));
-// Opens gConnection on the default stores year and resets the fixtures.
+// (Re)opens gConnection on the default stores year and resets the fixtures.
 void connectAndReset();
 // Puts every table back to the fixture data.
 void resetFixtures();
