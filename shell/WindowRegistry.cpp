@@ -69,7 +69,13 @@ QWidget *WindowRegistry::open(const QString &name)
     }
     w->show();
     w->activateWindow();
-    w->setFocus();
+    // A window brought back keeps the control the clerk left; a new one takes
+    // the focus itself and passes it to its first control.
+    QWidget *last = w->focusWidget();
+    if (last && last != w && w->isAncestorOf(last))
+        last->setFocus(Qt::OtherFocusReason);
+    else
+        w->setFocus(Qt::OtherFocusReason);
     return w;
 }
 
