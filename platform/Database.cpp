@@ -68,7 +68,11 @@ QString DbName::table(const char *tableName) const
     return m_name + u'.' + QLatin1String(tableName);
 }
 
-RecordSet::RecordSet(QSqlQuery &&query) : m_query(std::make_unique<QSqlQuery>(std::move(query))) {}
+RecordSet::RecordSet(QSqlQuery &&query)
+    : m_query(std::make_unique<QSqlQuery>(std::move(query))), m_record(m_query->record())
+{
+    // The field list is read once: the driver builds it anew on every call.
+}
 
 bool RecordSet::next()
 {
@@ -77,7 +81,7 @@ bool RecordSet::next()
 
 int RecordSet::indexOf(const QString &field) const
 {
-    const int i = m_query ? m_query->record().indexOf(field) : -1;
+    const int i = m_query ? m_record.indexOf(field) : -1;
     if (i < 0)
         throw DbError(QStringLiteral("Item cannot be found in the collection: %1").arg(field));
     return i;
@@ -87,7 +91,7 @@ int RecordSet::checkedColumn(int column) const
 {
     if (!m_query)
         throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
-    if (column < 0 || column >= m_query->record().count())
+    if (column < 0 || column >= m_record.count())
         throw DbError(QStringLiteral("Item cannot be found in the collection: %1").arg(column));
     return column;
 }
@@ -130,11 +134,11 @@ QDate RecordSet::date(const QString &field) const
     return QDate::fromString(v.toString().left(10), QStringLiteral("yyyy-MM-dd"));
 }
 
-int RecordSet::columnCount() const { return m_query ? m_query->record().count() : 0; }
+int RecordSet::columnCount() const { return m_query ? m_record.count() : 0; }
 QString RecordSet::columnName(int column) const
 {
     const int i = checkedColumn(column);
-    return m_query->record().fieldName(i);
+    return m_record.fieldName(i);
 }
 
 void RecordSet::close()
@@ -142,6 +146,7 @@ void RecordSet::close()
     if (m_query)
         m_query->finish();
     m_query.reset();
+    m_record = QSqlRecord();
 }
 
 Database::Database()

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -75,6 +76,7 @@ private:
     // Throws DbError for a closed record set or a column it does not have.
     int checkedColumn(int column) const;
     std::unique_ptr<QSqlQuery> m_query;
+    QSqlRecord m_record;
 };
 
 // One connection to the server. Statements take their values as bound
