@@ -141,24 +141,7 @@ bool frmCompanyMaster::isEntering() const
 
 bool frmCompanyMaster::formKeyDown(QKeyEvent *event)
 {
-    // The keys act whatever the state of the buttons.
-    switch (event->key()) {
-    case Qt::Key_F2:
-    case Qt::Key_F5:
-        CmNew_Click();
-        return true;
-    case Qt::Key_F3:
-        CmEdit_Click();
-        return true;
-    case Qt::Key_F8:
-        CmCancel_Click();
-        return true;
-    case Qt::Key_F9:
-        CmClose_Click();
-        return true;
-    default:
-        return false;
-    }
+    return entryWindowKey(this, event->key());
 }
 
 void frmCompanyMaster::CmNew_Click()

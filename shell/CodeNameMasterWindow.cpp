@@ -185,20 +185,9 @@ void CodeNameMasterWindow::focusInEvent(QFocusEvent *event)
 
 bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)
 {
+    if (entryWindowKey(this, event->key()))
+        return true;
     switch (event->key()) {
-    case Qt::Key_F2:
-    case Qt::Key_F5:
-        CmNew_Click();
-        return true;
-    case Qt::Key_F3:
-        CmEdit_Click();
-        return true;
-    case Qt::Key_F8:
-        CmCancel_Click();
-        return true;
-    case Qt::Key_F9:
-        CmClose_Click();
-        return true;
     case Qt::Key_Escape:
         unload();
         return true;

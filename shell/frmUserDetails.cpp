@@ -296,14 +296,7 @@ void frmUserDetails::Form_Load()
 
 bool frmUserDetails::formKeyDown(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_F2:
-    case Qt::Key_F5: CmNew_Click(); return true;
-    case Qt::Key_F3: CmEdit_Click(); return true;
-    case Qt::Key_F8: CmCancel_Click(); return true;
-    case Qt::Key_F9: CmClose_Click(); return true;
-    default: return false;
-    }
+    return entryWindowKey(this, event->key());
 }
 
 bool frmUserDetails::eventFilter(QObject *watched, QEvent *event)
