@@ -1,4 +1,5 @@
 #include "CodeNameMasters.h"
+#include "CodeNameTableStore.h"
 #include "mdlVelmora.h"
 
 namespace {
@@ -6,6 +7,14 @@ namespace {
 std::function<QString()> companySeries(const QString &prefix)
 {
     return [prefix] { return prefix + gCompCode + QStringLiteral("_NO"); };
+}
+
+// The window's rows come from its own table, as the config names it.
+void useTableStore(CodeNameMasterConfig &c)
+{
+    c.store = [t = CodeNameTable{c.table, c.codeColumn, c.nameColumn, c.groupColumn, c.groupValue}] {
+        return std::make_unique<CodeNameTableStore>(t);
+    };
 }
 
 CodeNameMasterConfig master(const QString &windowName, const QString &caption, const QString &gridName,
@@ -25,6 +34,7 @@ CodeNameMasterConfig master(const QString &windowName, const QString &caption, c
     c.emptyNameMessage = emptyNameMessage;
     c.duplicateNewMessage = QStringLiteral("The Same Brand Already Exists.   ");
     c.duplicateRenameMessage = QStringLiteral("Brand Name Already Exists.   ");
+    useTableStore(c);
     return c;
 }
 
@@ -38,6 +48,7 @@ CodeNameMasterConfig brandMaster(const QString &windowName, const QString &group
     c.title = QStringLiteral("Brand Master - ") + groupText;
     c.groupColumn = QStringLiteral("brand_group");
     c.groupValue = group;
+    useTableStore(c);
     return c;
 }
 } // namespace

@@ -28,7 +28,7 @@ struct CodeNameMasterConfig {
     QString title;        // text of the title label (Label3)
     QString gridName;     // objectName of the grid, e.g. "GrGSM"
 
-    // The table store's table; ignored when `store` is given.
+    // The table behind the window, as its store uses it.
     const char *table = nullptr;
     QString codeColumn;
     QString nameColumn;
@@ -53,7 +53,7 @@ struct CodeNameMasterConfig {
     // objectNames in tab order. Empty: CmCancel, CmClose, CmEdit, CmNew, TxCode, TxName, the grid.
     QStringList tabOrder;
 
-    // The rows and statements. Empty: a CodeNameTableStore on `table`.
+    // The rows and statements.
     std::function<std::unique_ptr<CodeNameStore>()> store;
 };
 

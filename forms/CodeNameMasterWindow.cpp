@@ -38,12 +38,7 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
 CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget *parent)
     : ChildWindow(parent), m_config(std::move(config))
 {
-    if (m_config.store) {
-        m_store = m_config.store();
-    } else {
-        m_store = std::make_unique<CodeNameTableStore>(CodeNameTable{
-            m_config.table, m_config.codeColumn, m_config.nameColumn, m_config.groupColumn, m_config.groupValue});
-    }
+    m_store = m_config.store();
     if (m_config.gridColumns.isEmpty())
         m_config.gridColumns = {{QStringLiteral("Code"), 1300}, {m_config.nameHeading, 4825}};
     if (m_config.tabOrder.isEmpty())

@@ -1,4 +1,4 @@
-#include "CodeNameStore.h"
+#include "CodeNameTableStore.h"
 #include "mdlVelmora.h"
 
 CodeNameTableStore::CodeNameTableStore(CodeNameTable table) : m_table(std::move(table))

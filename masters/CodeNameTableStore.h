@@ -1,0 +1,31 @@
+#pragma once
+#include "CodeNameStore.h"
+#include <QVariant>
+
+// A code/name table of the stores database of the working year, rows scoped
+// to the current company and, optionally, to one group of a shared table.
+struct CodeNameTable {
+    const char *table = nullptr; // e.g. "inv_gsm"; a constant of the program
+    QString codeColumn;
+    QString nameColumn;
+    // Optional group column and value (brand_group): the grid, the insert and the
+    // rename keep to the group; the name checks look at every group.
+    QString groupColumn;
+    QVariant groupValue;
+};
+
+// The statements of the code/name masters on their own table.
+class CodeNameTableStore : public CodeNameStore {
+public:
+    explicit CodeNameTableStore(CodeNameTable table);
+
+    QList<QStringList> rows() override;
+    bool nameTaken(const QString &name) override;
+    bool renameClashes(const QString &oldName, const QString &name) override;
+    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
+    qint64 saveEdit(const CodeNameEntry &entry) override;
+
+private:
+    QString qualifiedTable() const;
+    CodeNameTable m_table;
+};
