@@ -187,18 +187,19 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
     rs.close();
     const QString next = NextCode(code);
     db.execute(QStringLiteral("Update ") + storesDb.table("numbersetup")
-                            + QStringLiteral(" set no_value=? Where no_id=?"),
-                        {next, seriesKey});
+                   + QStringLiteral(" set no_value=? Where no_id=?"),
+               {next, seriesKey});
     return code;
 }
 
 QString GetUnitName(const QString &unitCode)
 {
-    RecordSet rs = gConnection.query(
-        QStringLiteral("Select unit_name from velmora.unitmaster Where unit_code=?"), {unitCode});
+    RecordSet rs =
+        gConnection.query(QStringLiteral("Select unit_name from velmora.unitmaster Where unit_code=?"), {unitCode});
     if (!rs.next()) {
         rs.close();
-        MsgBox(QStringLiteral("Error in Unit Master!!!.   ") + u'\n' + QStringLiteral("Contact System Administrator.   "),
+        MsgBox(QStringLiteral("Error in Unit Master!!!.   ") + u'\n'
+                   + QStringLiteral("Contact System Administrator.   "),
                MsgButtons::Ok, MsgIcon::Information);
         return QString();
     }

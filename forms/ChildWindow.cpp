@@ -108,8 +108,7 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
             }
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -118,8 +118,8 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
     connect(m_cmClose, &QPushButton::clicked, this, &CodeNameMasterWindow::CmClose_Click);
 
     resize(sizeHint());
-    takeKeysFirst({Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9, Qt::Key_Escape, Qt::Key_Return,
-                   Qt::Key_Enter});
+    takeKeysFirst(
+        {Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter});
     selectTextOnEntry();
     applyTabOrder(m_config.tabOrder);
 
@@ -183,9 +183,7 @@ bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)
     if (entryWindowKey(this, event->key()))
         return true;
     switch (event->key()) {
-    case Qt::Key_Escape:
-        unload();
-        return true;
+    case Qt::Key_Escape: unload(); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         QWidget *focus = focusWidget();
@@ -200,8 +198,7 @@ bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)
         }
         return false;
     }
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -23,19 +23,19 @@ struct GridColumn {
 
 // What sets one code/name master window apart from another.
 struct CodeNameMasterConfig {
-    QString windowName;   // objectName of the window, e.g. "frmGSMMaster"
-    QString caption;      // window caption
-    QString title;        // text of the title label (Label3)
-    QString gridName;     // objectName of the grid, e.g. "GrGSM"
+    QString windowName; // objectName of the window, e.g. "frmGSMMaster"
+    QString caption;    // window caption
+    QString title;      // text of the title label (Label3)
+    QString gridName;   // objectName of the grid, e.g. "GrGSM"
 
     // The table behind the window, as its store uses it.
     const char *table = nullptr;
     QString codeColumn;
     QString nameColumn;
-    QString groupColumn;  // optional, e.g. "brand_group"
+    QString groupColumn; // optional, e.g. "brand_group"
     QVariant groupValue;
 
-    QString nameHeading;  // heading of grid column 2
+    QString nameHeading; // heading of grid column 2
     // The counter series of new codes, built when used (it names the current company).
     std::function<QString()> seriesKey;
 

@@ -50,16 +50,14 @@ QVariant GridTextModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return QVariant();
     switch (role) {
-    case Qt::DisplayRole:
-        return text(index.row(), index.column());
+    case Qt::DisplayRole: return text(index.row(), index.column());
     case Qt::TextAlignmentRole: {
         const auto it = m_alignment.constFind(index.column());
         if (it != m_alignment.constEnd())
             return int(it.value());
         return QVariant();
     }
-    default:
-        return QVariant();
+    default: return QVariant();
     }
 }
 

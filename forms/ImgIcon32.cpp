@@ -133,8 +133,7 @@ void draw(QPainter &p, int index)
         p.drawLine(QPointF(7, 7), QPointF(25, 25));
         p.drawLine(QPointF(25, 7), QPointF(7, 25));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 } // namespace

@@ -277,7 +277,7 @@ void ListWindow::CmExport_Click()
         return; // Cancel: no message
     if (QFileInfo::exists(*path)
         && MsgBox(QStringLiteral("Are you sure you want to overwrite"), MsgButtons::YesNo, MsgIcon::Information)
-               != MsgAnswer::Yes)
+            != MsgAnswer::Yes)
         return;
     // The file takes the whole sheet, every row of the list, whatever is selected.
     SaveResult saved;
@@ -298,19 +298,10 @@ void ListWindow::CmClose_Click()
 bool ListWindow::formKeyDown(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_F5:
-        FillList();
-        return true;
-    case Qt::Key_F2:
-        CmNew_Click();
-        return true;
-    case Qt::Key_F9:
-        CmClose_Click();
-        return true;
-    case Qt::Key_Escape:
-        unload();
-        return true;
-    default:
-        return false;
+    case Qt::Key_F5: FillList(); return true;
+    case Qt::Key_F2: CmNew_Click(); return true;
+    case Qt::Key_F9: CmClose_Click(); return true;
+    case Qt::Key_Escape: unload(); return true;
+    default: return false;
     }
 }

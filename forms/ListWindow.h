@@ -36,13 +36,13 @@ struct ListColumn {
 
 // What one list window sets for itself.
 struct ListWindowConfig {
-    QString windowName;   // registry name and objectName, e.g. "frmCompany"
-    QString caption;      // caption, title label and first part of the export's file name
+    QString windowName;            // registry name and objectName, e.g. "frmCompany"
+    QString caption;               // caption, title label and first part of the export's file name
     QSize clientArea{11550, 6675}; // twips
     QSize sheetSize{11535, 5055};  // twips
     QList<ListColumn> columns;
-    int keyColumn = 1;    // the column whose text a double-click hands over
-    QString entryWindow;  // registry name of the entry window (an EntryWindow)
+    int keyColumn = 1;   // the column whose text a double-click hands over
+    QString entryWindow; // registry name of the entry window (an EntryWindow)
     // Runs the list's query; throws DbError. Windows with filter controls
     // override ListWindow::runQuery instead.
     std::function<RecordSet()> query;

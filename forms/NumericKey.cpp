@@ -15,10 +15,19 @@ constexpr int kPoint = 46;
 constexpr int kZero = '0';
 constexpr int kEnter = 13;
 
-bool isDigit(int key) { return key >= '0' && key <= '9'; }
-bool hasSign(const QString &t) { return t.startsWith(u'-'); }
+bool isDigit(int key)
+{
+    return key >= '0' && key <= '9';
+}
+bool hasSign(const QString &t)
+{
+    return t.startsWith(u'-');
+}
 // Where the number starts: just behind a leading minus sign.
-int numberStart(const QString &t) { return hasSign(t) ? 1 : 0; }
+int numberStart(const QString &t)
+{
+    return hasSign(t) ? 1 : 0;
+}
 
 // A text box drops its caret and selection when its text is replaced.
 void setText(NumericBoxState &box, const QString &text)
@@ -281,8 +290,7 @@ int keyPressCode(const QKeyEvent *e)
 
 } // namespace
 
-int NumericKey(NumericBoxState &box, int key, int maxLength, int decimals, int alignment, int mode,
-               bool minusAllowed)
+int NumericKey(NumericBoxState &box, int key, int maxLength, int decimals, int alignment, int mode, bool minusAllowed)
 {
     box.maxLength = maxLength;
     box.alignment = (alignment >= 0 && alignment <= 2) ? alignment : 0;

@@ -21,8 +21,7 @@ struct NumericBoxState {
 // handler (key = key code, 46 = Delete) and mode 1 from the key-press handler
 // (key = character code: 8 Backspace, 45 "-", 46 ".", 48-57 digits).
 // Returns the key the box is to go on processing, or 0 to swallow it.
-int NumericKey(NumericBoxState &box, int key, int maxLength, int decimals, int alignment, int mode,
-               bool minusAllowed);
+int NumericKey(NumericBoxState &box, int key, int maxLength, int decimals, int alignment, int mode, bool minusAllowed);
 
 // The same on a real box: copies its state in, filters, writes it back.
 int NumericKey(QLineEdit *box, int key, int maxLength, int decimals, int alignment, int mode, bool minusAllowed);

@@ -13,8 +13,8 @@
 namespace {
 std::function<void(frmListView &)> g_driver;
 
-constexpr int kColumns = 11;       // column 0 hidden, 1 to 10 the query's fields
-constexpr int kGridRows = 100;     // rows of a fresh grid, the heading row included
+constexpr int kColumns = 11;   // column 0 hidden, 1 to 10 the query's fields
+constexpr int kGridRows = 100; // rows of a fresh grid, the heading row included
 constexpr int kGridStep = 10;
 constexpr int kRowsAboveLast = 15; // a long list opens showing its last rows
 constexpr int kHandedOver = 8;
@@ -79,11 +79,10 @@ frmListView::frmListView(QWidget *parent) : QDialog(parent)
     m_grid->setCurrentIndex(m_model->index(0, 1));
     m_search->setFocus(Qt::OtherFocusReason);
 
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && !m_filling)
-                    handOverCurrentRow();
-            });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid() && !m_filling)
+            handOverCurrentRow();
+    });
     connect(m_search, &QLineEdit::textChanged, this, &frmListView::search);
 }
 

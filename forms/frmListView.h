@@ -26,8 +26,8 @@ class frmListView : public QDialog {
 public:
     // `columns` gives columns 1 to 10 in order (fewer means the rest are empty
     // and hidden). `values` are bound to the query's placeholders.
-    static void ShowForm(const QString &HelpQry, const QVariantList &values, int DisplayFields,
-                         const QString &HelpText, int FormWidth, const QList<LookupColumn> &columns);
+    static void ShowForm(const QString &HelpQry, const QVariantList &values, int DisplayFields, const QString &HelpText,
+                         int FormWidth, const QList<LookupColumn> &columns);
 
     // Tests: instead of waiting for the clerk, this runs on the filled, shown
     // window and must close it (for example by choosing a row).

@@ -41,10 +41,10 @@ CodeNameMasterConfig master(const QString &windowName, const QString &caption, c
 // The three brand groups share one table and one series per company.
 CodeNameMasterConfig brandMaster(const QString &windowName, const QString &groupText, int group)
 {
-    CodeNameMasterConfig c = master(windowName, QStringLiteral("Brand Master -  ") + groupText, QStringLiteral("GrBrand"),
-                                    "inv_brandmaster", QStringLiteral("brand_code"), QStringLiteral("brand_name"),
-                                    QStringLiteral("Brand Name"), QStringLiteral("BRAND_"),
-                                    QStringLiteral("Please Enter the Brand.   "));
+    CodeNameMasterConfig c =
+        master(windowName, QStringLiteral("Brand Master -  ") + groupText, QStringLiteral("GrBrand"), "inv_brandmaster",
+               QStringLiteral("brand_code"), QStringLiteral("brand_name"), QStringLiteral("Brand Name"),
+               QStringLiteral("BRAND_"), QStringLiteral("Please Enter the Brand.   "));
     c.title = QStringLiteral("Brand Master - ") + groupText;
     c.groupColumn = QStringLiteral("brand_group");
     c.groupValue = group;

@@ -43,9 +43,9 @@ bool CodeNameTableStore::nameTaken(const QString &name)
 
 bool CodeNameTableStore::renameClashes(const QString &oldName, const QString &name)
 {
-    RecordSet rs = gConnection.query(QStringLiteral("Select 1 from %1 where %2<>? and %2=? limit 1")
-                                         .arg(qualifiedTable(), m_table.nameColumn),
-                                     {oldName.trimmed(), name.trimmed()});
+    RecordSet rs = gConnection.query(
+        QStringLiteral("Select 1 from %1 where %2<>? and %2=? limit 1").arg(qualifiedTable(), m_table.nameColumn),
+        {oldName.trimmed(), name.trimmed()});
     return rs.next();
 }
 
@@ -73,8 +73,9 @@ QString CodeNameTableStore::saveNew(const CodeNameEntry &entry, const QString &s
 
 qint64 CodeNameTableStore::saveEdit(const CodeNameEntry &entry)
 {
-    QString sql = QStringLiteral("Update %1 set %2=?, modified_by=?, modified_date=?, modified_time=? where %3=? and comp_code=?")
-                      .arg(qualifiedTable(), m_table.nameColumn, m_table.codeColumn);
+    QString sql =
+        QStringLiteral("Update %1 set %2=?, modified_by=?, modified_date=?, modified_time=? where %3=? and comp_code=?")
+            .arg(qualifiedTable(), m_table.nameColumn, m_table.codeColumn);
     QVariantList values{entry.name, userIdNumber(), auditDate(), auditTime(), entry.code.trimmed(), gCompCode};
     if (!m_table.groupColumn.isEmpty()) {
         sql += QStringLiteral(" and %1=?").arg(m_table.groupColumn);

@@ -31,8 +31,8 @@ CodeNameMasterConfig itemMasterConfig(const ItemMasterKind &kind)
     c.emptyNameMessage = QStringLiteral("Please Enter the Item Name.   ");
     c.duplicateNewMessage = QStringLiteral("The Same Brand Already Exists.   ");
     c.duplicateRenameMessage = QStringLiteral("Item Name Already Exists.   ");
-    c.gridColumns = {{QStringLiteral("Code"), 1300}, {QStringLiteral("Item Name"), 4825},
-                     {QStringLiteral("Measurement"), 1750}};
+    c.gridColumns = {
+        {QStringLiteral("Code"), 1300}, {QStringLiteral("Item Name"), 4825}, {QStringLiteral("Measurement"), 1750}};
     c.clientArea = QSize(8340, 5820);
     c.tabOrder = {QStringLiteral("CmCancel"), QStringLiteral("CmClose"),   QStringLiteral("CmEdit"),
                   QStringLiteral("CmNew"),    QStringLiteral("TxCode"),    QStringLiteral("TxName"),

@@ -14,14 +14,12 @@ QString ItemStore::typeCondition(QVariantList &values, const QString &column) co
 QList<QStringList> ItemStore::rows()
 {
     QVariantList values{gCompCode};
-    const QString sql
-        = QStringLiteral("Select i.item_code, i.item_name, "
-                         "(Select m.m_name from %1 m where m.m_code=i.item_measure "
-                         "order by m.comp_code<>i.comp_code, m.comp_code limit 1) as m_name "
-                         "from %2 i where i.comp_code=?")
-              .arg(gInvDbName.table("inv_measurement"), gInvDbName.table("inv_itemmaster"))
-          + typeCondition(values, QStringLiteral("i.item_type"))
-          + QStringLiteral(" order by i.item_name, i.item_code");
+    const QString sql = QStringLiteral("Select i.item_code, i.item_name, "
+                                       "(Select m.m_name from %1 m where m.m_code=i.item_measure "
+                                       "order by m.comp_code<>i.comp_code, m.comp_code limit 1) as m_name "
+                                       "from %2 i where i.comp_code=?")
+                            .arg(gInvDbName.table("inv_measurement"), gInvDbName.table("inv_itemmaster"))
+        + typeCondition(values, QStringLiteral("i.item_type")) + QStringLiteral(" order by i.item_name, i.item_code");
     RecordSet rs = gConnection.query(sql, values);
     QList<QStringList> out;
     while (rs.next())
@@ -33,7 +31,7 @@ bool ItemStore::nameTaken(const QString &name)
 {
     QVariantList values{name};
     const QString sql = QStringLiteral("Select 1 from %1 where item_name=?").arg(gInvDbName.table("inv_itemmaster"))
-                        + typeCondition(values) + QStringLiteral(" limit 1");
+        + typeCondition(values) + QStringLiteral(" limit 1");
     RecordSet rs = gConnection.query(sql, values);
     return rs.next();
 }
@@ -41,9 +39,9 @@ bool ItemStore::nameTaken(const QString &name)
 bool ItemStore::renameClashes(const QString &oldName, const QString &name)
 {
     QVariantList values{oldName.trimmed(), name.trimmed()};
-    const QString sql = QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?")
-                            .arg(gInvDbName.table("inv_itemmaster"))
-                        + typeCondition(values) + QStringLiteral(" limit 1");
+    const QString sql =
+        QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(gInvDbName.table("inv_itemmaster"))
+        + typeCondition(values) + QStringLiteral(" limit 1");
     RecordSet rs = gConnection.query(sql, values);
     return rs.next();
 }
@@ -77,7 +75,7 @@ qint64 ItemStore::saveEdit(const CodeNameEntry &entry)
     const QString sql = QStringLiteral("Update %1 set item_name=?, modified_by=?, modified_date=?, modified_time=? "
                                        "where item_code=? and comp_code=?")
                             .arg(gInvDbName.table("inv_itemmaster"))
-                        + typeCondition(values);
+        + typeCondition(values);
     Transaction t(gConnection);
     const qint64 matched = gConnection.execute(sql, values);
     t.commit();
@@ -86,5 +84,6 @@ qint64 ItemStore::saveEdit(const CodeNameEntry &entry)
 
 QString ItemStore::measurementLookup()
 {
-    return QStringLiteral("SELECT m_code,m_name FROM %1 order by m_name, m_code").arg(gInvDbName.table("inv_measurement"));
+    return QStringLiteral("SELECT m_code,m_name FROM %1 order by m_name, m_code")
+        .arg(gInvDbName.table("inv_measurement"));
 }

@@ -14,11 +14,16 @@ ListWindowConfig companyListConfig()
         int width;
         const char *field;
     } columns[] = {
-        {"Code", 3000, "comp_code"},          {"Company Name", 9000, "comp_name"},
-        {"Address", 5500, "comp_address"},    {"Address 1", 5500, "comp_address1"},
-        {"Address 2", 5500, "comp_address2"}, {"Address 3", 5500, "comp_address3"},
-        {"Phone", 5500, "comp_phone"},        {"Fax", 5500, "comp_fax"},
-        {"TIN", 5500, "comp_tin"},            {"VAT", 5500, "comp_vat"},
+        {"Code", 3000, "comp_code"},
+        {"Company Name", 9000, "comp_name"},
+        {"Address", 5500, "comp_address"},
+        {"Address 1", 5500, "comp_address1"},
+        {"Address 2", 5500, "comp_address2"},
+        {"Address 3", 5500, "comp_address3"},
+        {"Phone", 5500, "comp_phone"},
+        {"Fax", 5500, "comp_fax"},
+        {"TIN", 5500, "comp_tin"},
+        {"VAT", 5500, "comp_vat"},
         {"E-Mail", 5500, "comp_email"},
     };
     for (const auto &col : columns) {

@@ -21,10 +21,7 @@ QString errorText(const QSqlError &e)
 }
 } // namespace
 
-DbError::DbError(const QString &serverText)
-    : std::runtime_error(serverText.toStdString()), m_text(serverText)
-{
-}
+DbError::DbError(const QString &serverText) : std::runtime_error(serverText.toStdString()), m_text(serverText) {}
 
 ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
 {
@@ -96,8 +93,14 @@ int RecordSet::checkedColumn(int column) const
     return column;
 }
 
-bool RecordSet::isNull(const QString &field) const { return m_query->isNull(indexOf(field)); }
-QVariant RecordSet::value(const QString &field) const { return m_query->value(indexOf(field)); }
+bool RecordSet::isNull(const QString &field) const
+{
+    return m_query->isNull(indexOf(field));
+}
+QVariant RecordSet::value(const QString &field) const
+{
+    return m_query->value(indexOf(field));
+}
 QVariant RecordSet::value(int column) const
 {
     const int i = checkedColumn(column);
@@ -117,10 +120,22 @@ static QString variantText(const QVariant &v)
     return v.toString();
 }
 
-QString RecordSet::text(const QString &field) const { return variantText(value(field)); }
-QString RecordSet::text(int column) const { return variantText(value(column)); }
-Decimal RecordSet::decimal(const QString &field) const { return Decimal::fromText(text(field)); }
-qint64 RecordSet::integer(const QString &field) const { return Decimal::fromText(text(field)).truncated(); }
+QString RecordSet::text(const QString &field) const
+{
+    return variantText(value(field));
+}
+QString RecordSet::text(int column) const
+{
+    return variantText(value(column));
+}
+Decimal RecordSet::decimal(const QString &field) const
+{
+    return Decimal::fromText(text(field));
+}
+qint64 RecordSet::integer(const QString &field) const
+{
+    return Decimal::fromText(text(field)).truncated();
+}
 
 QDate RecordSet::date(const QString &field) const
 {
@@ -134,7 +149,10 @@ QDate RecordSet::date(const QString &field) const
     return QDate::fromString(v.toString().left(10), QStringLiteral("yyyy-MM-dd"));
 }
 
-int RecordSet::columnCount() const { return m_query ? m_record.count() : 0; }
+int RecordSet::columnCount() const
+{
+    return m_query ? m_record.count() : 0;
+}
 QString RecordSet::columnName(int column) const
 {
     const int i = checkedColumn(column);
@@ -149,10 +167,7 @@ void RecordSet::close()
     m_record = QSqlRecord();
 }
 
-Database::Database()
-    : Database(QStringLiteral("velmora-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-{
-}
+Database::Database() : Database(QStringLiteral("velmora-") + QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
 
 Database::Database(const QString &connectionName) : m_name(connectionName) {}
 
@@ -165,8 +180,14 @@ Database::~Database()
     close();
 }
 
-void Database::setEndpointOverride(const QString &unixSocket) { g_socketOverride = unixSocket; }
-QString Database::endpointOverride() { return g_socketOverride; }
+void Database::setEndpointOverride(const QString &unixSocket)
+{
+    g_socketOverride = unixSocket;
+}
+QString Database::endpointOverride()
+{
+    return g_socketOverride;
+}
 
 void Database::open(const ConnectionSpec &params)
 {

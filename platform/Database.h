@@ -16,6 +16,7 @@ class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString &serverText);
     const QString &serverText() const { return m_text; }
+
 private:
     QString m_text;
 };
@@ -44,6 +45,7 @@ public:
     // "db.table"; the table name is a constant of the program.
     QString table(const char *tableName) const;
     bool operator==(const DbName &) const = default;
+
 private:
     QString m_name;
 };
@@ -134,6 +136,7 @@ public:
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
     void commit();
+
 private:
     Database &m_db;
     bool m_done = false;

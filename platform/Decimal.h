@@ -12,7 +12,12 @@ public:
     static constexpr std::int64_t kUnit = 1'000'000;
 
     constexpr Decimal() = default;
-    static constexpr Decimal fromUnits(std::int64_t units) { Decimal d; d.m_units = units; return d; }
+    static constexpr Decimal fromUnits(std::int64_t units)
+    {
+        Decimal d;
+        d.m_units = units;
+        return d;
+    }
     static constexpr Decimal fromInt(std::int64_t whole) { return fromUnits(whole * kUnit); }
 
     // The number the text begins with: leading blanks skipped, an optional sign,
@@ -44,8 +49,16 @@ public:
     Decimal operator*(Decimal o) const;
     // Division rounded half away from zero at the sixth decimal; division by zero gives 0.
     Decimal operator/(Decimal o) const;
-    Decimal &operator+=(Decimal o) { m_units += o.m_units; return *this; }
-    Decimal &operator-=(Decimal o) { m_units -= o.m_units; return *this; }
+    Decimal &operator+=(Decimal o)
+    {
+        m_units += o.m_units;
+        return *this;
+    }
+    Decimal &operator-=(Decimal o)
+    {
+        m_units -= o.m_units;
+        return *this;
+    }
     auto operator<=>(const Decimal &) const = default;
     bool operator==(const Decimal &) const = default;
 

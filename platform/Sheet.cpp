@@ -59,8 +59,9 @@ size_t qHash(const CellFormat &f, size_t seed)
     QtPrivate::QHashCombine combine;
     seed = combine(seed, f.fontName);
     seed = combine(seed, f.fontSize);
-    seed = combine(seed, (f.bold ? 1 : 0) | (f.italic ? 2 : 0) | (f.underline ? 4 : 0)
-                             | (f.strikeout ? 8 : 0) | (f.wrap ? 16 : 0));
+    seed = combine(seed,
+                   (f.bold ? 1 : 0) | (f.italic ? 2 : 0) | (f.underline ? 4 : 0) | (f.strikeout ? 8 : 0)
+                       | (f.wrap ? 16 : 0));
     seed = combine(seed, f.fontColor);
     for (int i = 0; i < 4; ++i) {
         seed = combine(seed, f.borderStyle[i]);
@@ -231,19 +232,14 @@ Qt::Alignment Sheet::alignmentAt(int row, int column) const
     Qt::Alignment a;
     switch (f.horizontal) {
     case CellFormat::AlignCenter:
-    case CellFormat::AlignCenterAcross:
-        a = Qt::AlignHCenter;
-        break;
-    case CellFormat::AlignRight:
-        a = Qt::AlignRight;
-        break;
+    case CellFormat::AlignCenterAcross: a = Qt::AlignHCenter; break;
+    case CellFormat::AlignRight: a = Qt::AlignRight; break;
     case CellFormat::General: {
         const SheetCell *cell = cellAt(row, column);
         a = cell && cell->kind() == SheetCell::Number ? Qt::AlignRight : Qt::AlignLeft;
         break;
     }
-    default:
-        a = Qt::AlignLeft;
+    default: a = Qt::AlignLeft;
     }
     if (f.vertical == CellFormat::AlignTop)
         return a | Qt::AlignTop;
@@ -256,12 +252,9 @@ QString Sheet::CellText(int row, int column) const
     if (!cell)
         return QString();
     switch (cell->kind()) {
-    case SheetCell::Text:
-        return cell->text();
-    case SheetCell::Number:
-        return formatNumber(cell->number(), m_formats[cell->format()].numberFormat);
-    case SheetCell::Empty:
-        break;
+    case SheetCell::Text: return cell->text();
+    case SheetCell::Number: return formatNumber(cell->number(), m_formats[cell->format()].numberFormat);
+    case SheetCell::Empty: break;
     }
     return QString();
 }
@@ -378,8 +371,7 @@ quint32 Sheet::intern(const CellFormat &format)
 // Gives every cell of the selection the format `change` makes of its present
 // one. A block usually holds few distinct formats, so each is changed and
 // interned once per call.
-template <typename Change>
-void Sheet::changeSelectionFormat(bool usesEdges, Change change)
+template <typename Change> void Sheet::changeSelectionFormat(bool usesEdges, Change change)
 {
     const Block b = m_selection;
     growRowsTo(b.lastRow);
@@ -428,8 +420,8 @@ void Sheet::changeSelectionFormat(bool usesEdges, Change change)
     blockChanged(b.firstRow - 1, b.firstColumn - 1, b.lastRow + 1, b.lastColumn + 1);
 }
 
-void Sheet::SetSelectionFont(const QString &name, int size, bool bold, bool italic, bool underline,
-                             bool strikeout, ColorNumber color, bool outline, bool shadow)
+void Sheet::SetSelectionFont(const QString &name, int size, bool bold, bool italic, bool underline, bool strikeout,
+                             ColorNumber color, bool outline, bool shadow)
 {
     Q_UNUSED(outline);
     Q_UNUSED(shadow);
@@ -556,8 +548,7 @@ SaveResult Sheet::SaveWorkbook(const QString &path, int fileType) const
 {
     if (fileType != 4) {
         SaveResult result;
-        result.error = tr("File type %1 cannot be written; only type 4, an Excel workbook (.xls), can.")
-                           .arg(fileType);
+        result.error = tr("File type %1 cannot be written; only type 4, an Excel workbook (.xls), can.").arg(fileType);
         return result;
     }
     return XlsWriter::save(*this, path);
@@ -621,22 +612,17 @@ QVariant Sheet::data(const QModelIndex &index, int role) const
     const int row = index.row() + 1;
     const int column = index.column() + 1;
     switch (role) {
-    case Qt::DisplayRole:
-        return CellText(row, column);
-    case Qt::FontRole:
-        return formatAt(row, column).font();
-    case Qt::ForegroundRole:
-        return toColor(formatAt(row, column).fontColor, Qt::black);
+    case Qt::DisplayRole: return CellText(row, column);
+    case Qt::FontRole: return formatAt(row, column).font();
+    case Qt::ForegroundRole: return toColor(formatAt(row, column).fontColor, Qt::black);
     case Qt::BackgroundRole: {
         const CellFormat &f = formatAt(row, column);
         if (f.pattern == 0)
             return QVariant();
         return toColor(f.patternForeground, Qt::white);
     }
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(alignmentAt(row, column));
-    default:
-        return QVariant();
+    case Qt::TextAlignmentRole: return QVariant::fromValue(alignmentAt(row, column));
+    default: return QVariant();
     }
 }
 

@@ -23,8 +23,15 @@ using ColorNumber = qint32;
 struct CellFormat {
     enum Side { Left, Right, Top, Bottom };
     // Horizontal alignment codes of SetSelectionAlignment.
-    enum Horizontal : quint8 { General = 1, AlignLeft = 2, AlignCenter = 3, AlignRight = 4,
-                               AlignFill = 5, AlignJustify = 6, AlignCenterAcross = 7 };
+    enum Horizontal : quint8 {
+        General = 1,
+        AlignLeft = 2,
+        AlignCenter = 3,
+        AlignRight = 4,
+        AlignFill = 5,
+        AlignJustify = 6,
+        AlignCenterAcross = 7
+    };
     // Vertical alignment codes of SetSelectionAlignment.
     enum Vertical : quint8 { AlignTop = 1, AlignMiddle = 2, AlignBottom = 3 };
 
@@ -235,15 +242,15 @@ public:
     void setShowGridLines(bool show);
 
     // Outline and shadow are accepted and not drawn.
-    void SetSelectionFont(const QString &name, int size, bool bold, bool italic, bool underline,
-                          bool strikeout, ColorNumber color, bool outline, bool shadow);
+    void SetSelectionFont(const QString &name, int size, bool bold, bool italic, bool underline, bool strikeout,
+                          ColorNumber color, bool outline, bool shadow);
     // Line styles: `outline` for the edges of the block, `left`, `right`, `top`,
     // `bottom` for those sides of every cell of the block; 0 no line, 1 thin (see
     // CellFormat::borderStyle), a negative style leaves that side as it was.
     // The outline is applied after the sides. `shade` is accepted and not drawn.
-    void SetSelectionBorder(int outline, int left, int right, int top, int bottom, int shade,
-                            ColorNumber outlineColor, ColorNumber leftColor, ColorNumber rightColor,
-                            ColorNumber topColor, ColorNumber bottomColor);
+    void SetSelectionBorder(int outline, int left, int right, int top, int bottom, int shade, ColorNumber outlineColor,
+                            ColorNumber leftColor, ColorNumber rightColor, ColorNumber topColor,
+                            ColorNumber bottomColor);
     // Pattern 0 none, 1 solid in the foreground colour, 2 to 18 hatchings.
     void SetSelectionPattern(int pattern, ColorNumber foreground, ColorNumber background);
     // Horizontal: 1 general (numbers right, text left), 2 left, 3 centre,

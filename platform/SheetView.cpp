@@ -15,15 +15,21 @@ const QColor kGridColor(0xD0, 0xD0, 0xD0);
 Qt::BrushStyle hatchOf(int pattern)
 {
     switch (pattern) {
-    case 2: return Qt::Dense4Pattern;  // 50 % grey
-    case 3: return Qt::Dense2Pattern;  // 75 % grey
-    case 4: return Qt::Dense6Pattern;  // 25 % grey
-    case 5: case 11: return Qt::HorPattern;
-    case 6: case 12: return Qt::VerPattern;
-    case 7: case 13: return Qt::BDiagPattern;
-    case 8: case 14: return Qt::FDiagPattern;
-    case 9: case 15: return Qt::CrossPattern;
-    case 10: case 16: return Qt::DiagCrossPattern;
+    case 2: return Qt::Dense4Pattern; // 50 % grey
+    case 3: return Qt::Dense2Pattern; // 75 % grey
+    case 4: return Qt::Dense6Pattern; // 25 % grey
+    case 5:
+    case 11: return Qt::HorPattern;
+    case 6:
+    case 12: return Qt::VerPattern;
+    case 7:
+    case 13: return Qt::BDiagPattern;
+    case 8:
+    case 14: return Qt::FDiagPattern;
+    case 9:
+    case 15: return Qt::CrossPattern;
+    case 10:
+    case 16: return Qt::DiagCrossPattern;
     default: return Qt::Dense7Pattern;
     }
 }
@@ -81,20 +87,19 @@ public:
         // Right and bottom lines, shared with the neighbours.
         const CellFormat &right = m_sheet->formatAt(row, rightNeighbour);
         const CellFormat &below = m_sheet->formatAt(row + 1, column);
-        drawLine(p, QLine(r.right(), r.top(), r.right(), r.bottom()), QPoint(-1, 0),
-                 f.borderStyle[CellFormat::Right], f.borderColor[CellFormat::Right],
-                 rightNeighbour > 0 ? right.borderStyle[CellFormat::Left] : 0, right.borderColor[CellFormat::Left],
-                 !textGoesOn);
+        drawLine(p, QLine(r.right(), r.top(), r.right(), r.bottom()), QPoint(-1, 0), f.borderStyle[CellFormat::Right],
+                 f.borderColor[CellFormat::Right], rightNeighbour > 0 ? right.borderStyle[CellFormat::Left] : 0,
+                 right.borderColor[CellFormat::Left], !textGoesOn);
         drawLine(p, QLine(r.left(), r.bottom(), r.right(), r.bottom()), QPoint(0, -1),
                  f.borderStyle[CellFormat::Bottom], f.borderColor[CellFormat::Bottom],
                  below.borderStyle[CellFormat::Top], below.borderColor[CellFormat::Top], true);
         // The sheet's outer edges have no neighbour to draw them.
         if (f.borderStyle[CellFormat::Left] != 0 && isFirstVisibleColumn(column))
-            drawLine(p, QLine(r.left(), r.top(), r.left(), r.bottom()), QPoint(1, 0),
-                     f.borderStyle[CellFormat::Left], f.borderColor[CellFormat::Left], 0, -1, false);
+            drawLine(p, QLine(r.left(), r.top(), r.left(), r.bottom()), QPoint(1, 0), f.borderStyle[CellFormat::Left],
+                     f.borderColor[CellFormat::Left], 0, -1, false);
         if (f.borderStyle[CellFormat::Top] != 0 && row == 1)
-            drawLine(p, QLine(r.left(), r.top(), r.right(), r.top()), QPoint(0, 1),
-                     f.borderStyle[CellFormat::Top], f.borderColor[CellFormat::Top], 0, -1, false);
+            drawLine(p, QLine(r.left(), r.top(), r.right(), r.top()), QPoint(0, 1), f.borderStyle[CellFormat::Top],
+                     f.borderColor[CellFormat::Top], 0, -1, false);
 
         if (option.state & QStyle::State_HasFocus) {
             p->setPen(QPen(Qt::black, 2));
@@ -143,7 +148,7 @@ private:
         p->setPen(Sheet::toColor(f.fontColor, Qt::black));
         // The painter clips to the cell; text running on must not stop short of its edge.
         const int flags = Qt::TextDontClip | (f.wrap ? Qt::TextWordWrap : Qt::TextSingleLine)
-                          | int(m_sheet->alignmentAt(row, column));
+            | int(m_sheet->alignmentAt(row, column));
         p->drawText(r.adjusted(2, 1, -3, -2), flags, text);
     }
 
@@ -254,9 +259,8 @@ SheetView::SheetView(Sheet *sheet, QWidget *parent) : QTableView(parent), m_shee
         applyTopRow();
     });
     connect(m_sheet, &Sheet::RowDoubleClick, this, &SheetView::RowDoubleClick);
-    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        m_sheet->doubleClickCell(index.row() + 1, index.column() + 1);
-    });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { m_sheet->doubleClickCell(index.row() + 1, index.column() + 1); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &SheetView::userScrolled);
     connect(m_sheet, &Sheet::displayOptionsChanged, this, &SheetView::applyDisplayOptions);
 

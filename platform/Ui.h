@@ -26,8 +26,8 @@ struct ShownMessage {
 struct SaveRequest {
     QString title;
     QString initialFolder;
-    QString filter;       // e.g. "Excel Files (*.xls)"
-    QString proposedName; // file name offered in the dialog
+    QString filter;        // e.g. "Excel Files (*.xls)"
+    QString proposedName;  // file name offered in the dialog
     QString defaultSuffix; // appended when the chosen name has no extension, e.g. "xls"
 };
 
@@ -78,11 +78,15 @@ public:
 class ScriptedUi : public Ui {
 public:
     QList<ShownMessage> shown;
-    QQueue<MsgAnswer> answers;               // for boxes with more than one button
+    QQueue<MsgAnswer> answers; // for boxes with more than one button
     QList<SaveRequest> saveRequests;
     QQueue<std::optional<QString>> saveAnswers;
     QStringList openedUrls;
-    struct Started { QString program; QStringList arguments; QString workingFolder; };
+    struct Started {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+    };
     QList<Started> started;
     bool startSucceeds = true;
     int unansweredQuestions = 0;

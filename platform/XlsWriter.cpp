@@ -56,12 +56,12 @@ constexpr quint16 kWindow2 = 0x023E;
 
 constexpr int kMaxRecordData = 8224;
 constexpr int kRowsPerBlock = 32;
-constexpr quint16 kDefaultCellXf = 15;  // XFs 0-14 are style XFs
+constexpr quint16 kDefaultCellXf = 15; // XFs 0-14 are style XFs
 constexpr quint16 kFirstCustomXf = 16;
-constexpr int kMaxXfs = 4000;            // Excel's own limit is a little above
+constexpr int kMaxXfs = 4000; // Excel's own limit is a little above
 constexpr int kMaxFonts = 500;
 constexpr quint16 kFirstCustomFormat = 164;
-constexpr int kDefaultRowTwips = 255;    // Arial 10
+constexpr int kDefaultRowTwips = 255; // Arial 10
 constexpr int kMaxRowTwips = 8179;
 constexpr quint16 kAutomaticFontColor = 0x7FFF;
 constexpr quint16 kAutomaticLineColor = 64;
@@ -70,13 +70,12 @@ constexpr quint16 kWindowBackground = 65;
 // The 56 colours of a workbook without a PALETTE record, as 0xRRGGBB, for
 // colour indices 8 to 63.
 constexpr quint32 kDefaultPalette[56] = {
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
-    0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
-    0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
-    0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
-    0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
-    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
-    0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333,
+    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000,
+    0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF,
+    0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000,
+    0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
+    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966,
+    0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333,
 };
 
 // Little-endian output into a growing byte array.
@@ -369,7 +368,9 @@ bool WorkbookBuilder::scan(QString *error)
                 const QString &text = cell.text();
                 if (text.size() > XlsWriter::kMaxTextLength) {
                     *error = tr("Cell %1, %2 holds %3 characters; a cell of an .xls file holds at most 32,767.")
-                                 .arg(r).arg(c).arg(text.size());
+                                 .arg(r)
+                                 .arg(c)
+                                 .arg(text.size());
                     return false;
                 }
                 auto it = m_stringIndex.constFind(text);
@@ -395,13 +396,15 @@ bool WorkbookBuilder::scan(QString *error)
         }
     }
     if (tooFarRow) {
-        *error = tr("The sheet has content down to row %1; an .xls sheet holds at most 65,536 rows. Nothing was written.")
-                     .arg(tooFarRow);
+        *error =
+            tr("The sheet has content down to row %1; an .xls sheet holds at most 65,536 rows. Nothing was written.")
+                .arg(tooFarRow);
         return false;
     }
     if (tooFarColumn) {
-        *error = tr("The sheet has content up to column %1; an .xls sheet holds at most 256 columns. Nothing was written.")
-                     .arg(tooFarColumn);
+        *error =
+            tr("The sheet has content up to column %1; an .xls sheet holds at most 256 columns. Nothing was written.")
+                .arg(tooFarColumn);
         return false;
     }
     // Rows that only have a height of their own get a ROW record too.
@@ -470,7 +473,8 @@ bool WorkbookBuilder::buildTables(QString *error)
             auto it = std::find(m_fonts.begin(), m_fonts.end(), font);
             if (it == m_fonts.end()) {
                 if (int(m_fonts.size()) >= kMaxFonts) {
-                    *error = tr("The sheet uses more than %1 different fonts; an .xls file holds fewer.").arg(kMaxFonts);
+                    *error =
+                        tr("The sheet uses more than %1 different fonts; an .xls file holds fewer.").arg(kMaxFonts);
                     return false;
                 }
                 m_fonts.push_back(font);
@@ -525,10 +529,10 @@ void fontRecord(Stream &s, const FontRecord &f)
     d.u16(quint16((f.bold ? 0x01 : 0) | (f.italic ? 0x02 : 0) | (f.strikeout ? 0x08 : 0)));
     d.u16(f.color);
     d.u16(f.bold ? 700 : 400);
-    d.u16(0);                   // no super/subscript
-    d.u8(f.underline ? 1 : 0);  // single underline
-    d.u8(0);                    // family
-    d.u8(0);                    // character set
+    d.u16(0);                  // no super/subscript
+    d.u8(f.underline ? 1 : 0); // single underline
+    d.u8(0);                   // family
+    d.u8(0);                   // character set
     d.u8(0);
     shortString(d, name);
     s.record(kFont, d.bytes);
@@ -550,8 +554,8 @@ void WorkbookBuilder::writeGlobals(Stream &s, qint64 *sheetOffsetAt)
     s.header(kWindow1, 18);
     s.u16(0);
     s.u16(0);
-    s.u16(15000); // window width, twips
-    s.u16(9000);  // window height, twips
+    s.u16(15000);  // window width, twips
+    s.u16(9000);   // window height, twips
     s.u16(0x0038); // scroll bars and sheet tabs shown
     s.u16(0);      // active sheet
     s.u16(0);      // first visible tab
@@ -580,20 +584,18 @@ void WorkbookBuilder::writeGlobals(Stream &s, qint64 *sheetOffsetAt)
     const auto &formats = m_sheet.formats();
     for (std::size_t x = 0; x < m_xfFormats.size(); ++x) {
         const CellFormat &f = formats[m_xfFormats[x]];
-        const quint8 alignment = quint8(((f.horizontal - 1) & 0x07) | (f.wrap ? 0x08 : 0)
-                                        | (((f.vertical - 1) & 0x07) << 4));
+        const quint8 alignment =
+            quint8(((f.horizontal - 1) & 0x07) | (f.wrap ? 0x08 : 0) | (((f.vertical - 1) & 0x07) << 4));
         quint16 lineColor[4];
         for (int side = 0; side < 4; ++side)
             lineColor[side] = f.borderStyle[side] == 0 ? 0 : m_palette.index(f.borderColor[side], kAutomaticLineColor);
         const quint32 lines = quint32(f.borderStyle[CellFormat::Left] & 0x0F)
-                              | quint32(f.borderStyle[CellFormat::Right] & 0x0F) << 4
-                              | quint32(f.borderStyle[CellFormat::Top] & 0x0F) << 8
-                              | quint32(f.borderStyle[CellFormat::Bottom] & 0x0F) << 12
-                              | quint32(lineColor[CellFormat::Left] & 0x7F) << 16
-                              | quint32(lineColor[CellFormat::Right] & 0x7F) << 23;
+            | quint32(f.borderStyle[CellFormat::Right] & 0x0F) << 4
+            | quint32(f.borderStyle[CellFormat::Top] & 0x0F) << 8
+            | quint32(f.borderStyle[CellFormat::Bottom] & 0x0F) << 12
+            | quint32(lineColor[CellFormat::Left] & 0x7F) << 16 | quint32(lineColor[CellFormat::Right] & 0x7F) << 23;
         const quint32 linesAndFill = quint32(lineColor[CellFormat::Top] & 0x7F)
-                                     | quint32(lineColor[CellFormat::Bottom] & 0x7F) << 7
-                                     | quint32(f.pattern & 0x3F) << 26;
+            | quint32(lineColor[CellFormat::Bottom] & 0x7F) << 7 | quint32(f.pattern & 0x3F) << 26;
         quint16 fill = noFill;
         if (f.pattern != 0)
             fill = quint16((m_palette.index(f.patternForeground, kAutomaticLineColor) & 0x7F)
@@ -885,12 +887,12 @@ void WorkbookBuilder::writeSheet(Stream &s)
     if (m_sheet.ShowRowHeadings() || m_sheet.ShowColumnHeadings())
         window |= 0x0004;
     s.u16(window);
-    s.u16(0);      // top row
-    s.u16(0);      // left column
-    s.u16(64);     // header colour
+    s.u16(0);  // top row
+    s.u16(0);  // left column
+    s.u16(64); // header colour
     s.u16(0);
-    s.u16(0);      // page break preview zoom: default
-    s.u16(0);      // normal zoom: default
+    s.u16(0); // page break preview zoom: default
+    s.u16(0); // normal zoom: default
     s.u32(0);
 
     s.header(kEof, 0);
@@ -942,8 +944,8 @@ QByteArray compoundDocumentHead(const QByteArray &stream, quint32 *streamSectors
     const bool mini = length < kMiniStreamCutoff;
     const quint32 miniSectors = mini ? sectorsFor(length, kMiniSectorSize) : 0;
     const quint32 miniFatSectors = mini ? sectorsFor(miniSectors, kIdsPerSector) : 0;
-    *streamSectors = mini ? sectorsFor(qint64(miniSectors) * kMiniSectorSize, kSectorSize)
-                          : sectorsFor(length, kSectorSize);
+    *streamSectors =
+        mini ? sectorsFor(qint64(miniSectors) * kMiniSectorSize, kSectorSize) : sectorsFor(length, kSectorSize);
     const quint32 dataSectors = 1 + miniFatSectors + *streamSectors;
 
     quint32 fatSectors = 1, difatSectors = 0;

@@ -88,8 +88,8 @@ QVector<InvYearRow> ContextStore::invYearsByDates(const QDate &from, const QDate
 
 std::optional<UnitRow> ContextStore::unit(const QString &code)
 {
-    RecordSet rs = m_db.query(QStringLiteral("Select unit_code, unit_name from velmora.unitmaster where unit_code=?"),
-                              {code});
+    RecordSet rs =
+        m_db.query(QStringLiteral("Select unit_code, unit_name from velmora.unitmaster where unit_code=?"), {code});
     if (!rs.next())
         return std::nullopt;
     return UnitRow{rs.text(0), rs.text(1)};

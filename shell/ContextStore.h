@@ -19,8 +19,8 @@ struct InvYearRow {
     QDate fromDate;
     QDate toDate;
     QString period;
-    bool isDefault = false;  // inv_default not 0
-    QString defaultText;     // inv_default as stored
+    bool isDefault = false; // inv_default not 0
+    QString defaultText;    // inv_default as stored
     QString dbName;
     QString acDbName;
 };

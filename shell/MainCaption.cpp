@@ -9,7 +9,7 @@ const QString kLocalServer = QStringLiteral("127.0.0.1");
 QString yearPart(const CaptionValues &v)
 {
     return QStringLiteral("     [Financial Year ") + dateText(v.fromDate) + QStringLiteral(" - ") + dateText(v.toDate)
-           + u']';
+        + u']';
 }
 } // namespace
 
@@ -17,19 +17,18 @@ MainTexts mainWindowTexts(CaptionEvent event, const CaptionValues &v)
 {
     MainTexts t;
     t.panel = kProduct + QStringLiteral("  ") + v.compName + QStringLiteral("    ") + v.unitName
-              + QStringLiteral("  [User : ") + v.userName + QStringLiteral(" ]") + yearPart(v);
+        + QStringLiteral("  [User : ") + v.userName + QStringLiteral(" ]") + yearPart(v);
     const bool local = v.serverIp == kLocalServer;
     switch (event) {
     case CaptionEvent::MainLoad:
         t.caption = (local ? kProduct + QStringLiteral("   [Local]  ") : kProduct + QStringLiteral("     "))
-                    + v.compName + QStringLiteral("    ") + v.unitName + QStringLiteral("            [User : ")
-                    + v.userName + QStringLiteral(" ]") + yearPart(v);
+            + v.compName + QStringLiteral("    ") + v.unitName + QStringLiteral("            [User : ") + v.userName
+            + QStringLiteral(" ]") + yearPart(v);
         break;
     case CaptionEvent::CompanyChoice:
         if (v.userType)
             t.caption = kProduct + QStringLiteral("     ") + v.compName + QStringLiteral("  ") + v.unitName
-                        + QString(47, u' ') + QStringLiteral("*[Current User : ") + v.userName
-                        + QStringLiteral(" ]*");
+                + QString(47, u' ') + QStringLiteral("*[Current User : ") + v.userName + QStringLiteral(" ]*");
         else if (!local)
             t.caption = kProduct + QStringLiteral("    ") + v.compName + QStringLiteral("  ") + v.unitName;
         else
@@ -42,7 +41,7 @@ MainTexts mainWindowTexts(CaptionEvent event, const CaptionValues &v)
         break;
     case CaptionEvent::YearSwitch:
         t.caption = kProduct + QStringLiteral("    ") + v.compName + QStringLiteral("    ") + v.unitName
-                    + QStringLiteral("            [User : ") + v.userName + QStringLiteral(" ]") + yearPart(v);
+            + QStringLiteral("            [User : ") + v.userName + QStringLiteral(" ]") + yearPart(v);
         break;
     }
     return t;

@@ -42,9 +42,9 @@ bool SignOnStore::isBarred(const QString &userId, const QString &compCode)
 
 std::optional<std::optional<QString>> SignOnStore::storedPassword(const QString &userId, const QString &userName)
 {
-    RecordSet rs = m_db.query(
-        QStringLiteral("Select user_password from velmora.userdetails where user_name=? and user_id=?"),
-        {userName, userId});
+    RecordSet rs =
+        m_db.query(QStringLiteral("Select user_password from velmora.userdetails where user_name=? and user_id=?"),
+                   {userName, userId});
     if (!rs.next())
         return std::nullopt;
     if (rs.isNull(QStringLiteral("user_password")))
@@ -55,10 +55,10 @@ std::optional<std::optional<QString>> SignOnStore::storedPassword(const QString 
 qint64 SignOnStore::changePassword(const QString &userId, qint64 modifiedBy, const QString &newPassword)
 {
     Transaction t(m_db);
-    const qint64 matched = m_db.execute(
-        QStringLiteral("Update velmora.userdetails set user_password=?, modified_by=?, modified_date=?, "
-                       "modified_time=? where user_id=?"),
-        {newPassword, modifiedBy, auditDate(), auditTime(), userId});
+    const qint64 matched =
+        m_db.execute(QStringLiteral("Update velmora.userdetails set user_password=?, modified_by=?, modified_date=?, "
+                                    "modified_time=? where user_id=?"),
+                     {newPassword, modifiedBy, auditDate(), auditTime(), userId});
     if (matched > 0)
         t.commit();
     return matched;

@@ -20,8 +20,8 @@ void checkVersion(ContextStore &store)
     if (!current || *current == gVersion)
         return;
     MsgBox(QStringLiteral("Inventory Software Updated ") + u'\n' + QStringLiteral("You are running Version [")
-               + gVersion + QStringLiteral("].") + u'\n' + QStringLiteral("Latest Update is available at '")
-               + kWebHost + QStringLiteral("'."),
+               + gVersion + QStringLiteral("].") + u'\n' + QStringLiteral("Latest Update is available at '") + kWebHost
+               + QStringLiteral("'."),
            MsgButtons::Ok, MsgIcon::Information);
     ui().openUrl(QStringLiteral("http://") + kWebHost + u'/', QDir::rootPath());
     ui().endProgram(0);
@@ -72,9 +72,9 @@ QString connectionText(const QString &serverIp, const QString &database)
     if (serverIp == u"127.0.0.1")
         return QStringLiteral("DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; "
                               "USER=root;PASSWORD=5831;OPTION=3;Database=")
-               + database;
+            + database;
     return QStringLiteral("DRIVER={MySQL ODBC 3.51 Driver};SERVER=") + serverIp
-           + QStringLiteral(";PORT=3306; USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=") + database;
+        + QStringLiteral(";PORT=3306; USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=") + database;
 }
 
 void Main()

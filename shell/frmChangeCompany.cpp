@@ -108,8 +108,7 @@ void frmChangeCompany::CmSwitch_Click()
     if (code.isEmpty())
         return;
     const QString name = companies->text(row, 1);
-    if (MsgBox(QStringLiteral("Do you want to Log On To ") + u'\n' + name, MsgButtons::OkCancel,
-               MsgIcon::Information)
+    if (MsgBox(QStringLiteral("Do you want to Log On To ") + u'\n' + name, MsgButtons::OkCancel, MsgIcon::Information)
         != MsgAnswer::Ok)
         ui().endProgram(0);
     if (SignOnStore(gConnection).isBarred(gUserId, code)) {

@@ -110,8 +110,7 @@ void frmChangePassword::CmAccept_Click()
         return;
     }
     if (SavePassword()) {
-        MsgBox(QStringLiteral("Your password has been changed succssfully.   "), MsgButtons::Ok,
-               MsgIcon::Information);
+        MsgBox(QStringLiteral("Your password has been changed succssfully.   "), MsgButtons::Ok, MsgIcon::Information);
         unload();
     }
 }

@@ -23,8 +23,7 @@ bool passwordMatches(const std::optional<QString> &stored, const QString &typed)
 }
 } // namespace
 
-frmLogin::frmLogin(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+frmLogin::frmLogin(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("frmLogin"));
     setAttribute(Qt::WA_DeleteOnClose);

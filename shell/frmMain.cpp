@@ -96,7 +96,8 @@ void frmMain::buildMenus()
 {
     QMenu *masters = addMenu(nullptr, QStringLiteral("mnuAdvtMasters"), QStringLiteral("&Masters"));
     QMenu *m = addMenu(masters, QStringLiteral("mnuNewsprintMaster"), QStringLiteral("Newsprint"));
-    addItem(m, QStringLiteral("mnuBrandMaster"), QStringLiteral("Brand Master"), QStringLiteral("frmBrandMaster"), false);
+    addItem(m, QStringLiteral("mnuBrandMaster"), QStringLiteral("Brand Master"), QStringLiteral("frmBrandMaster"),
+            false);
     addItem(m, QStringLiteral("mnuReelType"), QStringLiteral("Reel Type"), QStringLiteral("frmReelTypeMaster"), false);
     addItem(m, QStringLiteral("mnuGsmMaster"), QStringLiteral("GSM Master"), QStringLiteral("frmGSMMaster"), false);
     m = addMenu(masters, QStringLiteral("mnuOtherStoresMaster"), QStringLiteral("Other Stores"));
@@ -148,8 +149,8 @@ void frmMain::buildMenus()
     addItem(tools, QStringLiteral("mnuChangeFY"), QStringLiteral("Change Financial Year"),
             QStringLiteral("frmFinancialYear"), true)
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    QAction *update = addItem(tools, QStringLiteral("mnuUpdateSoftware"), QStringLiteral("Update Software"), QString(),
-                              false);
+    QAction *update =
+        addItem(tools, QStringLiteral("mnuUpdateSoftware"), QStringLiteral("Update Software"), QString(), false);
     connect(update, &QAction::triggered, this, [this] { mnuUpdateSoftware_Click(); });
     addItem(tools, QStringLiteral("mnuChangePassword"), QStringLiteral("Change Password"),
             QStringLiteral("frmChangePassword"), false);
@@ -163,10 +164,22 @@ void frmMain::buildToolbar()
         int picture;
     };
     static const Button buttons[] = {
-        {"Account Heads", 1},     {nullptr, 0},           {"General Receipts", 2},   {"Voucher", 3},
-        {"Book Creation", 4},     {nullptr, 0},           {"Transfer Journals", 5},  {"Transfer Cheques", 6},
-        {nullptr, 0},             {"Telephone", 7},       {nullptr, 0},              {"Change Financial Year", 8},
-        {"Change Company", 9},    {"Change Unit", 10},    {nullptr, 0},              {"Exit", 11},
+        {"Account Heads", 1},
+        {nullptr, 0},
+        {"General Receipts", 2},
+        {"Voucher", 3},
+        {"Book Creation", 4},
+        {nullptr, 0},
+        {"Transfer Journals", 5},
+        {"Transfer Cheques", 6},
+        {nullptr, 0},
+        {"Telephone", 7},
+        {nullptr, 0},
+        {"Change Financial Year", 8},
+        {"Change Company", 9},
+        {"Change Unit", 10},
+        {nullptr, 0},
+        {"Exit", 11},
     };
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("tblMain"));
@@ -270,23 +283,18 @@ void frmMain::openWindow(const QString &window, bool openRule)
 void frmMain::tblMain_ButtonClick(int index)
 {
     switch (index) {
-    case 12:
-        openWindow(QStringLiteral("frmFinancialYear"), true);
-        break;
+    case 12: openWindow(QStringLiteral("frmFinancialYear"), true); break;
     case 13:
         if (openRuleAllows())
             frmChangeCompany::showChoice();
         break;
-    case 14:
-        openWindow(QStringLiteral("frmSwitch"), true);
-        break;
+    case 14: openWindow(QStringLiteral("frmSwitch"), true); break;
     case 16:
         if (MsgBox(QStringLiteral("Are you sure you want to exit?"), MsgButtons::YesNo, MsgIcon::Question, gCompName)
             == MsgAnswer::Yes)
             ui().endProgram(0);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

@@ -59,8 +59,7 @@ private:
     void buildMenus();
     void buildToolbar();
     QMenu *addMenu(QMenu *parent, const QString &name, const QString &caption);
-    QAction *addItem(QMenu *parent, const QString &name, const QString &caption, const QString &window,
-                     bool openRule);
+    QAction *addItem(QMenu *parent, const QString &name, const QString &caption, const QString &window, bool openRule);
     void openWindow(const QString &window, bool openRule);
 
     QMdiArea *m_area = nullptr;

@@ -3,8 +3,7 @@
 
 QList<QStringList> UserGroupStore::rows()
 {
-    RecordSet rs = gConnection.query(
-        QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
+    RecordSet rs = gConnection.query(QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
     QList<QStringList> out;
     while (rs.next())
         out.append({rs.text(0), rs.text(1)});

@@ -19,14 +19,15 @@ UserStore::UserStore(Database &db) : m_db(db) {}
 QList<UserListRow> UserStore::usersOfUnit(const QString &unitCode)
 {
     // Columns named one by one: both tables carry unit_code and the audit columns.
-    RecordSet rs = m_db.query(QStringLiteral(
-        "Select userdetails.user_group_code, userdetails.user_name, usergroups.user_group_name, userdetails.user_id"
-        " From velmora.userdetails Inner Join velmora.usergroups"
-        " On userdetails.user_group_code=usergroups.user_group_code"
-        " where userdetails.unit_code=? and (user_login_circ=1 or user_login_advt=1 or user_login_inv=1"
-        " or user_login_hr=1 or user_login_sys=1)"
-        " order by userdetails.user_group_code, userdetails.user_id"),
-                              {unitCode});
+    RecordSet rs = m_db.query(
+        QStringLiteral(
+            "Select userdetails.user_group_code, userdetails.user_name, usergroups.user_group_name, userdetails.user_id"
+            " From velmora.userdetails Inner Join velmora.usergroups"
+            " On userdetails.user_group_code=usergroups.user_group_code"
+            " where userdetails.unit_code=? and (user_login_circ=1 or user_login_advt=1 or user_login_inv=1"
+            " or user_login_hr=1 or user_login_sys=1)"
+            " order by userdetails.user_group_code, userdetails.user_id"),
+        {unitCode});
     QList<UserListRow> rows;
     while (rs.next())
         rows.append({rs.text(QStringLiteral("user_group_code")), rs.text(QStringLiteral("user_name")),
@@ -52,12 +53,13 @@ QList<UnitEntry> UserStore::assignedUnits(const QString &userId)
     if (!id)
         return {};
     // The unit comes from unitmaster alone: userdetails has a unit_code of its own.
-    return readUnits(QStringLiteral(
-        "Select unitmaster.unit_code, unitmaster.unit_name, unitmaster.unit_priority"
-        " from velmora.userdetails Inner join velmora.unitaccess on userdetails.user_id=unitaccess.user_id"
-        " Inner join velmora.unitmaster on unitmaster.unit_code=unitaccess.unit_code"
-        " where userdetails.user_id=? order by unitmaster.unit_priority, unitmaster.unit_code"),
-                     {*id});
+    return readUnits(
+        QStringLiteral(
+            "Select unitmaster.unit_code, unitmaster.unit_name, unitmaster.unit_priority"
+            " from velmora.userdetails Inner join velmora.unitaccess on userdetails.user_id=unitaccess.user_id"
+            " Inner join velmora.unitmaster on unitmaster.unit_code=unitaccess.unit_code"
+            " where userdetails.user_id=? order by unitmaster.unit_priority, unitmaster.unit_code"),
+        {*id});
 }
 
 QList<UnitEntry> UserStore::availableUnits(const QString &userId)
@@ -65,10 +67,9 @@ QList<UnitEntry> UserStore::availableUnits(const QString &userId)
     const auto id = idNumber(userId);
     if (!id)
         return allUnits();
-    return readUnits(QStringLiteral(
-        "Select unit_code, unit_name, unit_priority from velmora.unitmaster"
-        " where unit_code not in (select unit_code from velmora.unitaccess where user_id=?)"
-        " order by unit_priority, unit_code"),
+    return readUnits(QStringLiteral("Select unit_code, unit_name, unit_priority from velmora.unitmaster"
+                                    " where unit_code not in (select unit_code from velmora.unitaccess where user_id=?)"
+                                    " order by unit_priority, unit_code"),
                      {*id});
 }
 
@@ -88,8 +89,9 @@ bool UserStore::nameExists(const QString &userName)
 
 bool UserStore::nameExistsBesides(const QString &userName, const QString &oldName)
 {
-    return m_db.firstValue(QStringLiteral("Select count(*) from velmora.userdetails Where user_name=? And user_name<>?"),
-                           {userName, oldName})
+    return m_db.firstValue(
+                   QStringLiteral("Select count(*) from velmora.userdetails Where user_name=? And user_name<>?"),
+                   {userName, oldName})
                .toLongLong()
         > 0;
 }
@@ -102,10 +104,10 @@ qint64 UserStore::addUser(const NewUser &user, qint64 createdBy)
     const QString top = m_db.firstValue(
         QStringLiteral("Select user_id from velmora.userdetails order by user_id desc limit 1 for update"));
     const qint64 id = top.isEmpty() ? 1 : top.toLongLong() + 1;
-    m_db.execute(QStringLiteral("Insert into velmora.userdetails(unit_code,user_id,user_name,user_group_code,"
-                                "user_password,created_by,created_date,created_time) Values(?,?,?,?,?,?,?,?)"),
-                 {user.unitCode, id, user.userName, user.groupCode, user.password, createdBy, auditDate(),
-                  auditTime()});
+    m_db.execute(
+        QStringLiteral("Insert into velmora.userdetails(unit_code,user_id,user_name,user_group_code,"
+                       "user_password,created_by,created_date,created_time) Values(?,?,?,?,?,?,?,?)"),
+        {user.unitCode, id, user.userName, user.groupCode, user.password, createdBy, auditDate(), auditTime()});
     t.commit();
     return id;
 }
@@ -116,16 +118,15 @@ void UserStore::changeUser(const UserChange &change, qint64 modifiedBy)
     if (!id)
         throw DbError(QStringLiteral("No user is chosen."));
     Transaction t(m_db);
-    const qint64 matched = m_db.execute(
-        QStringLiteral("Update velmora.userdetails Set user_name=?,user_group_code=?,modified_by=?,"
-                       "modified_date=?,modified_time=? Where user_id=?"),
-        {change.userName, change.groupCode, modifiedBy, auditDate(), auditTime(), *id});
+    const qint64 matched =
+        m_db.execute(QStringLiteral("Update velmora.userdetails Set user_name=?,user_group_code=?,modified_by=?,"
+                                    "modified_date=?,modified_time=? Where user_id=?"),
+                     {change.userName, change.groupCode, modifiedBy, auditDate(), auditTime(), *id});
     if (matched == 0)
         throw DbError(QStringLiteral("The user no longer exists."));
     m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=?"), {*id});
     for (const QString &unit : change.unitCodes)
-        m_db.execute(QStringLiteral("Insert into velmora.unitaccess (user_id,unit_code) values (?,?)"),
-                     {*id, unit});
+        m_db.execute(QStringLiteral("Insert into velmora.unitaccess (user_id,unit_code) values (?,?)"), {*id, unit});
     t.commit();
 }
 

@@ -436,8 +436,7 @@ bool frmUserDetails::SaveNew()
     // Compared as it will be stored: a name differing only in blanks is the same user.
     const QString name = TxUserName->text().trimmed();
     if (m_store.nameExists(name)) {
-        MsgBox(QStringLiteral("User Already Exists.  May be in Other Units.   "), MsgButtons::Ok,
-               MsgIcon::Information);
+        MsgBox(QStringLiteral("User Already Exists.  May be in Other Units.   "), MsgButtons::Ok, MsgIcon::Information);
         TxUserName->setFocus();
         return false;
     }

@@ -18,8 +18,9 @@ CodeNameMasterConfig frmUserGroupsConfig()
     c.gridColumns = {{QStringLiteral("Code"), 0}, {QStringLiteral("User Group"), 6125}};
     c.clientArea = QSize(6540, 6000);
     c.colouredHeading = false;
-    c.tabOrder = {QStringLiteral("TxCode"), QStringLiteral("TxName"), QStringLiteral("CmNew"), QStringLiteral("GrUser"),
-                  QStringLiteral("CmEdit"), QStringLiteral("CmClose"), QStringLiteral("CmCancel")};
+    c.tabOrder = {QStringLiteral("TxCode"),  QStringLiteral("TxName"), QStringLiteral("CmNew"),
+                  QStringLiteral("GrUser"),  QStringLiteral("CmEdit"), QStringLiteral("CmClose"),
+                  QStringLiteral("CmCancel")};
     c.store = [] { return std::make_unique<UserGroupStore>(); };
     return c;
 }

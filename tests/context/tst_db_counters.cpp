@@ -40,7 +40,8 @@ void TestCounters::missingSeriesEndsProgramAndSavesNothing()
     bool ended = false;
     try {
         Transaction t(gConnection);
-        gConnection.execute("Insert into vstores_2024.inv_gsm (comp_code, gsm_code, gsm_name) values ('01','GSM9','x')");
+        gConnection.execute(
+            "Insert into vstores_2024.inv_gsm (comp_code, gsm_code, gsm_name) values ('01','GSM9','x')");
         GetNextNumber("GSM_99_NO");
         t.commit();
     } catch (const ProgramEnded &) {
@@ -90,8 +91,9 @@ void TestCounters::twoStationsSavingAtOnceGetDistinctCodes()
             Transaction t(db);
             const QString code = ClaimCode(db, DbName("vstores_2024"), "GSM_01_NO");
             QThread::msleep(50);
-            db.execute("Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values ('TVM','01',?,?)",
-                       {code, QStringLiteral("station %1").arg(i)});
+            db.execute(
+                "Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values ('TVM','01',?,?)",
+                {code, QStringLiteral("station %1").arg(i)});
             t.commit();
             codes[i] = code;
         } catch (const DbError &e) {
@@ -125,24 +127,35 @@ void TestCounters::unitNames()
 
 void TestCounters::firstValue()
 {
-    QCOMPARE(GetFirstValue("Select max(item_code) from vstores_2024.inv_itemmaster where comp_code=?", {"02"}), QString());
-    QCOMPARE(GetFirstValue("Select max(item_code) from vstores_2024.inv_itemmaster where comp_code=?", {"01"}), QString("I0003"));
+    QCOMPARE(GetFirstValue("Select max(item_code) from vstores_2024.inv_itemmaster where comp_code=?", {"02"}),
+             QString());
+    QCOMPARE(GetFirstValue("Select max(item_code) from vstores_2024.inv_itemmaster where comp_code=?", {"01"}),
+             QString("I0003"));
 }
 
 void TestCounters::firstValueTexts_data()
 {
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("text");
-    QTest::newRow("date as shown everywhere") << "Select max(inv_from_date) from velmora.inv_fin_year" << "01-Apr-2024";
-    QTest::newRow("date and time") << "Select cast('2024-04-01 09:05:00' as datetime)" << "01-Apr-2024 09:05:00";
-    QTest::newRow("date at midnight") << "Select cast('2009-03-31 00:00:00' as datetime)" << "31-Mar-2009";
-    QTest::newRow("no date") << "Select max(inv_from_date) from velmora.inv_fin_year where inv_default=7" << "";
-    QTest::newRow("sum of nothing") << "Select sum(unit_priority) from velmora.unitmaster where unit_code='XXX'" << "";
-    QTest::newRow("count") << "Select count(*) from velmora.unitmaster" << "4";
-    QTest::newRow("flag") << "Select user_type from velmora.userdetails where user_id=5" << "1";
-    QTest::newRow("exact decimal") << "Select cast(1234567.125 as decimal(12,3))" << "1234567.125";
-    QTest::newRow("text kept as stored") << "Select concat(no_value, '  ') from vstores_2024.numbersetup where no_id='GSM_01_NO'"
-                                         << "GSM0003  ";
+    QTest::newRow("date as shown everywhere") << "Select max(inv_from_date) from velmora.inv_fin_year"
+                                              << "01-Apr-2024";
+    QTest::newRow("date and time") << "Select cast('2024-04-01 09:05:00' as datetime)"
+                                   << "01-Apr-2024 09:05:00";
+    QTest::newRow("date at midnight") << "Select cast('2009-03-31 00:00:00' as datetime)"
+                                      << "31-Mar-2009";
+    QTest::newRow("no date") << "Select max(inv_from_date) from velmora.inv_fin_year where inv_default=7"
+                             << "";
+    QTest::newRow("sum of nothing") << "Select sum(unit_priority) from velmora.unitmaster where unit_code='XXX'"
+                                    << "";
+    QTest::newRow("count") << "Select count(*) from velmora.unitmaster"
+                           << "4";
+    QTest::newRow("flag") << "Select user_type from velmora.userdetails where user_id=5"
+                          << "1";
+    QTest::newRow("exact decimal") << "Select cast(1234567.125 as decimal(12,3))"
+                                   << "1234567.125";
+    QTest::newRow("text kept as stored")
+        << "Select concat(no_value, '  ') from vstores_2024.numbersetup where no_id='GSM_01_NO'"
+        << "GSM0003  ";
 }
 
 void TestCounters::firstValueTexts()

@@ -28,17 +28,28 @@ void TestSharedProcedures::nextCode_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("next");
-    QTest::newRow("padded tail") << "GSM_0009" << "GSM_0010";
-    QTest::newRow("grows") << "A9" << "A10";
-    QTest::newRow("all digits keep width") << "0099" << "0100";
-    QTest::newRow("all nines grow") << "999" << "1000";
-    QTest::newRow("no tail") << "12X" << "12X1";
-    QTest::newRow("dash") << "A-5" << "A-6";
-    QTest::newRow("digits inside") << "R2D2" << "R2D3";
-    QTest::newRow("blanks around") << "  B07  " << "B08";
-    QTest::newRow("empty") << "" << "1";
-    QTest::newRow("longer than any integer") << "N99999999999999999999999999" << "N100000000000000000000000000";
-    QTest::newRow("long padded tail") << "X000000000000000000000000041" << "X000000000000000000000000042";
+    QTest::newRow("padded tail") << "GSM_0009"
+                                 << "GSM_0010";
+    QTest::newRow("grows") << "A9"
+                           << "A10";
+    QTest::newRow("all digits keep width") << "0099"
+                                           << "0100";
+    QTest::newRow("all nines grow") << "999"
+                                    << "1000";
+    QTest::newRow("no tail") << "12X"
+                             << "12X1";
+    QTest::newRow("dash") << "A-5"
+                          << "A-6";
+    QTest::newRow("digits inside") << "R2D2"
+                                   << "R2D3";
+    QTest::newRow("blanks around") << "  B07  "
+                                   << "B08";
+    QTest::newRow("empty") << ""
+                           << "1";
+    QTest::newRow("longer than any integer") << "N99999999999999999999999999"
+                                             << "N100000000000000000000000000";
+    QTest::newRow("long padded tail") << "X000000000000000000000000041"
+                                      << "X000000000000000000000000042";
 }
 
 void TestSharedProcedures::nextCode()
@@ -60,14 +71,30 @@ void TestSharedProcedures::combineCode_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("result");
-    QTest::newRow("short number") << "N0000123" << "45" << "N0000045";
-    QTest::newRow("full code typed") << "N0000123" << "N0000045" << "N0000045";
-    QTest::newRow("too wide loses leading digits") << "N001" << "4567" << "N567";
-    QTest::newRow("empty typed") << "N001" << "" << "N";
-    QTest::newRow("typed ends in letter") << "N001" << "12X" << "N";
-    QTest::newRow("all-digit pattern") << "0500" << "7" << "0007";
-    QTest::newRow("no digits in pattern") << "INV" << "7" << "INV";
-    QTest::newRow("long typed number") << "N0001" << "99999999999999999999123" << "N9123";
+    QTest::newRow("short number") << "N0000123"
+                                  << "45"
+                                  << "N0000045";
+    QTest::newRow("full code typed") << "N0000123"
+                                     << "N0000045"
+                                     << "N0000045";
+    QTest::newRow("too wide loses leading digits") << "N001"
+                                                   << "4567"
+                                                   << "N567";
+    QTest::newRow("empty typed") << "N001"
+                                 << ""
+                                 << "N";
+    QTest::newRow("typed ends in letter") << "N001"
+                                          << "12X"
+                                          << "N";
+    QTest::newRow("all-digit pattern") << "0500"
+                                       << "7"
+                                       << "0007";
+    QTest::newRow("no digits in pattern") << "INV"
+                                          << "7"
+                                          << "INV";
+    QTest::newRow("long typed number") << "N0001"
+                                       << "99999999999999999999123"
+                                       << "N9123";
 }
 
 void TestSharedProcedures::combineCode()
@@ -84,11 +111,16 @@ void TestSharedProcedures::padText_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<QString>("alignment");
     QTest::addColumn<QString>("result");
-    QTest::newRow("cut") << "ABCDEFG" << 4 << "L" << "ABCD";
-    QTest::newRow("left") << "AB" << 5 << "L" << "AB   ";
-    QTest::newRow("right") << "AB" << 5 << "R" << "   AB";
-    QTest::newRow("empty right") << "" << 3 << "R" << "   ";
-    QTest::newRow("cut right") << "ABCDEFG" << 3 << "R" << "ABC";
+    QTest::newRow("cut") << "ABCDEFG" << 4 << "L"
+                         << "ABCD";
+    QTest::newRow("left") << "AB" << 5 << "L"
+                          << "AB   ";
+    QTest::newRow("right") << "AB" << 5 << "R"
+                           << "   AB";
+    QTest::newRow("empty right") << "" << 3 << "R"
+                                 << "   ";
+    QTest::newRow("cut right") << "ABCDEFG" << 3 << "R"
+                               << "ABC";
 }
 
 void TestSharedProcedures::padText()
@@ -104,9 +136,12 @@ void TestSharedProcedures::sqlQuote_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("quoted");
-    QTest::newRow("one") << "O'Neil" << "O''Neil";
-    QTest::newRow("two") << "''" << "''''";
-    QTest::newRow("none") << "Plain" << "Plain";
+    QTest::newRow("one") << "O'Neil"
+                         << "O''Neil";
+    QTest::newRow("two") << "''"
+                         << "''''";
+    QTest::newRow("none") << "Plain"
+                          << "Plain";
 }
 
 void TestSharedProcedures::sqlQuote()

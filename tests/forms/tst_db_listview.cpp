@@ -24,11 +24,10 @@ private slots:
 
 namespace {
 // Four rows of nine fields: code, name, then r<row>c<k>.
-const char *kFourRows =
-    "Select 'C01' a,'Zinc' b,'r1c3' c,'r1c4' d,'r1c5' e,'r1c6' f,'r1c7' g,'r1c8' h,'r1c9' i "
-    "union all Select 'C02','abacus','r2c3','r2c4','r2c5','r2c6','r2c7','r2c8','r2c9' "
-    "union all Select 'C03','Abrasive','r3c3','r3c4','r3c5','r3c6','r3c7','r3c8','r3c9' "
-    "union all Select 'C04','Ink','r4c3','r4c4','r4c5','r4c6','r4c7','r4c8','r4c9'";
+const char *kFourRows = "Select 'C01' a,'Zinc' b,'r1c3' c,'r1c4' d,'r1c5' e,'r1c6' f,'r1c7' g,'r1c8' h,'r1c9' i "
+                        "union all Select 'C02','abacus','r2c3','r2c4','r2c5','r2c6','r2c7','r2c8','r2c9' "
+                        "union all Select 'C03','Abrasive','r3c3','r3c4','r3c5','r3c6','r3c7','r3c8','r3c9' "
+                        "union all Select 'C04','Ink','r4c3','r4c4','r4c5','r4c6','r4c7','r4c8','r4c9'";
 
 // n rows: code Knnn, name Name nnn.
 const char *kCounted = "With recursive s(n) as (Select 1 union all Select n+1 from s where n<?) "
@@ -47,7 +46,7 @@ QString cell(int row, int k)
     if (row == 0)
         return QString();
     return k == 1 ? QStringLiteral("C0%1").arg(row)
-         : k == 2 ? QStringList{"Zinc", "abacus", "Abrasive", "Ink"}.at(row - 1)
+        : k == 2  ? QStringList{"Zinc", "abacus", "Abrasive", "Ink"}.at(row - 1)
                   : QStringLiteral("r%1c%2").arg(row).arg(k);
 }
 
@@ -163,7 +162,8 @@ void TestListView::handOver_data()
     QTest::newRow("no match keeps the current row") << "t:ink t:x Enter" << expected(0, 4) << true;
     QTest::newRow("Down moves to the grid, Enter there chooses the current row")
         << "Down Down Enter" << expected(2, 2) << true;
-    QTest::newRow("double-click on the headings chooses the current row") << "Down Down dblhead" << expected(2, 2) << true;
+    QTest::newRow("double-click on the headings chooses the current row")
+        << "Down Down dblhead" << expected(2, 2) << true;
     QTest::newRow("typing in the grid finds no row") << "Down t:C03 Enter" << expected(1, 1) << true;
     QTest::newRow("Tab in the grid goes back to the search box") << "Down Tab t:abr Esc" << expected(3, 3) << true;
     QTest::newRow("double-click chooses") << "dbl:3" << expected(3, 3) << true;
@@ -258,15 +258,17 @@ void TestListView::fieldsAndColumns()
 void TestListView::valuesAreBound()
 {
     const QString name = QStringLiteral("O'Neil \\' or 1=1 --");
-    gConnection.execute("Insert into vstores_2024.inv_measurement (unit_code, comp_code, m_code, m_name) values ('TVM','01','M0007',?)",
-                        {name});
+    gConnection.execute(
+        "Insert into vstores_2024.inv_measurement (unit_code, comp_code, m_code, m_name) values ('TVM','01','M0007',?)",
+        {name});
     int records = 0;
     frmListView::setTestDriver([&](frmListView &dlg) {
         while (!dlg.cellText(records + 1, 1).isEmpty())
             ++records;
         QTest::keyClick(dlg.searchBox(), Qt::Key_Return);
     });
-    frmListView::ShowForm("Select m_code, m_name from vstores_2024.inv_measurement where m_name=?", {name}, 2, "Bound", 4000, {{1000, "Code"}, {3000, "Name"}});
+    frmListView::ShowForm("Select m_code, m_name from vstores_2024.inv_measurement where m_name=?", {name}, 2, "Bound",
+                          4000, {{1000, "Code"}, {3000, "Name"}});
     QCOMPARE(records, 1);
     QCOMPARE(gHelpCol1, QString("M0007"));
     QCOMPARE(gHelpCol2, name);

@@ -197,8 +197,9 @@ void TestListWindow::layout()
     for (QPushButton *b : m_w->findChildren<QPushButton *>())
         buttons << b->objectName() + u'=' + b->text();
     buttons.sort();
-    QCOMPARE(buttons, QStringList({"CmClose=Close - F9", "CmExport=Export - F11", "CmNew=New - F2",
-                                   "CmView=View - F3", "Command2=Delete - F6"}));
+    QCOMPARE(buttons,
+             QStringList({"CmClose=Close - F9", "CmExport=Export - F11", "CmNew=New - F2", "CmView=View - F3",
+                          "Command2=Delete - F6"}));
 }
 
 void TestListWindow::fillsOnlyOnF5()
@@ -506,9 +507,12 @@ void TestListWindow::exportFailures_data()
 {
     QTest::addColumn<QString>("case_");
     QTest::addColumn<QString>("messageStart");
-    QTest::newRow("folder cannot be made") << "folder" << "Cannot create the folder ";
-    QTest::newRow("file cannot be written") << "file" << "Cannot write ";
-    QTest::newRow("more rows than an .xls sheet holds") << "rows" << "The sheet has content down to row 70001";
+    QTest::newRow("folder cannot be made") << "folder"
+                                           << "Cannot create the folder ";
+    QTest::newRow("file cannot be written") << "file"
+                                            << "Cannot write ";
+    QTest::newRow("more rows than an .xls sheet holds") << "rows"
+                                                        << "The sheet has content down to row 70001";
 }
 
 void TestListWindow::exportFailures()

@@ -196,8 +196,7 @@ void TestNumericKey::keys_data()
     addRow("eight-place reformat", {12, 8, false}, "1[2.3]4", "Del", "1|.40000000", {0});
     addRow("ten places in twelve", {12, 10, false}, "|", "down:65", "|0.0000000000", {65});
     addRow("eleven places in twelve", {12, 11, false}, "5|", "down:65", "|", {0}, 1);
-    addRow("every key refused when places do not fit", {4, 3, false}, "1|2", "5 Del down:65 BS", "|",
-           {0, 0, 0, 0}, 4);
+    addRow("every key refused when places do not fit", {4, 3, false}, "1|2", "5 Del down:65 BS", "|", {0, 0, 0, 0}, 4);
 
     // The sign.
     addRow("minus switches sign on", kSigned, "12|.50", "-", "-12|.50", {0});
@@ -324,10 +323,10 @@ void TestNumericKey::adapterKeepsTextLongerThanTheLimit_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("result");
-    QTest::newRow("loaded amount, arrow key") << "1234567890.50" << 13 << false << int(Qt::Key_Left) << "1234567890.50"
-                                             << int(Qt::Key_Left);
-    QTest::newRow("loaded amount, digit refused at the point") << "1234567890.50" << 10 << false << int('5')
-                                                               << "1234567890.50" << 0;
+    QTest::newRow("loaded amount, arrow key")
+        << "1234567890.50" << 13 << false << int(Qt::Key_Left) << "1234567890.50" << int(Qt::Key_Left);
+    QTest::newRow("loaded amount, digit refused at the point")
+        << "1234567890.50" << 10 << false << int('5') << "1234567890.50" << 0;
     QTest::newRow("sign added to a full box") << "123456789.50" << 0 << true << int('-') << "-123456789.50" << 0;
     QTest::newRow("sign removed again") << "-123456789.50" << 1 << true << int('-') << "123456789.50" << 0;
 }
@@ -358,19 +357,45 @@ void TestNumericKey::typing_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("cursor");
 
-    QTest::newRow("clerk types an amount") << 2 << "" << "56.789" << "56.78" << 5;
-    QTest::newRow("zero alone") << 2 << "" << "0" << "0.00" << 1;
-    QTest::newRow("leading zeros dropped") << 2 << "" << "007" << "7.00" << 1;
-    QTest::newRow("point first") << 2 << "" << ".5" << "0.50" << 3;
-    QTest::newRow("letters and commas ignored") << 2 << "" << "1a,2" << "12.00" << 2;
-    QTest::newRow("three places") << 3 << "" << "1.234" << "1.234" << 5;
-    QTest::newRow("Backspace at end") << 2 << "56.78" << "{BS}" << "56.70" << 4;
-    QTest::newRow("Home then Delete") << 2 << "56.78" << "{Home}{Del}" << "6.78" << 0;
-    QTest::newRow("arrows reach the box") << 2 << "56.78" << "{Left}{Left}{Left}{Del}" << "56.78" << 2;
-    QTest::newRow("retyping a decimal") << 2 << "56.78" << "{Left}{Left}9" << "56.98" << 4;
-    QTest::newRow("whole: digits only") << 0 << "" << "12a3" << "123" << 3;
-    QTest::newRow("whole: Backspace by the box") << 0 << "123" << "{BS}" << "12" << 2;
-    QTest::newRow("whole: Delete by the box") << 0 << "123" << "{Home}{Del}" << "23" << 0;
+    QTest::newRow("clerk types an amount") << 2 << ""
+                                           << "56.789"
+                                           << "56.78" << 5;
+    QTest::newRow("zero alone") << 2 << ""
+                                << "0"
+                                << "0.00" << 1;
+    QTest::newRow("leading zeros dropped") << 2 << ""
+                                           << "007"
+                                           << "7.00" << 1;
+    QTest::newRow("point first") << 2 << ""
+                                 << ".5"
+                                 << "0.50" << 3;
+    QTest::newRow("letters and commas ignored") << 2 << ""
+                                                << "1a,2"
+                                                << "12.00" << 2;
+    QTest::newRow("three places") << 3 << ""
+                                  << "1.234"
+                                  << "1.234" << 5;
+    QTest::newRow("Backspace at end") << 2 << "56.78"
+                                      << "{BS}"
+                                      << "56.70" << 4;
+    QTest::newRow("Home then Delete") << 2 << "56.78"
+                                      << "{Home}{Del}"
+                                      << "6.78" << 0;
+    QTest::newRow("arrows reach the box") << 2 << "56.78"
+                                          << "{Left}{Left}{Left}{Del}"
+                                          << "56.78" << 2;
+    QTest::newRow("retyping a decimal") << 2 << "56.78"
+                                        << "{Left}{Left}9"
+                                        << "56.98" << 4;
+    QTest::newRow("whole: digits only") << 0 << ""
+                                        << "12a3"
+                                        << "123" << 3;
+    QTest::newRow("whole: Backspace by the box") << 0 << "123"
+                                                 << "{BS}"
+                                                 << "12" << 2;
+    QTest::newRow("whole: Delete by the box") << 0 << "123"
+                                              << "{Home}{Del}"
+                                              << "23" << 0;
 }
 
 void TestNumericKey::typing()
@@ -387,8 +412,10 @@ void TestNumericKey::typing()
     installNumericKey(&edit, {12, decimals, 1, false});
 
     static const QList<QPair<QString, Qt::Key>> named = {
-        {QStringLiteral("{BS}"), Qt::Key_Backspace}, {QStringLiteral("{Del}"), Qt::Key_Delete},
-        {QStringLiteral("{Home}"), Qt::Key_Home},    {QStringLiteral("{Left}"), Qt::Key_Left},
+        {QStringLiteral("{BS}"), Qt::Key_Backspace},
+        {QStringLiteral("{Del}"), Qt::Key_Delete},
+        {QStringLiteral("{Home}"), Qt::Key_Home},
+        {QStringLiteral("{Left}"), Qt::Key_Left},
     };
     for (int i = 0; i < keys.size();) {
         bool special = false;

@@ -109,8 +109,8 @@ QStringList TestCodeNameMaster::gridCodes() const
 // F8, F9, Esc, Enter, Tab, Down; "t:text" types; "click:N" clicks grid row N.
 void TestCodeNameMaster::play(const QString &steps)
 {
-    const QHash<QString, Qt::Key> keys{{"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F5", Qt::Key_F5},
-                                       {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}, {"Esc", Qt::Key_Escape},
+    const QHash<QString, Qt::Key> keys{{"F2", Qt::Key_F2},        {"F3", Qt::Key_F3},   {"F5", Qt::Key_F5},
+                                       {"F8", Qt::Key_F8},        {"F9", Qt::Key_F9},   {"Esc", Qt::Key_Escape},
                                        {"Enter", Qt::Key_Return}, {"Tab", Qt::Key_Tab}, {"Down", Qt::Key_Down}};
     for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
         QVERIFY2(m_w && m_w->isVisible(), qPrintable("window gone before " + step));
@@ -182,10 +182,18 @@ void TestCodeNameMaster::newEntrySavesUnderCounter_data()
     QTest::addColumn<QString>("series");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("group"); // -1: no group column
-    QTest::newRow("GSM") << "frmGSMMaster" << "GSM_01_NO" << "GSM0003" << -1;
-    QTest::newRow("measurement") << "frmMeasurementMaster" << "MES_01_NO" << "M0003" << -1;
-    QTest::newRow("fixed-asset brand") << "frmFABrandMaster" << "BRAND_01_NO" << "B0004" << 1;
-    QTest::newRow("other-stores brand") << "frmOtherBrandMaster" << "BRAND_01_NO" << "B0004" << 2;
+    QTest::newRow("GSM") << "frmGSMMaster"
+                         << "GSM_01_NO"
+                         << "GSM0003" << -1;
+    QTest::newRow("measurement") << "frmMeasurementMaster"
+                                 << "MES_01_NO"
+                                 << "M0003" << -1;
+    QTest::newRow("fixed-asset brand") << "frmFABrandMaster"
+                                       << "BRAND_01_NO"
+                                       << "B0004" << 1;
+    QTest::newRow("other-stores brand") << "frmOtherBrandMaster"
+                                        << "BRAND_01_NO"
+                                        << "B0004" << 2;
 }
 
 void TestCodeNameMaster::newEntrySavesUnderCounter()
@@ -256,26 +264,31 @@ void TestCodeNameMaster::codeSavedMeanwhileElsewhere()
     // Another workstation saves GSM0003 first.
     Database other(QStringLiteral("other-station"));
     openTestDatabase(other);
-    other.execute("Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values ('KTM','01','GSM0003','52 GSM')");
+    other.execute("Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values "
+                  "('KTM','01','GSM0003','52 GSM')");
     other.execute("Update vstores_2024.numbersetup set no_value='GSM0004' where no_id='GSM_01_NO'");
     other.close();
 
     play("t:40_GSM F5");
     QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().texts().join('\n')));
     QCOMPARE(box("TxCode")->text(), QString("GSM0004"));
-    QCOMPARE(value("Select gsm_name from vstores_2024.inv_gsm where comp_code='01' and gsm_code='GSM0003'"), QString("52 GSM"));
-    QCOMPARE(value("Select gsm_name from vstores_2024.inv_gsm where comp_code='01' and gsm_code='GSM0004'"), QString("40 GSM"));
+    QCOMPARE(value("Select gsm_name from vstores_2024.inv_gsm where comp_code='01' and gsm_code='GSM0003'"),
+             QString("52 GSM"));
+    QCOMPARE(value("Select gsm_name from vstores_2024.inv_gsm where comp_code='01' and gsm_code='GSM0004'"),
+             QString("40 GSM"));
     QCOMPARE(counter("GSM_01_NO"), QString("GSM0005"));
 }
 
 void TestCodeNameMaster::saveFailureChangesNothing()
 {
     // The counter lags behind the table: the insert fails on the existing code.
-    gConnection.execute("Insert into vstores_2024.inv_reeltype (comp_code, reeltype_code, reeltype_name) values ('01','RT0003','Core')");
+    gConnection.execute("Insert into vstores_2024.inv_reeltype (comp_code, reeltype_code, reeltype_name) values "
+                        "('01','RT0003','Core')");
     open("frmReelTypeMaster");
     play("F2 t:Jumbo F5");
     QCOMPARE(m_fixture.ui().shown.size(), 1);
-    QVERIFY2(m_fixture.ui().lastText().contains("Duplicate", Qt::CaseInsensitive), qPrintable(m_fixture.ui().lastText()));
+    QVERIFY2(m_fixture.ui().lastText().contains("Duplicate", Qt::CaseInsensitive),
+             qPrintable(m_fixture.ui().lastText()));
     QCOMPARE(m_fixture.ui().shown.last().icon, MsgIcon::Information);
     QCOMPARE(m_fixture.ui().shown.last().title, QString("Inventory"));
     QCOMPARE(counter("REEL_01_NO"), QString("RT0003"));
@@ -297,23 +310,34 @@ void TestCodeNameMaster::duplicateNewNames_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("same company") << "frmGSMMaster" << "45 GSM";
-    QTest::newRow("other case") << "frmGSMMaster" << "45 gsm";
-    QTest::newRow("trailing blanks") << "frmGSMMaster" << "45 GSM  ";
-    QTest::newRow("leading blank") << "frmGSMMaster" << " 45 GSM";
-    QTest::newRow("only another company has it") << "frmGSMMaster" << "Other Company Grade";
-    QTest::newRow("brand of another group") << "frmOtherBrandMaster" << "Kerala Newsprint";
-    QTest::newRow("brand of another company") << "frmBrandMaster" << "Other Company Brand";
-    QTest::newRow("apostrophe") << "frmReelTypeMaster" << "Printer's Reel";
+    QTest::newRow("same company") << "frmGSMMaster"
+                                  << "45 GSM";
+    QTest::newRow("other case") << "frmGSMMaster"
+                                << "45 gsm";
+    QTest::newRow("trailing blanks") << "frmGSMMaster"
+                                     << "45 GSM  ";
+    QTest::newRow("leading blank") << "frmGSMMaster"
+                                   << " 45 GSM";
+    QTest::newRow("only another company has it") << "frmGSMMaster"
+                                                 << "Other Company Grade";
+    QTest::newRow("brand of another group") << "frmOtherBrandMaster"
+                                            << "Kerala Newsprint";
+    QTest::newRow("brand of another company") << "frmBrandMaster"
+                                              << "Other Company Brand";
+    QTest::newRow("apostrophe") << "frmReelTypeMaster"
+                                << "Printer's Reel";
 }
 
 void TestCodeNameMaster::duplicateNewNames()
 {
     QFETCH(QString, window);
     QFETCH(QString, typed);
-    gConnection.execute("Insert into vstores_2024.inv_gsm (comp_code, gsm_code, gsm_name) values ('02','GSM0001','Other Company Grade')");
-    gConnection.execute("Insert into vstores_2024.inv_brandmaster (comp_code, brand_code, brand_name, brand_group) values ('02','B0001','Other Company Brand',0)");
-    gConnection.execute("Insert into vstores_2024.inv_reeltype (comp_code, reeltype_code, reeltype_name) values ('01','RT0009','Printer''s Reel')");
+    gConnection.execute("Insert into vstores_2024.inv_gsm (comp_code, gsm_code, gsm_name) values "
+                        "('02','GSM0001','Other Company Grade')");
+    gConnection.execute("Insert into vstores_2024.inv_brandmaster (comp_code, brand_code, brand_name, brand_group) "
+                        "values ('02','B0001','Other Company Brand',0)");
+    gConnection.execute("Insert into vstores_2024.inv_reeltype (comp_code, reeltype_code, reeltype_name) values "
+                        "('01','RT0009','Printer''s Reel')");
     const QString series = codeNameMasterConfig(window).seriesKey();
     const QString before = counter(series);
     const Columns c = columnsOf(window);
@@ -335,9 +359,12 @@ void TestCodeNameMaster::emptyName_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("message");
-    QTest::newRow("GSM") << "frmGSMMaster" << "Please Enter the Brand.   ";
-    QTest::newRow("measurement") << "frmMeasurementMaster" << "Please Enter the Measurement.   ";
-    QTest::newRow("brand") << "frmBrandMaster" << "Please Enter the Brand.   ";
+    QTest::newRow("GSM") << "frmGSMMaster"
+                         << "Please Enter the Brand.   ";
+    QTest::newRow("measurement") << "frmMeasurementMaster"
+                                 << "Please Enter the Measurement.   ";
+    QTest::newRow("brand") << "frmBrandMaster"
+                           << "Please Enter the Brand.   ";
 }
 
 void TestCodeNameMaster::emptyName()
@@ -358,20 +385,25 @@ void TestCodeNameMaster::emptyName()
 void TestCodeNameMaster::renames_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<int>("row");        // grid row chosen before Edit
-    QTest::addColumn<QString>("typed");  // replaces the name
+    QTest::addColumn<int>("row");         // grid row chosen before Edit
+    QTest::addColumn<QString>("typed");   // replaces the name
     QTest::addColumn<QString>("refusal"); // empty: saved exactly as typed
 
     const QString refused = "Brand Name Already Exists.   ";
-    QTest::newRow("new name, blanks kept") << "frmGSMMaster" << 2 << "Heavy 48.8 GSM  " << "";
-    QTest::newRow("own name") << "frmGSMMaster" << 1 << "45 GSM" << "";
-    QTest::newRow("own name, other case") << "frmMeasurementMaster" << 1 << "NOS" << "";
-    QTest::newRow("empty name") << "frmReelTypeMaster" << 2 << "" << "";
+    QTest::newRow("new name, blanks kept") << "frmGSMMaster" << 2 << "Heavy 48.8 GSM  "
+                                           << "";
+    QTest::newRow("own name") << "frmGSMMaster" << 1 << "45 GSM"
+                              << "";
+    QTest::newRow("own name, other case") << "frmMeasurementMaster" << 1 << "NOS"
+                                          << "";
+    QTest::newRow("empty name") << "frmReelTypeMaster" << 2 << ""
+                                << "";
     QTest::newRow("name of another row") << "frmGSMMaster" << 1 << "48.8 GSM" << refused;
     QTest::newRow("name of another row, trimmed") << "frmGSMMaster" << 1 << " 48.8 GSM " << refused;
     QTest::newRow("name held by another company") << "frmGSMMaster" << 2 << "Other Company Grade" << refused;
     QTest::newRow("brand of another group") << "frmBrandMaster" << 1 << "Camlin" << refused;
-    QTest::newRow("brand renamed") << "frmBrandMaster" << 1 << "KN Mills" << "";
+    QTest::newRow("brand renamed") << "frmBrandMaster" << 1 << "KN Mills"
+                                   << "";
 }
 
 void TestCodeNameMaster::renames()
@@ -402,7 +434,8 @@ void TestCodeNameMaster::renames()
         QTest::keyClicks(box("TxName"), typed);
     play("F5");
 
-    const QString stored = value(QStringLiteral("Select %1 from %2 where comp_code='01' and %3=?").arg(c.name, c.table, c.code), {code});
+    const QString stored =
+        value(QStringLiteral("Select %1 from %2 where comp_code='01' and %3=?").arg(c.name, c.table, c.code), {code});
     if (!refusal.isEmpty()) {
         QCOMPARE(m_fixture.ui().texts(), QStringList{refusal});
         QVERIFY(m_w->isEntering());
@@ -423,9 +456,11 @@ void TestCodeNameMaster::renames()
     QCOMPARE(rs.text("unit_code"), QString("TVM"));
     rs.close();
     // The other company's row of the same code is not touched.
-    QCOMPARE(value(QStringLiteral("Select count(*) from %1 where comp_code='02' and %2='Other Company Grade' and modified_by is null")
-                       .arg(c.table, c.name)),
-             value(QStringLiteral("Select count(*) from %1 where comp_code='02'").arg(c.table)));
+    QCOMPARE(
+        value(QStringLiteral(
+                  "Select count(*) from %1 where comp_code='02' and %2='Other Company Grade' and modified_by is null")
+                  .arg(c.table, c.name)),
+        value(QStringLiteral("Select count(*) from %1 where comp_code='02'").arg(c.table)));
     QCOMPARE(m_w->gridModel()->text(row - 1, 2), typed);
 }
 
@@ -481,18 +516,54 @@ void TestCodeNameMaster::keys_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("saved"); // a name that must now be stored
 
-    QTest::newRow("F2 opens a new row") << "F2" << "Save - F5" << false << "GSM0003" << "" << "";
-    QTest::newRow("F5 too") << "F5" << "Save - F5" << false << "GSM0003" << "" << "";
-    QTest::newRow("F3 renames the current row") << "F3" << "Save - F5" << true << "GSM0001" << "45 GSM" << "";
-    QTest::newRow("F3 during a new row renames") << "F2 t:abc F3" << "Save - F5" << true << "GSM0001" << "45 GSM" << "";
-    QTest::newRow("F8 cancels, New proposes the same code") << "F2 t:abc F8 F2" << "Save - F5" << false << "GSM0003" << "" << "";
-    QTest::newRow("F8 while browsing empties the boxes") << "F2 t:Kept F5 F8" << "New - F2" << false << "" << "" << "Kept";
-    QTest::newRow("F2 twice saves") << "F2 t:Twice F2" << "New - F2" << false << "GSM0003" << "Twice" << "Twice";
-    QTest::newRow("Enter chain to New, Enter saves") << "F2 t:Chain Enter Enter" << "New - F2" << false << "GSM0003" << "Chain" << "Chain";
-    QTest::newRow("Enter at once closes") << "Enter" << "" << false << "" << "" << "";
-    QTest::newRow("F9 closes") << "F9" << "" << false << "" << "" << "";
-    QTest::newRow("F9 drops an open entry") << "F2 t:Lost F9" << "" << false << "" << "" << "";
-    QTest::newRow("Esc closes while entering") << "F3 Esc" << "" << false << "" << "" << "";
+    QTest::newRow("F2 opens a new row") << "F2"
+                                        << "Save - F5" << false << "GSM0003"
+                                        << ""
+                                        << "";
+    QTest::newRow("F5 too") << "F5"
+                            << "Save - F5" << false << "GSM0003"
+                            << ""
+                            << "";
+    QTest::newRow("F3 renames the current row") << "F3"
+                                                << "Save - F5" << true << "GSM0001"
+                                                << "45 GSM"
+                                                << "";
+    QTest::newRow("F3 during a new row renames") << "F2 t:abc F3"
+                                                 << "Save - F5" << true << "GSM0001"
+                                                 << "45 GSM"
+                                                 << "";
+    QTest::newRow("F8 cancels, New proposes the same code") << "F2 t:abc F8 F2"
+                                                            << "Save - F5" << false << "GSM0003"
+                                                            << ""
+                                                            << "";
+    QTest::newRow("F8 while browsing empties the boxes") << "F2 t:Kept F5 F8"
+                                                         << "New - F2" << false << ""
+                                                         << ""
+                                                         << "Kept";
+    QTest::newRow("F2 twice saves") << "F2 t:Twice F2"
+                                    << "New - F2" << false << "GSM0003"
+                                    << "Twice"
+                                    << "Twice";
+    QTest::newRow("Enter chain to New, Enter saves") << "F2 t:Chain Enter Enter"
+                                                     << "New - F2" << false << "GSM0003"
+                                                     << "Chain"
+                                                     << "Chain";
+    QTest::newRow("Enter at once closes") << "Enter"
+                                          << "" << false << ""
+                                          << ""
+                                          << "";
+    QTest::newRow("F9 closes") << "F9"
+                               << "" << false << ""
+                               << ""
+                               << "";
+    QTest::newRow("F9 drops an open entry") << "F2 t:Lost F9"
+                                            << "" << false << ""
+                                            << ""
+                                            << "";
+    QTest::newRow("Esc closes while entering") << "F3 Esc"
+                                               << "" << false << ""
+                                               << ""
+                                               << "";
 }
 
 void TestCodeNameMaster::keys()
@@ -531,13 +602,17 @@ void TestCodeNameMaster::gridKeys_data()
     QTest::addColumn<QString>("code");     // the code box at the end
 
     QTest::newRow("browsing: Tab passes through the grid and wraps")
-        << "frmGSMMaster" << "" << QStringList{"CmEdit", "CmNew", "GrGSM", "CmClose"} << 1 << "";
+        << "frmGSMMaster"
+        << "" << QStringList{"CmEdit", "CmNew", "GrGSM", "CmClose"} << 1 << "";
     QTest::newRow("entering: Tab leaves the grid for Cancel")
-        << "frmBrandMaster" << "F2" << QStringList{"GrBrand", "CmCancel", "CmNew", "TxCode", "TxName"} << 1 << "B0004";
+        << "frmBrandMaster"
+        << "F2" << QStringList{"GrBrand", "CmCancel", "CmNew", "TxCode", "TxName"} << 1 << "B0004";
     QTest::newRow("typing in the grid moves no row")
-        << "frmGSMMaster" << "click:2 t:GSM0001 F3" << QStringList{"CmCancel"} << 2 << "GSM0002";
+        << "frmGSMMaster"
+        << "click:2 t:GSM0001 F3" << QStringList{"CmCancel"} << 2 << "GSM0002";
     QTest::newRow("arrow keys move the row Edit takes")
-        << "frmReelTypeMaster" << "click:1 Down F3" << QStringList{"CmCancel"} << 2 << "RT0002";
+        << "frmReelTypeMaster"
+        << "click:1 Down F3" << QStringList{"CmCancel"} << 2 << "RT0002";
 }
 
 void TestCodeNameMaster::gridKeys()

@@ -75,12 +75,20 @@ namespace {
 const char *kBoxes[] = {"TxCompanyCode", "TxCompanyName", "TxAddress", "TxAddress1", "TxAddress2", "TxAddress3",
                         "TxPhone",       "TxFax",         "TxEmail",   "TxTin",      "TxVat"};
 
-const QStringList kCompany01{"01",          "Velmora Publications Ltd", "Velmora House", "MG Road",
-                             "Thiruvananthapuram", "Kerala 695001",     "0471-2300100",  "0471-2300101",
-                             "accounts@velmora.example", "32010000001", "VAT-0001"};
-const QStringList kCompany02{"02",          "Velmora Printers Pvt Ltd", "Press Road",   "Kochuveli",
-                             "Thiruvananthapuram", "Kerala 695021",     "0471-2500200", "",
-                             "press@velmora.example", "32010000002", "VAT-0002"};
+const QStringList kCompany01{"01",
+                             "Velmora Publications Ltd",
+                             "Velmora House",
+                             "MG Road",
+                             "Thiruvananthapuram",
+                             "Kerala 695001",
+                             "0471-2300100",
+                             "0471-2300101",
+                             "accounts@velmora.example",
+                             "32010000001",
+                             "VAT-0001"};
+const QStringList kCompany02{
+    "02", "Velmora Printers Pvt Ltd", "Press Road",  "Kochuveli", "Thiruvananthapuram", "Kerala 695021", "0471-2500200",
+    "",   "press@velmora.example",    "32010000002", "VAT-0002"};
 const QStringList kEmpty(11, QString());
 
 // A company's row in the box order, then priority and creation stamps.
@@ -164,8 +172,8 @@ frmCompany *TestCompany::openList()
 // "Esc", "Enter"; "t:text" types the text.
 void TestCompany::play(const QStringList &steps)
 {
-    const QHash<QString, Qt::Key> keys{{"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F5", Qt::Key_F5},
-                                       {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}, {"Esc", Qt::Key_Escape},
+    const QHash<QString, Qt::Key> keys{{"F2", Qt::Key_F2},       {"F3", Qt::Key_F3}, {"F5", Qt::Key_F5},
+                                       {"F8", Qt::Key_F8},       {"F9", Qt::Key_F9}, {"Esc", Qt::Key_Escape},
                                        {"Enter", Qt::Key_Return}};
     for (const QString &step : steps) {
         QVERIFY2(m_master && m_master->isVisible(), qPrintable("master gone before " + step));
@@ -261,17 +269,30 @@ void TestCompany::newCompanyChecks_data()
         l[i] = v;
         return l;
     };
-    QTest::newRow("no name") << with(1, "") << "Please enter the Company name.   " << "TxCompanyName" << "";
-    QTest::newRow("no address") << with(2, "") << "Please Enter the address.   " << "TxAddress" << "";
-    QTest::newRow("no address 1") << with(3, "") << "Please Enter the address.   " << "TxAddress1" << "";
-    QTest::newRow("name of blanks passes") << with(1, "   ") << "" << "" << "06";
+    QTest::newRow("no name") << with(1, "") << "Please enter the Company name.   "
+                             << "TxCompanyName"
+                             << "";
+    QTest::newRow("no address") << with(2, "") << "Please Enter the address.   "
+                                << "TxAddress"
+                                << "";
+    QTest::newRow("no address 1") << with(3, "") << "Please Enter the address.   "
+                                  << "TxAddress1"
+                                  << "";
+    QTest::newRow("name of blanks passes") << with(1, "   ") << ""
+                                           << ""
+                                           << "06";
     QTest::newRow("name taken") << with(1, "Velmora Printers Pvt Ltd") << "The Same Company Already Exists.   "
-                                << "TxCompanyName" << "";
-    QTest::newRow("code taken") << with(0, "02") << "The Same Company Already Exists.   " << "TxCompanyName"
+                                << "TxCompanyName"
+                                << "";
+    QTest::newRow("code taken") << with(0, "02") << "The Same Company Already Exists.   "
+                                << "TxCompanyName"
                                 << "";
     QTest::newRow("code taken, with blanks") << with(0, " 02 ") << "The Same Company Already Exists.   "
-                                             << "TxCompanyName" << "";
-    QTest::newRow("empty code passes") << with(0, "") << "" << "" << "";
+                                             << "TxCompanyName"
+                                             << "";
+    QTest::newRow("empty code passes") << with(0, "") << ""
+                                       << ""
+                                       << "";
 }
 
 void TestCompany::newCompanyChecks()
@@ -311,8 +332,8 @@ void TestCompany::editCompany()
     QCOMPARE(state(), QStringLiteral("Save - F5 - + - boxes on, code locked"));
     box("TxCompanyCode")->setFocus();
     // From the locked code box down to Fax, changing the name and the fax.
-    play({"t:9", "Enter", "t: Printers Two ", "Enter", "Enter", "Enter", "Enter", "Enter", "Enter", "t: 0471-1 ",
-          "F5"});
+    play(
+        {"t:9", "Enter", "t: Printers Two ", "Enter", "Enter", "Enter", "Enter", "Enter", "Enter", "t: 0471-1 ", "F5"});
     QCOMPARE(ui().texts(), QStringList());
     QCOMPARE(companyRow(QStringLiteral("02")),
              QStringList({"02", " Printers Two ", "Press Road", "Kochuveli", "Thiruvananthapuram", "Kerala 695021",
@@ -328,12 +349,18 @@ void TestCompany::editChecks_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("name unchanged") << "Velmora Printers Pvt Ltd" << "" << "Velmora Printers Pvt Ltd";
-    QTest::newRow("name of the other company") << "Velmora Publications Ltd" << "Agent Already Exists.   "
+    QTest::newRow("name unchanged") << "Velmora Printers Pvt Ltd"
+                                    << ""
+                                    << "Velmora Printers Pvt Ltd";
+    QTest::newRow("name of the other company") << "Velmora Publications Ltd"
+                                               << "Agent Already Exists.   "
                                                << "Velmora Printers Pvt Ltd";
-    QTest::newRow("other company's name, blanks around") << " Velmora Publications Ltd " << "Agent Already Exists.   "
+    QTest::newRow("other company's name, blanks around") << " Velmora Publications Ltd "
+                                                         << "Agent Already Exists.   "
                                                          << "Velmora Printers Pvt Ltd";
-    QTest::newRow("emptied name") << "" << "" << "";
+    QTest::newRow("emptied name") << ""
+                                  << ""
+                                  << "";
 }
 
 void TestCompany::editChecks()
@@ -367,9 +394,12 @@ void TestCompany::editShowsItsCode_data()
 {
     QTest::addColumn<QString>("typedCode"); // into the code box of the loaded window, before F3
     QTest::addColumn<QString>("shownCode");
-    QTest::newRow("code untouched") << "" << "02";
-    QTest::newRow("another company's code typed") << "01" << "02";
-    QTest::newRow("an unknown code typed") << "99" << "02";
+    QTest::newRow("code untouched") << ""
+                                    << "02";
+    QTest::newRow("another company's code typed") << "01"
+                                                  << "02";
+    QTest::newRow("an unknown code typed") << "99"
+                                           << "02";
 }
 
 void TestCompany::editShowsItsCode()
@@ -433,20 +463,28 @@ void TestCompany::editNameCheckLeavesOutStoredName_data()
     const QString agent = QStringLiteral("Agent Already Exists.   ");
     const QString other = QStringLiteral("n:Velmora Publications Ltd");
     QTest::newRow("other company's name left by a cancelled edit")
-        << "02" << QStringList{"F3", other, "F8", "F3", "F5"} << agent << "Velmora Printers Pvt Ltd" << "02";
+        << "02" << QStringList{"F3", other, "F8", "F3", "F5"} << agent << "Velmora Printers Pvt Ltd"
+        << "02";
     QTest::newRow("other company's name typed into the loaded window")
-        << "02" << QStringList{other, "F3", "F5"} << agent << "Velmora Printers Pvt Ltd" << "02";
+        << "02" << QStringList{other, "F3", "F5"} << agent << "Velmora Printers Pvt Ltd"
+        << "02";
     QTest::newRow("own name typed back after a cancelled edit")
         << "02" << QStringList{"F3", other, "F8", "F3", "n:Velmora Printers Pvt Ltd", "F5"} << ""
-        << "Velmora Printers Pvt Ltd" << "02";
+        << "Velmora Printers Pvt Ltd"
+        << "02";
     QTest::newRow("free name after a cancelled edit")
-        << "02" << QStringList{"F3", "n:Printers Two", "F8", "F3", "F5"} << "" << "Printers Two" << "02";
+        << "02" << QStringList{"F3", "n:Printers Two", "F8", "F3", "F5"} << ""
+        << "Printers Two"
+        << "02";
     QTest::newRow("saved rename edited again unchanged")
-        << "02" << QStringList{"F3", "n:Printers Two", "F5", "F3", "F5"} << "" << "Printers Two" << "02";
+        << "02" << QStringList{"F3", "n:Printers Two", "F5", "F3", "F5"} << ""
+        << "Printers Two"
+        << "02";
     QTest::newRow("new company edited unchanged")
-        << "0"
-        << QStringList{"F2"} + typeCompany({"05", "Five Ltd", "Addr", "Addr 1"}) + QStringList{"F5", "F3", "F5"}
-        << "" << "Five Ltd" << "05";
+        << "0" << QStringList{"F2"} + typeCompany({"05", "Five Ltd", "Addr", "Addr 1"}) + QStringList{"F5", "F3", "F5"}
+        << ""
+        << "Five Ltd"
+        << "05";
 }
 
 void TestCompany::editNameCheckLeavesOutStoredName()
@@ -521,11 +559,11 @@ void TestCompany::states_data()
     QTest::newRow("loaded") << QStringList() << "New - F2 + + + boxes on" << false;
     QTest::newRow("new entry") << QStringList{"F2"} << "Save - F5 - + - boxes on" << false;
     QTest::newRow("edit") << QStringList{"F3"} << "Save - F5 - + - boxes on, code locked" << false;
-    QTest::newRow("F3 during a new entry") << QStringList{"F2", "F3"} << "Save - F5 - + - boxes on, code locked"
-                                           << false;
+    QTest::newRow("F3 during a new entry")
+        << QStringList{"F2", "F3"} << "Save - F5 - + - boxes on, code locked" << false;
     QTest::newRow("cancel") << QStringList{"F2", "F8"} << "New - F2 + - + boxes off" << false;
-    QTest::newRow("new after cancel of an edit") << QStringList{"F3", "F8", "F2"} << "Save - F5 - + - boxes on"
-                                                 << false;
+    QTest::newRow("new after cancel of an edit")
+        << QStringList{"F3", "F8", "F2"} << "Save - F5 - + - boxes on" << false;
     QTest::newRow("Esc does nothing") << QStringList{"F2", "Esc"} << "Save - F5 - + - boxes on" << false;
     QTest::newRow("F9 closes during an entry") << QStringList{"F2", "F9"} << "" << true;
 }
@@ -555,8 +593,8 @@ void TestCompany::listFillsCompanies()
     QVERIFY(m_list);
     QCOMPARE(m_list->caption(), QStringLiteral("Company Details List"));
     Sheet *s = m_list->sheet();
-    const QStringList headings{"Code", "Company Name", "Address", "Address 1", "Address 2", "Address 3",
-                               "Phone", "Fax", "TIN", "VAT", "E-Mail"};
+    const QStringList headings{"Code",  "Company Name", "Address", "Address 1", "Address 2", "Address 3",
+                               "Phone", "Fax",          "TIN",     "VAT",       "E-Mail"};
     QCOMPARE(s->ColumnCount(), 11);
     for (int c = 1; c <= 11; ++c) {
         QCOMPARE(s->CellText(1, c), headings.at(c - 1));
@@ -617,8 +655,10 @@ void TestCompany::listNewSavesOpenEntry()
     QTest::keyClick(m_list->sheetView(), Qt::Key_F2);
     m_master = WindowRegistry::instance().find<frmCompanyMaster>(QStringLiteral("frmCompanyMaster"));
     QVERIFY(m_master);
-    for (const auto &[name, text] : {std::pair{"TxCompanyCode", "10"}, {"TxCompanyName", "Ten Ltd"},
-                                     {"TxAddress", "Addr"}, {"TxAddress1", "Addr 1"}})
+    for (const auto &[name, text] : {std::pair{"TxCompanyCode", "10"},
+                                     {"TxCompanyName", "Ten Ltd"},
+                                     {"TxAddress", "Addr"},
+                                     {"TxAddress1", "Addr 1"}})
         box(name)->setText(QString::fromLatin1(text));
     // New of the list presses the master's New/Save button, which now saves.
     QTest::mouseClick(m_list->findChild<QPushButton *>(QStringLiteral("CmNew")), Qt::LeftButton);

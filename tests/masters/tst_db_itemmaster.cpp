@@ -106,7 +106,8 @@ QStringList TestItemMaster::gridRows() const
 {
     QStringList rows;
     for (int r = 0; r < m_w->gridModel()->recordCount(); ++r)
-        rows << QStringList{m_w->gridModel()->text(r, 1), m_w->gridModel()->text(r, 2), m_w->gridModel()->text(r, 3)}.join(u':');
+        rows << QStringList{m_w->gridModel()->text(r, 1), m_w->gridModel()->text(r, 2), m_w->gridModel()->text(r, 3)}
+                    .join(u':');
     return rows;
 }
 
@@ -116,12 +117,14 @@ void TestItemMaster::listsEveryItemOnce_data()
     QTest::addColumn<QString>("company");
     QTest::addColumn<QStringList>("rows"); // code:name:measurement, by name
     QTest::newRow("other stores: type 1, a missing measurement shows empty")
-        << "frmItemMasterGeneral" << "01" << QStringList{"I0003:BLANKET WASH:", "I0002:PRINTING INK:Kg"};
+        << "frmItemMasterGeneral"
+        << "01" << QStringList{"I0003:BLANKET WASH:", "I0002:PRINTING INK:Kg"};
     QTest::newRow("fixed assets: both types")
-        << "frmFAItemMaster" << "01"
-        << QStringList{"I0003:BLANKET WASH:", "I0001:DESKTOP COMPUTER:Nos", "I0002:PRINTING INK:Kg"};
+        << "frmFAItemMaster"
+        << "01" << QStringList{"I0003:BLANKET WASH:", "I0001:DESKTOP COMPUTER:Nos", "I0002:PRINTING INK:Kg"};
     QTest::newRow("own company's measurement first, another company's when it has none")
-        << "frmItemMasterGeneral" << "02" << QStringList{"I0001:CO2 ITEM:Kilogram", "I0002:CO2 LIQUID:Litre"};
+        << "frmItemMasterGeneral"
+        << "02" << QStringList{"I0001:CO2 ITEM:Kilogram", "I0002:CO2 LIQUID:Litre"};
 }
 
 void TestItemMaster::listsEveryItemOnce()
@@ -142,7 +145,8 @@ void TestItemMaster::listsEveryItemOnce()
     QCOMPARE(m_w->gridModel()->headerData(3, Qt::Horizontal).toString(), QString("Measurement"));
     QCOMPARE(m_w->grid()->columnWidth(3), 1750 / 15);
     QCOMPARE(m_w->gridModel()->rowCount(), 29);
-    const QStringList order{"CmCancel", "CmClose", "CmEdit", "CmNew", "TxCode", "TxName", "GrItem", "TxMeasure", "TxMeasureName"};
+    const QStringList order{"CmCancel", "CmClose", "CmEdit",    "CmNew",        "TxCode",
+                            "TxName",   "GrItem",  "TxMeasure", "TxMeasureName"};
     QCOMPARE(tabOrder(m_w, "CmCancel", order), order);
     QVERIFY(box("TxMeasure")->isEnabled());
     QVERIFY(box("TxMeasure")->isReadOnly());
@@ -179,7 +183,8 @@ void TestItemMaster::newItem()
     press(Qt::Key_Return);
     QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().texts().join('\n')));
 
-    RecordSet rs = gConnection.query("Select * from vstores_2024.inv_itemmaster where comp_code='01' and item_code='I0004'");
+    RecordSet rs =
+        gConnection.query("Select * from vstores_2024.inv_itemmaster where comp_code='01' and item_code='I0004'");
     QVERIFY(rs.next());
     QCOMPARE(rs.text("item_name"), QString("PRINTING PAPER"));
     QCOMPARE(rs.text("item_measure"), QString("M0002"));
@@ -231,7 +236,8 @@ void TestItemMaster::newItemChecks_data()
     QTest::addColumn<int>("icon");
     QTest::addColumn<QString>("focus");
     const QString noMeasure = "Please Select the Measurement.   ";
-    QTest::newRow("no name") << "" << true << "" << "Please Enter the Item Name.   " << int(MsgIcon::Information) << "TxName";
+    QTest::newRow("no name") << "" << true << ""
+                             << "Please Enter the Item Name.   " << int(MsgIcon::Information) << "TxName";
     QTest::newRow("no measurement") << "Stapler" << false << "" << noMeasure << int(MsgIcon::Critical) << "TxMeasure";
     QTest::newRow("measurement name typed, none chosen")
         << "Stapler" << false << "Nos" << noMeasure << int(MsgIcon::Critical) << "TxMeasure";
@@ -265,11 +271,16 @@ void TestItemMaster::duplicateNewNames_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("other stores: an other-stores item's name") << "frmItemMasterGeneral" << "printing ink" << true;
-    QTest::newRow("other stores: another company's item") << "frmItemMasterGeneral" << "Co2 Item" << true;
-    QTest::newRow("other stores: a fixed-asset item's name is free") << "frmItemMasterGeneral" << "desktop computer" << false;
-    QTest::newRow("fixed assets: an other-stores item's name") << "frmFAItemMaster" << "PRINTING INK" << true;
-    QTest::newRow("fixed assets: leading blank") << "frmFAItemMaster" << " desktop computer" << true;
+    QTest::newRow("other stores: an other-stores item's name") << "frmItemMasterGeneral"
+                                                               << "printing ink" << true;
+    QTest::newRow("other stores: another company's item") << "frmItemMasterGeneral"
+                                                          << "Co2 Item" << true;
+    QTest::newRow("other stores: a fixed-asset item's name is free") << "frmItemMasterGeneral"
+                                                                     << "desktop computer" << false;
+    QTest::newRow("fixed assets: an other-stores item's name") << "frmFAItemMaster"
+                                                               << "PRINTING INK" << true;
+    QTest::newRow("fixed assets: leading blank") << "frmFAItemMaster"
+                                                 << " desktop computer" << true;
 }
 
 void TestItemMaster::duplicateNewNames()
@@ -277,8 +288,9 @@ void TestItemMaster::duplicateNewNames()
     QFETCH(QString, window);
     QFETCH(QString, typed);
     QFETCH(bool, refused);
-    gConnection.execute("Insert into vstores_2024.inv_itemmaster (comp_code, item_code, item_name, item_measure, item_type) "
-                        "values ('02','I0001','CO2 ITEM','M0001',1)");
+    gConnection.execute(
+        "Insert into vstores_2024.inv_itemmaster (comp_code, item_code, item_name, item_measure, item_type) "
+        "values ('02','I0001','CO2 ITEM','M0001',1)");
     open(window);
     lookUp([](frmListView &dlg) { chooseByTyping(dlg, "nos"); });
     press(Qt::Key_F2);
@@ -304,7 +316,8 @@ void TestItemMaster::renames_data()
     QTest::addColumn<bool>("refused");
     QTest::newRow("fixed assets rename an other-stores item, as typed")
         << "frmFAItemMaster" << 3 << "Printing Ink (Black)" << false;
-    QTest::newRow("other stores: a fixed-asset item's name is free") << "frmItemMasterGeneral" << 1 << "Desktop Computer" << false;
+    QTest::newRow("other stores: a fixed-asset item's name is free")
+        << "frmItemMasterGeneral" << 1 << "Desktop Computer" << false;
     QTest::newRow("other stores: another row's name") << "frmItemMasterGeneral" << 1 << "printing ink" << true;
     QTest::newRow("fixed assets: a name of either type") << "frmFAItemMaster" << 1 << "Desktop Computer" << true;
 }
@@ -327,7 +340,8 @@ void TestItemMaster::renames()
     box("TxName")->selectAll();
     type(typed);
     press(Qt::Key_F5);
-    const QString stored = value("Select item_name from vstores_2024.inv_itemmaster where comp_code='01' and item_code=?", {code});
+    const QString stored =
+        value("Select item_name from vstores_2024.inv_itemmaster where comp_code='01' and item_code=?", {code});
     if (refused) {
         QCOMPARE(m_fixture.ui().texts(), QStringList{"Item Name Already Exists.   "});
         QVERIFY(m_w->editMode());
@@ -337,15 +351,16 @@ void TestItemMaster::renames()
     QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().texts().join('\n')));
     QCOMPARE(stored, typed);
     QCOMPARE(value("Select item_measure from vstores_2024.inv_itemmaster where item_code=?", {code}), measure);
-    QCOMPARE(value("Select modified_date from vstores_2024.inv_itemmaster where item_code=?", {code}), QString("2024/05/06"));
+    QCOMPARE(value("Select modified_date from vstores_2024.inv_itemmaster where item_code=?", {code}),
+             QString("2024/05/06"));
 }
 
 void TestItemMaster::tabOrderByKeys_data()
 {
     QTest::addColumn<bool>("entering");
     QTest::addColumn<QStringList>("tabs"); // from the control that has the focus
-    QTest::newRow("browsing, from Close") << false
-                                          << QStringList{"CmEdit", "CmNew", "GrItem", "TxMeasure", "TxMeasureName", "CmClose"};
+    QTest::newRow("browsing, from Close")
+        << false << QStringList{"CmEdit", "CmNew", "GrItem", "TxMeasure", "TxMeasureName", "CmClose"};
     QTest::newRow("entering, from the name box")
         << true << QStringList{"GrItem", "TxMeasure", "TxMeasureName", "CmCancel", "CmNew", "TxCode", "TxName"};
 }
@@ -392,7 +407,10 @@ void TestItemMaster::measurementLookup()
 
     // F1 in another box opens nothing.
     bool opened = false;
-    frmListView::setTestDriver([&](frmListView &dlg) { opened = true; dlg.close(); });
+    frmListView::setTestDriver([&](frmListView &dlg) {
+        opened = true;
+        dlg.close();
+    });
     QTest::keyClick(box("TxMeasureName"), Qt::Key_F1);
     frmListView::setTestDriver({});
     QVERIFY(!opened);

@@ -27,28 +27,60 @@ void TestMasterConfigs::codeNameMasters_data()
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("columns"); // code, name
     QTest::addColumn<QString>("heading");
-    QTest::addColumn<QString>("series");  // of company 01
+    QTest::addColumn<QString>("series"); // of company 01
     QTest::addColumn<QString>("emptyName");
-    QTest::addColumn<int>("group");       // -1: none
+    QTest::addColumn<int>("group"); // -1: none
 
     const QString brand = "Please Enter the Brand.   ";
-    QTest::newRow("GSM") << "frmGSMMaster" << "GSM Master" << "GSM Master" << "GrGSM" << "inv_gsm"
-                         << "gsm_code,gsm_name" << "GSM Name" << "GSM_01_NO" << brand << -1;
-    QTest::newRow("reel type") << "frmReelTypeMaster" << "Reel Type Master" << "Reel Type Master" << "GrReelType"
-                               << "inv_reeltype" << "reeltype_code,reeltype_name" << "ReelType Name" << "REEL_01_NO"
-                               << brand << -1;
-    QTest::newRow("measurement") << "frmMeasurementMaster" << "Measurement" << "Measurement" << "GrMeasurement"
-                                 << "inv_measurement" << "m_code,m_name" << "Measurement Name" << "MES_01_NO"
+    QTest::newRow("GSM") << "frmGSMMaster"
+                         << "GSM Master"
+                         << "GSM Master"
+                         << "GrGSM"
+                         << "inv_gsm"
+                         << "gsm_code,gsm_name"
+                         << "GSM Name"
+                         << "GSM_01_NO" << brand << -1;
+    QTest::newRow("reel type") << "frmReelTypeMaster"
+                               << "Reel Type Master"
+                               << "Reel Type Master"
+                               << "GrReelType"
+                               << "inv_reeltype"
+                               << "reeltype_code,reeltype_name"
+                               << "ReelType Name"
+                               << "REEL_01_NO" << brand << -1;
+    QTest::newRow("measurement") << "frmMeasurementMaster"
+                                 << "Measurement"
+                                 << "Measurement"
+                                 << "GrMeasurement"
+                                 << "inv_measurement"
+                                 << "m_code,m_name"
+                                 << "Measurement Name"
+                                 << "MES_01_NO"
                                  << "Please Enter the Measurement.   " << -1;
-    QTest::newRow("newsprint brands") << "frmBrandMaster" << "Brand Master -  News Print" << "Brand Master - News Print"
-                                      << "GrBrand" << "inv_brandmaster" << "brand_code,brand_name" << "Brand Name"
+    QTest::newRow("newsprint brands") << "frmBrandMaster"
+                                      << "Brand Master -  News Print"
+                                      << "Brand Master - News Print"
+                                      << "GrBrand"
+                                      << "inv_brandmaster"
+                                      << "brand_code,brand_name"
+                                      << "Brand Name"
                                       << "BRAND_01_NO" << brand << 0;
-    QTest::newRow("fixed-asset brands") << "frmFABrandMaster" << "Brand Master -  Fixed Asstes"
-                                        << "Brand Master - Fixed Asstes" << "GrBrand" << "inv_brandmaster"
-                                        << "brand_code,brand_name" << "Brand Name" << "BRAND_01_NO" << brand << 1;
-    QTest::newRow("other-stores brands") << "frmOtherBrandMaster" << "Brand Master -  Other Stores"
-                                         << "Brand Master - Other Stores" << "GrBrand" << "inv_brandmaster"
-                                         << "brand_code,brand_name" << "Brand Name" << "BRAND_01_NO" << brand << 2;
+    QTest::newRow("fixed-asset brands") << "frmFABrandMaster"
+                                        << "Brand Master -  Fixed Asstes"
+                                        << "Brand Master - Fixed Asstes"
+                                        << "GrBrand"
+                                        << "inv_brandmaster"
+                                        << "brand_code,brand_name"
+                                        << "Brand Name"
+                                        << "BRAND_01_NO" << brand << 1;
+    QTest::newRow("other-stores brands") << "frmOtherBrandMaster"
+                                         << "Brand Master -  Other Stores"
+                                         << "Brand Master - Other Stores"
+                                         << "GrBrand"
+                                         << "inv_brandmaster"
+                                         << "brand_code,brand_name"
+                                         << "Brand Name"
+                                         << "BRAND_01_NO" << brand << 2;
 }
 
 void TestMasterConfigs::codeNameMasters()
@@ -89,8 +121,10 @@ void TestMasterConfigs::itemMasters_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("type"); // -1: every type
-    QTest::newRow("other stores") << "frmItemMasterGeneral" << "Item Master - Other Stores" << 1;
-    QTest::newRow("fixed assets") << "frmFAItemMaster" << "Item Master - Fixed Assets" << -1;
+    QTest::newRow("other stores") << "frmItemMasterGeneral"
+                                  << "Item Master - Other Stores" << 1;
+    QTest::newRow("fixed assets") << "frmFAItemMaster"
+                                  << "Item Master - Fixed Assets" << -1;
 }
 
 void TestMasterConfigs::itemMasters()
@@ -99,7 +133,8 @@ void TestMasterConfigs::itemMasters()
     QFETCH(QString, caption);
     QFETCH(int, type);
     const QList<ItemMasterKind> kinds = itemMasterKinds();
-    const auto it = std::find_if(kinds.begin(), kinds.end(), [&](const ItemMasterKind &k) { return k.windowName == window; });
+    const auto it =
+        std::find_if(kinds.begin(), kinds.end(), [&](const ItemMasterKind &k) { return k.windowName == window; });
     QVERIFY(it != kinds.end());
     QCOMPARE(it->caption, caption);
     QCOMPARE(it->itemType.value_or(-1), type);

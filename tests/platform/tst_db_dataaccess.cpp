@@ -42,18 +42,29 @@ void TestDataAccess::connectionTextFields_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("database");
-    QTest::newRow("local central")
-        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;OPTION=3;Database=velmora"
-        << "127.0.0.1" << "root" << "5831" << "velmora";
-    QTest::newRow("other stores")
-        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=10.0.0.5;PORT=3306; USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=vstores_2024"
-        << "10.0.0.5" << "quillbase" << "amberwillows" << "vstores_2024";
-    QTest::newRow("empty server")
-        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=;PORT=3306; USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=velmora"
-        << "" << "quillbase" << "amberwillows" << "velmora";
-    QTest::newRow("server with blank kept")
-        << "SERVER= 127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=x;Database=velmora"
-        << " 127.0.0.1" << "quillbase" << "x" << "velmora";
+    QTest::newRow("local central") << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; "
+                                      "USER=root;PASSWORD=5831;OPTION=3;Database=velmora"
+                                   << "127.0.0.1"
+                                   << "root"
+                                   << "5831"
+                                   << "velmora";
+    QTest::newRow("other stores") << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=10.0.0.5;PORT=3306; "
+                                     "USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=vstores_2024"
+                                  << "10.0.0.5"
+                                  << "quillbase"
+                                  << "amberwillows"
+                                  << "vstores_2024";
+    QTest::newRow("empty server") << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=;PORT=3306; "
+                                     "USER=quillbase;PASSWORD=amberwillows;OPTION=3;Database=velmora"
+                                  << ""
+                                  << "quillbase"
+                                  << "amberwillows"
+                                  << "velmora";
+    QTest::newRow("server with blank kept") << "SERVER= 127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=x;Database=velmora"
+                                            << " 127.0.0.1"
+                                            << "quillbase"
+                                            << "x"
+                                            << "velmora";
 }
 
 void TestDataAccess::connectionTextFields()
@@ -89,7 +100,8 @@ void TestDataAccess::awkwardTextRoundTrips()
 void TestDataAccess::updateReportsMatchedRows()
 {
     // The value is already there: the row is matched though nothing changes.
-    QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set gsm_name=? where gsm_code=?", {"45 GSM", "GSM0001"}), qint64(1));
+    QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set gsm_name=? where gsm_code=?", {"45 GSM", "GSM0001"}),
+             qint64(1));
     QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set gsm_name=? where gsm_code=?", {"x", "NONE"}), qint64(0));
     QCOMPARE(m_db.execute("Update vstores_2024.inv_gsm set modified_by=? where comp_code=?", {2, "01"}), qint64(2));
 }
@@ -109,8 +121,9 @@ void TestDataAccess::nullsAndMissingFields()
 void TestDataAccess::decimalsStayExact()
 {
     m_db.execute("Create temporary table money (amount decimal(20,2), weight decimal(14,3))");
-    m_db.execute("Insert into money values (?, ?)", {QVariant::fromValue(Decimal::fromText("98765432101.67")),
-                                                     QVariant::fromValue(Decimal::fromText("0.105"))});
+    m_db.execute(
+        "Insert into money values (?, ?)",
+        {QVariant::fromValue(Decimal::fromText("98765432101.67")), QVariant::fromValue(Decimal::fromText("0.105"))});
     RecordSet rs = m_db.query("Select amount, weight, amount * 3 as triple from money");
     QVERIFY(rs.next());
     QCOMPARE(rs.text("amount"), QString("98765432101.67"));
@@ -134,8 +147,9 @@ void TestDataAccess::boundQueriesKeepDecimalsAndDates()
                  "rate decimal(12,6), taken date, flag tinyint not null default 0, tag varchar(10) null)");
     m_db.execute("Delete from reels");
     m_db.execute("Insert into reels (amount, weight, rate, taken, tag) values (?, ?, ?, ?, ?)",
-                 {QVariant::fromValue(Decimal::fromText("98765432101.67")), QVariant::fromValue(Decimal::fromText("0.105")),
-                  QVariant::fromValue(Decimal::fromText("38.123457")), QDate(2009, 4, 1), QVariant()});
+                 {QVariant::fromValue(Decimal::fromText("98765432101.67")),
+                  QVariant::fromValue(Decimal::fromText("0.105")), QVariant::fromValue(Decimal::fromText("38.123457")),
+                  QDate(2009, 4, 1), QVariant()});
     RecordSet rs = bound ? m_db.query("Select * from reels where flag=?", {0}) : m_db.query("Select * from reels");
     QVERIFY(rs.next());
     QCOMPARE(rs.text("amount"), QString("98765432101.67"));
@@ -206,8 +220,9 @@ void TestDataAccess::failureCarriesServerText()
         QVERIFY2(e.serverText().contains("no_such_table"), qPrintable(e.serverText()));
     }
     // Strict mode: a text in a number column is refused, not turned into 0.
-    QVERIFY_THROWS_EXCEPTION(DbError, m_db.execute("Insert into velmora.unitmaster (unit_code, unit_priority) values (?, ?)",
-                                                   {"ZZZ", "abc"}));
+    QVERIFY_THROWS_EXCEPTION(
+        DbError,
+        m_db.execute("Insert into velmora.unitmaster (unit_code, unit_priority) values (?, ?)", {"ZZZ", "abc"}));
 }
 
 void TestDataAccess::databaseNamesAreChecked_data()
@@ -241,12 +256,14 @@ void TestDataAccess::refusedConnection()
     const QString saved = Database::endpointOverride();
     Database::setEndpointOverride(testTempDir() + "/no-such.sock");
     Database other(QStringLiteral("refused"));
-    QVERIFY_THROWS_EXCEPTION(DbError, other.openText("SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;Database=velmora"));
+    QVERIFY_THROWS_EXCEPTION(DbError,
+                             other.openText("SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;Database=velmora"));
     QVERIFY(!other.isOpen());
     Database::setEndpointOverride(saved);
     // Wrong password: the server's refusal, not a silent success.
     Database wrong(QStringLiteral("wrong"));
-    QVERIFY_THROWS_EXCEPTION(DbError, wrong.openText("SERVER=127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=bad;Database=velmora"));
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, wrong.openText("SERVER=127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=bad;Database=velmora"));
 }
 
 QTEST_MAIN(TestDataAccess)

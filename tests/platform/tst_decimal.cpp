@@ -16,18 +16,30 @@ void TestDecimal::leadingNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("value");
-    QTest::newRow("empty") << "" << "0";
-    QTest::newRow("blanks then number") << "   12.5" << "12.5";
-    QTest::newRow("stops at letter") << "12.5kg" << "12.5";
-    QTest::newRow("second point stops") << "1.2.3" << "1.2";
-    QTest::newRow("negative") << "-0.75" << "-0.75";
-    QTest::newRow("plus sign") << "+3" << "3";
-    QTest::newRow("not a number") << "abc" << "0";
-    QTest::newRow("lone point") << "." << "0";
-    QTest::newRow("point first") << ".5" << "0.5";
-    QTest::newRow("comma stops") << "1,234.00" << "1";
-    QTest::newRow("rounds past sixth decimal") << "0.0000005" << "0.000001";
-    QTest::newRow("big amount") << "98765432101.25" << "98765432101.25";
+    QTest::newRow("empty") << ""
+                           << "0";
+    QTest::newRow("blanks then number") << "   12.5"
+                                        << "12.5";
+    QTest::newRow("stops at letter") << "12.5kg"
+                                     << "12.5";
+    QTest::newRow("second point stops") << "1.2.3"
+                                        << "1.2";
+    QTest::newRow("negative") << "-0.75"
+                              << "-0.75";
+    QTest::newRow("plus sign") << "+3"
+                               << "3";
+    QTest::newRow("not a number") << "abc"
+                                  << "0";
+    QTest::newRow("lone point") << "."
+                                << "0";
+    QTest::newRow("point first") << ".5"
+                                 << "0.5";
+    QTest::newRow("comma stops") << "1,234.00"
+                                 << "1";
+    QTest::newRow("rounds past sixth decimal") << "0.0000005"
+                                               << "0.000001";
+    QTest::newRow("big amount") << "98765432101.25"
+                                << "98765432101.25";
 }
 
 void TestDecimal::leadingNumber()

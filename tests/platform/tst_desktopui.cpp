@@ -47,26 +47,28 @@ void TestDesktopUi::messageBox_data()
     const int yesNo = QMessageBox::Yes | QMessageBox::No;
     const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
     QTest::newRow("default title, trailing blanks kept")
-        << "Invalid Configuration.    " << "" << MsgIcon::Information << MsgButtons::Ok << int(QMessageBox::Ok)
-        << "Inventory" << int(QMessageBox::Information) << int(QMessageBox::Ok) << MsgAnswer::Ok;
+        << "Invalid Configuration.    "
+        << "" << MsgIcon::Information << MsgButtons::Ok << int(QMessageBox::Ok) << "Inventory"
+        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MsgAnswer::Ok;
     QTest::newRow("server text that looks like markup")
-        << "Duplicate entry '<b>Reel</b>' for key 'PRIMARY'" << "" << MsgIcon::Information << MsgButtons::Ok
-        << int(QMessageBox::Ok) << "Inventory" << int(QMessageBox::Information) << int(QMessageBox::Ok)
-        << MsgAnswer::Ok;
+        << "Duplicate entry '<b>Reel</b>' for key 'PRIMARY'"
+        << "" << MsgIcon::Information << MsgButtons::Ok << int(QMessageBox::Ok) << "Inventory"
+        << int(QMessageBox::Information) << int(QMessageBox::Ok) << MsgAnswer::Ok;
     QTest::newRow("question titled with the company, Yes")
-        << "Are you sure you want to exit?" << "Velmora Publications Ltd" << MsgIcon::Question << MsgButtons::YesNo
-        << int(QMessageBox::Yes) << "Velmora Publications Ltd" << int(QMessageBox::Question) << yesNo
-        << MsgAnswer::Yes;
-    QTest::newRow("question, No") << "Are you sure you want to overwrite" << "" << MsgIcon::Information
-                                  << MsgButtons::YesNo << int(QMessageBox::No) << "Inventory"
-                                  << int(QMessageBox::Information) << yesNo << MsgAnswer::No;
-    QTest::newRow("OK/Cancel, Cancel") << "Change the unit?" << "" << MsgIcon::Exclamation << MsgButtons::OkCancel
-                                       << int(QMessageBox::Cancel) << "Inventory" << int(QMessageBox::Warning)
-                                       << okCancel << MsgAnswer::Cancel;
-    QTest::newRow("OK/Cancel, Esc") << "Change the unit?" << "" << MsgIcon::None << MsgButtons::OkCancel << 0
-                                    << "Inventory" << int(QMessageBox::NoIcon) << okCancel << MsgAnswer::Cancel;
-    QTest::newRow("critical") << "Error in Number Setup!!!.   \nContact System Administrator.   " << ""
-                              << MsgIcon::Critical << MsgButtons::Ok << int(QMessageBox::Ok) << "Inventory"
+        << "Are you sure you want to exit?"
+        << "Velmora Publications Ltd" << MsgIcon::Question << MsgButtons::YesNo << int(QMessageBox::Yes)
+        << "Velmora Publications Ltd" << int(QMessageBox::Question) << yesNo << MsgAnswer::Yes;
+    QTest::newRow("question, No") << "Are you sure you want to overwrite"
+                                  << "" << MsgIcon::Information << MsgButtons::YesNo << int(QMessageBox::No)
+                                  << "Inventory" << int(QMessageBox::Information) << yesNo << MsgAnswer::No;
+    QTest::newRow("OK/Cancel, Cancel") << "Change the unit?"
+                                       << "" << MsgIcon::Exclamation << MsgButtons::OkCancel << int(QMessageBox::Cancel)
+                                       << "Inventory" << int(QMessageBox::Warning) << okCancel << MsgAnswer::Cancel;
+    QTest::newRow("OK/Cancel, Esc") << "Change the unit?"
+                                    << "" << MsgIcon::None << MsgButtons::OkCancel << 0 << "Inventory"
+                                    << int(QMessageBox::NoIcon) << okCancel << MsgAnswer::Cancel;
+    QTest::newRow("critical") << "Error in Number Setup!!!.   \nContact System Administrator.   "
+                              << "" << MsgIcon::Critical << MsgButtons::Ok << int(QMessageBox::Ok) << "Inventory"
                               << int(QMessageBox::Critical) << int(QMessageBox::Ok) << MsgAnswer::Ok;
 }
 

@@ -71,19 +71,71 @@ void TestSheet::cellValues_data()
     QTest::addColumn<QString>("numberFormat");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("number");
-    QTest::newRow("text") << "text" << "Company" << "" << "Company" << "0";
-    QTest::newRow("text that reads as a number") << "text" << "12.50" << "" << "12.50" << "12.5";
-    QTest::newRow("text with a number first") << "text" << "12kg" << "" << "12kg" << "0";
-    QTest::newRow("text ignores the number format") << "text" << "7" << "0.00" << "7" << "7";
-    QTest::newRow("empty text") << "text" << "" << "" << "" << "0";
-    QTest::newRow("number in General") << "number" << "12.5" << "" << "12.5" << "12.5";
-    QTest::newRow("number in 0.00") << "number" << "12.5" << "0.00" << "12.50" << "12.5";
-    QTest::newRow("number rounded for show only") << "number" << "2.3456" << "0.000" << "2.346" << "2.3456";
-    QTest::newRow("number in 0") << "number" << "7.5" << "0" << "8" << "7.5";
-    QTest::newRow("negative in 0.00") << "number" << "-0.005" << "0.00" << "-0.01" << "-0.005";
-    QTest::newRow("other formats show General") << "number" << "1234.5" << "#,##0.00" << "1234.5" << "1234.5";
-    QTest::newRow("double kept to the millionth") << "double" << "0.30000000000000004" << "" << "0.3" << "0.3";
-    QTest::newRow("double amount") << "double" << "1234.567" << "0.00" << "1234.57" << "1234.567";
+    QTest::newRow("text") << "text"
+                          << "Company"
+                          << ""
+                          << "Company"
+                          << "0";
+    QTest::newRow("text that reads as a number") << "text"
+                                                 << "12.50"
+                                                 << ""
+                                                 << "12.50"
+                                                 << "12.5";
+    QTest::newRow("text with a number first") << "text"
+                                              << "12kg"
+                                              << ""
+                                              << "12kg"
+                                              << "0";
+    QTest::newRow("text ignores the number format") << "text"
+                                                    << "7"
+                                                    << "0.00"
+                                                    << "7"
+                                                    << "7";
+    QTest::newRow("empty text") << "text"
+                                << ""
+                                << ""
+                                << ""
+                                << "0";
+    QTest::newRow("number in General") << "number"
+                                       << "12.5"
+                                       << ""
+                                       << "12.5"
+                                       << "12.5";
+    QTest::newRow("number in 0.00") << "number"
+                                    << "12.5"
+                                    << "0.00"
+                                    << "12.50"
+                                    << "12.5";
+    QTest::newRow("number rounded for show only") << "number"
+                                                  << "2.3456"
+                                                  << "0.000"
+                                                  << "2.346"
+                                                  << "2.3456";
+    QTest::newRow("number in 0") << "number"
+                                 << "7.5"
+                                 << "0"
+                                 << "8"
+                                 << "7.5";
+    QTest::newRow("negative in 0.00") << "number"
+                                      << "-0.005"
+                                      << "0.00"
+                                      << "-0.01"
+                                      << "-0.005";
+    QTest::newRow("other formats show General") << "number"
+                                                << "1234.5"
+                                                << "#,##0.00"
+                                                << "1234.5"
+                                                << "1234.5";
+    QTest::newRow("double kept to the millionth") << "double"
+                                                  << "0.30000000000000004"
+                                                  << ""
+                                                  << "0.3"
+                                                  << "0.3";
+    QTest::newRow("double amount") << "double"
+                                   << "1234.567"
+                                   << "0.00"
+                                   << "1234.57"
+                                   << "1234.567";
 }
 
 void TestSheet::cellValues()
@@ -254,33 +306,33 @@ void TestSheet::selectionFormatsActOnTheBlock()
 
 void TestSheet::bordersOfSidesAndOutline_data()
 {
-    QTest::addColumn<QList<int>>("styles");  // outline, left, right, top, bottom
-    QTest::addColumn<QList<int>>("colors");  // outline, left, right, top, bottom
+    QTest::addColumn<QList<int>>("styles"); // outline, left, right, top, bottom
+    QTest::addColumn<QList<int>>("colors"); // outline, left, right, top, bottom
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QList<int>>("sides");       // left, right, top, bottom styles
-    QTest::addColumn<QList<int>>("sideColors");  // left, right, top, bottom colours
+    QTest::addColumn<QList<int>>("sides");      // left, right, top, bottom styles
+    QTest::addColumn<QList<int>>("sideColors"); // left, right, top, bottom colours
     // The block is rows 2-3, columns 2-4.
     const QList<int> listHeading{1, 1, 1, 1, 1};
     const QList<int> listColors{1, 1, 1, -1, -1};
-    QTest::newRow("list heading, corner") << listHeading << listColors << 2 << 2
-                                          << QList<int>{1, 1, 1, 1} << QList<int>{1, 1, 1, -1};
-    QTest::newRow("list heading, bottom edge") << listHeading << listColors << 3 << 3
-                                               << QList<int>{1, 1, 1, 1} << QList<int>{1, 1, -1, 1};
+    QTest::newRow("list heading, corner")
+        << listHeading << listColors << 2 << 2 << QList<int>{1, 1, 1, 1} << QList<int>{1, 1, 1, -1};
+    QTest::newRow("list heading, bottom edge")
+        << listHeading << listColors << 3 << 3 << QList<int>{1, 1, 1, 1} << QList<int>{1, 1, -1, 1};
     const QList<int> reportHeading{-1, 1, 1, 1, 1};
     const QList<int> reportColors{1, -1, -1, -1, -1};
-    QTest::newRow("report heading, corner") << reportHeading << reportColors << 2 << 2
-                                            << QList<int>{1, 1, 1, 1} << QList<int>{-1, -1, -1, -1};
+    QTest::newRow("report heading, corner")
+        << reportHeading << reportColors << 2 << 2 << QList<int>{1, 1, 1, 1} << QList<int>{-1, -1, -1, -1};
     const QList<int> outlineOnly{1, 0, 0, 0, 0};
     const QList<int> red{255, -1, -1, -1, -1};
-    QTest::newRow("outline, top left corner") << outlineOnly << red << 2 << 2
-                                              << QList<int>{1, 0, 1, 0} << QList<int>{255, -1, 255, -1};
-    QTest::newRow("outline, top edge") << outlineOnly << red << 2 << 3
-                                       << QList<int>{0, 0, 1, 0} << QList<int>{-1, -1, 255, -1};
-    QTest::newRow("outline, bottom right corner") << outlineOnly << red << 3 << 4
-                                                  << QList<int>{0, 1, 0, 1} << QList<int>{-1, 255, -1, 255};
-    QTest::newRow("outline, outside the block") << outlineOnly << red << 1 << 2
-                                                << QList<int>{0, 0, 0, 0} << QList<int>{-1, -1, -1, -1};
+    QTest::newRow("outline, top left corner")
+        << outlineOnly << red << 2 << 2 << QList<int>{1, 0, 1, 0} << QList<int>{255, -1, 255, -1};
+    QTest::newRow("outline, top edge") << outlineOnly << red << 2 << 3 << QList<int>{0, 0, 1, 0}
+                                       << QList<int>{-1, -1, 255, -1};
+    QTest::newRow("outline, bottom right corner")
+        << outlineOnly << red << 3 << 4 << QList<int>{0, 1, 0, 1} << QList<int>{-1, 255, -1, 255};
+    QTest::newRow("outline, outside the block")
+        << outlineOnly << red << 1 << 2 << QList<int>{0, 0, 0, 0} << QList<int>{-1, -1, -1, -1};
     // A negative style leaves the line that was there: the medium lines put
     // first stay.
     QTest::newRow("negative styles keep lines") << QList<int>{-1, -1, -1, -1, -1} << red << 3 << 3

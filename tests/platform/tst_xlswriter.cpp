@@ -71,15 +71,15 @@ static ReadBack readBack(const QString &path)
 }
 
 // Writes the sheet and reads it back; fails the test when either step fails.
-#define WRITE_AND_READ(sheet, path, into)                                                                    \
-    do {                                                                                                     \
-        const SaveResult saved_ = (sheet).SaveWorkbook((path), 4);                                           \
-        QVERIFY2(saved_.ok, qPrintable(saved_.error));                                                       \
-        into = readBack(path);                                                                               \
-        QVERIFY2(into.error.isEmpty(), qPrintable(into.error));                                              \
-        QCOMPARE(into.summary.value("log").toString(), QString());                                           \
-        QCOMPARE(into.summary.value("extsst").toString(), QString());                                        \
-        QCOMPARE(into.summary.value("index").toString(), QString());                                         \
+#define WRITE_AND_READ(sheet, path, into)                                                                              \
+    do {                                                                                                               \
+        const SaveResult saved_ = (sheet).SaveWorkbook((path), 4);                                                     \
+        QVERIFY2(saved_.ok, qPrintable(saved_.error));                                                                 \
+        into = readBack(path);                                                                                         \
+        QVERIFY2(into.error.isEmpty(), qPrintable(into.error));                                                        \
+        QCOMPARE(into.summary.value("log").toString(), QString());                                                     \
+        QCOMPARE(into.summary.value("extsst").toString(), QString());                                                  \
+        QCOMPARE(into.summary.value("index").toString(), QString());                                                   \
     } while (false)
 
 // Compact JSON text of a value, so that a failed comparison shows both sides.
@@ -213,8 +213,7 @@ void TestXlsWriter::valuesKeepTheirKind_data()
     QTest::newRow("negative hundredths") << true << "-7.05" << int(XlNumber) << QJsonValue(-7.05);
     QTest::newRow("six decimals") << true << "0.123456" << int(XlNumber) << QJsonValue(0.123456);
     QTest::newRow("zero") << true << "0" << int(XlNumber) << QJsonValue(0.0);
-    QTest::newRow("beyond the 30-bit range") << true << "98765432101.25" << int(XlNumber)
-                                             << QJsonValue(98765432101.25);
+    QTest::newRow("beyond the 30-bit range") << true << "98765432101.25" << int(XlNumber) << QJsonValue(98765432101.25);
     QTest::newRow("largest 30-bit whole") << true << "536870911" << int(XlNumber) << QJsonValue(536870911.0);
     QTest::newRow("just past 30 bits") << true << "536870912" << int(XlNumber) << QJsonValue(536870912.0);
     QTest::newRow("negative whole") << true << "-536870912" << int(XlNumber) << QJsonValue(-536870912.0);
@@ -253,7 +252,7 @@ void TestXlsWriter::mixedRowReadsBackCellByCell()
         sheet.setCellText(r, 1, QString::number(r));
         sheet.setCellNumber(r, 2, Decimal::fromInt(r));
         sheet.setCellNumber(r, 3, Decimal::fromUnits(r * 1'000'000 + 50'000)); // hundredths
-        sheet.setCellNumber(r, 4, Decimal::fromUnits(r * 1'000'000 + 1));       // needs a double
+        sheet.setCellNumber(r, 4, Decimal::fromUnits(r * 1'000'000 + 1));      // needs a double
         sheet.setCellNumber(r, 5, Decimal::fromInt(-r));
         sheet.setCellText(r, 6, r % 3 ? QStringLiteral("repeated") : QStringLiteral("row %1").arg(r));
         if (r % 5 == 0)
@@ -546,8 +545,10 @@ void TestXlsWriter::refusedSavesWriteNothing_data()
     QTest::addColumn<int>("fileType");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("mentions");
-    QTest::newRow("a file type other than 4") << 1 << "type1.xls" << "type 4";
-    QTest::newRow("a folder that does not exist") << 4 << "no such folder/out.xls" << "no such folder/out.xls";
+    QTest::newRow("a file type other than 4") << 1 << "type1.xls"
+                                              << "type 4";
+    QTest::newRow("a folder that does not exist") << 4 << "no such folder/out.xls"
+                                                  << "no such folder/out.xls";
 }
 
 // A refused or failed write says why and leaves no file.
@@ -574,9 +575,9 @@ void TestXlsWriter::convertsWithLibreOffice()
     const QString out = path("converted");
     QProcess p;
     // Comma separated, UTF-8, cells as shown (numbers in their formats).
-    p.start(office, {"-env:UserInstallation=file://" + path("profile"), "--headless", "--convert-to",
-                     "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true", "--outdir", out,
-                     path("styled.xls")});
+    p.start(office,
+            {"-env:UserInstallation=file://" + path("profile"), "--headless", "--convert-to",
+             "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true", "--outdir", out, path("styled.xls")});
     QVERIFY(p.waitForFinished(240000));
     QCOMPARE(p.exitCode(), 0);
     QFile csv(out + "/styled.csv");

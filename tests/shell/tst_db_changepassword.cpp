@@ -35,8 +35,7 @@ private:
 namespace {
 QString stored(const QString &userId)
 {
-    return GetFirstValue("Select coalesce(user_password, '<null>') from velmora.userdetails where user_id=?",
-                         {userId});
+    return GetFirstValue("Select coalesce(user_password, '<null>') from velmora.userdetails where user_id=?", {userId});
 }
 
 void settle()
@@ -92,26 +91,68 @@ void TestChangePassword::accept_data()
     const QString done = QStringLiteral("Your password has been changed succssfully.   ");
     const QString mismatch = QStringLiteral("Password not matching.   ");
     const QString invalid = QStringLiteral("Invalid Password.  ");
-    QTest::newRow("changed") << "" << "clerk" << "clerk123" << "newpass" << "newpass" << done << "newpass" << "";
-    QTest::newRow("blanks around every box are trimmed")
-        << "" << "clerk" << " clerk123 " << " newpass" << "newpass  " << done << "newpass" << "";
-    QTest::newRow("empty new password") << "" << "clerk" << "clerk123" << "" << "" << done << "" << "";
-    QTest::newRow("apostrophe kept") << "" << "clerk" << "clerk123" << "o'brien" << "o'brien" << done << "o'brien"
+    QTest::newRow("changed") << ""
+                             << "clerk"
+                             << "clerk123"
+                             << "newpass"
+                             << "newpass" << done << "newpass"
+                             << "";
+    QTest::newRow("blanks around every box are trimmed") << ""
+                                                         << "clerk"
+                                                         << " clerk123 "
+                                                         << " newpass"
+                                                         << "newpass  " << done << "newpass"
+                                                         << "";
+    QTest::newRow("empty new password") << ""
+                                        << "clerk"
+                                        << "clerk123"
+                                        << ""
+                                        << "" << done << ""
+                                        << "";
+    QTest::newRow("apostrophe kept") << ""
+                                     << "clerk"
+                                     << "clerk123"
+                                     << "o'brien"
+                                     << "o'brien" << done << "o'brien"
                                      << "";
-    QTest::newRow("confirmation differs in case")
-        << "" << "clerk" << "clerk123" << "NewPass" << "newpass" << mismatch << "clerk123" << "TxConfirmPwd";
-    QTest::newRow("wrong current password")
-        << "" << "clerk" << "Clerk123" << "newpass" << "newpass" << invalid << "clerk123" << "TxCurPwd";
+    QTest::newRow("confirmation differs in case") << ""
+                                                  << "clerk"
+                                                  << "clerk123"
+                                                  << "NewPass"
+                                                  << "newpass" << mismatch << "clerk123"
+                                                  << "TxConfirmPwd";
+    QTest::newRow("wrong current password") << ""
+                                            << "clerk"
+                                            << "Clerk123"
+                                            << "newpass"
+                                            << "newpass" << invalid << "clerk123"
+                                            << "TxCurPwd";
     QTest::newRow("stored password ends in a blank")
-        << "UPDATE velmora.userdetails SET user_password='clerk123 ' WHERE user_id=2;" << "clerk" << "clerk123 "
-        << "newpass" << "newpass" << invalid << "clerk123 " << "TxCurPwd";
+        << "UPDATE velmora.userdetails SET user_password='clerk123 ' WHERE user_id=2;"
+        << "clerk"
+        << "clerk123 "
+        << "newpass"
+        << "newpass" << invalid << "clerk123 "
+        << "TxCurPwd";
     QTest::newRow("no stored password matches nothing")
-        << "UPDATE velmora.userdetails SET user_password=NULL WHERE user_id=2;" << "clerk" << "anything"
-        << "newpass" << "newpass" << invalid << "<null>" << "TxCurPwd";
-    QTest::newRow("name shown belongs to another user")
-        << "" << "admin" << "admin" << "newpass" << "newpass" << invalid << "clerk123" << "TxCurPwd";
-    QTest::newRow("name shown with blanks still changes the user's row")
-        << "" << "  clerk " << "clerk123" << "newpass" << "newpass" << done << "newpass" << "";
+        << "UPDATE velmora.userdetails SET user_password=NULL WHERE user_id=2;"
+        << "clerk"
+        << "anything"
+        << "newpass"
+        << "newpass" << invalid << "<null>"
+        << "TxCurPwd";
+    QTest::newRow("name shown belongs to another user") << ""
+                                                        << "admin"
+                                                        << "admin"
+                                                        << "newpass"
+                                                        << "newpass" << invalid << "clerk123"
+                                                        << "TxCurPwd";
+    QTest::newRow("name shown with blanks still changes the user's row") << ""
+                                                                         << "  clerk "
+                                                                         << "clerk123"
+                                                                         << "newpass"
+                                                                         << "newpass" << done << "newpass"
+                                                                         << "";
 }
 
 void TestChangePassword::accept()

@@ -111,9 +111,12 @@ void TestCompanyChoice::choosing_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("compCode");
     QTest::addColumn<QString>("compName");
-    QTest::newRow("button, first row") << "button" << 0 << "01" << "Velmora Publications Ltd";
-    QTest::newRow("Enter in the grid") << "enter" << 1 << "02" << "Velmora Printers Pvt Ltd";
-    QTest::newRow("double-click") << "double" << 1 << "02" << "Velmora Printers Pvt Ltd";
+    QTest::newRow("button, first row") << "button" << 0 << "01"
+                                       << "Velmora Publications Ltd";
+    QTest::newRow("Enter in the grid") << "enter" << 1 << "02"
+                                       << "Velmora Printers Pvt Ltd";
+    QTest::newRow("double-click") << "double" << 1 << "02"
+                                  << "Velmora Printers Pvt Ltd";
 }
 
 void TestCompanyChoice::choosing()
@@ -150,9 +153,10 @@ void TestCompanyChoice::choosing()
     QVERIFY(m);
     QVERIFY(m->isVisible());
     QCOMPARE(m->captionText(), "Quillbase Inventory   [Local]  " + compName + "  Thiruvananthapuram");
-    QCOMPARE(m->statusPanel1(), "Quillbase Inventory  " + compName
-                                    + "    Thiruvananthapuram  [User : clerk ]     [Financial Year 01-Jan-2024 - "
-                                      "31-Dec-2024]");
+    QCOMPARE(m->statusPanel1(),
+             "Quillbase Inventory  " + compName
+                 + "    Thiruvananthapuram  [User : clerk ]     [Financial Year 01-Jan-2024 - "
+                   "31-Dec-2024]");
     QTRY_VERIFY(!frmChangeCompany::current());
 }
 

@@ -81,25 +81,52 @@ void TestLogin::refusals_data()
     const int info = int(MsgIcon::Information);
     const int error = int(MsgIcon::Critical);
 
-    QTest::newRow("unknown name") << "" << "nobody" << "clerk123" << badName << info << "clerk123" << "previous";
-    QTest::newRow("apostrophe in name") << "" << "o'neil" << "x" << badName << info << "x" << "previous";
-    QTest::newRow("wrong password") << "" << "clerk" << "clerk12" << badPassword << error << "clerk12" << "previous";
-    QTest::newRow("password differs in case") << "" << "clerk" << "CLERK123" << badPassword << error << "CLERK123"
+    QTest::newRow("unknown name") << ""
+                                  << "nobody"
+                                  << "clerk123" << badName << info << "clerk123"
+                                  << "previous";
+    QTest::newRow("apostrophe in name") << ""
+                                        << "o'neil"
+                                        << "x" << badName << info << "x"
+                                        << "previous";
+    QTest::newRow("wrong password") << ""
+                                    << "clerk"
+                                    << "clerk12" << badPassword << error << "clerk12"
+                                    << "previous";
+    QTest::newRow("password differs in case") << ""
+                                              << "clerk"
+                                              << "CLERK123" << badPassword << error << "CLERK123"
                                               << "previous";
     QTest::newRow("stored password ends in a blank")
-        << "UPDATE velmora.userdetails SET user_password='clerk123 ' WHERE user_id=2;" << "clerk" << "clerk123 "
-        << badPassword << error << "clerk123 " << "previous";
-    QTest::newRow("no stored password, nothing typed") << "" << "nopass" << "" << badPassword << error << ""
+        << "UPDATE velmora.userdetails SET user_password='clerk123 ' WHERE user_id=2;"
+        << "clerk"
+        << "clerk123 " << badPassword << error << "clerk123 "
+        << "previous";
+    QTest::newRow("no stored password, nothing typed") << ""
+                                                       << "nopass"
+                                                       << "" << badPassword << error << ""
                                                        << "previous";
-    QTest::newRow("no stored password, text typed") << "" << "nopass" << "secret" << badPassword << error
-                                                    << "secret" << "previous";
-    QTest::newRow("sign-on flag 0") << "" << "denied" << "denied" << denied << error << "denied" << "previous";
-    QTest::newRow("only another program's flag") << "" << "hruser" << "hr" << denied << error << "hr" << "previous";
-    QTest::newRow("administrator, wrong password empties the box")
-        << "" << "admin" << "Admin" << badPassword << info << "" << "previous";
+    QTest::newRow("no stored password, text typed") << ""
+                                                    << "nopass"
+                                                    << "secret" << badPassword << error << "secret"
+                                                    << "previous";
+    QTest::newRow("sign-on flag 0") << ""
+                                    << "denied"
+                                    << "denied" << denied << error << "denied"
+                                    << "previous";
+    QTest::newRow("only another program's flag") << ""
+                                                 << "hruser"
+                                                 << "hr" << denied << error << "hr"
+                                                 << "previous";
+    QTest::newRow("administrator, wrong password empties the box") << ""
+                                                                   << "admin"
+                                                                   << "Admin" << badPassword << info << ""
+                                                                   << "previous";
     QTest::newRow("administrator without the other program's flag, name kept")
-        << "UPDATE velmora.userdetails SET user_login_advt=0, user_login_inv=1 WHERE user_id=1;" << "admin"
-        << "admin" << denied << error << "admin" << "admin";
+        << "UPDATE velmora.userdetails SET user_login_advt=0, user_login_inv=1 WHERE user_id=1;"
+        << "admin"
+        << "admin" << denied << error << "admin"
+        << "admin";
 }
 
 void TestLogin::refusals()
@@ -145,10 +172,22 @@ void TestLogin::signsOn_data()
     QTest::addColumn<QString>("selectedCode");
     QTest::addColumn<QString>("locksLeft");
 
-    QTest::newRow("clerk") << "clerk" << "clerk123" << "2" << false << "0" << "0";
-    QTest::newRow("blanks around name and password") << "  clerk " << " clerk123  " << "2" << false << "0" << "0";
-    QTest::newRow("caption-format user") << "typed" << "Typed" << "5" << true << "0" << "0";
-    QTest::newRow("administrator keeps its locks") << "admin" << "admin" << "1" << false << "1" << "1";
+    QTest::newRow("clerk") << "clerk"
+                           << "clerk123"
+                           << "2" << false << "0"
+                           << "0";
+    QTest::newRow("blanks around name and password") << "  clerk "
+                                                     << " clerk123  "
+                                                     << "2" << false << "0"
+                                                     << "0";
+    QTest::newRow("caption-format user") << "typed"
+                                         << "Typed"
+                                         << "5" << true << "0"
+                                         << "0";
+    QTest::newRow("administrator keeps its locks") << "admin"
+                                                   << "admin"
+                                                   << "1" << false << "1"
+                                                   << "1";
 }
 
 void TestLogin::signsOn()

@@ -182,10 +182,22 @@ void TestMainWindow::toolbar_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("tooltip"); // empty: a separator
     QTest::addColumn<int>("picture");
-    const QStringList tips{"Account Heads",     "",        "General Receipts",      "Voucher",
-                           "Book Creation",     "",        "Transfer Journals",     "Transfer Cheques",
-                           "",                  "Telephone", "",                    "Change Financial Year",
-                           "Change Company",    "Change Unit", "",                  "Exit"};
+    const QStringList tips{"Account Heads",
+                           "",
+                           "General Receipts",
+                           "Voucher",
+                           "Book Creation",
+                           "",
+                           "Transfer Journals",
+                           "Transfer Cheques",
+                           "",
+                           "Telephone",
+                           "",
+                           "Change Financial Year",
+                           "Change Company",
+                           "Change Unit",
+                           "",
+                           "Exit"};
     const int pictures[] = {1, 0, 2, 3, 4, 0, 5, 6, 0, 7, 0, 8, 9, 10, 0, 11};
     for (int i = 0; i < 16; ++i)
         QTest::newRow(qPrintable(QString::number(i + 1))) << i + 1 << tips.at(i) << pictures[i];
@@ -222,10 +234,10 @@ void TestMainWindow::load_data()
            "WHERE unit_code='CRP' AND ac_default=1;"
         << QDate(2024, 7, 1) << QDate(2025, 6, 30) << false;
     QTest::newRow("no accounts year: start-up dates stay")
-        << "KTM" << "DELETE FROM velmora.ac_fin_year WHERE unit_code='KTM';" << QDate(2024, 4, 1)
-        << QDate(2025, 3, 31) << false;
-    QTest::newRow("case counts for the fixed-asset unit") << "tvm" << QString() << QDate(2024, 4, 1)
-                                                          << QDate(2025, 3, 31) << false;
+        << "KTM"
+        << "DELETE FROM velmora.ac_fin_year WHERE unit_code='KTM';" << QDate(2024, 4, 1) << QDate(2025, 3, 31) << false;
+    QTest::newRow("case counts for the fixed-asset unit")
+        << "tvm" << QString() << QDate(2024, 4, 1) << QDate(2025, 3, 31) << false;
 }
 
 void TestMainWindow::load()
@@ -285,8 +297,8 @@ void TestMainWindow::openRule_data()
     QTest::newRow("button 12, nothing open") << "button 12" << false << false << "frmFinancialYear";
     QTest::newRow("button 13, nothing open") << "button 13" << false << false << "frmChangeCompany";
     QTest::newRow("button 14, nothing open") << "button 14" << false << false << "frmSwitch";
-    QTest::newRow("Change Password, list open") << "mnuChangePassword" << true << false
-                                                << "frmInvoice,frmChangePassword";
+    QTest::newRow("Change Password, list open")
+        << "mnuChangePassword" << true << false << "frmInvoice,frmChangePassword";
 }
 
 void TestMainWindow::openRule()
@@ -410,11 +422,21 @@ void TestMainWindow::openedWindowTakesKeys_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("reopens"); // false: the open rule refuses it beside another window
-    QTest::newRow("Change Unit") << "mnuChangeUnit" << "frmSwitch" << "GrUnit" << true;
-    QTest::newRow("Change Financial Year") << "mnuChangeFY" << "frmFinancialYear" << "GrUnit" << false;
-    QTest::newRow("Change Password") << "mnuChangePassword" << "frmChangePassword" << "TxCurPwd" << true;
-    QTest::newRow("button 12") << "button 12" << "frmFinancialYear" << "GrUnit" << false;
-    QTest::newRow("button 14") << "button 14" << "frmSwitch" << "GrUnit" << false;
+    QTest::newRow("Change Unit") << "mnuChangeUnit"
+                                 << "frmSwitch"
+                                 << "GrUnit" << true;
+    QTest::newRow("Change Financial Year") << "mnuChangeFY"
+                                           << "frmFinancialYear"
+                                           << "GrUnit" << false;
+    QTest::newRow("Change Password") << "mnuChangePassword"
+                                     << "frmChangePassword"
+                                     << "TxCurPwd" << true;
+    QTest::newRow("button 12") << "button 12"
+                               << "frmFinancialYear"
+                               << "GrUnit" << false;
+    QTest::newRow("button 14") << "button 14"
+                               << "frmSwitch"
+                               << "GrUnit" << false;
 }
 
 // An opened window takes the keys in its first control; brought back to the

@@ -99,9 +99,12 @@ void TestStartup::accountFollowsServerSetting_data()
 {
     QTest::addColumn<QString>("server");
     QTest::addColumn<QString>("account");
-    QTest::newRow("local address") << "127.0.0.1" << "root";
-    QTest::newRow("another server") << "10.20.30.40" << "quillbase";
-    QTest::newRow("localhost counts as another") << "localhost" << "quillbase";
+    QTest::newRow("local address") << "127.0.0.1"
+                                   << "root";
+    QTest::newRow("another server") << "10.20.30.40"
+                                    << "quillbase";
+    QTest::newRow("localhost counts as another") << "localhost"
+                                                 << "quillbase";
 }
 
 void TestStartup::accountFollowsServerSetting()
@@ -126,23 +129,23 @@ void TestStartup::failuresEndProgram_data()
     const QString connectFailed = QStringLiteral("Connecting to the server failed.. Please Try again.. ");
     const QString invalid = QStringLiteral("Invalid Configuration.    ");
     QTest::newRow("server unreachable") << QString() << QString() << true << connectFailed;
-    QTest::newRow("year table missing")
-        << "RENAME TABLE velmora.inv_fin_year TO velmora.inv_fin_year_away;"
-        << "RENAME TABLE velmora.inv_fin_year_away TO velmora.inv_fin_year;" << false << invalid;
+    QTest::newRow("year table missing") << "RENAME TABLE velmora.inv_fin_year TO velmora.inv_fin_year_away;"
+                                        << "RENAME TABLE velmora.inv_fin_year_away TO velmora.inv_fin_year;" << false
+                                        << invalid;
     QTest::newRow("version table missing")
         << "RENAME TABLE velmora.versionmaster TO velmora.versionmaster_away;"
         << "RENAME TABLE velmora.versionmaster_away TO velmora.versionmaster;" << false << invalid;
-    QTest::newRow("no default stores year") << "UPDATE velmora.inv_fin_year SET inv_default=0;" << QString() << false
-                                            << invalid;
+    QTest::newRow("no default stores year")
+        << "UPDATE velmora.inv_fin_year SET inv_default=0;" << QString() << false << invalid;
     QTest::newRow("stores database missing")
         << "UPDATE velmora.inv_fin_year SET inv_db_name='vstores_2099' WHERE inv_default=1;" << QString() << false
         << invalid;
     QTest::newRow("unsafe database name")
-        << "UPDATE velmora.inv_fin_year SET inv_db_name='vstores_2024; drop' WHERE inv_default=1;" << QString()
-        << false << invalid;
+        << "UPDATE velmora.inv_fin_year SET inv_db_name='vstores_2024; drop' WHERE inv_default=1;" << QString() << false
+        << invalid;
     QTest::newRow("no unit at all") << "DELETE FROM velmora.unitmaster;" << QString() << false << invalid;
-    QTest::newRow("no unit the lists offer") << "UPDATE velmora.unitmaster SET unit_app_acc=1;" << QString() << false
-                                             << invalid;
+    QTest::newRow("no unit the lists offer")
+        << "UPDATE velmora.unitmaster SET unit_app_acc=1;" << QString() << false << invalid;
 }
 
 void TestStartup::failuresEndProgram()
@@ -174,8 +177,7 @@ void TestStartup::versionCheck_data()
     QTest::newRow("no row for the program") << "DELETE FROM velmora.versionmaster WHERE pack_code='inv';" << false;
     QTest::newRow("newer version") << "UPDATE velmora.versionmaster SET version_code='V3' WHERE pack_code='inv';"
                                    << true;
-    QTest::newRow("case counts") << "UPDATE velmora.versionmaster SET version_code='v2' WHERE pack_code='inv';"
-                                 << true;
+    QTest::newRow("case counts") << "UPDATE velmora.versionmaster SET version_code='v2' WHERE pack_code='inv';" << true;
     QTest::newRow("blank counts") << "UPDATE velmora.versionmaster SET version_code='V2 ' WHERE pack_code='inv';"
                                   << true;
 }
@@ -194,8 +196,9 @@ void TestStartup::versionCheck()
         return;
     }
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, Main());
-    QCOMPARE(s.ui.texts(), QStringList{"Inventory Software Updated \nYou are running Version [V2].\n"
-                                       "Latest Update is available at 'www.velmora.example'."});
+    QCOMPARE(s.ui.texts(),
+             QStringList{"Inventory Software Updated \nYou are running Version [V2].\n"
+                         "Latest Update is available at 'www.velmora.example'."});
     QCOMPARE(s.ui.shown.first().icon, MsgIcon::Information);
     QCOMPARE(s.ui.openedUrls, QStringList{"http://www.velmora.example/"});
     QCOMPARE(splashCount(), 0);
@@ -208,19 +211,26 @@ void TestStartup::previousYears_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("prevAc");
     QTest::addColumn<QString>("prevInv");
-    QTest::newRow("years before the defaults") << QString() << "vacc_2023" << "vstores_2023";
+    QTest::newRow("years before the defaults") << QString() << "vacc_2023"
+                                               << "vstores_2023";
     QTest::newRow("no earlier stores year") << "DELETE FROM velmora.inv_fin_year WHERE inv_default=0;"
-                                            << "vacc_2023" << "";
+                                            << "vacc_2023"
+                                            << "";
     QTest::newRow("earlier accounts year ends a day early")
-        << "UPDATE velmora.ac_fin_year SET ac_to_date='2024-03-30' WHERE ac_default=0;" << "" << "vstores_2023";
+        << "UPDATE velmora.ac_fin_year SET ac_to_date='2024-03-30' WHERE ac_default=0;"
+        << ""
+        << "vstores_2023";
     // The stores year starts later than the accounts year: each looks for
     // the day before its own first day.
     QTest::newRow("stores year from 01-May")
         << "UPDATE velmora.inv_fin_year SET inv_from_date='2024-05-01' WHERE inv_default=1;"
            "UPDATE velmora.inv_fin_year SET inv_to_date='2024-04-30', inv_db_name='vstores_2023' WHERE inv_default=0;"
-        << "vacc_2023" << "vstores_2023";
+        << "vacc_2023"
+        << "vstores_2023";
     QTest::newRow("stores year from 01-May, none ends 30-Apr")
-        << "UPDATE velmora.inv_fin_year SET inv_from_date='2024-05-01' WHERE inv_default=1;" << "vacc_2023" << "";
+        << "UPDATE velmora.inv_fin_year SET inv_from_date='2024-05-01' WHERE inv_default=1;"
+        << "vacc_2023"
+        << "";
 }
 
 void TestStartup::previousYears()
@@ -243,13 +253,19 @@ void TestStartup::startingUnit_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("unitCode");
     QTest::addColumn<QString>("unitName");
-    QTest::newRow("no setting: first by priority") << QString() << QString() << "TVM" << "Thiruvananthapuram";
-    QTest::newRow("setting names a unit") << "CRP" << QString() << "CRP" << "Corporate Office";
-    QTest::newRow("setting names no unit") << "ZZZ" << QString() << "TVM" << "Thiruvananthapuram";
-    QTest::newRow("priority decides")
-        << QString() << "UPDATE velmora.unitmaster SET unit_priority=0 WHERE unit_code='KTM';" << "KTM" << "Kottayam";
+    QTest::newRow("no setting: first by priority") << QString() << QString() << "TVM"
+                                                   << "Thiruvananthapuram";
+    QTest::newRow("setting names a unit") << "CRP" << QString() << "CRP"
+                                          << "Corporate Office";
+    QTest::newRow("setting names no unit") << "ZZZ" << QString() << "TVM"
+                                           << "Thiruvananthapuram";
+    QTest::newRow("priority decides") << QString()
+                                      << "UPDATE velmora.unitmaster SET unit_priority=0 WHERE unit_code='KTM';"
+                                      << "KTM"
+                                      << "Kottayam";
     QTest::newRow("units the lists never offer are passed over")
-        << QString() << "UPDATE velmora.unitmaster SET unit_priority=0 WHERE unit_code='ADV';" << "TVM"
+        << QString() << "UPDATE velmora.unitmaster SET unit_priority=0 WHERE unit_code='ADV';"
+        << "TVM"
         << "Thiruvananthapuram";
 }
 

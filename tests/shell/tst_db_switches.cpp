@@ -69,9 +69,18 @@ struct ContextSnapshot {
     bool invDefault;
     static ContextSnapshot take()
     {
-        return {gUnitCode,        gUnitName,         gCompCode,           gInvPeriod,
-                gInvDbName.str(), gAcDbName.str(),   gPrevAcDbName.str(), gPrevInvDbName.str(),
-                gSelectedDbName.str(), gFromDate,    gToDate,             gInvDefault};
+        return {gUnitCode,
+                gUnitName,
+                gCompCode,
+                gInvPeriod,
+                gInvDbName.str(),
+                gAcDbName.str(),
+                gPrevAcDbName.str(),
+                gPrevInvDbName.str(),
+                gSelectedDbName.str(),
+                gFromDate,
+                gToDate,
+                gInvDefault};
     }
     bool operator==(const ContextSnapshot &) const = default;
 };
@@ -119,9 +128,9 @@ void TestSwitches::unitList_data()
     QTest::addColumn<int>("rows");
     QTest::newRow("clerk: units the lists offer, by priority") << "2" << QString() << QStringList{"TVM", "CRP"} << 9;
     QTest::newRow("administrator") << "1" << QString() << QStringList{"TVM", "CRP", "KTM"} << 9;
-    QTest::newRow("priority, not code")
-        << "1" << "UPDATE velmora.unitmaster SET unit_priority=9 WHERE unit_code='TVM';"
-        << QStringList{"CRP", "KTM", "TVM"} << 9;
+    QTest::newRow("priority, not code") << "1"
+                                        << "UPDATE velmora.unitmaster SET unit_priority=9 WHERE unit_code='TVM';"
+                                        << QStringList{"CRP", "KTM", "TVM"} << 9;
     QTest::newRow("no unit") << "4" << QString() << QStringList() << 9;
     QStringList ten{"TVM", "CRP"};
     QString sql;
@@ -165,13 +174,16 @@ void TestSwitches::unitSwitch_data()
     QTest::addColumn<QString>("unitName");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("fixedAssets");
-    QTest::newRow("to another unit") << 1 << false << "CRP" << "Corporate Office"
+    QTest::newRow("to another unit") << 1 << false << "CRP"
+                                     << "Corporate Office"
                                      << "Quillbase Inventory    Velmora Publications Ltd    Corporate Office " << false;
-    QTest::newRow("the current unit again") << 0 << false << "TVM" << "Thiruvananthapuram"
-                                            << "Quillbase Inventory    Velmora Publications Ltd    Thiruvananthapuram "
-                                            << true;
+    QTest::newRow("the current unit again")
+        << 0 << false << "TVM"
+        << "Thiruvananthapuram"
+        << "Quillbase Inventory    Velmora Publications Ltd    Thiruvananthapuram " << true;
     QTest::newRow("caption-format user")
-        << 1 << true << "CRP" << "Corporate Office"
+        << 1 << true << "CRP"
+        << "Corporate Office"
         << "Quillbase Inventory    Velmora Publications Ltd    Corporate Office * [Current User : clerk ] * " << false;
 }
 
@@ -201,8 +213,9 @@ void TestSwitches::unitSwitch()
     QCOMPARE(s.ui.shown.first().icon, MsgIcon::Information);
     QVERIFY(ContextSnapshot::take() == expected);
     QCOMPARE(m_main->captionText(), caption);
-    QCOMPARE(m_main->statusPanel1(), "Quillbase Inventory  Velmora Publications Ltd    " + unitName
-                                         + "  [User : clerk ]     [Financial Year 01-Apr-2024 - 31-Mar-2025]");
+    QCOMPARE(m_main->statusPanel1(),
+             "Quillbase Inventory  Velmora Publications Ltd    " + unitName
+                 + "  [User : clerk ]     [Financial Year 01-Apr-2024 - 31-Mar-2025]");
     QCOMPARE(m_main->fixedAssetMenusEnabled(), fixedAssets);
     settle();
     QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
@@ -334,10 +347,13 @@ void TestSwitches::yearSwitch_data()
     QTest::addColumn<QString>("acDb");
     QTest::addColumn<QString>("nextGsm");
     QTest::newRow("to the earlier year") << 0 << QString() << QDate(2023, 4, 1) << QDate(2024, 3, 31) << "2023-2024"
-                                         << "vstores_2023" << false << "vacc_2023" << "GSM0001";
+                                         << "vstores_2023" << false << "vacc_2023"
+                                         << "GSM0001";
     QTest::newRow("default year: accounts database of the stores year row")
         << 1 << "UPDATE velmora.inv_fin_year SET ac_db_name='vacc_2023' WHERE inv_default=1;" << QDate(2024, 4, 1)
-        << QDate(2025, 3, 31) << "2024-2025" << "vstores_2024" << true << "vacc_2023" << "GSM0003";
+        << QDate(2025, 3, 31) << "2024-2025"
+        << "vstores_2024" << true << "vacc_2023"
+        << "GSM0003";
 }
 
 void TestSwitches::yearSwitch()
@@ -375,9 +391,10 @@ void TestSwitches::yearSwitch()
     QCOMPARE(s.ui.shown.first().buttons, MsgButtons::OkCancel);
     QVERIFY(ContextSnapshot::take() == expected);
     const QString year = "     [Financial Year " + dateText(from) + " - " + dateText(to) + "]";
-    QCOMPARE(m_main->captionText(), "Quillbase Inventory    Velmora Publications Ltd    Thiruvananthapuram"
-                                    "            [User : clerk ]"
-                                        + year);
+    QCOMPARE(m_main->captionText(),
+             "Quillbase Inventory    Velmora Publications Ltd    Thiruvananthapuram"
+             "            [User : clerk ]"
+                 + year);
     QCOMPARE(m_main->statusPanel1(),
              "Quillbase Inventory  Velmora Publications Ltd    Thiruvananthapuram  [User : clerk ]" + year);
     settle();
@@ -435,10 +452,14 @@ void TestSwitches::enterAtOnce_data()
     QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("unitAfter");
     QTest::addColumn<QString>("invDbAfter");
-    QTest::newRow("Change Unit offers the first unit, not the current one")
-        << "mnuChangeUnit" << "Do you want to change the unit... " << "TVM" << "vstores_2023";
+    QTest::newRow("Change Unit offers the first unit, not the current one") << "mnuChangeUnit"
+                                                                            << "Do you want to change the unit... "
+                                                                            << "TVM"
+                                                                            << "vstores_2023";
     QTest::newRow("Change Financial Year offers the default year, not the one in use")
-        << "mnuChangeFY" << "Do you want to change the Financial Year to \n             2024-2025" << "CRP"
+        << "mnuChangeFY"
+        << "Do you want to change the Financial Year to \n             2024-2025"
+        << "CRP"
         << "vstores_2024";
 }
 
@@ -454,8 +475,8 @@ void TestSwitches::enterAtOnce()
     gInvDbName = DbName("vstores_2023");
     QVERIFY(QTest::qWaitForWindowActive(m_main));
     m_main->menuItem(item)->trigger();
-    auto *w = qobject_cast<SwitchWindow *>(WindowRegistry::instance().find(item == "mnuChangeUnit" ? "frmSwitch"
-                                                                                                   : "frmFinancialYear"));
+    auto *w = qobject_cast<SwitchWindow *>(
+        WindowRegistry::instance().find(item == "mnuChangeUnit" ? "frmSwitch" : "frmFinancialYear"));
     QVERIFY(w);
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);

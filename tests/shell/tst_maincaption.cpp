@@ -22,7 +22,7 @@ namespace {
 const QString kComp = QStringLiteral("Velmora Publications Ltd");
 const QString kUnit = QStringLiteral("Thiruvananthapuram");
 const QString kYear = QStringLiteral("     [Financial Year 01-Apr-2024 - 31-Mar-2025]");
-}
+} // namespace
 
 void TestMainCaption::captions_data()
 {
@@ -40,35 +40,45 @@ void TestMainCaption::captions_data()
     const QString local = QStringLiteral("127.0.0.1");
 
     QTest::newRow("load, other server") << load << remote << false << kComp
-        << "Quillbase Inventory     " + kComp + "    " + kUnit + "            [User : clerk ]" + kYear;
+                                        << "Quillbase Inventory     " + kComp + "    " + kUnit
+            + "            [User : clerk ]" + kYear;
     QTest::newRow("load, local server") << load << local << false << kComp
-        << "Quillbase Inventory   [Local]  " + kComp + "    " + kUnit + "            [User : clerk ]" + kYear;
-    QTest::newRow("load at sign-on, no company yet") << load << local << false << QString()
+                                        << "Quillbase Inventory   [Local]  " + kComp + "    " + kUnit
+            + "            [User : clerk ]" + kYear;
+    QTest::newRow("load at sign-on, no company yet")
+        << load << local << false << QString()
         << "Quillbase Inventory   [Local]      " + kUnit + "            [User : clerk ]" + kYear;
-    QTest::newRow("load ignores user type") << load << remote << true << kComp
+    QTest::newRow("load ignores user type")
+        << load << remote << true << kComp
         << "Quillbase Inventory     " + kComp + "    " + kUnit + "            [User : clerk ]" + kYear;
 
-    QTest::newRow("company, user type, local") << company << local << true << kComp
+    QTest::newRow("company, user type, local")
+        << company << local << true << kComp
         << "Quillbase Inventory     " + kComp + "  " + kUnit + QString(47, u' ') + "*[Current User : clerk ]*";
-    QTest::newRow("company, user type, other") << company << remote << true << kComp
+    QTest::newRow("company, user type, other")
+        << company << remote << true << kComp
         << "Quillbase Inventory     " + kComp + "  " + kUnit + QString(47, u' ') + "*[Current User : clerk ]*";
-    QTest::newRow("company, other server") << company << remote << false << kComp
+    QTest::newRow("company, other server")
+        << company << remote << false << kComp << "Quillbase Inventory    " + kComp + "  " + kUnit;
+    QTest::newRow("company, local server")
+        << company << local << false << kComp << "Quillbase Inventory   [Local]  " + kComp + "  " + kUnit;
+    QTest::newRow("company, localhost is not local")
+        << company << QStringLiteral("localhost") << false << kComp << "Quillbase Inventory    " + kComp + "  " + kUnit;
+    QTest::newRow("company, blank before address is not local")
+        << company << QStringLiteral(" 127.0.0.1") << false << kComp
         << "Quillbase Inventory    " + kComp + "  " + kUnit;
-    QTest::newRow("company, local server") << company << local << false << kComp
-        << "Quillbase Inventory   [Local]  " + kComp + "  " + kUnit;
-    QTest::newRow("company, localhost is not local") << company << QStringLiteral("localhost") << false << kComp
-        << "Quillbase Inventory    " + kComp + "  " + kUnit;
-    QTest::newRow("company, blank before address is not local") << company << QStringLiteral(" 127.0.0.1") << false
-        << kComp << "Quillbase Inventory    " + kComp + "  " + kUnit;
 
     QTest::newRow("unit, user type") << unit << local << true << kComp
-        << "Quillbase Inventory    " + kComp + "    " + kUnit + " * [Current User : clerk ] * ";
+                                     << "Quillbase Inventory    " + kComp + "    " + kUnit
+            + " * [Current User : clerk ] * ";
     QTest::newRow("unit, other users") << unit << local << false << kComp
-        << "Quillbase Inventory    " + kComp + "    " + kUnit + " ";
+                                       << "Quillbase Inventory    " + kComp + "    " + kUnit + " ";
 
     QTest::newRow("year, local") << year << local << false << kComp
-        << "Quillbase Inventory    " + kComp + "    " + kUnit + "            [User : clerk ]" + kYear;
-    QTest::newRow("year, same for user type and other server") << year << remote << true << kComp
+                                 << "Quillbase Inventory    " + kComp + "    " + kUnit + "            [User : clerk ]"
+            + kYear;
+    QTest::newRow("year, same for user type and other server")
+        << year << remote << true << kComp
         << "Quillbase Inventory    " + kComp + "    " + kUnit + "            [User : clerk ]" + kYear;
 }
 
@@ -101,30 +111,44 @@ void TestMainCaption::connectionTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("user");
 
-    QTest::newRow("local, central") << "127.0.0.1" << "velmora"
-        << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;OPTION=3;Database=velmora"
-        << "root";
-    QTest::newRow("local, stores") << "127.0.0.1" << "vstores_2024"
+    QTest::newRow("local, central") << "127.0.0.1"
+                                    << "velmora"
+                                    << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; "
+                                       "USER=root;PASSWORD=5831;OPTION=3;Database=velmora"
+                                    << "root";
+    QTest::newRow("local, stores")
+        << "127.0.0.1"
+        << "vstores_2024"
         << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=127.0.0.1;PORT=3306; USER=root;PASSWORD=5831;OPTION=3;"
            "Database=vstores_2024"
         << "root";
-    QTest::newRow("other, central") << "10.1.1.20" << "velmora"
+    QTest::newRow("other, central")
+        << "10.1.1.20"
+        << "velmora"
         << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=10.1.1.20;PORT=3306; USER=quillbase;PASSWORD=amberwillows;"
            "OPTION=3;Database=velmora"
         << "quillbase";
-    QTest::newRow("other, stores") << "db.velmora.example" << "vstores_2023"
+    QTest::newRow("other, stores")
+        << "db.velmora.example"
+        << "vstores_2023"
         << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=db.velmora.example;PORT=3306; USER=quillbase;"
            "PASSWORD=amberwillows;OPTION=3;Database=vstores_2023"
         << "quillbase";
-    QTest::newRow("localhost is another server") << "localhost" << "velmora"
+    QTest::newRow("localhost is another server")
+        << "localhost"
+        << "velmora"
         << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=localhost;PORT=3306; USER=quillbase;PASSWORD=amberwillows;"
            "OPTION=3;Database=velmora"
         << "quillbase";
-    QTest::newRow("leading blank") << " 127.0.0.1" << "velmora"
+    QTest::newRow("leading blank")
+        << " 127.0.0.1"
+        << "velmora"
         << "DRIVER={MySQL ODBC 3.51 Driver};SERVER= 127.0.0.1;PORT=3306; USER=quillbase;PASSWORD=amberwillows;"
            "OPTION=3;Database=velmora"
         << "quillbase";
-    QTest::newRow("no setting") << "" << "velmora"
+    QTest::newRow("no setting")
+        << ""
+        << "velmora"
         << "DRIVER={MySQL ODBC 3.51 Driver};SERVER=;PORT=3306; USER=quillbase;PASSWORD=amberwillows;"
            "OPTION=3;Database=velmora"
         << "quillbase";
@@ -174,11 +198,13 @@ void TestMainCaption::pictures()
                 ++black;
         }
     const QHash<QString, int> counts{{"red", red}, {"green", green}, {"black", black}};
-    QVERIFY2(counts.value(colour) > 40, qPrintable(QStringLiteral("%1 pixels: %2").arg(colour).arg(counts.value(colour))));
+    QVERIFY2(counts.value(colour) > 40,
+             qPrintable(QStringLiteral("%1 pixels: %2").arg(colour).arg(counts.value(colour))));
     for (auto it = counts.begin(); it != counts.end(); ++it)
         if (it.key() != colour)
-            QVERIFY2(it.value() < counts.value(colour) / 4,
-                     qPrintable(QStringLiteral("%1 pixels in picture %2: %3").arg(it.key()).arg(index).arg(it.value())));
+            QVERIFY2(
+                it.value() < counts.value(colour) / 4,
+                qPrintable(QStringLiteral("%1 pixels in picture %2: %3").arg(it.key()).arg(index).arg(it.value())));
     // Every picture of the list exists; nothing outside it.
     for (int i = 1; i <= ImgIcon32::kCount; ++i)
         QVERIFY2(!ImgIcon32::picture(i).isNull(), qPrintable(QString::number(i)));

@@ -156,8 +156,8 @@ void TestUserDetails::chooseGroup(const QString &typed)
 
 QStringList TestUserDetails::access(int userId)
 {
-    RecordSet rs = gConnection.query("Select unit_code from velmora.unitaccess where user_id=? order by unit_code",
-                                     {userId});
+    RecordSet rs =
+        gConnection.query("Select unit_code from velmora.unitaccess where user_id=? order by unit_code", {userId});
     QStringList units;
     while (rs.next())
         units << rs.text(0);
@@ -234,7 +234,8 @@ void TestUserDetails::opensBrowsingWithAllUnitsAvailable()
     QVERIFY(m_w->findChild<QPushButton *>("CmEdit")->isEnabled());
     QVERIFY(m_w->findChild<QPushButton *>("CmClose")->isEnabled());
     QVERIFY(!m_w->findChild<QPushButton *>("CmCancel")->isEnabled());
-    QCOMPARE(names("LvAvailable"), QStringList({"Thiruvananthapuram", "Corporate Office", "Kottayam", "Advertisement Cell"}));
+    QCOMPARE(names("LvAvailable"),
+             QStringList({"Thiruvananthapuram", "Corporate Office", "Kottayam", "Advertisement Cell"}));
     QCOMPARE(names("LvAssigned"), QStringList());
     QCOMPARE(list("LvAvailable")->model()->headerData(0, Qt::Horizontal).toString(), QString("Available Units"));
     QCOMPARE(list("LvAssigned")->model()->headerData(0, Qt::Horizontal).toString(), QString("Assigned Units"));
@@ -318,14 +319,28 @@ void TestUserDetails::newUserRefused_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
     const QString exists = "User Already Exists.  May be in Other Units.   ";
-    QTest::newRow("name of this unit") << "acc" << "clerk" << exists << "TxUserName";
-    QTest::newRow("name of another unit") << "acc" << "hruser" << exists << "TxUserName";
-    QTest::newRow("name of a user who may sign on nowhere") << "acc" << "ghost" << exists << "TxUserName";
-    QTest::newRow("name with blanks around") << "acc" << "  clerk " << exists << "TxUserName";
-    QTest::newRow("name in other letter case") << "acc" << "CLERK" << exists << "TxUserName";
-    QTest::newRow("no name") << "acc" << "" << "Please Enter the User Name.   " << "TxUserName";
-    QTest::newRow("blank name") << "acc" << "   " << "Please Enter the User Name.   " << "TxUserName";
-    QTest::newRow("no group") << "" << "someone" << "Please Enter the usergroup.   " << "TxUserGroup";
+    QTest::newRow("name of this unit") << "acc"
+                                       << "clerk" << exists << "TxUserName";
+    QTest::newRow("name of another unit") << "acc"
+                                          << "hruser" << exists << "TxUserName";
+    QTest::newRow("name of a user who may sign on nowhere") << "acc"
+                                                            << "ghost" << exists << "TxUserName";
+    QTest::newRow("name with blanks around") << "acc"
+                                             << "  clerk " << exists << "TxUserName";
+    QTest::newRow("name in other letter case") << "acc"
+                                               << "CLERK" << exists << "TxUserName";
+    QTest::newRow("no name") << "acc"
+                             << ""
+                             << "Please Enter the User Name.   "
+                             << "TxUserName";
+    QTest::newRow("blank name") << "acc"
+                                << "   "
+                                << "Please Enter the User Name.   "
+                                << "TxUserName";
+    QTest::newRow("no group") << ""
+                              << "someone"
+                              << "Please Enter the usergroup.   "
+                              << "TxUserGroup";
 }
 
 void TestUserDetails::newUserRefused()
@@ -404,13 +419,26 @@ void TestUserDetails::editChecks_data()
     QTest::addColumn<QString>("message"); // empty: saved
     QTest::addColumn<QString>("storedName");
     const QString exists = "User Name Already Exists.   ";
-    QTest::newRow("name of another user") << "admin" << "" << exists << "clerk";
-    QTest::newRow("name of another unit's user") << "hruser" << "" << exists << "clerk";
-    QTest::newRow("another's name in blanks") << " admin " << "" << exists << "clerk";
-    QTest::newRow("no name") << "" << "" << "Please Enter the User Name.   " << "clerk";
-    QTest::newRow("unchanged name") << "=" << "" << "" << "clerk";
-    QTest::newRow("leading blank kept") << " clerk" << "" << "" << " clerk";
-    QTest::newRow("clicked row saved unchanged") << "=" << "barred" << exists << "clerk";
+    QTest::newRow("name of another user") << "admin"
+                                          << "" << exists << "clerk";
+    QTest::newRow("name of another unit's user") << "hruser"
+                                                 << "" << exists << "clerk";
+    QTest::newRow("another's name in blanks") << " admin "
+                                              << "" << exists << "clerk";
+    QTest::newRow("no name") << ""
+                             << ""
+                             << "Please Enter the User Name.   "
+                             << "clerk";
+    QTest::newRow("unchanged name") << "="
+                                    << ""
+                                    << ""
+                                    << "clerk";
+    QTest::newRow("leading blank kept") << " clerk"
+                                        << ""
+                                        << ""
+                                        << " clerk";
+    QTest::newRow("clicked row saved unchanged") << "="
+                                                 << "barred" << exists << "clerk";
 }
 
 void TestUserDetails::editChecks()
@@ -457,8 +485,8 @@ void TestUserDetails::editLoadsUnitsOfEditedRow_data()
     QTest::addColumn<int>("userId");
     QTest::addColumn<QStringList>("assigned");
     QTest::addColumn<QStringList>("stored");
-    QTest::newRow("row never clicked")
-        << "" << int(Qt::Key_Down) << 2 << "barred" << 3 << QStringList{"Thiruvananthapuram"} << QStringList{"TVM"};
+    QTest::newRow("row never clicked") << "" << int(Qt::Key_Down) << 2 << "barred" << 3
+                                       << QStringList{"Thiruvananthapuram"} << QStringList{"TVM"};
     QTest::newRow("arrow away from the clicked row")
         << "clerk" << int(Qt::Key_Up) << 1 << "admin" << 1
         << QStringList{"Thiruvananthapuram", "Corporate Office", "Kottayam"} << QStringList{"CRP", "KTM", "TVM"};
@@ -640,9 +668,15 @@ void TestUserDetails::groupLookup_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("groupName");
     QTest::addColumn<QString>("groupCode");
-    QTest::newRow("a group of this unit") << "acc" << "Accounts" << "0002";
-    QTest::newRow("a group of another unit") << "AUD" << "Auditors" << "0101";
-    QTest::newRow("first row") << "" << "Accounts" << "0002";
+    QTest::newRow("a group of this unit") << "acc"
+                                          << "Accounts"
+                                          << "0002";
+    QTest::newRow("a group of another unit") << "AUD"
+                                             << "Auditors"
+                                             << "0101";
+    QTest::newRow("first row") << ""
+                               << "Accounts"
+                               << "0002";
 }
 
 void TestUserDetails::groupLookup()

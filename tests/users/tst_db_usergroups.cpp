@@ -129,11 +129,36 @@ void TestUserGroups::newGroup_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("series");
     QTest::addColumn<QString>("next");
-    QTest::newRow("TVM") << "TVM" << "Editors" << "Editors" << "0003" << "GRP_TVM" << "0004";
-    QTest::newRow("name held only by another unit") << "TVM" << "Auditors" << "Auditors" << "0003" << "GRP_TVM" << "0004";
-    QTest::newRow("CRP") << "CRP" << "Stores" << "Stores" << "0102" << "GRP_CRP" << "0103";
-    QTest::newRow("blanks trimmed") << "TVM" << "  Editors " << "Editors" << "0003" << "GRP_TVM" << "0004";
-    QTest::newRow("apostrophe") << "TVM" << "Editor's desk" << "Editor's desk" << "0003" << "GRP_TVM" << "0004";
+    QTest::newRow("TVM") << "TVM"
+                         << "Editors"
+                         << "Editors"
+                         << "0003"
+                         << "GRP_TVM"
+                         << "0004";
+    QTest::newRow("name held only by another unit") << "TVM"
+                                                    << "Auditors"
+                                                    << "Auditors"
+                                                    << "0003"
+                                                    << "GRP_TVM"
+                                                    << "0004";
+    QTest::newRow("CRP") << "CRP"
+                         << "Stores"
+                         << "Stores"
+                         << "0102"
+                         << "GRP_CRP"
+                         << "0103";
+    QTest::newRow("blanks trimmed") << "TVM"
+                                    << "  Editors "
+                                    << "Editors"
+                                    << "0003"
+                                    << "GRP_TVM"
+                                    << "0004";
+    QTest::newRow("apostrophe") << "TVM"
+                                << "Editor's desk"
+                                << "Editor's desk"
+                                << "0003"
+                                << "GRP_TVM"
+                                << "0004";
 }
 
 void TestUserGroups::newGroup()
@@ -171,7 +196,8 @@ void TestUserGroups::newGroupRefused_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     const QString exists = "The Same user group already exists for this unit.   ";
-    QTest::newRow("no name") << "" << "Please enter the group name.   ";
+    QTest::newRow("no name") << ""
+                             << "Please enter the group name.   ";
     QTest::newRow("name of this unit") << "Stores" << exists;
     QTest::newRow("other letter case") << "STORES" << exists;
     QTest::newRow("blanks around") << "  Stores " << exists;
@@ -201,7 +227,8 @@ void TestUserGroups::codeTakenMeanwhileIsNotReused()
     QCOMPARE(box("TxCode")->text(), QString("0003"));
     Database other(QStringLiteral("other-station"));
     openTestDatabase(other);
-    other.execute("Insert into velmora.usergroups (unit_code, user_group_code, user_group_name) values ('TVM','0003','Press')");
+    other.execute(
+        "Insert into velmora.usergroups (unit_code, user_group_code, user_group_name) values ('TVM','0003','Press')");
     other.execute("Update vstores_2024.numbersetup set no_value='0004' where no_id='GRP_TVM'");
     QTest::keyClicks(box("TxName"), "Editors");
     press(Qt::Key_F5);
@@ -220,14 +247,37 @@ void TestUserGroups::rename_data()
     QTest::addColumn<QString>("message"); // empty: saved
     QTest::addColumn<QString>("stored");
     const QString exists = "User Group already exists for this unit.   ";
-    QTest::newRow("new name") << "Accounts" << "0002" << "Finance" << "" << "Finance";
-    QTest::newRow("same name") << "Accounts" << "0002" << "Accounts" << "" << "Accounts";
-    QTest::newRow("stored as typed") << "Accounts" << "0002" << " Finance " << "" << " Finance ";
-    QTest::newRow("name of another unit") << "Accounts" << "0002" << "Auditors" << "" << "Auditors";
-    QTest::newRow("name of this unit") << "Accounts" << "0002" << "Stores" << exists << "Accounts";
-    QTest::newRow("same name in blanks") << "Accounts" << "0002" << " stores " << exists << "Accounts";
-    QTest::newRow("group of another unit")
-        << "Auditors" << "0101" << "Examiners" << "Nothing was changed: the record was not found.   " << "Auditors";
+    QTest::newRow("new name") << "Accounts"
+                              << "0002"
+                              << "Finance"
+                              << ""
+                              << "Finance";
+    QTest::newRow("same name") << "Accounts"
+                               << "0002"
+                               << "Accounts"
+                               << ""
+                               << "Accounts";
+    QTest::newRow("stored as typed") << "Accounts"
+                                     << "0002"
+                                     << " Finance "
+                                     << ""
+                                     << " Finance ";
+    QTest::newRow("name of another unit") << "Accounts"
+                                          << "0002"
+                                          << "Auditors"
+                                          << ""
+                                          << "Auditors";
+    QTest::newRow("name of this unit") << "Accounts"
+                                       << "0002"
+                                       << "Stores" << exists << "Accounts";
+    QTest::newRow("same name in blanks") << "Accounts"
+                                         << "0002"
+                                         << " stores " << exists << "Accounts";
+    QTest::newRow("group of another unit") << "Auditors"
+                                           << "0101"
+                                           << "Examiners"
+                                           << "Nothing was changed: the record was not found.   "
+                                           << "Auditors";
 }
 
 void TestUserGroups::rename()
@@ -268,10 +318,14 @@ void TestUserGroups::counterOfTheWorkingYear_data()
     QTest::addColumn<QString>("yearCounter");
     QTest::addColumn<QString>("error"); // found in the server's text; empty: saved
     QTest::addColumn<QString>("yearCounterAfter");
-    QTest::newRow("free code") << "0007" << "" << "0008";
+    QTest::newRow("free code") << "0007"
+                               << ""
+                               << "0008";
     // That year's counter lags behind a code in use: the server refuses the
     // code and nothing moves.
-    QTest::newRow("code in use") << "0001" << "Duplicate" << "0001";
+    QTest::newRow("code in use") << "0001"
+                                 << "Duplicate"
+                                 << "0001";
 }
 
 void TestUserGroups::counterOfTheWorkingYear()
@@ -314,8 +368,10 @@ void TestUserGroups::registeredByName_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("user groups") << "frmUserGroups" << "User Groups";
-    QTest::newRow("user details") << "frmUserDetails" << "User Details";
+    QTest::newRow("user groups") << "frmUserGroups"
+                                 << "User Groups";
+    QTest::newRow("user details") << "frmUserDetails"
+                                  << "User Details";
 }
 
 void TestUserGroups::registeredByName()
