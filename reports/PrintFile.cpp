@@ -198,6 +198,8 @@ PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &map
         line.kind = kind == PrintMapping::Total ? PrintLine::Total : PrintLine::Body;
         for (int i = 0; i < 5; ++i)
             line.fields[i] = sheet.CellText(row, mapping.columns[i]);
+        if (mapping.adjust)
+            mapping.adjust(sheet, row, line);
         doc.lines.append(line);
     }
     return doc;

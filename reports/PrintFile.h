@@ -36,6 +36,8 @@ struct PrintMapping {
     enum RowKind { Body, Total, Skip, End };
     std::array<int, 5> columns{1, 2, 3, 4, 5};
     std::function<RowKind(const Sheet &, int row)> rowKind;
+    // Changes a printed line's fields where a report's text would not fit.
+    std::function<void(const Sheet &, int row, PrintLine &)> adjust;
 };
 
 PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row);

@@ -287,9 +287,10 @@ void ReportWindow::TxUnitCode_Lookup()
 
 void ReportWindow::setEnterChain(const QList<QWidget *> &chain)
 {
-    m_enterChain = chain;
-    for (QWidget *w : chain)
-        w->installEventFilter(this);
+    for (int i = 0; i + 1 < chain.size(); ++i) {
+        m_enterNext.insert(chain.at(i), chain.at(i + 1));
+        chain.at(i)->installEventFilter(this);
+    }
 }
 
 void ReportWindow::addCodeBox(QLineEdit *box, std::function<void()> lookup, bool delClears)
@@ -320,9 +321,8 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
             }
         }
         if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
-            const int i = m_enterChain.indexOf(qobject_cast<QWidget *>(watched));
-            if (i >= 0 && i + 1 < m_enterChain.size()) {
-                m_enterChain.at(i + 1)->setFocus(Qt::TabFocusReason);
+            if (QWidget *next = m_enterNext.value(qobject_cast<QWidget *>(watched))) {
+                next->setFocus(Qt::TabFocusReason);
                 return true;
             }
         }

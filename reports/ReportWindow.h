@@ -98,7 +98,8 @@ protected:
     QPushButton *CmExport = nullptr;
     QPushButton *CmClose = nullptr;
 
-    // Enter in each widget moves the focus to the next one of the list.
+    // Enter in each widget moves the focus to the next one of the list; a
+    // window may have several chains.
     void setEnterChain(const QList<QWidget *> &chain);
     // F1 in the box runs the lookup; Del empties text and tag when asked.
     void addCodeBox(QLineEdit *box, std::function<void()> lookup, bool delClears);
@@ -118,7 +119,7 @@ private:
         bool delClears = false;
     };
     QHash<QLineEdit *, CodeBox> m_codeBoxes;
-    QList<QWidget *> m_enterChain;
+    QHash<QWidget *, QWidget *> m_enterNext;
     QList<QLineEdit *> m_selectOnEntry;
     int m_row = 4;
     bool m_busy = false;

@@ -1,0 +1,28 @@
+#pragma once
+#include "ReportWindow.h"
+
+class QComboBox;
+class QLineEdit;
+
+// The newsprint reels the company holds, in the godown or at the press, under
+// the unit that holds them, with the count and the totals of weight and amount.
+class frmrptNewsprintStock : public ReportWindow {
+    Q_OBJECT
+public:
+    explicit frmrptNewsprintStock(QWidget *parent = nullptr);
+    static ReportConfig reportConfig();
+
+protected:
+    void FillSheet() override;
+
+private:
+    void lookup(QLineEdit *box, const QString &caption, int width, const QString &firstHeading, int firstWidth,
+                const QString &secondHeading, int secondWidth, bool byName);
+
+    QComboBox *CbStockType = nullptr;
+    QLineEdit *TxSuppCode = nullptr;
+    QLineEdit *TxBrandCode = nullptr;
+    QLineEdit *TxGSM = nullptr;
+    QLineEdit *TxReelType = nullptr;
+    QLineEdit *TxSearch = nullptr;
+};
