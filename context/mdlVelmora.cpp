@@ -208,13 +208,10 @@ QString GetUnitName(const QString &unitCode)
     return name;
 }
 
-QString GetFirstValue(const QString &sql, const QVariantList &values)
+QString shownText(const RecordSet &rs, int column)
 {
-    RecordSet rs = gConnection.query(sql, values);
-    if (!rs.next())
-        return QString();
     // A date becomes text as every date shown as text does.
-    const QVariant v = rs.value(0);
+    const QVariant v = rs.value(column);
     if (!v.isNull() && v.typeId() == QMetaType::QDate)
         return dateText(v.toDate());
     if (!v.isNull() && v.typeId() == QMetaType::QDateTime) {
@@ -223,7 +220,15 @@ QString GetFirstValue(const QString &sql, const QVariantList &values)
             return dateText(at.date());
         return dateText(at.date()) + u' ' + at.time().toString(QStringLiteral("HH:mm:ss"));
     }
-    return rs.text(0);
+    return rs.text(column);
+}
+
+QString GetFirstValue(const QString &sql, const QVariantList &values)
+{
+    RecordSet rs = gConnection.query(sql, values);
+    if (!rs.next())
+        return QString();
+    return shownText(rs, 0);
 }
 
 QString CombineCode(const QString &pattern, const QString &typed)
