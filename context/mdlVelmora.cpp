@@ -1,4 +1,6 @@
 #include "mdlVelmora.h"
+#include <stdexcept>
+#include <string>
 #include <QLineEdit>
 #include <QWidget>
 #include <cstdlib>
@@ -41,7 +43,6 @@ QString stripLeadingZeros(const QString &digits)
 
 QString &gHelpCol(int n)
 {
-    static QString dummy;
     switch (n) {
     case 1: return gHelpCol1;
     case 2: return gHelpCol2;
@@ -51,7 +52,9 @@ QString &gHelpCol(int n)
     case 6: return gHelpCol6;
     case 7: return gHelpCol7;
     case 8: return gHelpCol8;
-    default: dummy.clear(); return dummy;
+    default:
+        // A caller's mistake: there is no ninth hand-over value to write into.
+        throw std::out_of_range("gHelpCol: no hand-over value " + std::to_string(n) + ", only 1 to 8");
     }
 }
 

@@ -34,7 +34,7 @@ inline QString gSelectedCode;
 inline DbName gSelectedDbName;
 inline QString gHelpCol1, gHelpCol2, gHelpCol3, gHelpCol4, gHelpCol5, gHelpCol6, gHelpCol7, gHelpCol8;
 
-// gHelpCol1 .. gHelpCol8 by number (1 to 8).
+// gHelpCol1 .. gHelpCol8 by number; any other number throws std::out_of_range.
 QString &gHelpCol(int n);
 void clearHelpCols();
 

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "frmListView.h"
+#include "Twips.h"
 #include "mdlVelmora.h"
 #include <QHeaderView>
 #include <QLineEdit>
@@ -240,7 +241,7 @@ void TestListView::fieldsAndColumns()
         QVERIFY(!dlg.grid()->isColumnHidden(2));
         QVERIFY(dlg.grid()->isColumnHidden(4));
         QCOMPARE(dlg.grid()->columnWidth(2), 170);
-        QCOMPARE(dlg.width(), 4000 / 15);
+        QCOMPARE(dlg.width(), twipsToPixels(4000));
         QTest::keyClick(dlg.searchBox(), Qt::Key_Return);
     });
     frmListView::ShowForm(sql, {1}, 6, "Fields", 4000, {{1000, "Code"}, {3000, "Name"}, {800, "Third"}, {0, ""}});

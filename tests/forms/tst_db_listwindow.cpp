@@ -4,7 +4,6 @@
 #include "SheetView.h"
 #include "TestSupport.h"
 #include "mdlVelmora.h"
-#include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,6 @@
 #include "frmCompany.h"
 #include "frmCompanyMaster.h"
 #include "mdlVelmora.h"
-#include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 #include <QApplication>
 #include <QDir>
