@@ -1,9 +1,9 @@
 #pragma once
+#include "Twips.h"
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QList>
 #include <QStringList>
-#include "Twips.h"
 
 // A read-only grid of texts with a heading row, as the lists and lookups show
 // it: a fixed number of grid rows of which the first ones hold the records and

@@ -3,7 +3,6 @@
 #include "ImgIcon32.h"
 #include "MainCaption.h"
 #include "Startup.h"
-#include <QMdiArea>
 #include "WindowRegistry.h"
 #include "frmChangeCompany.h"
 #include "mdlVelmora.h"
@@ -11,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -87,10 +87,10 @@ QAction *frmMain::addItem(QMenu *parent, const QString &name, const QString &cap
     QAction *a = caption == u"-" ? parent->addSeparator() : parent->addAction(caption);
     a->setObjectName(name);
     m_items.insert(name, a);
-    if (!window.isEmpty())
+    if (!window.isEmpty()) {
         m_windowNames << window;
-    if (!window.isEmpty())
         connect(a, &QAction::triggered, this, [this, window, openRule] { openWindow(window, openRule); });
+    }
     return a;
 }
 

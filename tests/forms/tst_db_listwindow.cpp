@@ -3,8 +3,8 @@
 #include "Sheet.h"
 #include "SheetView.h"
 #include "TestSupport.h"
-#include "mdlVelmora.h"
 #include "WindowRegistry.h"
+#include "mdlVelmora.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include "TestSupport.h"
 #include "frmCompany.h"
 #include "frmCompanyMaster.h"
-#include "mdlVelmora.h"
 #include "WindowRegistry.h"
+#include "mdlVelmora.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>
