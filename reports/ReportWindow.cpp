@@ -22,39 +22,7 @@ namespace {
 constexpr ColorNumber kDarkBlue = 8388608;
 constexpr ColorNumber kLightGrey = 12632256;
 const QString kTitleFont = QStringLiteral("Book Antiqua");
-
-bool hourglassShown()
-{
-    const QCursor *c = QGuiApplication::overrideCursor();
-    return c && c->shape() == Qt::WaitCursor;
-}
-
-class Hourglass {
-public:
-    Hourglass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QGuiApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-};
-
-class BusyMark {
-public:
-    explicit BusyMark(bool &busy) : m_busy(busy) { m_busy = true; }
-    ~BusyMark() { m_busy = false; }
-    BusyMark(const BusyMark &) = delete;
-    BusyMark &operator=(const BusyMark &) = delete;
-
-private:
-    bool &m_busy;
-};
-
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(true);
-    return b;
-}
+const QString kFileCannotBePrinted = QStringLiteral("File Cannot be Printed.   ");
 
 QDateEdit *datePicker(const QString &name, QWidget *parent)
 {
@@ -67,83 +35,88 @@ QDateEdit *datePicker(const QString &name, QWidget *parent)
     return d;
 }
 
-const QString kFileCannotBePrinted = QStringLiteral("File Cannot be Printed.   ");
+SheetWindowConfig frameOf(const ReportConfig &c)
+{
+    SheetWindowConfig f;
+    f.windowName = c.windowName;
+    f.caption = c.caption;
+    f.sheetName = c.sheetName;
+    f.controlsBelowSheet = true;
+    f.clientArea = QSize(15000, 9000);
+    f.sheetSize = QSize(14800, 6000);
+    return f;
+}
 } // namespace
 
-ReportWindow::ReportWindow(ReportConfig config, QWidget *parent) : ChildWindow(parent), m_config(std::move(config))
+ReportWindow::ReportWindow(ReportConfig config, QWidget *parent)
+    : SheetWindow(frameOf(config), parent), m_config(std::move(config))
 {
-    setObjectName(m_config.windowName);
-    setCaption(m_config.caption);
-
-    auto *outer = new QVBoxLayout(this);
-    m_sheet = new Sheet(this);
-    m_view = new SheetView(m_sheet, this);
-    m_view->setObjectName(m_config.sheetName);
-    m_view->setMinimumSize(480, 240);
-    outer->addWidget(m_view, 1);
-
     m_filters = new QGridLayout;
-    outer->addLayout(m_filters);
+    filterBar()->addLayout(m_filters);
+    filterBar()->addStretch(1);
     DtFrom = datePicker(QStringLiteral("DtFrom"), this);
     if (m_config.dateRange)
         Dtto = datePicker(QStringLiteral("Dtto"), this);
-    TxUnitCode = new QLineEdit(this);
-    TxUnitCode->setObjectName(QStringLiteral("TxUnitCode"));
-    addCodeBox(
-        TxUnitCode, [this] { TxUnitCode_Lookup(); }, true);
+    const bool byCirculation = m_config.unitLookupByCirculation;
+    TxUnitCode = codeBox(
+        QStringLiteral("TxUnitCode"),
+        [byCirculation] {
+            return lookupOf(ReportStore::unitLookup(gUserId, byCirculation), QStringLiteral("Unit Help"), 4000,
+                            {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
+        },
+        true);
 
-    auto *bar = new QFrame(this);
-    bar->setFrameShape(QFrame::StyledPanel);
-    auto *buttons = new QHBoxLayout(bar);
-    CmShow = button(QStringLiteral("CmShow"), QStringLiteral("Show - F5"), bar);
-    buttons->addWidget(CmShow);
+    CmShow = addButton(QStringLiteral("CmShow"), QStringLiteral("Show - F5"));
     if (m_config.print != ReportConfig::NoPrint) {
-        CmPrint = button(QStringLiteral("CmPrint"), QStringLiteral("Print - F7"), bar);
-        buttons->addWidget(CmPrint);
+        CmPrint = addButton(QStringLiteral("CmPrint"), QStringLiteral("Print - F7"));
         if (m_config.print == ReportConfig::Prints)
             connect(CmPrint, &QPushButton::clicked, this, &ReportWindow::CmPrint_Click);
     }
-    CmExport = button(QStringLiteral("CmExport"), QStringLiteral("Export- F11"), bar);
-    CmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close- F9"), bar);
-    buttons->addWidget(CmExport);
-    buttons->addWidget(CmClose);
-    buttons->addStretch(1);
-    outer->addWidget(bar);
+    CmExport = addButton(QStringLiteral("CmExport"), QStringLiteral("Export- F11"));
+    CmClose = addButton(QStringLiteral("CmClose"), QStringLiteral("Close- F9"));
     connect(CmShow, &QPushButton::clicked, this, &ReportWindow::CmShow_Click);
     connect(CmExport, &QPushButton::clicked, this, &ReportWindow::CmExport_Click);
     connect(CmClose, &QPushButton::clicked, this, &ReportWindow::CmClose_Click);
 
-    ReportWindow::LayoutSheet();
-    setCodeBox(TxUnitCode, gUnitCode, gUnitName);
+    LayoutSheet();
+    TxUnitCode->setChoice(gUnitCode, gUnitName);
     selectOnEntry(TxUnitCode);
-    resize(900, 600);
 }
 
 ReportWindow::~ReportWindow() = default;
 
-void ReportWindow::showEvent(QShowEvent *event)
+Lookup ReportWindow::lookupOf(const LookupQuery &query, const QString &caption, int width,
+                              const QList<LookupColumn> &columns)
 {
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
+    Lookup l;
+    l.statement = query.sql;
+    l.values = query.values;
+    l.caption = caption;
+    l.width = width;
+    l.columns = columns;
+    l.displayFields = 2;
+    return l;
 }
 
-QString ReportWindow::tagOf(const QLineEdit *box)
+LookupBox *ReportWindow::codeBox(const QString &name, std::function<Lookup()> lookup, bool delClears)
 {
-    return box->property("Tag").toString();
+    auto *box = new LookupBox(this);
+    box->setObjectName(name);
+    box->setLookup(std::move(lookup));
+    box->setDelClears(delClears);
+    return box;
 }
 
-void ReportWindow::setCodeBox(QLineEdit *box, const QString &code, const QString &name)
+std::optional<QString> ReportWindow::filterCode(const LookupBox *box)
 {
-    box->setProperty("Tag", code);
-    box->setText(name);
+    if (box->text().isEmpty())
+        return std::nullopt;
+    return box->tag();
 }
 
 void ReportWindow::LayoutSheet()
 {
-    Sheet &s = *m_sheet;
+    Sheet &s = *sheet();
     const int columns = int(m_config.columns.size());
     s.beginFill();
     s.setColumnCount(columns);
@@ -184,30 +157,24 @@ void ReportWindow::LayoutSheet()
 void ReportWindow::clearBody()
 {
     m_row = 4;
-    m_sheet->ClearCells(5, 1, m_sheet->RowCount(), m_sheet->ColumnCount(), 1);
+    sheet()->ClearCells(5, 1, sheet()->RowCount(), sheet()->ColumnCount(), 1);
 }
 
 void ReportWindow::setTitle(const QString &title)
 {
-    m_sheet->setCellText(3, 1, title);
+    sheet()->setCellText(3, 1, title);
 }
 
 void ReportWindow::CmShow_Click()
 {
-    if (m_busy)
-        return;
-    BusyMark busy(m_busy);
-    Hourglass hourglass;
-    m_sheet->beginFill();
-    LayoutSheet();
-    guarded([this] { FillSheet(); });
-    m_sheet->endFill();
-    m_sheet->SetActiveCell(m_sheet->RowCount(), m_sheet->ColumnCount());
-}
-
-QString ReportWindow::exportFolder()
-{
-    return QDir(programFolder()).filePath(QStringLiteral("Excel Files"));
+    runGuarded([this] {
+        Sheet &s = *sheet();
+        s.beginFill();
+        LayoutSheet();
+        guarded([this] { FillSheet(); });
+        s.endFill();
+        s.SetActiveCell(s.RowCount(), s.ColumnCount());
+    });
 }
 
 QString ReportWindow::exportFileName() const
@@ -218,71 +185,34 @@ QString ReportWindow::exportFileName() const
 
 void ReportWindow::CmExport_Click()
 {
-    if (m_busy || hourglassShown())
-        return;
-    BusyMark busy(m_busy);
-    if (m_row <= 4) {
-        MsgBox(QStringLiteral("No details found.   "), MsgButtons::Ok, MsgIcon::Information);
-        return;
-    }
-    const QString folder = exportFolder();
-    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
-        MsgBox(QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)), MsgButtons::Ok,
-               MsgIcon::Information);
-        return;
-    }
-    SaveRequest request;
-    request.initialFolder = folder;
-    request.filter = QStringLiteral("Excel Files (*.xls)");
+    SheetExport request;
     request.proposedName = exportFileName();
-    // No default extension: the file takes exactly the name confirmed.
-    const std::optional<QString> path = ui().saveFile(request);
-    if (!path)
-        return;
-    if (QFileInfo::exists(*path)
-        && MsgBox(QStringLiteral("Are you sure you want to overwrite"), MsgButtons::YesNo, MsgIcon::Information)
-            != MsgAnswer::Yes)
-        return;
-    SaveResult saved;
-    {
-        Hourglass hourglass;
-        const int n = m_sheet->ColumnCount();
-        m_sheet->SelectCells(1, 1, n, n);
-        saved = m_sheet->SaveWorkbook(*path, 4);
-    }
-    if (!saved.ok)
-        MsgBox(saved.error, MsgButtons::Ok, MsgIcon::Information);
+    // No extension is added: the file takes exactly the name confirmed.
+    request.appendXls = false;
+    request.hasContent = m_row > 4;
+    exportSheet(request);
 }
 
 void ReportWindow::CmPrint_Click()
 {
-    if (m_busy)
-        return;
-    BusyMark busy(m_busy);
-    const QString path = printFilePath();
-    bool printed = writePrintFile(path, printFileBytes(printDocumentFromSheet(*m_sheet, m_config.printMapping)));
-    if (printed) {
-        const QString spooler = spoolerPath();
-        printed = !spooler.isEmpty() && ui().startProgram(spooler, {path}, QFileInfo(path).absolutePath());
-    }
-    if (!printed)
-        MsgBox(kFileCannotBePrinted, MsgButtons::Ok, MsgIcon::Information);
+    runGuarded(
+        [this] {
+            const QString path = printFilePath();
+            bool printed =
+                writePrintFile(path, printFileBytes(printDocumentFromSheet(*sheet(), m_config.printMapping)));
+            if (printed) {
+                const QString spooler = spoolerPath();
+                printed = !spooler.isEmpty() && ui().startProgram(spooler, {path}, QFileInfo(path).absolutePath());
+            }
+            if (!printed)
+                MsgBox(kFileCannotBePrinted, MsgButtons::Ok, MsgIcon::Information);
+        },
+        false);
 }
 
 void ReportWindow::CmClose_Click()
 {
     unload();
-}
-
-void ReportWindow::TxUnitCode_Lookup()
-{
-    const LookupQuery q = ReportStore::unitLookup(gUserId, m_config.unitLookupByCirculation);
-    clearHelpCols();
-    frmListView::ShowForm(q.sql, q.values, 2, QStringLiteral("Unit Help"), 4000,
-                          {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
-    setCodeBox(TxUnitCode, gHelpCol1, gHelpCol2);
-    gHelpCol1.clear();
-    gHelpCol2.clear();
 }
 
 void ReportWindow::setEnterChain(const QList<QWidget *> &chain)
@@ -291,12 +221,6 @@ void ReportWindow::setEnterChain(const QList<QWidget *> &chain)
         m_enterNext.insert(chain.at(i), chain.at(i + 1));
         chain.at(i)->installEventFilter(this);
     }
-}
-
-void ReportWindow::addCodeBox(QLineEdit *box, std::function<void()> lookup, bool delClears)
-{
-    m_codeBoxes.insert(box, {std::move(lookup), delClears});
-    box->installEventFilter(this);
 }
 
 void ReportWindow::selectOnEntry(QLineEdit *box)
@@ -309,17 +233,6 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         auto *ke = static_cast<QKeyEvent *>(event);
-        if (auto *box = qobject_cast<QLineEdit *>(watched); box && m_codeBoxes.contains(box)) {
-            const CodeBox &cb = m_codeBoxes[box];
-            if (ke->key() == Qt::Key_F1 && cb.lookup) {
-                guarded(cb.lookup);
-                return true;
-            }
-            if (ke->key() == Qt::Key_Delete && cb.delClears) {
-                setCodeBox(box, QString(), QString());
-                return true;
-            }
-        }
         if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
             if (QWidget *next = m_enterNext.value(qobject_cast<QWidget *>(watched))) {
                 next->setFocus(Qt::TabFocusReason);

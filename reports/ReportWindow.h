@@ -1,20 +1,18 @@
 #pragma once
-#include "ChildWindow.h"
+#include "Lookup.h"
 #include "PrintFile.h"
+#include "SheetWindow.h"
 
 #include <QDate>
 #include <QHash>
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 class QDateEdit;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
-class Sheet;
-class SheetView;
+struct LookupQuery;
 
 // One column of a report sheet: heading and width in 1/256 of a digit.
 struct ReportColumn {
@@ -47,40 +45,35 @@ struct ReportConfig {
 
 // The report window frame: the sheet with three title rows and a heading row,
 // the report's filters under it, Show / Print / Export / Close. A report sets
-// its config, adds its own filters and writes FillSheet.
-class ReportWindow : public ChildWindow {
+// its config, adds its own filters and writes FillSheet. No function key is
+// mapped: the keys in the captions are captions only.
+class ReportWindow : public SheetWindow {
     Q_OBJECT
 public:
     explicit ReportWindow(ReportConfig config, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
     const ReportConfig &config() const { return m_config; }
-    Sheet *sheet() const { return m_sheet; }
-    SheetView *sheetView() const { return m_view; }
     // The last sheet row written: 4 after the layout.
     int rowCounter() const { return m_row; }
-
-    // A code box keeps the looked-up code in its tag and shows the name.
-    static QString tagOf(const QLineEdit *box);
-    static void setCodeBox(QLineEdit *box, const QString &code, const QString &name);
-
-    // The folder exports go to.
-    static QString exportFolder();
-    // The export's suggested file name: caption, unit, date.
+    // The export's suggested file name: caption, current unit, date.
     QString exportFileName() const;
+
+    // A lookup list of two shown fields from a report statement.
+    static Lookup lookupOf(const LookupQuery &query, const QString &caption, int width,
+                           const QList<LookupColumn> &columns);
 
 public slots:
     void CmShow_Click();
     void CmExport_Click();
     void CmPrint_Click();
     void CmClose_Click();
-    void TxUnitCode_Lookup();
 
 protected:
     // The frame's layout steps with the config's values; clears no cell.
-    virtual void LayoutSheet();
+    void LayoutSheet();
     // Builds the statement from the filters, runs it and writes the rows.
-    // Returns normally after a refusal (a message shown); throws DbError.
+    // Returns after a refusal (its message shown); throws DbError.
     virtual void FillSheet() = 0;
 
     // Rows 5 to RowCount emptied; the row counter back to 4.
@@ -88,11 +81,17 @@ protected:
     void setTitle(const QString &title);
     int &row() { return m_row; }
 
+    // A code box: F1 opens `lookup`; Del empties text and code when asked.
+    LookupBox *codeBox(const QString &name, std::function<Lookup()> lookup, bool delClears);
+    // The code a box filters on: none while its text is empty, else the code
+    // of its last lookup (empty when the text was typed without one).
+    static std::optional<QString> filterCode(const LookupBox *box);
+
     // Where a report puts its filters (below the sheet), and the frame's own.
     QGridLayout *filterGrid() const { return m_filters; }
     QDateEdit *DtFrom = nullptr;
     QDateEdit *Dtto = nullptr;
-    QLineEdit *TxUnitCode = nullptr;
+    LookupBox *TxUnitCode = nullptr;
     QPushButton *CmShow = nullptr;
     QPushButton *CmPrint = nullptr;
     QPushButton *CmExport = nullptr;
@@ -101,27 +100,15 @@ protected:
     // Enter in each widget moves the focus to the next one of the list; a
     // window may have several chains.
     void setEnterChain(const QList<QWidget *> &chain);
-    // F1 in the box runs the lookup; Del empties text and tag when asked.
-    void addCodeBox(QLineEdit *box, std::function<void()> lookup, bool delClears);
     // The box selects its whole text when entered.
     void selectOnEntry(QLineEdit *box);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     ReportConfig m_config;
-    Sheet *m_sheet = nullptr;
-    SheetView *m_view = nullptr;
     QGridLayout *m_filters = nullptr;
-    struct CodeBox {
-        std::function<void()> lookup;
-        bool delClears = false;
-    };
-    QHash<QLineEdit *, CodeBox> m_codeBoxes;
     QHash<QWidget *, QWidget *> m_enterNext;
     QList<QLineEdit *> m_selectOnEntry;
     int m_row = 4;
-    bool m_busy = false;
-    bool m_centred = false;
 };

@@ -6,6 +6,9 @@
 void registerReportsWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
-    r.registerWindow(QStringLiteral("frmrptConsumption"), [] { return new frmrptConsumption; });
-    r.registerWindow(QStringLiteral("frmrptNewsprintStock"), [] { return new frmrptNewsprintStock; });
+    // Every menu choice opens a further, independent report window.
+    r.registerWindow(
+        QStringLiteral("frmrptConsumption"), [] { return new frmrptConsumption; }, WindowRegistry::Kind::Many);
+    r.registerWindow(
+        QStringLiteral("frmrptNewsprintStock"), [] { return new frmrptNewsprintStock; }, WindowRegistry::Kind::Many);
 }

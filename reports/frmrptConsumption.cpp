@@ -2,7 +2,6 @@
 #include "NewsprintReportStore.h"
 #include "ProductPickModel.h"
 #include "Sheet.h"
-#include "frmListView.h"
 #include "mdlVelmora.h"
 
 #include <QDateEdit>
@@ -76,9 +75,23 @@ ReportConfig frmrptConsumption::reportConfig()
 frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfig(), parent)
 {
     TxReelNo = box(QStringLiteral("TxReelNo"), this);
-    TxProductCode = box(QStringLiteral("TxProductCode"), this);
+    TxProductCode = codeBox(
+        QStringLiteral("TxProductCode"),
+        [] {
+            return lookupOf(NewsprintReportStore::productLookup(), QStringLiteral("Products"), 5000,
+                            {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
+        },
+        false);
     TxProductName = box(QStringLiteral("TxProductName"), this);
-    TxMaterialCode = box(QStringLiteral("TxMaterialCode"), this);
+    TxMaterialCode = codeBox(QStringLiteral("TxMaterialCode"), {}, false);
+    TxMaterialCode->setLookup([this] {
+        return lookupOf(NewsprintReportStore::materialLookup(gCompCode, TxMaterialCode->text()),
+                        QStringLiteral("Material"), 5000,
+                        {{0, QStringLiteral("Code")}, {5000, QStringLiteral("Name")}});
+    });
+    // These boxes show the code itself; the name goes beside them.
+    for (LookupBox *b : {TxProductCode, TxMaterialCode})
+        b->setShows(LookupBox::Shows::Code);
     TxMaterialName = box(QStringLiteral("TxMaterialName"), this);
 
     QGridLayout *g = filterGrid();
@@ -116,12 +129,12 @@ frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfi
     g->addWidget(frame, 0, 7, 3, 1);
     connect(GrProduct, &QTableView::clicked, this, &frmrptConsumption::GrProduct_Click);
 
-    addCodeBox(
-        TxProductCode, [this] { TxProductCode_Lookup(); }, false);
-    addCodeBox(
-        TxMaterialCode, [this] { TxMaterialCode_Lookup(); }, false);
+    // Any change of a code empties its name; a lookup then writes the new one.
     connect(TxProductCode, &QLineEdit::textChanged, TxProductName, &QLineEdit::clear);
     connect(TxMaterialCode, &QLineEdit::textChanged, TxMaterialName, &QLineEdit::clear);
+    connect(TxProductCode, &LookupBox::picked, this, [this](const LookupRow &r) { TxProductName->setText(r.name()); });
+    connect(TxMaterialCode, &LookupBox::picked, this,
+            [this](const LookupRow &r) { TxMaterialName->setText(r.name()); });
     selectOnEntry(TxProductCode);
     setEnterChain({DtFrom, Dtto, TxUnitCode, CmShow});
     setEnterChain({TxProductCode, TxMaterialCode, CmShow});
@@ -141,30 +154,6 @@ void frmrptConsumption::GrProduct_Click(const QModelIndex &index)
 {
     if (index.isValid())
         m_products->toggle(index.row());
-}
-
-void frmrptConsumption::TxProductCode_Lookup()
-{
-    const LookupQuery q = NewsprintReportStore::productLookup();
-    clearHelpCols();
-    frmListView::ShowForm(q.sql, q.values, 2, QStringLiteral("Products"), 5000,
-                          {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
-    TxProductCode->setText(gHelpCol1);
-    TxProductName->setText(gHelpCol2);
-    gHelpCol1.clear();
-    gHelpCol2.clear();
-}
-
-void frmrptConsumption::TxMaterialCode_Lookup()
-{
-    const LookupQuery q = NewsprintReportStore::materialLookup(gCompCode, TxMaterialCode->text());
-    clearHelpCols();
-    frmListView::ShowForm(q.sql, q.values, 2, QStringLiteral("Material"), 5000,
-                          {{0, QStringLiteral("Code")}, {5000, QStringLiteral("Name")}});
-    TxMaterialCode->setText(gHelpCol1);
-    TxMaterialName->setText(gHelpCol2);
-    gHelpCol1.clear();
-    gHelpCol2.clear();
 }
 
 void frmrptConsumption::writeBrandTotal(int r, const QString &label, Decimal total)
@@ -202,8 +191,7 @@ void frmrptConsumption::FillSheet()
     f.from = from;
     f.to = to;
     f.products = products;
-    if (!TxUnitCode->text().isEmpty())
-        f.unitCode = tagOf(TxUnitCode);
+    f.unitCode = filterCode(TxUnitCode).value_or(QString());
     f.productCode = TxProductCode->text();
     f.reelNo = TxReelNo->text();
 

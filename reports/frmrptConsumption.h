@@ -23,14 +23,12 @@ protected:
     void FillSheet() override;
 
 private:
-    void TxProductCode_Lookup();
-    void TxMaterialCode_Lookup();
     void writeBrandTotal(int row, const QString &label, Decimal total);
 
     QLineEdit *TxReelNo = nullptr;
-    QLineEdit *TxProductCode = nullptr;
+    LookupBox *TxProductCode = nullptr;
     QLineEdit *TxProductName = nullptr;
-    QLineEdit *TxMaterialCode = nullptr;
+    LookupBox *TxMaterialCode = nullptr;
     QLineEdit *TxMaterialName = nullptr;
     QTableView *GrProduct = nullptr;
     ProductPickModel *m_products = nullptr;

@@ -1,7 +1,6 @@
 #include "frmrptNewsprintStock.h"
 #include "NewsprintReportStore.h"
 #include "Sheet.h"
-#include "frmListView.h"
 #include "mdlVelmora.h"
 
 #include <QComboBox>
@@ -78,10 +77,24 @@ frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(repor
     CbStockType->addItems({QStringLiteral("Godown"), QStringLiteral("Press")});
     CbStockType->setCurrentIndex(0);
     TxUnitCode->setReadOnly(true);
-    TxSuppCode = box(QStringLiteral("TxSuppCode"), this);
-    TxBrandCode = box(QStringLiteral("TxBrandCode"), this);
-    TxGSM = box(QStringLiteral("TxGSM"), this);
-    TxReelType = box(QStringLiteral("TxReelType"), this);
+    const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
+                                            {9000, QStringLiteral("Scheme Name")}};
+    const QList<LookupColumn> typeColumns{{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}};
+    // The supplier and brand lists search the names for the box's text.
+    TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
+    TxSuppCode->setLookup([this, schemeColumns] {
+        return lookupOf(store().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"), 10500, schemeColumns);
+    });
+    TxBrandCode = codeBox(QStringLiteral("TxBrandCode"), {}, false);
+    TxBrandCode->setLookup([this, schemeColumns] {
+        return lookupOf(store().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"), 10500, schemeColumns);
+    });
+    TxGSM = codeBox(
+        QStringLiteral("TxGSM"),
+        [typeColumns] { return lookupOf(store().gsmLookup(), QStringLiteral("Type"), 6000, typeColumns); }, true);
+    TxReelType = codeBox(
+        QStringLiteral("TxReelType"),
+        [typeColumns] { return lookupOf(store().reelTypeLookup(), QStringLiteral("Type"), 6000, typeColumns); }, true);
     TxSearch = box(QStringLiteral("TxSearch"), this);
 
     QGridLayout *g = filterGrid();
@@ -103,42 +116,10 @@ frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(repor
     g->addWidget(label("Reel Type"), 2, 4);
     g->addWidget(TxReelType, 2, 5);
 
-    addCodeBox(
-        TxSuppCode, [this] { lookup(TxSuppCode, "Scheme", 10500, "Scheme Code", 1500, "Scheme Name", 9000, true); },
-        false);
-    addCodeBox(
-        TxBrandCode, [this] { lookup(TxBrandCode, "Scheme", 10500, "Scheme Code", 1500, "Scheme Name", 9000, true); },
-        false);
-    addCodeBox(
-        TxGSM, [this] { lookup(TxGSM, "Type", 6000, "Type", 0, "Type Name", 6000, false); }, true);
-    addCodeBox(
-        TxReelType, [this] { lookup(TxReelType, "Type", 6000, "Type", 0, "Type Name", 6000, false); }, true);
     for (QLineEdit *b : {TxSuppCode, TxBrandCode, TxGSM, TxReelType})
         selectOnEntry(b);
     setEnterChain({DtFrom, CbStockType, TxUnitCode, TxSuppCode, TxBrandCode, TxGSM, TxReelType, CmShow});
     setTabOrder(TxReelType, TxSearch);
-}
-
-void frmrptNewsprintStock::lookup(QLineEdit *box, const QString &caption, int width, const QString &firstHeading,
-                                  int firstWidth, const QString &secondHeading, int secondWidth, bool)
-{
-    const NewsprintReportStore s = store();
-    const QString text = box->text();
-    LookupQuery q;
-    if (box == TxSuppCode)
-        q = s.supplierLookup(text);
-    else if (box == TxBrandCode)
-        q = s.brandLookup(text);
-    else if (box == TxGSM)
-        q = s.gsmLookup();
-    else
-        q = s.reelTypeLookup();
-    clearHelpCols();
-    frmListView::ShowForm(q.sql, q.values, 2, caption, width,
-                          {{firstWidth, firstHeading}, {secondWidth, secondHeading}});
-    setCodeBox(box, gHelpCol1, gHelpCol2);
-    gHelpCol1.clear();
-    gHelpCol2.clear();
 }
 
 void frmrptNewsprintStock::FillSheet()
@@ -149,17 +130,11 @@ void frmrptNewsprintStock::FillSheet()
         QStringLiteral("Newsprint Purchase (%1)  As on %2").arg(CbStockType->currentText(), dateText(DtFrom->date())));
     StockFilter f;
     f.press = press;
-    // A box filters on the code of its last lookup while it shows any text.
-    auto code = [](QLineEdit *b) -> std::optional<QString> {
-        if (b->text().isEmpty())
-            return std::nullopt;
-        return tagOf(b);
-    };
-    f.unitCode = code(TxUnitCode);
-    f.supplierCode = code(TxSuppCode);
-    f.brandCode = code(TxBrandCode);
-    f.gsmCode = code(TxGSM);
-    f.reelTypeCode = code(TxReelType);
+    f.unitCode = filterCode(TxUnitCode);
+    f.supplierCode = filterCode(TxSuppCode);
+    f.brandCode = filterCode(TxBrandCode);
+    f.gsmCode = filterCode(TxGSM);
+    f.reelTypeCode = filterCode(TxReelType);
     f.search = TxSearch->text();
 
     Sheet &s = *sheet();

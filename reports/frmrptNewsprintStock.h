@@ -16,13 +16,10 @@ protected:
     void FillSheet() override;
 
 private:
-    void lookup(QLineEdit *box, const QString &caption, int width, const QString &firstHeading, int firstWidth,
-                const QString &secondHeading, int secondWidth, bool byName);
-
     QComboBox *CbStockType = nullptr;
-    QLineEdit *TxSuppCode = nullptr;
-    QLineEdit *TxBrandCode = nullptr;
-    QLineEdit *TxGSM = nullptr;
-    QLineEdit *TxReelType = nullptr;
+    LookupBox *TxSuppCode = nullptr;
+    LookupBox *TxBrandCode = nullptr;
+    LookupBox *TxGSM = nullptr;
+    LookupBox *TxReelType = nullptr;
     QLineEdit *TxSearch = nullptr;
 };

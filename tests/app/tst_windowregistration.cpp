@@ -1,5 +1,6 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
+#include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
 #include "WindowRegistry.h"
@@ -29,20 +30,13 @@ void registerLinkedWindows()
     registerUserWindows();
     registerMastersWindows();
     registerCompanyWindows();
+    registerReportsWindows();
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmInvoice"),
-    QStringLiteral("frmStockTransfer"),
-    QStringLiteral("frmTransferCons"),
-    QStringLiteral("frmConsumption"),
-    QStringLiteral("frmOtherStoresInvoice"),
-    QStringLiteral("frmFAInvoice"),
-    QStringLiteral("frmrptNewsprintStock"),
-    QStringLiteral("frmrptConsumption"),
-    QStringLiteral("frmrptFAPendingBills"),
-    QStringLiteral("frmrptFABills"),
-    QStringLiteral("frmCUGBSNL"),
+    QStringLiteral("frmInvoice"),           QStringLiteral("frmStockTransfer"),      QStringLiteral("frmTransferCons"),
+    QStringLiteral("frmConsumption"),       QStringLiteral("frmOtherStoresInvoice"), QStringLiteral("frmFAInvoice"),
+    QStringLiteral("frmrptFAPendingBills"), QStringLiteral("frmrptFABills"),         QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
 

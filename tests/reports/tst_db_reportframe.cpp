@@ -156,7 +156,7 @@ void TestReportFrame::layoutOnLoad()
     QCOMPARE(s.ColumnWidth(6), 0);
     QVERIFY(!s.ShowGridLines());
     QCOMPARE(w->findChild<QLineEdit *>("TxUnitCode")->text(), QStringLiteral("Thiruvananthapuram"));
-    QCOMPARE(ReportWindow::tagOf(w->findChild<QLineEdit *>("TxUnitCode")), QStringLiteral("TVM"));
+    QCOMPARE(w->findChild<LookupBox *>("TxUnitCode")->tag(), QStringLiteral("TVM"));
     QCOMPARE(w->findChild<QDateEdit *>("DtFrom")->date(), QDate(2026, 12, 9));
     QCOMPARE(w->findChild<QPushButton *>("CmExport")->text(), QStringLiteral("Export- F11"));
     QCOMPARE(w->findChild<QPushButton *>("CmClose")->text(), QStringLiteral("Close- F9"));
@@ -234,7 +234,7 @@ void TestReportFrame::exportNamesAndWrites()
     TestReport *w = open(range);
     w->findChild<QDateEdit *>("DtFrom")->setDate(QDate(2026, 1, 1));
     // The current unit names the file, not the unit chosen in the box.
-    ReportWindow::setCodeBox(w->findChild<QLineEdit *>("TxUnitCode"), "KTM", "Kottayam");
+    w->findChild<LookupBox *>("TxUnitCode")->setChoice("KTM", "Kottayam");
     w->CmShow_Click();
     const QString path = m_programFolder + "/chosen name";
     ui().saveAnswers.enqueue(path);
@@ -382,7 +382,7 @@ void TestReportFrame::actionsDuringShowDoNothing()
 void TestReportFrame::functionKeysDoNothing()
 {
     TestReport *w = open();
-    QLineEdit *unit = w->findChild<QLineEdit *>("TxUnitCode");
+    LookupBox *unit = w->findChild<LookupBox *>("TxUnitCode");
     unit->setFocus();
     for (Qt::Key k : {Qt::Key_F5, Qt::Key_F7, Qt::Key_F9, Qt::Key_F11})
         QTest::keyClick(unit, k);
@@ -429,17 +429,17 @@ void TestReportFrame::unitLookup()
         QTest::keyClicks(dlg.searchBox(), seen.last().left(3));
         QTest::keyClick(dlg.searchBox(), Qt::Key_Return);
     });
-    QLineEdit *unit = w->findChild<QLineEdit *>("TxUnitCode");
+    LookupBox *unit = w->findChild<LookupBox *>("TxUnitCode");
     unit->setFocus();
     QTest::keyClick(unit, Qt::Key_F1);
     QCOMPARE(seen, offered);
     if (offered.isEmpty()) {
         QCOMPARE(unit->text(), QString());
-        QCOMPARE(ReportWindow::tagOf(unit), QString());
+        QCOMPARE(unit->tag(), QString());
     } else {
         QCOMPARE(caption, QStringLiteral("Unit Help"));
         QCOMPARE(unit->text(), offered.last());
-        QCOMPARE(ReportWindow::tagOf(unit), byCirculation ? QStringLiteral("ADV") : QStringLiteral("CRP"));
+        QCOMPARE(unit->tag(), byCirculation ? QStringLiteral("ADV") : QStringLiteral("CRP"));
     }
     QCOMPARE(gHelpCol1, QString());
     QCOMPARE(gHelpCol2, QString());
@@ -449,12 +449,12 @@ void TestReportFrame::unitBoxKeys()
 {
     TestReport *w = open();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QLineEdit *unit = w->findChild<QLineEdit *>("TxUnitCode");
+    LookupBox *unit = w->findChild<LookupBox *>("TxUnitCode");
     unit->setFocus();
     QCOMPARE(unit->selectedText(), unit->text());
     QTest::keyClick(unit, Qt::Key_Delete);
     QCOMPARE(unit->text(), QString());
-    QCOMPARE(ReportWindow::tagOf(unit), QString());
+    QCOMPARE(unit->tag(), QString());
 }
 
 QTEST_MAIN(TestReportFrame)
