@@ -1,5 +1,6 @@
 #include "NewsprintReportStore.h"
 #include "Desktop.h"
+#include "SupplierHeads.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void NewsprintReportStore::consumption(const ConsumptionFilter &f,
             "FROM %1 WHERE cons_date>=? AND cons_date<=? AND cons_cancel_flag=0 AND cons_pdt_code IN (%2)%3 "
             "GROUP BY cons_reel_no, cons_inv_no, cons_pdt_code, cons_unit_code) c "
             "INNER JOIN %4 t ON t.invtrans_reel_no=c.cons_reel_no AND t.invtrans_id=c.cons_inv_no AND t.comp_code=? "
-            "INNER JOIN %5 i ON i.inv_trans_id=t.invtrans_id "
+            "INNER JOIN %5 i ON i.inv_trans_id=t.invtrans_id AND i.comp_code=t.comp_code AND i.unit_code=t.unit_code "
             "INNER JOIN %6 b ON b.code=i.inv_brand_code "
             "ORDER BY b.name, c.cons_date, c.cons_reel_no, c.cons_inv_no, c.cons_pdt_code, c.cons_unit_code")
             .arg(m_stores.table("inv_consumption"), marks.join(u','), narrow, m_stores.table("inv_invoice_trans"),
@@ -100,7 +101,10 @@ void NewsprintReportStore::stock(const StockFilter &f, const std::function<void(
                          "AND c.cons_reel_no=t.invtrans_reel_no AND c.cons_cancel_flag=0) AS tot_qty")
               .arg(m_stores.table("inv_consumption"))
         : QString();
-    QVariantList v{m_comp, m_comp, m_comp, m_comp, m_comp, m_comp};
+    const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("a"));
+    QVariantList v{m_comp, m_comp, m_comp};
+    v += supplier.values;
+    v << m_comp << m_comp;
     QString where = QStringLiteral("t.comp_code=? AND t.invtrans_finalize=1 AND t.invtrans_cons_flag=%1 "
                                    "AND t.invtrans_util_flag=0")
                         .arg(f.press ? 1 : 0);
@@ -127,17 +131,17 @@ void NewsprintReportStore::stock(const StockFilter &f, const std::function<void(
                        "t.invtrans_unit_code, i.inv_date, g.name AS gsm_name, r.name AS reeltype_name, u.unit_name, "
                        "u.unit_priority, a.ac_name, b.name AS brand_name%1 "
                        "FROM %2 t "
-                       "INNER JOIN %3 i ON i.inv_trans_id=t.invtrans_id AND i.comp_code=? "
+                       "INNER JOIN %3 i ON i.inv_trans_id=t.invtrans_id AND i.comp_code=? AND i.unit_code=t.unit_code "
                        "INNER JOIN %4 r ON r.code=t.invtrans_reel_type "
                        "INNER JOIN %5 g ON g.code=t.invtrans_gsm "
                        "INNER JOIN velmora.unitmaster u ON u.unit_code=t.invtrans_unit_code "
-                       "INNER JOIN %6 a ON a.ac_code=i.inv_supp_code AND a.ac_comp_code=? "
+                       "INNER JOIN %6 a ON a.ac_code=i.inv_supp_code AND %9 "
                        "INNER JOIN %7 b ON b.code=i.inv_brand_code "
                        "WHERE %8")
             .arg(consumed, m_stores.table("inv_invoice_trans"), m_stores.table("inv_invoice"),
                  masterNames(m_stores.table("inv_reeltype"), "reeltype_code", "reeltype_name"),
                  masterNames(m_stores.table("inv_gsm"), "gsm_code", "gsm_name"), m_accounts.table("acc_accountheads"),
-                 masterNames(m_stores.table("inv_brandmaster"), "brand_code", "brand_name"), where);
+                 masterNames(m_stores.table("inv_brandmaster"), "brand_code", "brand_name"), where, supplier.sql);
     const QString order = QStringLiteral(" ORDER BY unit_priority, invtrans_id, invtrans_slno, invtrans_unit_code");
     if (f.press)
         sql = QStringLiteral("SELECT * FROM (%1) s WHERE s.tot_qty IS NULL OR s.invtrans_weight-s.tot_qty>0").arg(sql);
@@ -181,11 +185,10 @@ LookupQuery NewsprintReportStore::materialLookup(const QString &compCode, const 
 
 LookupQuery NewsprintReportStore::supplierLookup(const QString &nameText) const
 {
-    // Concatenated, not arg(): the patterns hold percent signs.
+    const SqlCondition supplier = supplierHeadCondition(m_comp);
     QString sql = QStringLiteral("SELECT ac_code, ac_name FROM ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" WHERE (ac_code LIKE '4412000%' OR (ac_code LIKE '441100%' AND ac_code NOT LIKE "
-                         "'%000000000')) AND ac_comp_code=?");
-    QVariantList v{m_comp};
+        + QStringLiteral(" WHERE ") + supplier.sql;
+    QVariantList v = supplier.values;
     if (!nameText.isEmpty()) {
         sql += QStringLiteral(" AND ac_name LIKE ?");
         v << likeAnywhere(nameText);
