@@ -40,7 +40,7 @@ QList<ProductEntry> NewsprintReportStore::products()
 void NewsprintReportStore::consumption(const ConsumptionFilter &f,
                                        const std::function<void(const ConsumptionRow &)> &row)
 {
-    QVariantList v{sqlDate(f.from), sqlDate(f.to)};
+    QVariantList v{m_comp, sqlDate(f.from), sqlDate(f.to)};
     QStringList marks;
     for (const QString &p : f.products) {
         marks << QStringLiteral("?");
@@ -68,7 +68,8 @@ void NewsprintReportStore::consumption(const ConsumptionFilter &f,
             "b.name AS brand_name, c.cons_unit_code "
             "FROM (SELECT cons_reel_no, cons_inv_no, cons_pdt_code, cons_unit_code, MIN(cons_date) AS cons_date, "
             "SUM(cons_qty) AS cons_qty, SUM(cons_amt) AS cons_amt, MAX(cons_rate) AS cons_rate "
-            "FROM %1 WHERE cons_date>=? AND cons_date<=? AND cons_cancel_flag=0 AND cons_pdt_code IN (%2)%3 "
+            "FROM %1 WHERE comp_code=? AND cons_date>=? AND cons_date<=? AND cons_cancel_flag=0 AND cons_pdt_code IN "
+            "(%2)%3 "
             "GROUP BY cons_reel_no, cons_inv_no, cons_pdt_code, cons_unit_code) c "
             "INNER JOIN %4 t ON t.invtrans_reel_no=c.cons_reel_no AND t.invtrans_id=c.cons_inv_no AND t.comp_code=? "
             "INNER JOIN %5 i ON i.inv_trans_id=t.invtrans_id AND i.comp_code=t.comp_code AND i.unit_code=t.unit_code "

@@ -16,7 +16,10 @@
 //   INV2 (TVM, Hindustan Paper Traders, brand B0004 "Tamil Newsprint"): R7 300 kg at 50, godown, 48.8 GSM, half reel
 //   INV3 (TVM, not finalised): R8
 //   INV4 (entered in KTM, Malabar Paper Agency, brand B0001): R9 400 kg at 42, godown, KTM
-//   Company 02 has its own INV1 with a reel R1 and a brand B0001 of its own name.
+//   Company 02 has its own INV1 with a reel R1 (booked in July) and a brand B0001 of its own name.
+// Bookings in July 2024: R2 250 + 150 (P01, 1st and 2nd) and 100.5 (P02, 5th);
+// R3 200 (P02) and 300 cancelled; R4 800 (P01, in KTM); R7 50 at 50 (P01, 6th).
+// Products P01 "Morning Edition", P02 "Evening Edition", P03 "Weekly".
 inline void insertNewsprintFixture()
 {
     gConnection.runScript(QStringLiteral(R"(
@@ -46,7 +49,12 @@ INSERT INTO vstores_2024.inv_consumption (unit_code, cons_unit_code, comp_code, 
  ('TVM', 'TVM', '01', 'CN3', '2024-07-01', 'P02', 'R3', 'INV1', 200, 40, 8000, 0),
  ('TVM', 'TVM', '01', 'CN4', '2024-07-03', 'P02', 'R3', 'INV1', 300, 40, 12000, 1),
  ('TVM', 'KTM', '01', 'CN5', '2024-07-04', 'P01', 'R4', 'INV1', 800, 40, 32000, 0),
- ('TVM', 'TVM', '01', 'CN6', '2024-07-05', 'P02', 'R2', 'INV1', 100.5, 40, 4020, 0);
+ ('TVM', 'TVM', '01', 'CN6', '2024-07-05', 'P02', 'R2', 'INV1', 100.5, 40, 4020, 0),
+ ('TVM', 'TVM', '01', 'CN7', '2024-07-06', 'P01', 'R7', 'INV2', 50, 50, 2500, 0),
+ ('TVM', 'TVM', '02', 'CN8', '2024-07-01', 'P01', 'R1', 'INV1', 100, 40, 4000, 0);
+DELETE FROM velmora.productmaster;
+INSERT INTO velmora.productmaster (product_code, product_name, product_priority) VALUES
+ ('P02', 'Evening Edition', 2), ('P01', 'Morning Edition', 1), ('P03', 'Weekly', 3);
 )"));
 }
 
