@@ -37,8 +37,7 @@ QList<ProductEntry> NewsprintReportStore::products()
     return list;
 }
 
-void NewsprintReportStore::consumption(const ConsumptionFilter &f,
-                                       const std::function<void(const ConsumptionRow &)> &row)
+LookupQuery NewsprintReportStore::consumptionQuery(const ConsumptionFilter &f) const
 {
     QVariantList v{m_comp, sqlDate(f.from), sqlDate(f.to)};
     QStringList marks;
@@ -78,7 +77,14 @@ void NewsprintReportStore::consumption(const ConsumptionFilter &f,
             .arg(m_stores.table("inv_consumption"), marks.join(u','), narrow, m_stores.table("inv_invoice_trans"),
                  m_stores.table("inv_invoice"),
                  masterNames(m_stores.table("inv_brandmaster"), "brand_code", "brand_name"));
-    RecordSet rs = m_db.query(sql, v);
+    return {sql, v};
+}
+
+void NewsprintReportStore::consumption(const ConsumptionFilter &f,
+                                       const std::function<void(const ConsumptionRow &)> &row)
+{
+    const LookupQuery q = consumptionQuery(f);
+    RecordSet rs = m_db.query(q.sql, q.values);
     while (rs.next()) {
         ConsumptionRow r;
         r.date = rs.date(QStringLiteral("cons_date"));
@@ -93,15 +99,15 @@ void NewsprintReportStore::consumption(const ConsumptionFilter &f,
     }
 }
 
-void NewsprintReportStore::stock(const StockFilter &f, const std::function<void(const StockRow &)> &row)
+LookupQuery NewsprintReportStore::stockQuery(const StockFilter &f) const
 {
     // Press: what the valid bookings took from the reel, as the consumption
-    // entry counts it; a cancelled booking gives its quantity back.
-    const QString consumed = f.press
-        ? QStringLiteral(", (SELECT SUM(c.cons_qty) FROM %1 c WHERE c.cons_inv_no=t.invtrans_id "
-                         "AND c.cons_reel_no=t.invtrans_reel_no AND c.cons_cancel_flag=0) AS tot_qty")
-              .arg(m_stores.table("inv_consumption"))
-        : QString();
+    // entry counts it; a cancelled booking gives its quantity back. One
+    // correlated sum per reel reads the covering booking index only.
+    const QString booked = QStringLiteral("(SELECT SUM(c.cons_qty) FROM %1 c WHERE c.cons_inv_no=t.invtrans_id "
+                                          "AND c.cons_reel_no=t.invtrans_reel_no AND c.cons_cancel_flag=0)")
+                               .arg(m_stores.table("inv_consumption"));
+    const QString consumed = f.press ? QStringLiteral(", ") + booked + QStringLiteral(" AS tot_qty") : QString();
     const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("a"));
     QVariantList v{m_comp, m_comp, m_comp};
     v += supplier.values;
@@ -127,6 +133,9 @@ void NewsprintReportStore::stock(const StockFilter &f, const std::function<void(
         where += QStringLiteral(" AND (t.invtrans_reel_no LIKE ? OR t.invtrans_id LIKE ?)");
         v << likeAnywhere(f.search) << likeAnywhere(f.search);
     }
+    // Listed while weight is left; a reel without a valid booking has all of it.
+    if (f.press)
+        where += QStringLiteral(" AND COALESCE(t.invtrans_weight-") + booked + QStringLiteral(",1)>0");
     QString sql =
         QStringLiteral("SELECT t.invtrans_id, t.invtrans_slno, t.invtrans_reel_no, t.invtrans_weight, t.invtrans_rate, "
                        "t.invtrans_unit_code, i.inv_date, g.name AS gsm_name, r.name AS reeltype_name, u.unit_name, "
@@ -143,10 +152,15 @@ void NewsprintReportStore::stock(const StockFilter &f, const std::function<void(
                  masterNames(m_stores.table("inv_reeltype"), "reeltype_code", "reeltype_name"),
                  masterNames(m_stores.table("inv_gsm"), "gsm_code", "gsm_name"), m_accounts.table("acc_accountheads"),
                  masterNames(m_stores.table("inv_brandmaster"), "brand_code", "brand_name"), where, supplier.sql);
-    const QString order = QStringLiteral(" ORDER BY unit_priority, invtrans_id, invtrans_slno, invtrans_unit_code");
-    if (f.press)
-        sql = QStringLiteral("SELECT * FROM (%1) s WHERE s.tot_qty IS NULL OR s.invtrans_weight-s.tot_qty>0").arg(sql);
-    RecordSet rs = m_db.query(sql + order, v);
+    const QString order =
+        QStringLiteral(" ORDER BY u.unit_priority, t.invtrans_id, t.invtrans_slno, t.invtrans_unit_code");
+    return {sql + order, v};
+}
+
+void NewsprintReportStore::stock(const StockFilter &f, const std::function<void(const StockRow &)> &row)
+{
+    const LookupQuery q = stockQuery(f);
+    RecordSet rs = m_db.query(q.sql, q.values);
     while (rs.next()) {
         StockRow r;
         r.unitCode = rs.text(QStringLiteral("invtrans_unit_code"));

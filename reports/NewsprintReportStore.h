@@ -77,6 +77,10 @@ public:
     // Rows in unit priority, transaction id and serial order. Throws DbError.
     void stock(const StockFilter &f, const std::function<void(const StockRow &)> &row);
 
+    // The statements themselves, as run (benchmarks explain them).
+    LookupQuery consumptionQuery(const ConsumptionFilter &f) const;
+    LookupQuery stockQuery(const StockFilter &f) const;
+
     // Lookups of the two windows.
     static LookupQuery productLookup();
     static LookupQuery materialLookup(const QString &compCode, const QString &nameText);

@@ -19,7 +19,7 @@
 //   Company 02 has its own INV1 with a reel R1 (booked in July) and a brand B0001 of its own name.
 // Bookings in July 2024: R2 250 + 150 (P01, 1st and 2nd) and 100.5 (P02, 5th);
 // R3 200 (P02) and 300 cancelled; R4 800 (P01, in KTM); R7 50 at 50 (P01, 6th).
-// Products P01 "Morning Edition", P02 "Evening Edition", P03 "Weekly".
+// insertProducts: P01 "Morning Edition", P02 "Evening Edition", P03 "Weekly".
 inline void insertNewsprintFixture()
 {
     gConnection.runScript(QStringLiteral(R"(
@@ -52,6 +52,13 @@ INSERT INTO vstores_2024.inv_consumption (unit_code, cons_unit_code, comp_code, 
  ('TVM', 'TVM', '01', 'CN6', '2024-07-05', 'P02', 'R2', 'INV1', 100.5, 40, 4020, 0),
  ('TVM', 'TVM', '01', 'CN7', '2024-07-06', 'P01', 'R7', 'INV2', 50, 50, 2500, 0),
  ('TVM', 'TVM', '02', 'CN8', '2024-07-01', 'P01', 'R1', 'INV1', 100, 40, 4000, 0);
+)"));
+}
+
+// The products the consumption report offers, in place of the fixture's.
+inline void insertProducts()
+{
+    gConnection.runScript(QStringLiteral(R"(
 DELETE FROM velmora.productmaster;
 INSERT INTO velmora.productmaster (product_code, product_name, product_priority) VALUES
  ('P02', 'Evening Edition', 2), ('P01', 'Morning Edition', 1), ('P03', 'Weekly', 3);

@@ -61,6 +61,7 @@ void TestConsumption::init()
     connectAndReset();
     setClerkContext();
     insertNewsprintFixture();
+    insertProducts();
     fixClock(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
     m_scripted = std::make_unique<ScopedScriptedUi>();
     m_folder = testTempDir() + QStringLiteral("/consumption%1").arg(++m_case);
