@@ -16,8 +16,8 @@ private slots:
     void bodyFields_data();
     void bodyFields();
     void nonAsciiTextIsOneBytePerCharacter();
-    void sheetMappings_data();
-    void sheetMappings();
+    void markerColumnEndsTheBody();
+    void reportMappingChoosesColumnsAndRows();
     void fileIsReplacedWhole();
 };
 
@@ -230,68 +230,65 @@ void TestPrintFile::nonAsciiTextIsOneBytePerCharacter()
                     "a  b c", "", ""));
 }
 
-void TestPrintFile::sheetMappings_data()
+namespace {
+// Titles, headings "Sl No", "Name", "Reel", "Qty", "Rate", "Amount", "Unit",
+// and the given body rows from row 5 (cells by column from 1).
+void fillSheet(Sheet &sheet, const QList<QStringList> &body)
 {
-    QTest::addColumn<bool>("customMapping");
-    QTest::addColumn<QByteArrayList>("body");
-    QTest::newRow("column 6 marks the body") << false
-                                             << QByteArrayList{fields("1", "a", "x", "1.00", "2.00"), kRule,
-                                                               "\\D" + fields("", "Total", "", "1.00", "2.00") + "\\d"};
-    QTest::newRow("report mapping") << true
-                                    << QByteArrayList{fields("1", "x", "", "2.00", "9.00"), kRule,
-                                                      "\\D" + fields("", "", "", "2.00", "9.00") + "\\d"};
-}
-
-void TestPrintFile::sheetMappings()
-{
-    QFETCH(bool, customMapping);
-    QFETCH(QByteArrayList, body);
-    Sheet sheet;
     sheet.setColumnCount(7);
-    sheet.setCellText(1, 1, QStringLiteral("T1"));
-    sheet.setCellText(2, 1, QStringLiteral("T2"));
-    sheet.setCellText(3, 1, QStringLiteral("T3"));
+    for (int r = 1; r <= 3; ++r)
+        sheet.setCellText(r, 1, QStringLiteral("T%1").arg(r));
     const QStringList heads{"Sl No", "Name", "Reel", "Qty", "Rate", "Amount", "Unit"};
     for (int c = 1; c <= 7; ++c)
         sheet.setCellText(4, c, heads[c - 1]);
-    // Row 5 a data row, row 6 empty, row 7 a total row, row 8 a row after the end.
-    sheet.setCellText(5, 1, QStringLiteral("1"));
-    sheet.setCellText(5, 2, QStringLiteral("a"));
-    sheet.setCellText(5, 3, QStringLiteral("x"));
-    sheet.setCellNumber(5, 4, Decimal::fromInt(1));
-    sheet.setCellText(5, 5, QStringLiteral("2"));
-    sheet.setCellNumber(5, 6, Decimal::fromInt(9));
-    sheet.setCellText(6, 2, QStringLiteral(""));
-    sheet.setCellText(7, 2, QStringLiteral("Total"));
-    sheet.setCellText(7, 4, QStringLiteral("1"));
-    sheet.setCellText(7, 5, QStringLiteral("2"));
-    sheet.setCellNumber(7, 6, Decimal::fromInt(9));
-    sheet.setRowCount(8);
-    if (!customMapping) {
-        sheet.setCellText(6, 6, QString());
-        // Default rule: the marker in column 6; make row 6 not end the body.
-        sheet.setCellText(6, 6, QStringLiteral("gtot"));
-        sheet.setCellText(6, 2, QStringLiteral("Total"));
-        sheet.setCellText(6, 4, QStringLiteral("1"));
-        sheet.setCellText(6, 5, QStringLiteral("2"));
-        sheet.setCellText(7, 6, QString());
-    }
-    PrintMapping mapping;
-    if (customMapping) {
-        mapping.columns = {1, 3, 7, 5, 6};
-        mapping.rowKind = [](const Sheet &s, int row) {
-            if (!s.CellText(row, 1).isEmpty())
-                return PrintMapping::Body;
-            return s.CellText(row, 2) == u"Total" ? PrintMapping::Total : PrintMapping::Skip;
-        };
-    }
-    const PrintDocument doc = printDocumentFromSheet(sheet, mapping);
+    for (int i = 0; i < body.size(); ++i)
+        for (int c = 1; c <= body[i].size(); ++c)
+            sheet.setCellText(5 + i, c, body[i][c - 1]);
+    sheet.setRowCount(4 + int(body.size()));
+}
+} // namespace
+
+void TestPrintFile::markerColumnEndsTheBody()
+{
+    Sheet sheet;
+    fillSheet(sheet,
+              {{"1", "a", "x", "1", "2", "m"},
+               {"", "Total", "", "1", "2", "gtot"},
+               {"", "after the end", "", "5", "5", ""},
+               {"3", "never printed", "", "5", "5", "m"}});
+    const PrintDocument doc = printDocumentFromSheet(sheet, PrintMapping());
     QCOMPARE(doc.titles[2], QStringLiteral("T3"));
-    QCOMPARE(doc.headings[1], customMapping ? QStringLiteral("Reel") : QStringLiteral("Name"));
+    QCOMPARE(doc.headings[4], QStringLiteral("Rate"));
     const QList<QByteArray> lines = linesOf(printFileBytes(doc));
     QCOMPARE(lines.size(), 72);
-    QCOMPARE(lines.mid(6, body.size()), QList<QByteArray>(body));
-    QCOMPARE(lines.at(6 + body.size()), kRule);
+    QCOMPARE(lines.mid(6, 4),
+             (QList<QByteArray>{fields("1", "a", "x", "1.00", "2.00"), kRule,
+                                "\\D" + fields("", "Total", "", "1.00", "2.00") + "\\d", kRule}));
+}
+
+void TestPrintFile::reportMappingChoosesColumnsAndRows()
+{
+    Sheet sheet;
+    fillSheet(sheet, {{"", "Brand"}, {"1", "a", "x", "1", "2", "9", "U"}, {}, {"", "Total", "", "", "", "9"}, {}});
+    PrintMapping mapping;
+    mapping.columns = {1, 3, 7, 5, 6};
+    mapping.rowKind = [](const Sheet &s, int row) {
+        if (!s.CellText(row, 1).isEmpty())
+            return PrintMapping::Body;
+        if (s.CellText(row, 2) == u"Total")
+            return PrintMapping::Total;
+        return s.CellText(row, 2).isEmpty() ? PrintMapping::Skip : PrintMapping::Body;
+    };
+    mapping.adjust = [](const Sheet &, int, PrintLine &line) {
+        if (line.kind == PrintLine::Total)
+            line.fields[0] = QStringLiteral("Sum");
+    };
+    const PrintDocument doc = printDocumentFromSheet(sheet, mapping);
+    QCOMPARE(doc.headings, (std::array<QString, 5>{"Sl No", "Reel", "Unit", "Rate", "Amount"}));
+    const QList<QByteArray> lines = linesOf(printFileBytes(doc));
+    QCOMPARE(lines.mid(6, 5),
+             (QList<QByteArray>{fields("", "", "", "", ""), fields("1", "x", "U", "2.00", "9.00"), kRule,
+                                "\\D" + fields("Sum", "", "", "", "9.00") + "\\d", kRule}));
 }
 
 void TestPrintFile::fileIsReplacedWhole()
