@@ -339,7 +339,7 @@ int ItemGrid::lastRowWithContent() const
 
 void ItemGrid::removeCurrentRow()
 {
-    m_model->removeLine(currentIndex().isValid() ? currentIndex().row() + 1 : CurRow);
+    m_model->removeLine(CurRow);
     // The grid is cut back to its short size, but never below a line that still holds something.
     setRows(std::max(m_config.shiftDelRows, lastRowWithContent() + 1));
     RenumberRows();

@@ -64,6 +64,9 @@ private slots:
     void totalsIgnoreRowsBelowEmptyReel();
     void assetStyleGrid_data();
     void assetStyleGrid();
+    void otherStoresStyleGrid_data();
+    void otherStoresStyleGrid();
+    void editorHidesWhenTheClerkMovesAway();
 
 private:
     void build(ItemGridConfig config);
@@ -654,6 +657,126 @@ void TestItemGrid::assetStyleGrid()
     QCOMPARE(m_grid->cell(rowsAfter - 1, 0), QString::number(rowsAfter - 1));
     if (QTest::currentDataTag() == QByteArray("Up selects the whole text here"))
         QCOMPARE(m_grid->editor()->selectedText(), QString("CHAIR"));
+}
+
+void TestItemGrid::otherStoresStyleGrid_data()
+{
+    QTest::addColumn<QStringList>("given"); // Item|Qty|Rate|CGST %|SGST %|IGST %|Item Code
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("cur");
+    QTest::addColumn<QString>("selected"); // the editor's selected text
+    QTest::addColumn<QStringList>("shown");
+
+    const QStringList none;
+    const QString paper = "PAPER|2|105|9.00|9.00|0.00|I1";
+    const QString pen = "PEN|3|10|5.00|5.00|0.00|I2";
+    // clang-format off
+    QTest::newRow("a line walks the percentages to the next row")
+        << none << "at:1,1 F1=I1|paper Enter 2 Enter 105 Enter 9 Enter 9 Enter 0 Enter"
+        << QStringList{"PAPER|2.00|105.00|9.00|9.00|0.00|I1"} << "2,1" << "" << none;
+    QTest::newRow("a typed item without its code stays, silently")
+        << none << "at:1,1 pen Enter" << QStringList{"PEN||||||"} << "1,1" << "" << none;
+    QTest::newRow("a duplicate item empties item and quantity")
+        << QStringList{paper, pen} << "at:2,1 Del paper Enter"
+        << QStringList{paper, "||10|5.00|5.00|0.00|I2"} << "2,1" << ""
+        << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   "};
+    QTest::newRow("quantity of 0 refused")
+        << QStringList{paper} << "at:1,2 Del Enter" << QStringList{paper} << "1,2" << ""
+        << QStringList{"C:Please Enter the Qty.   "};
+    QTest::newRow("Up on the rate of row 1 stores it and stays")
+        << QStringList{paper, pen} << "at:1,3 Del 50 Up"
+        << QStringList{"PAPER|2|50.00|9.00|9.00|0.00|I1", pen} << "1,3" << "50.00" << none;
+    QTest::newRow("Down on the rate moves and writes no other column")
+        << QStringList{paper, pen} << "at:1,3 Del 7 Down"
+        << QStringList{"PAPER|2|7.00|9.00|9.00|0.00|I1", pen} << "2,3" << "10" << none;
+    QTest::newRow("Up in a percentage drops the typed text and selects")
+        << QStringList{paper} << "at:1,6 Bs 1 Up" << QStringList{paper} << "1,6" << "9.00" << none;
+    QTest::newRow("a click far below the lines opens that row's item")
+        << QStringList{paper, pen} << "click:9,3" << QStringList{paper, pen} << "9,1" << "" << none;
+    QTest::newRow("a click on an empty grid opens row 1")
+        << none << "click:5,4" << QStringList{"||||||"} << "1,1" << "" << none;
+    // clang-format on
+}
+
+void TestItemGrid::otherStoresStyleGrid()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, cur);
+    QFETCH(QString, selected);
+    QFETCH(QStringList, shown);
+
+    // A third configuration: an editor never locked, an item taken only with
+    // its code, percentages that walk the row, a click that opens the clicked
+    // row's item, and the text selected after Up as after Down.
+    auto scripted = [this](const QString &) {
+        return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
+    };
+    ItemGridConfig g;
+    const QStringList headings{"Sl No",  "Item Name", "Qty",    "Rate", "CGST %", "CGST",
+                               "SGST %", "SGST",      "IGST %", "IGST", "Amount", "Item Code"};
+    for (const QString &h : headings) {
+        ItemGridColumn c;
+        c.heading = h;
+        c.width = h == "Item Code" ? 0 : 750;
+        g.columns.append(c);
+    }
+    g.columns[1].lookup = scripted;
+    g.columns[1].lookupCodeColumn = 11;
+    g.columns[1].lookupWritesCell = true;
+    g.columns[1].enter.next = 2;
+    g.columns[1].up = g.columns[1].down = ItemGridArrow::Key;
+    for (int c : {2, 3, 4}) {
+        g.columns[c].numeric = true;
+        g.columns[c].numericFilter = NumericKeySettings{};
+    }
+    g.columns[2].enter = {ItemGridEnter::Write::AsTyped, "Please Enter the Qty.   ", -1, {}, 3};
+    g.columns[3].enter = {ItemGridEnter::Write::AsTyped, "Please Enter the Rate", -1, {}, 4};
+    g.columns[3].up = g.columns[3].down = ItemGridArrow::NumberMove;
+    g.columns[4].enter = {ItemGridEnter::Write::Fixed2, {}, -1, {}, 6};
+    g.columns[6].enter = {ItemGridEnter::Write::Fixed2, {}, -1, {}, 8};
+    g.columns[8].enter = {ItemGridEnter::Write::Fixed2, {}, -1, {}, ItemGridEnter::kNextRow};
+    g.initialRows = 20;
+    g.growthStep = 15;
+    g.duplicateTest = true;
+    g.duplicateClears = {1, 2};
+    g.keyCodeColumn = 11;
+    g.copyFirst = 2;
+    g.copyLast = 11;
+    g.clickOpensFirstEmptyRow = false;
+    g.selectAllAfterUp = true;
+    g.hideEditorOnScroll = true;
+    build(std::move(g));
+    m_grid->setCalculateTotals({});
+
+    const QList<int> columns{1, 2, 3, 4, 6, 8, 11};
+    for (int i = 0; i < given.size(); ++i)
+        putRow(*m_grid, i + 1, columns, given.at(i));
+    run(steps);
+    for (int i = 0; i < rows.size(); ++i)
+        QCOMPARE(rowText(*m_grid, i + 1, columns), rows.at(i));
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), cur);
+    QCOMPARE(m_grid->editor()->selectedText(), selected);
+    QCOMPARE(messages(), shown);
+    QVERIFY(m_grid->editor()->isVisible());
+}
+
+void TestItemGrid::editorHidesWhenTheClerkMovesAway()
+{
+    run("at:1,1");
+    QVERIFY(m_grid->editor()->isVisible());
+    // A box or list opening on top keeps the editor where it is.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(m_grid->editor(), &away);
+    QVERIFY(m_grid->editor()->isVisible());
+    m_freight->setFocus(Qt::MouseFocusReason);
+    QVERIFY(!m_grid->editor()->isVisible());
+    // Typed text not committed is dropped: the next placement shows the cell.
+    run("at:1,1 abc at:1,1");
+    QCOMPARE(m_grid->editor()->text(), QString());
+    QCOMPARE(m_grid->cell(1, ReelGrid::ReelNo), QString());
 }
 
 QTEST_MAIN(TestItemGrid)
