@@ -182,7 +182,12 @@ ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent),
     RenumberRows();
 }
 
-ItemGrid::~ItemGrid() = default;
+ItemGrid::~ItemGrid()
+{
+    // The editors outlive this part of the grid by a moment; no late focus event may reach it.
+    m_editor->removeEventFilter(this);
+    m_datePicker->removeEventFilter(this);
+}
 
 int ItemGrid::rows() const
 {
