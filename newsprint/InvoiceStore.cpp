@@ -383,8 +383,17 @@ RecordSet InvoiceStore::list(const QDate &from, const QDate &to, const QString &
 {
     const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("h"));
     QVariantList values = supplier.values;
-    QString sql = QStringLiteral("Select i.*, h.ac_name, h.ac_gst, b.brand_name From ") + t("inv_invoice")
-        + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads")
+    // The amounts come as the list shows them: a NULL tax counts 0, and the
+    // amount before taxes is worked out by the server in exact decimals.
+    QString sql = QStringLiteral("Select i.inv_trans_id, i.inv_invoice_no, i.inv_date, i.inv_receipt_date, h.ac_name, "
+                                 "h.ac_gst, b.brand_name, i.inv_grand_total-ifnull(i.inv_cgst,0)-ifnull(i.inv_sgst,0)"
+                                 "-ifnull(i.inv_igst,0)-ifnull(i.inv_cust_duty,0) as inv_amount, "
+                                 "ifnull(i.inv_cgst,0) as inv_cgst, ifnull(i.inv_sgst,0) as inv_sgst, "
+                                 "ifnull(i.inv_igst,0) as inv_igst, "
+                                 "ifnull(i.inv_cgst,0)+ifnull(i.inv_sgst,0)+ifnull(i.inv_igst,0) as inv_total_gst, "
+                                 "ifnull(i.inv_cust_duty,0) as inv_tcs, i.inv_grand_total, i.inv_freight, "
+                                 "i.inv_weight From ")
+        + t("inv_invoice") + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads")
         + QStringLiteral(" h on h.ac_code=i.inv_supp_code and ") + supplier.sql
         + QStringLiteral(" Inner Join (Select brand_code, min(brand_name) as brand_name From ") + t("inv_brandmaster")
         + QStringLiteral(" group by brand_code) b on b.brand_code=i.inv_brand_code");

@@ -110,10 +110,13 @@ public:
     // finalised or not. An empty number is refused.
     Corrected correctInvoiceNo(const QString &transId, const QString &invoiceNo);
 
-    // The invoice list: invoices of this company and unit dated from..to, with
-    // supplier name, GST number and brand name, ordered by code. With a reel
-    // text, only invoices holding a reel whose number contains it, once per
-    // such reel.
+    // The invoice list: invoices of this company and unit dated from..to,
+    // ordered by code, with the columns inv_trans_id, inv_invoice_no, inv_date,
+    // inv_receipt_date, ac_name, ac_gst, brand_name, inv_amount (grand total
+    // less the taxes and TCS), inv_cgst, inv_sgst, inv_igst, inv_total_gst,
+    // inv_tcs (NULL taxes as 0), inv_grand_total, inv_freight, inv_weight.
+    // With a reel text, only invoices holding a reel whose number contains
+    // it, once per such reel.
     RecordSet list(const QDate &from, const QDate &to, const QString &reelText);
 
     // Lookup queries: the company's supplier heads whose name contains the
