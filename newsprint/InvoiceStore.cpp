@@ -333,38 +333,33 @@ std::optional<bool> InvoiceStore::isFinalized(const QString &transId)
     return rs.integer(QStringLiteral("inv_finalize")) != 0;
 }
 
-bool InvoiceStore::finalize(const QString &transId)
+bool InvoiceStore::setFinalizeMarks(const QString &transId, int mark)
 {
+    // Reels are reached through the invoice's own unit, wherever they lie now.
     const QString id = transId.trimmed();
     Transaction tx(m_db);
     if (m_db.execute(QStringLiteral("Update ") + t("inv_invoice")
-                         + QStringLiteral(" set inv_finalize=1 where inv_trans_id=? and unit_code=? and comp_code=?"),
-                     {box(id), m_unit, m_comp})
+                         + QStringLiteral(" set inv_finalize=? where inv_trans_id=? and unit_code=? and comp_code=?"),
+                     {mark, box(id), m_unit, m_comp})
         == 0)
         return false;
     m_db.execute(QStringLiteral("Update ") + t("inv_invoice_trans")
-                     + QStringLiteral(" set invtrans_finalize=1 where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {box(id), m_unit, m_comp});
+                     + QStringLiteral(" set invtrans_finalize=? where invtrans_id=? and unit_code=? and comp_code=?"),
+                 {mark, box(id), m_unit, m_comp});
     tx.commit();
     return true;
+}
+
+bool InvoiceStore::finalize(const QString &transId)
+{
+    return setFinalizeMarks(transId, 1);
 }
 
 InvoiceStore::Removed InvoiceStore::removeFinalize(const QString &transId)
 {
     if (!mayRemoveFinalize(m_user))
         return Removed::NotAllowed;
-    const QString id = transId.trimmed();
-    Transaction tx(m_db);
-    if (m_db.execute(QStringLiteral("Update ") + t("inv_invoice")
-                         + QStringLiteral(" set inv_finalize=0 where inv_trans_id=? and unit_code=? and comp_code=?"),
-                     {box(id), m_unit, m_comp})
-        == 0)
-        return Removed::NoSuchInvoice;
-    m_db.execute(QStringLiteral("Update ") + t("inv_invoice_trans")
-                     + QStringLiteral(" set invtrans_finalize=0 where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {box(id), m_unit, m_comp});
-    tx.commit();
-    return Removed::Removed;
+    return setFinalizeMarks(transId, 0) ? Removed::Removed : Removed::NoSuchInvoice;
 }
 
 InvoiceStore::Corrected InvoiceStore::correctInvoiceNo(const QString &transId, const QString &invoiceNo)

@@ -136,6 +136,9 @@ private:
         int utilFlag;
     };
     void insertReels(const QString &transId, const QList<ReelRow> &rows);
+    // Sets the finalise mark of the invoice and its reels; false when this
+    // company and unit have no such invoice (nothing changed).
+    bool setFinalizeMarks(const QString &transId, int mark);
     QString t(const char *table) const { return m_stores.table(table); }
 
     Database &m_db;
