@@ -2,6 +2,7 @@
 #include "Decimal.h"
 #include "Desktop.h"
 #include "GridTextModel.h"
+#include "Lookup.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QAbstractTableModel>
@@ -125,13 +126,10 @@ bool isEnter(int key)
 std::optional<ItemGridChoice> lookupFromList(const QString &query, const QVariantList &values, const QString &caption,
                                              int width, const QList<LookupColumn> &columns)
 {
-    clearHelpCols();
-    const bool ran = guarded([&] { frmListView::ShowForm(query, values, 2, caption, width, columns); });
-    std::optional<ItemGridChoice> chosen;
-    if (ran && (!gHelpCol1.isEmpty() || !gHelpCol2.isEmpty()))
-        chosen = ItemGridChoice{gHelpCol1, gHelpCol2};
-    clearHelpCols();
-    return chosen;
+    const std::optional<LookupRow> row = Lookup{query, values, caption, width, columns, 2}.pick();
+    if (!row || (row->code().isEmpty() && row->name().isEmpty()))
+        return std::nullopt;
+    return ItemGridChoice{row->code(), row->name()};
 }
 
 ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent), m_config(std::move(config))
