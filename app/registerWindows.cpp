@@ -1,5 +1,6 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
+#include "NewsprintWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "Startup.h"
@@ -11,5 +12,6 @@ void registerAllWindows()
     registerUserWindows();
     registerMastersWindows();
     registerCompanyWindows();
+    registerNewsprintWindows();
     registerReportsWindows();
 }

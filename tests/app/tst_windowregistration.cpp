@@ -1,5 +1,6 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
+#include "NewsprintWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
@@ -30,13 +31,14 @@ void registerLinkedWindows()
     registerUserWindows();
     registerMastersWindows();
     registerCompanyWindows();
+    registerNewsprintWindows();
     registerReportsWindows();
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmInvoice"),           QStringLiteral("frmStockTransfer"),      QStringLiteral("frmTransferCons"),
-    QStringLiteral("frmConsumption"),       QStringLiteral("frmOtherStoresInvoice"), QStringLiteral("frmFAInvoice"),
-    QStringLiteral("frmrptFAPendingBills"), QStringLiteral("frmrptFABills"),         QStringLiteral("frmCUGBSNL"),
+    QStringLiteral("frmStockTransfer"),      QStringLiteral("frmTransferCons"), QStringLiteral("frmConsumption"),
+    QStringLiteral("frmOtherStoresInvoice"), QStringLiteral("frmFAInvoice"),    QStringLiteral("frmrptFAPendingBills"),
+    QStringLiteral("frmrptFABills"),         QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
 
