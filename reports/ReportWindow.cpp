@@ -1,22 +1,15 @@
 #include "ReportWindow.h"
 #include "ReportStore.h"
 #include "Sheet.h"
-#include "SheetView.h"
-#include "frmListView.h"
 #include "mdlVelmora.h"
 
 #include <QDateEdit>
-#include <QDir>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGridLayout>
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace {
 constexpr ColorNumber kDarkBlue = 8388608;
