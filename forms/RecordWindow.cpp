@@ -15,8 +15,8 @@ RecordWindow::RecordWindow(QWidget *parent) : ChildWindow(parent)
     connect(CmEdit, &QPushButton::clicked, this, &RecordWindow::CmEdit_Click);
     connect(CmCancel, &QPushButton::clicked, this, &RecordWindow::CmCancel_Click);
     connect(CmClose, &QPushButton::clicked, this, &RecordWindow::CmClose_Click);
+    // Until the window (or its opener) sets a state every button is enabled.
     m_buttons = {{CmEdit, ButtonRule::ViewOnly}, {CmCancel, ButtonRule::EntryOnly}, {CmClose, ButtonRule::ViewOnly}};
-    CmCancel->setEnabled(false);
     setFunctionKeys(entryKeys(this));
 }
 
@@ -73,8 +73,6 @@ QPushButton *RecordWindow::addButton(const QString &objectName, const QString &c
     QPushButton *b = makeButton(objectName, caption, this);
     connect(b, &QPushButton::clicked, this, std::move(handler));
     m_buttons.append({b, rule});
-    if (rule != ButtonRule::Untouched)
-        b->setEnabled((rule == ButtonRule::EntryOnly) == isEntering());
     return b;
 }
 

@@ -115,6 +115,8 @@ void TestCompanyChoice::choosing_data()
                                        << "Velmora Publications Ltd";
     QTest::newRow("Enter in the grid") << "enter" << 1 << "02"
                                        << "Velmora Printers Pvt Ltd";
+    QTest::newRow("Enter on the focused Login button") << "enter on button" << 1 << "02"
+                                                       << "Velmora Printers Pvt Ltd";
     QTest::newRow("double-click") << "double" << 1 << "02"
                                   << "Velmora Printers Pvt Ltd";
 }
@@ -138,6 +140,9 @@ void TestCompanyChoice::choosing()
         QTest::mouseClick(c->CmSwitch, Qt::LeftButton);
     } else if (how == "enter") {
         QTest::keyClick(c->GrCompany, Qt::Key_Return);
+    } else if (how == "enter on button") {
+        c->CmSwitch->setFocus();
+        QTest::keyClick(c->CmSwitch, Qt::Key_Return);
     } else {
         doubleClick(c, row);
     }
@@ -234,6 +239,10 @@ void TestCompanyChoice::closeEndsProgram()
     ScopedScriptedUi s;
     frmChangeCompany *c = frmChangeCompany::showChoice();
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, c->CmClose_Click());
+    QCOMPARE(s.ui.shown.size(), 0);
+    // Enter on the focused button does the same.
+    c->CmClose->setFocus();
+    QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::keyClick(c->CmClose, Qt::Key_Return));
     QCOMPARE(s.ui.shown.size(), 0);
 }
 
