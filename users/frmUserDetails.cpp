@@ -196,12 +196,10 @@ frmUserDetails::frmUserDetails(QWidget *parent) : RecordWindow(parent), m_store(
     auto *permissions = new QWidget;
     LvAvailable = unitList(permissions, "LvAvailable", m_available, QAbstractItemView::ExtendedSelection);
     LvAssigned = unitList(permissions, "LvAssigned", m_assigned, QAbstractItemView::SingleSelection);
-    CmAllow = new QPushButton(permissions);
-    CmAllow->setObjectName(QStringLiteral("CmAllow"));
+    CmAllow = makeButton(QStringLiteral("CmAllow"), QString(), permissions);
     CmAllow->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     CmAllow->setToolTip(QStringLiteral("Allow"));
-    CmDisallow = new QPushButton(permissions);
-    CmDisallow->setObjectName(QStringLiteral("CmDisallow"));
+    CmDisallow = makeButton(QStringLiteral("CmDisallow"), QString(), permissions);
     CmDisallow->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     CmDisallow->setToolTip(QStringLiteral("Disallow"));
     auto *moves = new QVBoxLayout;
