@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -240,10 +241,13 @@ void TestCompanyChoice::closeEndsProgram()
     frmChangeCompany *c = frmChangeCompany::showChoice();
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, c->CmClose_Click());
     QCOMPARE(s.ui.shown.size(), 0);
-    // Enter on the focused button does the same.
+    // Enter on the focused button presses it (its handler, which ends the
+    // program, is left out: the end must not unwind through the event delivery).
+    QObject::disconnect(c->CmClose, &QPushButton::clicked, nullptr, nullptr);
+    QSignalSpy closePressed(c->CmClose, &QPushButton::clicked);
     c->CmClose->setFocus();
-    QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::keyClick(c->CmClose, Qt::Key_Return));
-    QCOMPARE(s.ui.shown.size(), 0);
+    QTest::keyClick(c->CmClose, Qt::Key_Return);
+    QCOMPARE(closePressed.count(), 1);
 }
 
 void TestCompanyChoice::escape_data()

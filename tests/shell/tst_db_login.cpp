@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 // Sign-on on the private server, driven through the real window.
@@ -249,15 +250,19 @@ void TestLogin::enterOnFocusedButton_data()
 }
 
 // A clerk who tabs onto OK and presses Enter signs on as with a click; on Exit
-// Enter ends the program.
+// Enter presses the button (its handler, which ends the program, is left out:
+// the end must not unwind through the event delivery).
 void TestLogin::enterOnFocusedButton()
 {
     QFETCH(int, key);
     ScopedScriptedUi s;
     m_login->TxtUserName->setText("clerk");
     m_login->TxtPassword->setText("clerk123");
+    QObject::disconnect(m_login->CmExit, &QPushButton::clicked, nullptr, nullptr);
+    QSignalSpy exitPressed(m_login->CmExit, &QPushButton::clicked);
     m_login->CmExit->setFocus();
-    QVERIFY_THROWS_EXCEPTION(ProgramEnded, QTest::keyClick(m_login->CmExit, Qt::Key(key)));
+    QTest::keyClick(m_login->CmExit, Qt::Key(key));
+    QCOMPARE(exitPressed.count(), 1);
     m_login->CmOk->setFocus();
     QTest::keyClick(m_login->CmOk, Qt::Key(key));
     QCOMPARE(s.ui.texts(), QStringList());
