@@ -1,5 +1,6 @@
 #include "ListWindow.h"
 #include "EntryWindow.h"
+#include "Hourglass.h"
 #include "Sheet.h"
 #include "SheetView.h"
 #include "mdlVelmora.h"
@@ -32,12 +33,6 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
 // other work. Either makes Export do nothing.
 bool g_exporting = false;
 
-bool hourglassShown()
-{
-    const QCursor *c = QGuiApplication::overrideCursor();
-    return c && c->shape() == Qt::WaitCursor;
-}
-
 class ExportRun {
 public:
     ExportRun() { g_exporting = true; }
@@ -46,15 +41,6 @@ public:
     ExportRun &operator=(const ExportRun &) = delete;
 };
 
-// Shown while the file is written only: the save dialog and the question
-// keep the ordinary pointer.
-class Hourglass {
-public:
-    Hourglass() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QGuiApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-};
 } // namespace
 
 ListWindow::ListWindow(ListWindowConfig config, QWidget *parent) : ChildWindow(parent), m_config(std::move(config))
@@ -282,6 +268,7 @@ void ListWindow::CmExport_Click()
     // The file takes the whole sheet, every row of the list, whatever is selected.
     SaveResult saved;
     {
+        // Shown while the file is written only: the save dialog and the question keep the ordinary pointer.
         Hourglass busy;
         m_sheet->SelectCells(1, 1, m_sheet->ColumnCount(), m_sheet->ColumnCount());
         saved = m_sheet->SaveWorkbook(*path, 4);
