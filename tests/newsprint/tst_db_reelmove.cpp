@@ -37,6 +37,8 @@ private slots:
     void transferBetweenUnits();
     void transferRefusals_data();
     void transferRefusals();
+    void busyTransferDoesNothing_data();
+    void busyTransferDoesNothing();
     void destinationLookup_data();
     void destinationLookup();
     void delClearsDestination();
@@ -603,6 +605,31 @@ void TestReelMove::transferRefusals()
     QCOMPARE(button("CmSet")->isEnabled(), setEnabled);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QCOMPARE(allStates(), before);
+}
+
+void TestReelMove::busyTransferDoesNothing_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("press") << int(ReelTickWindow::ToPress);
+    QTest::newRow("unit") << int(ReelTickWindow::ToUnit);
+}
+
+void TestReelMove::busyTransferDoesNothing()
+{
+    QFETCH(int, kind);
+    open(ReelTickWindow::Kind(kind));
+    if (kind == ReelTickWindow::ToUnit)
+        QTest::keyClick(box("TxInvoiceNo"), Qt::Key_F5);
+    startUnticked();
+    tickReels({"R45-1"});
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QTest::mouseClick(button("CmTransfer"), Qt::LeftButton);
+    QCOMPARE(ui().texts(), QStringList{});
+    QVERIFY(m_w->model()->isTicked(0));
+    // The other work's hourglass is left to it.
+    QVERIFY(QGuiApplication::overrideCursor());
+    QGuiApplication::restoreOverrideCursor();
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void TestReelMove::destinationLookup_data()
