@@ -5,6 +5,16 @@
 namespace {
 const QString kUnticked = QStringLiteral("1");
 const QString kTicked = QStringLiteral("0");
+
+// The picture list's picture at the strip's size, scaled once per run.
+QPixmap stripPicture(int index)
+{
+    static QPixmap scaled[ImgIcon32::kCount + 1];
+    QPixmap &p = scaled[index];
+    if (p.isNull())
+        p = ImgIcon32::picture(index).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return p;
+}
 } // namespace
 
 const QStringList &ReelTickModel::headings()
@@ -166,8 +176,7 @@ QVariant ReelTickModel::headerData(int section, Qt::Orientation orientation, int
     }
     if (role == Qt::DecorationRole) {
         const int p = pictureIndex(section);
-        return p ? QVariant(ImgIcon32::picture(p).scaled(16, 16, Qt::KeepAspectRatio, Qt::SmoothTransformation))
-                 : QVariant();
+        return p ? QVariant(stripPicture(p)) : QVariant();
     }
     if (role == Qt::DisplayRole)
         return QString();
