@@ -1,9 +1,9 @@
 #include "ReelTickWindow.h"
-#include "GridTextModel.h"
+#include "Twips.h"
 #include "Hourglass.h"
+#include "Lookup.h"
 #include "ReelTickModel.h"
 #include "ReelTransferStore.h"
-#include "frmListView.h"
 #include "mdlVelmora.h"
 #include <QEvent>
 #include <QFrame>
@@ -61,8 +61,20 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
     if (!toPress) {
         auto *bar = new QHBoxLayout;
         m_txInvoiceNo = box(QStringLiteral("TxInvoiceNo"), this);
-        m_txUnitCode = box(QStringLiteral("TxUnitCode"), this);
+        m_txUnitCode = new LookupBox(this);
+        m_txUnitCode->setObjectName(QStringLiteral("TxUnitCode"));
         m_txUnitCode->setReadOnly(true); // only the lookup and Del change it
+        m_txUnitCode->setShows(LookupBox::Shows::Code);
+        m_txUnitCode->setDelClears(true);
+        m_txUnitCode->setLookup([] {
+            Lookup l;
+            l.statement = ReelTransferStore::destinationLookup(l.values);
+            l.caption = QStringLiteral("Unit Help");
+            l.width = 4000;
+            l.displayFields = 2;
+            l.columns = {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}};
+            return l;
+        });
         m_txUnitCode->setFixedWidth(twipsToPixels(1000));
         m_txUnitName = box(QStringLiteral("TxUnitName"), this);
         m_cmSet = button(QStringLiteral("CmSet"), QStringLiteral("Set For All Selected Items"), this);
@@ -125,6 +137,15 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
             GrInvoice_Scroll();
         });
         connect(m_txUnitCode, &QLineEdit::textChanged, m_txUnitName, &QLineEdit::clear);
+        // A destination chosen is one not yet set into the ticked reels.
+        connect(m_txUnitCode, &LookupBox::picked, this, [this](const LookupRow &row) {
+            m_txUnitName->setText(row.name());
+            m_cmSet->setEnabled(true);
+        });
+        connect(m_txUnitCode, &LookupBox::cleared, this, [this] {
+            m_txUnitName->clear();
+            m_cmSet->setEnabled(false);
+        });
         m_txInvoiceNo->installEventFilter(this);
         m_txUnitCode->installEventFilter(this);
         setTabOrder(m_txInvoiceNo, m_cmTransfer);
@@ -224,10 +245,6 @@ bool ReelTickWindow::eventFilter(QObject *watched, QEvent *event)
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (watched == m_txInvoiceNo && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
                 TxInvoiceNo_KeyPress();
-                return true;
-            }
-            if (watched == m_txUnitCode && (key == Qt::Key_F1 || key == Qt::Key_Delete)) {
-                TxUnitCode_KeyDown(key);
                 return true;
             }
         }
@@ -421,25 +438,4 @@ void ReelTickWindow::TxInvoiceNo_KeyPress()
     SelectAllText(m_txInvoiceNo);
     FillGrid();
     GrInvoice_Scroll();
-}
-
-void ReelTickWindow::TxUnitCode_KeyDown(int key)
-{
-    if (key == Qt::Key_F1) {
-        clearHelpCols();
-        QVariantList values;
-        const QString sql = ReelTransferStore::destinationLookup(values);
-        guarded([&] {
-            frmListView::ShowForm(sql, values, 2, QStringLiteral("Unit Help"), 4000,
-                                  {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
-        });
-        m_txUnitCode->setText(gHelpCol1);
-        m_txUnitName->setText(gHelpCol2);
-        clearHelpCols();
-        m_cmSet->setEnabled(!m_txUnitCode->text().isEmpty());
-    } else if (key == Qt::Key_Delete) {
-        m_txUnitCode->clear();
-        m_txUnitName->clear();
-        m_cmSet->setEnabled(false);
-    }
 }

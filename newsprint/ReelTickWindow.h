@@ -4,6 +4,7 @@
 
 class QKeyEvent;
 class QLabel;
+class LookupBox;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -39,7 +40,6 @@ public slots:
     void CmSet_Click();
     void CmClose_Click();
     void TxInvoiceNo_KeyPress();
-    void TxUnitCode_KeyDown(int key);
 
 protected:
     bool formKeyDown(QKeyEvent *event) override;
@@ -66,7 +66,7 @@ private:
     QPushButton *m_cmSet = nullptr;
     QLineEdit *m_txSearch = nullptr;
     QLineEdit *m_txInvoiceNo = nullptr;
-    QLineEdit *m_txUnitCode = nullptr;
+    LookupBox *m_txUnitCode = nullptr;
     QLineEdit *m_txUnitName = nullptr;
     bool m_centred = false;
 };
