@@ -1,11 +1,13 @@
 #include "NewsprintWindows.h"
 #include "ReelTickWindow.h"
+#include "frmInvoice.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
 void registerNewsprintWindows()
 {
-    WindowRegistry &registry = WindowRegistry::instance();
-    registry.registerWindow(ReelTickWindow::kToPressName, [] { return new ReelTickWindow(ReelTickWindow::ToPress); });
-    registry.registerWindow(ReelTickWindow::kToUnitName, [] { return new ReelTickWindow(ReelTickWindow::ToUnit); });
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmInvoice"), [] { return new frmInvoice; });
+    r.registerWindow(ReelTickWindow::kToPressName, [] { return new ReelTickWindow(ReelTickWindow::ToPress); });
+    r.registerWindow(ReelTickWindow::kToUnitName, [] { return new ReelTickWindow(ReelTickWindow::ToUnit); });
 }
