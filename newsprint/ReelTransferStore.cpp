@@ -60,19 +60,22 @@ QList<ReelRow> readReels(const QString &sql, const QVariantList &values)
 }
 
 // Runs one conditional update per reel in one transaction; returns how many
-// reels it changed. `bind` gives the values of one reel's statement.
+// reels it changed. `bind` gives the values of one reel's statement. A batch
+// that met another workstation's lock is run again from the start.
 int runBatch(const QString &sql, const QList<ReelMove> &reels,
              const std::function<QVariantList(const ReelMove &)> &bind)
 {
     if (reels.isEmpty())
         return 0;
-    int changed = 0;
-    Transaction t(gConnection);
-    for (const ReelMove &m : reels)
-        if (gConnection.execute(sql, bind(m)) > 0)
-            ++changed;
-    t.commit();
-    return changed;
+    return retriedOnLockConflict([&] {
+        int changed = 0;
+        Transaction t(gConnection);
+        for (const ReelMove &m : reels)
+            if (gConnection.execute(sql, bind(m)) > 0)
+                ++changed;
+        t.commit();
+        return changed;
+    });
 }
 
 } // namespace
