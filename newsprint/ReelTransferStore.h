@@ -45,10 +45,11 @@ public:
     static QList<ReelRow> stockReels(const QString &text);
 
     // Marks the reels issued to the press in one transaction; returns how many
-    // were issued. Throws DbError, and then nothing is issued.
+    // were issued. A batch that meets another workstation's lock runs again;
+    // a failure throws DbError, and then nothing is issued.
     static int issueToPress(const QList<ReelMove> &reels);
     // Moves each reel to its toUnit in one transaction; returns how many moved.
-    // Throws DbError, and then nothing moves.
+    // Retried and thrown as issueToPress; after a failure nothing moves.
     static int moveToUnits(const QList<ReelMove> &reels);
 
     // The destination units of the signed-on user: every unit of theirs but
