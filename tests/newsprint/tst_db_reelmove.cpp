@@ -47,6 +47,8 @@ private slots:
     void failedBatchMovesNothing_data();
     void failedBatchMovesNothing();
     void openedByName();
+    void focusOrder_data();
+    void focusOrder();
 
 private:
     ReelTickWindow *open(ReelTickWindow::Kind kind);
@@ -803,6 +805,34 @@ void TestReelMove::openedByName()
         WindowRegistry::instance().unloadAll();
         QTRY_VERIFY(!w);
     }
+}
+
+void TestReelMove::focusOrder_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("press") << int(ReelTickWindow::ToPress)
+                           << QStringList{"CmTransfer", "CmClose", "GrInvoice", "CmSelectAll", "TxSearch"};
+    QTest::newRow("unit") << int(ReelTickWindow::ToUnit)
+                          << QStringList{"TxInvoiceNo", "CmTransfer", "CmClose", "CmSelectAll",
+                                         "TxUnitCode",  "TxUnitName", "CmSet",   "GrInvoice"};
+}
+
+void TestReelMove::focusOrder()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, order);
+    open(ReelTickWindow::Kind(kind));
+    QWidget *start = m_w->findChild<QWidget *>(order.first());
+    QCOMPARE(QApplication::focusWidget(), start);
+    QStringList seen;
+    QWidget *w = start;
+    do {
+        if (order.contains(w->objectName()) && !seen.contains(w->objectName()))
+            seen << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w && w != start);
+    QCOMPARE(seen, order);
 }
 
 QTEST_MAIN(TestReelMove)
