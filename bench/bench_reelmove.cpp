@@ -143,42 +143,35 @@ int main(int argc, char **argv)
                 .arg(fillMs)
                 .arg(double(fillMs) / double(std::max<qint64>(rawMs, 1)), 0, 'f', 2));
 
-        // 1,000 reels spread over the list, sent to another unit and back.
+        // 1,000 reels spread over the list; each run is undone before the next.
         QList<ReelMove> there;
-        QList<ReelMove> back;
         for (int i = 0; i < kBatch; ++i) {
             const ReelRow &r = model.reel(i * (model.reelCount() / kBatch));
             there.append({r.transId, r.slNo, r.enteringUnit, QStringLiteral("KTM")});
-            back.append({r.transId, r.slNo, r.enteringUnit, QStringLiteral("TVM")});
         }
-        int moved = 0;
-        qint64 best = -1;
-        for (int i = 0; i < 3; ++i) {
-            QElapsedTimer t;
-            t.start();
-            moved = ReelTransferStore::moveToUnits(there);
-            const qint64 ms = t.elapsed();
-            best = best < 0 ? ms : std::min(best, ms);
-            gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_unit_code='TVM'"));
-        }
-        say(QStringLiteral("transfer of %1 ticked reels in one commit: %2 moved, %3 ms")
-                .arg(kBatch)
-                .arg(moved)
-                .arg(best));
-        best = -1;
-        for (int i = 0; i < 3; ++i) {
-            QList<ReelMove> press = there;
-            QElapsedTimer t;
-            t.start();
-            moved = ReelTransferStore::issueToPress(press);
-            const qint64 ms = t.elapsed();
-            best = best < 0 ? ms : std::min(best, ms);
-            gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=0"));
-        }
-        say(QStringLiteral("issue of %1 ticked reels to the press in one commit: %2 issued, %3 ms")
-                .arg(kBatch)
-                .arg(moved)
-                .arg(best));
+        const auto timedBatch = [&](const QString &what, const std::function<int()> &run, const QString &undo) {
+            int moved = 0;
+            qint64 best = -1;
+            for (int i = 0; i < 3; ++i) {
+                QElapsedTimer t;
+                t.start();
+                moved = run();
+                const qint64 ms = t.elapsed();
+                best = best < 0 ? ms : std::min(best, ms);
+                gConnection.execute(undo);
+            }
+            say(QStringLiteral("%1 of %2 ticked reels in one commit: %3 done, %4 ms")
+                    .arg(what)
+                    .arg(kBatch)
+                    .arg(moved)
+                    .arg(best));
+        };
+        timedBatch(
+            QStringLiteral("transfer to another unit"), [&] { return ReelTransferStore::moveToUnits(there); },
+            QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_unit_code='TVM'"));
+        timedBatch(
+            QStringLiteral("issue to the press"), [&] { return ReelTransferStore::issueToPress(there); },
+            QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=0"));
         emptyTables();
     } catch (const DbError &e) {
         say(QStringLiteral("failed: ") + e.serverText());

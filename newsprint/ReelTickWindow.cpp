@@ -321,10 +321,7 @@ int ReelTickWindow::leadingRows(int column) const
 void ReelTickWindow::CmSet_Click()
 {
     const int reels = leadingRows(ReelTickModel::ColGsm);
-    bool any = false;
-    for (int r = 0; r < reels && !any; ++r)
-        any = m_model->isTicked(r);
-    if (!any) {
+    if (!anyTicked(reels)) {
         MsgBox(QStringLiteral("No Items Selected.  "), MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
@@ -358,37 +355,52 @@ void ReelTickWindow::tellNotMoved(int notMoved, int meant)
            MsgButtons::Ok, MsgIcon::Information);
 }
 
-void ReelTickWindow::transferToPress()
+bool ReelTickWindow::anyTicked(int rows) const
+{
+    for (int r = 0; r < rows; ++r)
+        if (m_model->isTicked(r))
+            return true;
+    return false;
+}
+
+void ReelTickWindow::runBatch(const QString &question, bool toUnit)
 {
     int meant = 0;
     int moved = 0;
-    if (MsgBox(QStringLiteral("Are you sure you want to Transfer the Stock to Press?"), MsgButtons::YesNo,
-               MsgIcon::Question, gCompName)
-        == MsgAnswer::Yes) {
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, gCompName) == MsgAnswer::Yes) {
         QList<ReelMove> reels;
         const int rows = leadingRows(ReelTickModel::ColReelNo);
         for (int r = 0; r < rows; ++r) {
             if (!m_model->isTicked(r))
                 continue;
             const ReelRow &reel = m_model->reel(r);
-            reels.append({reel.transId, reel.slNo, reel.enteringUnit, QString()});
+            const QString to = toUnit ? reel.unitCode.trimmed() : QString();
+            // A ticked reel that was given no destination stays where it is.
+            if (toUnit && (to.isEmpty() || to == gUnitCode))
+                continue;
+            reels.append({reel.transId, reel.slNo, reel.enteringUnit, to});
         }
         meant = int(reels.size());
-        if (!guarded([&] { moved = ReelTransferStore::issueToPress(reels); }))
-            meant = 0; // the failure was shown; nothing was issued
+        const bool done = guarded(
+            [&] { moved = toUnit ? ReelTransferStore::moveToUnits(reels) : ReelTransferStore::issueToPress(reels); });
+        if (!done)
+            meant = 0; // the failure was shown; nothing moved
     }
     FillGrid();
     GrInvoice_Scroll();
+    if (toUnit)
+        m_cmSet->setEnabled(!m_txUnitCode->text().isEmpty());
     tellNotMoved(meant - moved, meant);
+}
+
+void ReelTickWindow::transferToPress()
+{
+    runBatch(QStringLiteral("Are you sure you want to Transfer the Stock to Press?"), false);
 }
 
 void ReelTickWindow::transferToUnit()
 {
-    const int rows = leadingRows(ReelTickModel::ColReelNo);
-    bool any = false;
-    for (int r = 0; r < rows && !any; ++r)
-        any = m_model->isTicked(r);
-    if (!any) {
+    if (!anyTicked(leadingRows(ReelTickModel::ColReelNo))) {
         MsgBox(QStringLiteral("Please Select an Entry.   "), MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
@@ -397,30 +409,7 @@ void ReelTickWindow::transferToUnit()
         m_cmSet->setFocus(Qt::OtherFocusReason);
         return;
     }
-    int meant = 0;
-    int moved = 0;
-    if (MsgBox(QStringLiteral("Are you sure you want to Transfer the Stock to Unit?"), MsgButtons::YesNo,
-               MsgIcon::Question, gCompName)
-        == MsgAnswer::Yes) {
-        // A ticked reel that was given no destination stays where it is.
-        QList<ReelMove> reels;
-        for (int r = 0; r < rows; ++r) {
-            if (!m_model->isTicked(r))
-                continue;
-            const ReelRow &reel = m_model->reel(r);
-            const QString to = reel.unitCode.trimmed();
-            if (to.isEmpty() || to == gUnitCode)
-                continue;
-            reels.append({reel.transId, reel.slNo, reel.enteringUnit, to});
-        }
-        meant = int(reels.size());
-        if (!guarded([&] { moved = ReelTransferStore::moveToUnits(reels); }))
-            meant = 0; // the failure was shown; nothing moved
-    }
-    FillGrid();
-    GrInvoice_Scroll();
-    m_cmSet->setEnabled(!m_txUnitCode->text().isEmpty());
-    tellNotMoved(meant - moved, meant);
+    runBatch(QStringLiteral("Are you sure you want to Transfer the Stock to Unit?"), true);
 }
 
 void ReelTickWindow::CmClose_Click()

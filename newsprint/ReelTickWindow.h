@@ -53,6 +53,10 @@ private:
     void toggleCurrentRow();
     // Grid rows from the first up to the first whose cell in `column` is empty.
     int leadingRows(int column) const;
+    bool anyTicked(int rows) const;
+    // Asks, then moves the ticked reels (to the press, or each to its set
+    // unit), refills and tells how many could not be moved.
+    void runBatch(const QString &question, bool toUnit);
     void transferToPress();
     void transferToUnit();
     void tellNotMoved(int notMoved, int meant);
