@@ -36,9 +36,12 @@ void registerLinkedWindows()
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmStockTransfer"),      QStringLiteral("frmTransferCons"), QStringLiteral("frmConsumption"),
-    QStringLiteral("frmOtherStoresInvoice"), QStringLiteral("frmFAInvoice"),    QStringLiteral("frmrptFAPendingBills"),
-    QStringLiteral("frmrptFABills"),         QStringLiteral("frmCUGBSNL"),
+    QStringLiteral("frmConsumption"),
+    QStringLiteral("frmOtherStoresInvoice"),
+    QStringLiteral("frmFAInvoice"),
+    QStringLiteral("frmrptFAPendingBills"),
+    QStringLiteral("frmrptFABills"),
+    QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
 
