@@ -11,6 +11,13 @@ struct CodeNameEntry {
     QStringList more; // further inputs of windows that have them (an item's measurement code)
 };
 
+// What a save did.
+struct SaveResult {
+    bool duplicate = false; // another row holds the name: nothing was written
+    QString code;           // a new entry: the code it was stored under
+    qint64 matched = 0;     // a rename: the rows it matched (0: no such row in scope)
+};
+
 // The rows and statements behind one code/name master window. Every value
 // reaches the server as a bound parameter. Statements throw DbError.
 class CodeNameStore {
@@ -30,4 +37,16 @@ public:
     // Gives the row of entry.code its new name in one transaction; returns the
     // rows the update matched (0: no such row where the window may rename).
     virtual qint64 saveEdit(const CodeNameEntry &entry) = 0;
+
+    // Stores a new row under the code the series holds now (ClaimCode), unless
+    // another row already holds the name (trimmed, as it will be stored). The
+    // name check runs inside the save's transaction after the series row is
+    // locked, and saves of the table are serialised across workstations, so
+    // two stations can never both pass it. A duplicate writes nothing and
+    // leaves the series as it was.
+    virtual SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) = 0;
+    // Renames the row of entry.code, unless another row holds the new name
+    // (both compared trimmed; rows named `oldName` do not count). The check runs
+    // inside the rename's transaction, serialised as addEntry.
+    virtual SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) = 0;
 };

@@ -51,27 +51,48 @@ bool CodeNameTableStore::renameClashes(const QString &oldName, const QString &na
 
 QString CodeNameTableStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
-    // The series decides the code: the one shown at New unless another station saved first.
-    Transaction t(gConnection);
-    const QString code = ClaimCode(seriesKey);
-    QString columns = QStringLiteral("unit_code, comp_code, %1, %2").arg(m_table.codeColumn, m_table.nameColumn);
-    QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed()};
-    if (!m_table.groupColumn.isEmpty()) {
-        columns += QStringLiteral(", ") + m_table.groupColumn;
-        values << m_table.groupValue;
-    }
-    columns += QStringLiteral(", created_by, created_date, created_time");
-    values << userIdNumber() << auditDate() << auditTime();
-    QStringList marks;
-    for (int i = 0; i < values.size(); ++i)
-        marks << QStringLiteral("?");
-    gConnection.execute(
-        QStringLiteral("Insert into %1 (%2) values (%3)").arg(qualifiedTable(), columns, marks.join(u',')), values);
-    t.commit();
-    return code;
+    const SaveResult r = addEntry(entry, seriesKey);
+    if (r.duplicate)
+        throw DbError(QStringLiteral("The name is already taken."));
+    return r.code;
 }
 
 qint64 CodeNameTableStore::saveEdit(const CodeNameEntry &entry)
+{
+    return renameEntry(entry, entry.name).matched;
+}
+
+SaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+{
+    return serialisedSave(gConnection, qualifiedTable(), [&] {
+        Transaction t(gConnection);
+        // The series decides the code: the one shown at New unless another station saved first.
+        const QString code =
+            ClaimCode(seriesKey, {qualifiedTable(), m_table.codeColumn, QStringLiteral("comp_code"), gCompCode});
+        // Every company and every group: names are kept distinct over the whole table.
+        if (saveCheckFinds(gConnection,
+                           QStringLiteral("Select 1 from %1 where %2=?").arg(qualifiedTable(), m_table.nameColumn),
+                           {entry.name.trimmed()}))
+            return SaveResult{true, {}, 0};
+        QString columns = QStringLiteral("unit_code, comp_code, %1, %2").arg(m_table.codeColumn, m_table.nameColumn);
+        QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed()};
+        if (!m_table.groupColumn.isEmpty()) {
+            columns += QStringLiteral(", ") + m_table.groupColumn;
+            values << m_table.groupValue;
+        }
+        columns += QStringLiteral(", created_by, created_date, created_time");
+        values << userIdNumber() << auditDate() << auditTime();
+        QStringList marks;
+        for (int i = 0; i < values.size(); ++i)
+            marks << QStringLiteral("?");
+        gConnection.execute(
+            QStringLiteral("Insert into %1 (%2) values (%3)").arg(qualifiedTable(), columns, marks.join(u',')), values);
+        t.commit();
+        return SaveResult{false, code, 1};
+    });
+}
+
+SaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
     QString sql =
         QStringLiteral("Update %1 set %2=?, modified_by=?, modified_date=?, modified_time=? where %3=? and comp_code=?")
@@ -81,8 +102,15 @@ qint64 CodeNameTableStore::saveEdit(const CodeNameEntry &entry)
         sql += QStringLiteral(" and %1=?").arg(m_table.groupColumn);
         values << m_table.groupValue;
     }
-    Transaction t(gConnection);
-    const qint64 matched = gConnection.execute(sql, values);
-    t.commit();
-    return matched;
+    return serialisedSave(gConnection, qualifiedTable(), [&] {
+        Transaction t(gConnection);
+        if (saveCheckFinds(
+                gConnection,
+                QStringLiteral("Select 1 from %1 where %2<>? and %2=?").arg(qualifiedTable(), m_table.nameColumn),
+                {oldName.trimmed(), entry.name.trimmed()}))
+            return SaveResult{true, {}, 0};
+        const qint64 matched = gConnection.execute(sql, values);
+        t.commit();
+        return SaveResult{false, entry.code.trimmed(), matched};
+    });
 }

@@ -24,6 +24,8 @@ public:
     bool renameClashes(const QString &oldName, const QString &name) override;
     QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
     qint64 saveEdit(const CodeNameEntry &entry) override;
+    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     QString qualifiedTable() const;

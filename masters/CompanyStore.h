@@ -42,11 +42,21 @@ public:
     // typed, the rest trimmed; code, priority and stamps unchanged). Returns the
     // rows matched: 0 when no company has that code.
     qint64 saveEdit(const QString &key, const Company &company);
+    // saveNew with the clash check of newClashes inside its transaction, and
+    // saves of the table serialised across workstations: false, with nothing
+    // written, when another company holds the name or the code.
+    bool addCompany(const Company &company, qint64 userId);
+    // saveEdit with the check of renameClashes inside its transaction, and
+    // serialised as addCompany: nothing when another company holds the name,
+    // else the rows matched.
+    std::optional<qint64> editCompany(const QString &key, const Company &company, const QString &oldName);
     // Every company, ordered by code: the company list's query.
     RecordSet list();
 
 private:
     QString table() const;
+    void insertCompany(const Company &company, qint64 userId);
+    qint64 updateCompany(const QString &key, const Company &company);
     Database &m_db;
     DbName m_storesDb;
 };

@@ -48,38 +48,67 @@ bool ItemStore::renameClashes(const QString &oldName, const QString &name)
 
 QString ItemStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
-    const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
-    Transaction t(gConnection);
-    const QString code = ClaimCode(seriesKey);
-    QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
-    QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
-    if (m_type) {
-        columns += QStringLiteral(", item_type");
-        values << *m_type;
-    }
-    columns += QStringLiteral(", created_by, created_date, created_time");
-    values << userIdNumber() << auditDate() << auditTime();
-    QStringList marks;
-    for (int i = 0; i < values.size(); ++i)
-        marks << QStringLiteral("?");
-    gConnection.execute(QStringLiteral("Insert into %1 (%2) values (%3)")
-                            .arg(gInvDbName.table("inv_itemmaster"), columns, marks.join(u',')),
-                        values);
-    t.commit();
-    return code;
+    const SaveResult r = addEntry(entry, seriesKey);
+    if (r.duplicate)
+        throw DbError(QStringLiteral("The name is already taken."));
+    return r.code;
 }
 
 qint64 ItemStore::saveEdit(const CodeNameEntry &entry)
 {
+    return renameEntry(entry, entry.name).matched;
+}
+
+SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+{
+    const QString table = gInvDbName.table("inv_itemmaster");
+    const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
+    return serialisedSave(gConnection, table, [&] {
+        Transaction t(gConnection);
+        const QString code =
+            ClaimCode(seriesKey, {table, QStringLiteral("item_code"), QStringLiteral("comp_code"), gCompCode});
+        QVariantList checkValues{entry.name.trimmed()};
+        const QString check =
+            QStringLiteral("Select 1 from %1 where item_name=?").arg(table) + typeCondition(checkValues);
+        if (saveCheckFinds(gConnection, check, checkValues))
+            return SaveResult{true, {}, 0};
+        QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
+        QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
+        if (m_type) {
+            columns += QStringLiteral(", item_type");
+            values << *m_type;
+        }
+        columns += QStringLiteral(", created_by, created_date, created_time");
+        values << userIdNumber() << auditDate() << auditTime();
+        QStringList marks;
+        for (int i = 0; i < values.size(); ++i)
+            marks << QStringLiteral("?");
+        gConnection.execute(QStringLiteral("Insert into %1 (%2) values (%3)").arg(table, columns, marks.join(u',')),
+                            values);
+        t.commit();
+        return SaveResult{false, code, 1};
+    });
+}
+
+SaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+{
+    const QString table = gInvDbName.table("inv_itemmaster");
     QVariantList values{entry.name, userIdNumber(), auditDate(), auditTime(), entry.code.trimmed(), gCompCode};
     const QString sql = QStringLiteral("Update %1 set item_name=?, modified_by=?, modified_date=?, modified_time=? "
                                        "where item_code=? and comp_code=?")
-                            .arg(gInvDbName.table("inv_itemmaster"))
+                            .arg(table)
         + typeCondition(values);
-    Transaction t(gConnection);
-    const qint64 matched = gConnection.execute(sql, values);
-    t.commit();
-    return matched;
+    QVariantList checkValues{oldName.trimmed(), entry.name.trimmed()};
+    const QString check =
+        QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(table) + typeCondition(checkValues);
+    return serialisedSave(gConnection, table, [&] {
+        Transaction t(gConnection);
+        if (saveCheckFinds(gConnection, check, checkValues))
+            return SaveResult{true, {}, 0};
+        const qint64 matched = gConnection.execute(sql, values);
+        t.commit();
+        return SaveResult{false, entry.code.trimmed(), matched};
+    });
 }
 
 QString ItemStore::measurementLookup()

@@ -19,6 +19,9 @@ public:
     QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
     // The name is stored exactly as typed.
     qint64 saveEdit(const CodeNameEntry &entry) override;
+    // As saveNew and saveEdit, with the name check inside the save.
+    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
     // The measurement lookup: code and name of every measurement, by name.
     static QString measurementLookup();

@@ -30,23 +30,53 @@ bool UserGroupStore::renameClashes(const QString &oldName, const QString &name)
 
 QString UserGroupStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
-    // The series lies in the working year's stores database, the groups centrally.
-    Transaction t(gConnection);
-    const QString code = ClaimCode(seriesKey);
-    gConnection.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, user_group_name,"
-                                       " created_by, created_date, created_time) values (?,?,?,?,?,?)"),
-                        {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
-    t.commit();
-    return code;
+    const SaveResult r = addEntry(entry, seriesKey);
+    if (r.duplicate)
+        throw DbError(QStringLiteral("The name is already taken."));
+    return r.code;
 }
 
 qint64 UserGroupStore::saveEdit(const CodeNameEntry &entry)
 {
-    Transaction t(gConnection);
-    const qint64 matched = gConnection.execute(
-        QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
-                       " modified_time=? where unit_code=? and user_group_code=?"),
-        {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
-    t.commit();
-    return matched;
+    return renameEntry(entry, entry.name).matched;
+}
+
+SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+{
+    return serialisedSave(gConnection, QStringLiteral("velmora.usergroups"), [&] {
+        // The series lies in the working year's stores database, the groups centrally.
+        Transaction t(gConnection);
+        const QString code =
+            ClaimCode(seriesKey,
+                      {QStringLiteral("velmora.usergroups"), QStringLiteral("user_group_code"), QString(), QVariant()});
+        // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
+        if (saveCheckFinds(gConnection,
+                           QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=?"),
+                           {entry.name.trimmed(), gUnitCode}))
+            return SaveResult{true, {}, 0};
+        gConnection.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, "
+                                           "user_group_name, created_by, created_date, created_time)"
+                                           " values (?,?,?,?,?,?)"),
+                            {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
+        t.commit();
+        return SaveResult{false, code, 1};
+    });
+}
+
+SaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+{
+    return serialisedSave(gConnection, QStringLiteral("velmora.usergroups"), [&] {
+        Transaction t(gConnection);
+        if (saveCheckFinds(gConnection,
+                           QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
+                                          " and user_group_name=? and unit_code=?"),
+                           {oldName.trimmed(), entry.name.trimmed(), gUnitCode}))
+            return SaveResult{true, {}, 0};
+        const qint64 matched = gConnection.execute(
+            QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
+                           " modified_time=? where unit_code=? and user_group_code=?"),
+            {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
+        t.commit();
+        return SaveResult{false, entry.code, matched};
+    });
 }

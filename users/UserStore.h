@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // One row of the user list: a user of the current unit with its group.
 struct UserListRow {
@@ -60,10 +61,21 @@ public:
     // Renames / regroups the user and rebuilds its unit access, in one
     // transaction. Throws DbError when the user does not exist.
     void changeUser(const UserChange &change, qint64 modifiedBy);
+    // addUser with the name check of nameExists (on the name as stored,
+    // trimmed) inside its transaction; every new user and rename on every
+    // workstation is serialised, so neither two equal names nor two equal ids
+    // pass and no save is refused for a deadlock. Nothing when the name exists.
+    std::optional<qint64> addNewUser(const NewUser &user, qint64 createdBy);
+    // changeUser with the check of nameExistsBesides inside its transaction,
+    // serialised as addNewUser: false, with nothing written, when another
+    // user has the name.
+    bool changeUserChecked(const UserChange &change, const QString &oldName, qint64 modifiedBy);
     // Withdraws one unit from the user at once.
     void withdrawUnit(const QString &userId, const QString &unitCode);
 
 private:
+    qint64 insertUser(const NewUser &user, qint64 createdBy);
+    void updateUser(qint64 id, const UserChange &change, qint64 modifiedBy);
     QList<UnitEntry> readUnits(const QString &sql, const QVariantList &values);
     Database &m_db;
 };
