@@ -1,7 +1,7 @@
 #include "ItemStore.h"
 #include "mdlVelmora.h"
 
-ItemStore::ItemStore(std::optional<int> itemType) : m_type(itemType) {}
+ItemStore::ItemStore(std::optional<int> itemType, Database &db) : m_type(itemType), m_db(db) {}
 
 QString ItemStore::typeCondition(QVariantList &values, const QString &column) const
 {
@@ -20,7 +20,7 @@ QList<QStringList> ItemStore::rows()
                                        "from %2 i where i.comp_code=?")
                             .arg(gInvDbName.table("inv_measurement"), gInvDbName.table("inv_itemmaster"))
         + typeCondition(values, QStringLiteral("i.item_type")) + QStringLiteral(" order by i.item_name, i.item_code");
-    RecordSet rs = gConnection.query(sql, values);
+    RecordSet rs = m_db.query(sql, values);
     QList<QStringList> out;
     while (rs.next())
         out.append({rs.text(0), rs.text(1), rs.text(2)});
@@ -32,7 +32,7 @@ bool ItemStore::nameTaken(const QString &name)
     QVariantList values{name};
     const QString sql = QStringLiteral("Select 1 from %1 where item_name=?").arg(gInvDbName.table("inv_itemmaster"))
         + typeCondition(values) + QStringLiteral(" limit 1");
-    RecordSet rs = gConnection.query(sql, values);
+    RecordSet rs = m_db.query(sql, values);
     return rs.next();
 }
 
@@ -42,7 +42,7 @@ bool ItemStore::renameClashes(const QString &oldName, const QString &name)
     const QString sql =
         QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(gInvDbName.table("inv_itemmaster"))
         + typeCondition(values) + QStringLiteral(" limit 1");
-    RecordSet rs = gConnection.query(sql, values);
+    RecordSet rs = m_db.query(sql, values);
     return rs.next();
 }
 
@@ -63,14 +63,14 @@ SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &series
 {
     const QString table = gInvDbName.table("inv_itemmaster");
     const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
-    return serialisedSave(gConnection, table, [&] {
-        Transaction t(gConnection);
-        const QString code =
-            ClaimCode(seriesKey, {table, QStringLiteral("item_code"), QStringLiteral("comp_code"), gCompCode});
+    return serialisedSave(m_db, table, [&] {
+        Transaction t(m_db);
+        const QString code = ClaimCode(m_db, gInvDbName, seriesKey,
+                                       {table, QStringLiteral("item_code"), QStringLiteral("comp_code"), gCompCode});
         QVariantList checkValues{entry.name.trimmed()};
         const QString check =
             QStringLiteral("Select 1 from %1 where item_name=?").arg(table) + typeCondition(checkValues);
-        if (saveCheckFinds(gConnection, check, checkValues))
+        if (saveCheckFinds(m_db, check, checkValues))
             return SaveResult{true, {}, 0};
         QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
         QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
@@ -83,8 +83,7 @@ SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &series
         QStringList marks;
         for (int i = 0; i < values.size(); ++i)
             marks << QStringLiteral("?");
-        gConnection.execute(QStringLiteral("Insert into %1 (%2) values (%3)").arg(table, columns, marks.join(u',')),
-                            values);
+        m_db.execute(QStringLiteral("Insert into %1 (%2) values (%3)").arg(table, columns, marks.join(u',')), values);
         t.commit();
         return SaveResult{false, code, 1};
     });
@@ -101,11 +100,11 @@ SaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &old
     QVariantList checkValues{oldName.trimmed(), entry.name.trimmed()};
     const QString check =
         QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(table) + typeCondition(checkValues);
-    return serialisedSave(gConnection, table, [&] {
-        Transaction t(gConnection);
-        if (saveCheckFinds(gConnection, check, checkValues))
+    return serialisedSave(m_db, table, [&] {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db, check, checkValues))
             return SaveResult{true, {}, 0};
-        const qint64 matched = gConnection.execute(sql, values);
+        const qint64 matched = m_db.execute(sql, values);
         t.commit();
         return SaveResult{false, entry.code.trimmed(), matched};
     });

@@ -1,5 +1,6 @@
 #pragma once
 #include "CodeNameStore.h"
+#include "mdlVelmora.h"
 #include <optional>
 
 // The statements of the item masters on inv_itemmaster. An item window keeps
@@ -7,7 +8,7 @@
 // window, whose new items take the column's default type 0).
 class ItemStore : public CodeNameStore {
 public:
-    explicit ItemStore(std::optional<int> itemType);
+    explicit ItemStore(std::optional<int> itemType, Database &db = gConnection);
 
     // Code, name and measurement name of the current company's items, by name.
     // Every item is listed once, also one whose measurement is missing; its
@@ -29,4 +30,5 @@ public:
 private:
     QString typeCondition(QVariantList &values, const QString &column = QStringLiteral("item_type")) const;
     std::optional<int> m_type;
+    Database &m_db;
 };

@@ -3,7 +3,7 @@
 
 QList<QStringList> UserGroupStore::rows()
 {
-    RecordSet rs = gConnection.query(QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
+    RecordSet rs = m_db.query(QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
     QList<QStringList> out;
     while (rs.next())
         out.append({rs.text(0), rs.text(1)});
@@ -14,17 +14,17 @@ QList<QStringList> UserGroupStore::rows()
 bool UserGroupStore::nameTaken(const QString &name)
 {
     // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
-    RecordSet rs = gConnection.query(
-        QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=? limit 1"),
-        {name.trimmed(), gUnitCode});
+    RecordSet rs =
+        m_db.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=? limit 1"),
+                   {name.trimmed(), gUnitCode});
     return rs.next();
 }
 
 bool UserGroupStore::renameClashes(const QString &oldName, const QString &name)
 {
-    RecordSet rs = gConnection.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
-                                                    " and user_group_name=? and unit_code=? limit 1"),
-                                     {oldName.trimmed(), name.trimmed(), gUnitCode});
+    RecordSet rs = m_db.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
+                                             " and user_group_name=? and unit_code=? limit 1"),
+                              {oldName.trimmed(), name.trimmed(), gUnitCode});
     return rs.next();
 }
 
@@ -43,21 +43,21 @@ qint64 UserGroupStore::saveEdit(const CodeNameEntry &entry)
 
 SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
-    return serialisedSave(gConnection, QStringLiteral("velmora.usergroups"), [&] {
+    return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         // The series lies in the working year's stores database, the groups centrally.
-        Transaction t(gConnection);
+        Transaction t(m_db);
         const QString code =
-            ClaimCode(seriesKey,
+            ClaimCode(m_db, gInvDbName, seriesKey,
                       {QStringLiteral("velmora.usergroups"), QStringLiteral("user_group_code"), QString(), QVariant()});
         // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
-        if (saveCheckFinds(gConnection,
+        if (saveCheckFinds(m_db,
                            QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=?"),
                            {entry.name.trimmed(), gUnitCode}))
             return SaveResult{true, {}, 0};
-        gConnection.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, "
-                                           "user_group_name, created_by, created_date, created_time)"
-                                           " values (?,?,?,?,?,?)"),
-                            {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
+        m_db.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, "
+                                    "user_group_name, created_by, created_date, created_time)"
+                                    " values (?,?,?,?,?,?)"),
+                     {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
         t.commit();
         return SaveResult{false, code, 1};
     });
@@ -65,14 +65,14 @@ SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &s
 
 SaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
-    return serialisedSave(gConnection, QStringLiteral("velmora.usergroups"), [&] {
-        Transaction t(gConnection);
-        if (saveCheckFinds(gConnection,
+    return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db,
                            QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
                                           " and user_group_name=? and unit_code=?"),
                            {oldName.trimmed(), entry.name.trimmed(), gUnitCode}))
             return SaveResult{true, {}, 0};
-        const qint64 matched = gConnection.execute(
+        const qint64 matched = m_db.execute(
             QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
                            " modified_time=? where unit_code=? and user_group_code=?"),
             {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
