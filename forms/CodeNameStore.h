@@ -38,6 +38,10 @@ public:
     // rows the update matched (0: no such row where the window may rename).
     virtual qint64 saveEdit(const CodeNameEntry &entry) = 0;
 
+    // How many characters the name column holds (0: unknown); the name box
+    // takes it as its length, so the clerk cannot type past it.
+    virtual int nameLength() = 0;
+
     // Stores a new row under the code the series holds now (ClaimCode), unless
     // another row already holds the name (trimmed, as it will be stored). The
     // name check runs inside the save's transaction after the series row is

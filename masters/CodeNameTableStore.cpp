@@ -113,3 +113,8 @@ SaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QSt
         return SaveResult{false, entry.code.trimmed(), matched};
     });
 }
+
+int CodeNameTableStore::nameLength()
+{
+    return m_db.columnLengths(gInvDbName, QLatin1String(m_table.table)).value(m_table.nameColumn.toLower());
+}

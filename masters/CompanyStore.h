@@ -1,5 +1,6 @@
 #pragma once
 #include "Database.h"
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -50,6 +51,9 @@ public:
     // serialised as addCompany: nothing when another company holds the name,
     // else the rows matched.
     std::optional<qint64> editCompany(const QString &key, const Company &company, const QString &oldName);
+    // How many characters each box may hold, by the box's name (TxCompanyCode
+    // ...): the length of its column; a box left out has no known length.
+    QHash<QString, int> boxLengths();
     // Every company, ordered by code: the company list's query.
     RecordSet list();
 

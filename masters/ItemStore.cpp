@@ -115,3 +115,8 @@ QString ItemStore::measurementLookup()
     return QStringLiteral("SELECT m_code,m_name FROM %1 order by m_name, m_code")
         .arg(gInvDbName.table("inv_measurement"));
 }
+
+int ItemStore::nameLength()
+{
+    return m_db.columnLengths(gInvDbName, QStringLiteral("inv_itemmaster")).value(QStringLiteral("item_name"));
+}

@@ -21,6 +21,7 @@ public:
     // The name is stored exactly as typed.
     qint64 saveEdit(const CodeNameEntry &entry) override;
     // As saveNew and saveEdit, with the name check inside the save.
+    int nameLength() override;
     SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
     SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 

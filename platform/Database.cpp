@@ -414,12 +414,16 @@ void Database::rollback()
     m_inTransaction = false;
 }
 
-int Database::columnLength(const DbName &schema, const char *table, const char *column)
+QHash<QString, int> Database::columnLengths(const DbName &schema, const QString &table)
 {
-    const QString n = firstValue(QStringLiteral("Select CHARACTER_MAXIMUM_LENGTH from information_schema.COLUMNS"
-                                                " where TABLE_SCHEMA=? and TABLE_NAME=? and COLUMN_NAME=?"),
-                                 {schema.str(), QLatin1String(table), QLatin1String(column)});
-    return n.toInt();
+    RecordSet rs =
+        query(QStringLiteral("Select COLUMN_NAME, CHARACTER_MAXIMUM_LENGTH from information_schema.COLUMNS"
+                             " where TABLE_SCHEMA=? and TABLE_NAME=? and CHARACTER_MAXIMUM_LENGTH is not null"),
+              {schema.str(), table});
+    QHash<QString, int> lengths;
+    while (rs.next())
+        lengths.insert(rs.text(0).toLower(), int(rs.integer(QStringLiteral("CHARACTER_MAXIMUM_LENGTH"))));
+    return lengths;
 }
 
 NamedLock::NamedLock(Database &db, const QString &name, int timeoutSeconds) : m_db(db), m_name(name.left(64))

@@ -1,6 +1,7 @@
 #pragma once
 #include "Decimal.h"
 #include <QDate>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -137,9 +138,9 @@ public:
     static void setEndpointOverride(const QString &unixSocket);
     static QString endpointOverride();
 
-    // The declared length of a text column, in characters; 0 when the column
-    // does not exist or has no character length.
-    int columnLength(const DbName &schema, const char *table, const char *column);
+    // The declared lengths, in characters, of the text columns of a table, by
+    // column name; columns without a character length are left out.
+    QHash<QString, int> columnLengths(const DbName &schema, const QString &table);
 
 private:
     QSqlDatabase handle() const;

@@ -80,3 +80,9 @@ SaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString
         return SaveResult{false, entry.code, matched};
     });
 }
+
+int UserGroupStore::nameLength()
+{
+    return m_db.columnLengths(DbName(QStringLiteral("velmora")), QStringLiteral("usergroups"))
+        .value(QStringLiteral("user_group_name"));
+}

@@ -13,6 +13,7 @@ public:
     bool renameClashes(const QString &oldName, const QString &name) override;
     QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
     qint64 saveEdit(const CodeNameEntry &entry) override;
+    int nameLength() override;
     SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
     SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 

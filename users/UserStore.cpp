@@ -186,3 +186,15 @@ void UserStore::withdrawUnit(const QString &userId, const QString &unitCode)
     m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=? and unit_code=?"), {*id, unitCode});
     t.commit();
 }
+
+int UserStore::userNameLength()
+{
+    return m_db.columnLengths(DbName(QStringLiteral("velmora")), QStringLiteral("userdetails"))
+        .value(QStringLiteral("user_name"));
+}
+
+int UserStore::passwordLength()
+{
+    return m_db.columnLengths(DbName(QStringLiteral("velmora")), QStringLiteral("userdetails"))
+        .value(QStringLiteral("user_password"));
+}

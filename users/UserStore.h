@@ -70,6 +70,9 @@ public:
     // serialised as addNewUser: false, with nothing written, when another
     // user has the name.
     bool changeUserChecked(const UserChange &change, const QString &oldName, qint64 modifiedBy);
+    // How many characters the user name and the password columns hold (0: unknown).
+    int userNameLength();
+    int passwordLength();
     // Withdraws one unit from the user at once.
     void withdrawUnit(const QString &userId, const QString &unitCode);
 
