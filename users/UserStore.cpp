@@ -182,9 +182,11 @@ void UserStore::withdrawUnit(const QString &userId, const QString &unitCode)
     const auto id = idNumber(userId);
     if (!id)
         return;
-    Transaction t(m_db);
-    m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=? and unit_code=?"), {*id, unitCode});
-    t.commit();
+    retryOnLockConflict([&] {
+        Transaction t(m_db);
+        m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=? and unit_code=?"), {*id, unitCode});
+        t.commit();
+    });
 }
 
 int UserStore::userNameLength()
