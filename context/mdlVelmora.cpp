@@ -191,8 +191,16 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
 {
     if (!db.inTransaction())
         throw DbError(QStringLiteral("A code is taken only inside the save's transaction."));
-    if (!DbName::isValid(target.codeColumn) || (!target.scopeColumn.isEmpty() && !DbName::isValid(target.scopeColumn)))
-        throw DbError(QStringLiteral("Invalid column name: ") + target.codeColumn + u' ' + target.scopeColumn);
+    // Column names are constants of the program; refuse anything else before it reaches a statement.
+    QString used = QStringLiteral("Select 1 from %1 where %2=?").arg(target.table, target.codeColumn);
+    if (!DbName::isValid(target.codeColumn))
+        throw DbError(QStringLiteral("Invalid column name: ") + target.codeColumn);
+    for (const auto &[column, value] : target.scope) {
+        if (!DbName::isValid(column))
+            throw DbError(QStringLiteral("Invalid column name: ") + column);
+        used += QStringLiteral(" and %1=?").arg(column);
+    }
+    used += QStringLiteral(" limit 1 FOR UPDATE");
     RecordSet rs = db.query(QStringLiteral("Select no_value from ") + storesDb.table("numbersetup")
                                 + QStringLiteral(" Where no_id=? FOR UPDATE"),
                             {seriesKey});
@@ -206,14 +214,10 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
         NumberSetupFailure();
     code = code.trimmed();
 
-    QString used = QStringLiteral("Select 1 from %1 where %2=?").arg(target.table, target.codeColumn);
-    if (!target.scopeColumn.isEmpty())
-        used += QStringLiteral(" and %1=?").arg(target.scopeColumn);
-    used += QStringLiteral(" limit 1 FOR UPDATE");
     const auto isUsed = [&](const QString &c) {
         QVariantList values{c};
-        if (!target.scopeColumn.isEmpty())
-            values << target.scopeValue;
+        for (const auto &[column, value] : target.scope)
+            values << value;
         RecordSet found = db.query(used, values);
         return found.next();
     };

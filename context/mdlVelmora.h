@@ -77,13 +77,13 @@ QString SqlQuote(QString &text);
 QString SqlQuote(const QString &text);
 
 // Where a claimed code must still be free: a table of the program, its code
-// column, and optionally the column and value that scope the code (codes of
-// the masters are unique per company, comp_code).
+// column, and the columns and values that scope the code (codes of the
+// masters are unique per company: comp_code; invoice codes per company and
+// unit). No scope: the code is unique over the whole table.
 struct CodeTarget {
     QString table; // qualified, e.g. gInvDbName.table("inv_gsm")
     QString codeColumn;
-    QString scopeColumn;
-    QVariant scopeValue;
+    QList<std::pair<QString, QVariant>> scope;
 };
 
 // Takes the code a new record is saved under, inside the caller's transaction:

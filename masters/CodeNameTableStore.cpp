@@ -67,8 +67,9 @@ SaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QStrin
     return serialisedSave(m_db, qualifiedTable(), [&] {
         Transaction t(m_db);
         // The series decides the code: the one shown at New unless another station saved first.
-        const QString code = ClaimCode(m_db, gInvDbName, seriesKey,
-                                       {qualifiedTable(), m_table.codeColumn, QStringLiteral("comp_code"), gCompCode});
+        const QString code =
+            ClaimCode(m_db, gInvDbName, seriesKey,
+                      {qualifiedTable(), m_table.codeColumn, {{QStringLiteral("comp_code"), gCompCode}}});
         // Every company and every group: names are kept distinct over the whole table.
         if (saveCheckFinds(m_db,
                            QStringLiteral("Select 1 from %1 where %2=?").arg(qualifiedTable(), m_table.nameColumn),

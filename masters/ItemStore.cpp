@@ -65,8 +65,9 @@ SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &series
     const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
     return serialisedSave(m_db, table, [&] {
         Transaction t(m_db);
-        const QString code = ClaimCode(m_db, gInvDbName, seriesKey,
-                                       {table, QStringLiteral("item_code"), QStringLiteral("comp_code"), gCompCode});
+        const QString code =
+            ClaimCode(m_db, gInvDbName, seriesKey,
+                      {table, QStringLiteral("item_code"), {{QStringLiteral("comp_code"), gCompCode}}});
         QVariantList checkValues{entry.name.trimmed()};
         const QString check =
             QStringLiteral("Select 1 from %1 where item_name=?").arg(table) + typeCondition(checkValues);

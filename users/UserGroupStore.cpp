@@ -46,9 +46,8 @@ SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &s
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         // The series lies in the working year's stores database, the groups centrally.
         Transaction t(m_db);
-        const QString code =
-            ClaimCode(m_db, gInvDbName, seriesKey,
-                      {QStringLiteral("velmora.usergroups"), QStringLiteral("user_group_code"), QString(), QVariant()});
+        const QString code = ClaimCode(m_db, gInvDbName, seriesKey,
+                                       {QStringLiteral("velmora.usergroups"), QStringLiteral("user_group_code"), {}});
         // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
         if (saveCheckFinds(m_db,
                            QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=?"),

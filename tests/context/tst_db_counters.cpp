@@ -7,13 +7,15 @@
 namespace {
 CodeTarget gsmCodes()
 {
-    return {QStringLiteral("vstores_2024.inv_gsm"), QStringLiteral("gsm_code"), QStringLiteral("comp_code"),
-            QStringLiteral("01")};
+    return {QStringLiteral("vstores_2024.inv_gsm"),
+            QStringLiteral("gsm_code"),
+            {{QStringLiteral("comp_code"), QStringLiteral("01")}}};
 }
 CodeTarget brandCodes()
 {
-    return {QStringLiteral("vstores_2024.inv_brandmaster"), QStringLiteral("brand_code"), QStringLiteral("comp_code"),
-            QStringLiteral("01")};
+    return {QStringLiteral("vstores_2024.inv_brandmaster"),
+            QStringLiteral("brand_code"),
+            {{QStringLiteral("comp_code"), QStringLiteral("01")}}};
 }
 } // namespace
 

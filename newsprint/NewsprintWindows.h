@@ -1,0 +1,4 @@
+#pragma once
+
+// Enters the newsprint windows in the main window's registry.
+void registerNewsprintWindows();
