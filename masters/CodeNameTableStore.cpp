@@ -33,35 +33,6 @@ QList<QStringList> CodeNameTableStore::rows()
     return out;
 }
 
-bool CodeNameTableStore::nameTaken(const QString &name)
-{
-    // Every company and every group: names are kept distinct over the whole table.
-    RecordSet rs = m_db.query(
-        QStringLiteral("Select 1 from %1 where %2=? limit 1").arg(qualifiedTable(), m_table.nameColumn), {name});
-    return rs.next();
-}
-
-bool CodeNameTableStore::renameClashes(const QString &oldName, const QString &name)
-{
-    RecordSet rs = m_db.query(
-        QStringLiteral("Select 1 from %1 where %2<>? and %2=? limit 1").arg(qualifiedTable(), m_table.nameColumn),
-        {oldName.trimmed(), name.trimmed()});
-    return rs.next();
-}
-
-QString CodeNameTableStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
-{
-    const SaveResult r = addEntry(entry, seriesKey);
-    if (r.duplicate)
-        throw DbError(QStringLiteral("The name is already taken."));
-    return r.code;
-}
-
-qint64 CodeNameTableStore::saveEdit(const CodeNameEntry &entry)
-{
-    return renameEntry(entry, entry.name).matched;
-}
-
 SaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, qualifiedTable(), [&] {

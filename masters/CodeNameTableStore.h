@@ -23,10 +23,6 @@ public:
     explicit CodeNameTableStore(CodeNameTable table, Database &db = gConnection);
 
     QList<QStringList> rows() override;
-    bool nameTaken(const QString &name) override;
-    bool renameClashes(const QString &oldName, const QString &name) override;
-    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
-    qint64 saveEdit(const CodeNameEntry &entry) override;
     int nameLength() override;
     SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
     SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;

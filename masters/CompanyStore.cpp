@@ -38,31 +38,6 @@ std::optional<Company> CompanyStore::load(const QString &code)
     return c;
 }
 
-bool CompanyStore::newClashes(const QString &code, const QString &name)
-{
-    // The code is compared as the insert will store it, so a blank typed
-    // around a taken code gets this answer instead of a key violation.
-    RecordSet rs = m_db.query(QStringLiteral("Select comp_code from ") + table()
-                                  + QStringLiteral(" Where comp_name=? or comp_code=? limit 1"),
-                              {box(name), box(code.trimmed())});
-    return rs.next();
-}
-
-bool CompanyStore::renameClashes(const QString &oldName, const QString &name)
-{
-    RecordSet rs = m_db.query(QStringLiteral("Select comp_code from ") + table()
-                                  + QStringLiteral(" Where comp_name<>? And comp_name=? limit 1"),
-                              {box(oldName.trimmed()), box(name.trimmed())});
-    return rs.next();
-}
-
-void CompanyStore::saveNew(const Company &c, qint64 userId)
-{
-    Transaction t(m_db);
-    insertCompany(c, userId);
-    t.commit();
-}
-
 void CompanyStore::insertCompany(const Company &c, qint64 userId)
 {
     m_db.execute(QStringLiteral("Insert into ") + table()
@@ -73,14 +48,6 @@ void CompanyStore::insertCompany(const Company &c, qint64 userId)
                   box(c.address2.trimmed()), box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()),
                   box(c.tin.trimmed()), box(c.vat.trimmed()), box(c.email.trimmed()), userId, auditDate(),
                   auditTime()});
-}
-
-qint64 CompanyStore::saveEdit(const QString &key, const Company &c)
-{
-    Transaction t(m_db);
-    const qint64 matched = updateCompany(key, c);
-    t.commit();
-    return matched;
 }
 
 qint64 CompanyStore::updateCompany(const QString &key, const Company &c)

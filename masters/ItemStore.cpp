@@ -27,38 +27,6 @@ QList<QStringList> ItemStore::rows()
     return out;
 }
 
-bool ItemStore::nameTaken(const QString &name)
-{
-    QVariantList values{name};
-    const QString sql = QStringLiteral("Select 1 from %1 where item_name=?").arg(gInvDbName.table("inv_itemmaster"))
-        + typeCondition(values) + QStringLiteral(" limit 1");
-    RecordSet rs = m_db.query(sql, values);
-    return rs.next();
-}
-
-bool ItemStore::renameClashes(const QString &oldName, const QString &name)
-{
-    QVariantList values{oldName.trimmed(), name.trimmed()};
-    const QString sql =
-        QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(gInvDbName.table("inv_itemmaster"))
-        + typeCondition(values) + QStringLiteral(" limit 1");
-    RecordSet rs = m_db.query(sql, values);
-    return rs.next();
-}
-
-QString ItemStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
-{
-    const SaveResult r = addEntry(entry, seriesKey);
-    if (r.duplicate)
-        throw DbError(QStringLiteral("The name is already taken."));
-    return r.code;
-}
-
-qint64 ItemStore::saveEdit(const CodeNameEntry &entry)
-{
-    return renameEntry(entry, entry.name).matched;
-}
-
 SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
     const QString table = gInvDbName.table("inv_itemmaster");

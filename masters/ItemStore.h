@@ -14,12 +14,6 @@ public:
     // Every item is listed once, also one whose measurement is missing; its
     // company's measurement of that code comes first.
     QList<QStringList> rows() override;
-    bool nameTaken(const QString &name) override;
-    bool renameClashes(const QString &oldName, const QString &name) override;
-    // entry.more[0] is the measurement code. The name is stored trimmed and in upper case.
-    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
-    // The name is stored exactly as typed.
-    qint64 saveEdit(const CodeNameEntry &entry) override;
     // As saveNew and saveEdit, with the name check inside the save.
     int nameLength() override;
     SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;

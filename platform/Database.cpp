@@ -51,6 +51,11 @@ bool DbError::isConnectionLost() const
         || m_code == kConnectionKilled || m_code == kClientInteractionTimeout;
 }
 
+bool isLockConflict(const DbError &e)
+{
+    return e.serverText().contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
+}
+
 ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
 {
     ConnectionSpec s;

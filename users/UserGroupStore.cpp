@@ -11,36 +11,6 @@ QList<QStringList> UserGroupStore::rows()
     return out;
 }
 
-bool UserGroupStore::nameTaken(const QString &name)
-{
-    // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
-    RecordSet rs =
-        m_db.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=? limit 1"),
-                   {name.trimmed(), gUnitCode});
-    return rs.next();
-}
-
-bool UserGroupStore::renameClashes(const QString &oldName, const QString &name)
-{
-    RecordSet rs = m_db.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
-                                             " and user_group_name=? and unit_code=? limit 1"),
-                              {oldName.trimmed(), name.trimmed(), gUnitCode});
-    return rs.next();
-}
-
-QString UserGroupStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
-{
-    const SaveResult r = addEntry(entry, seriesKey);
-    if (r.duplicate)
-        throw DbError(QStringLiteral("The name is already taken."));
-    return r.code;
-}
-
-qint64 UserGroupStore::saveEdit(const CodeNameEntry &entry)
-{
-    return renameEntry(entry, entry.name).matched;
-}
-
 SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {

@@ -9,10 +9,6 @@ class UserGroupStore : public CodeNameStore {
 public:
     explicit UserGroupStore(Database &db = gConnection) : m_db(db) {}
     QList<QStringList> rows() override;
-    bool nameTaken(const QString &name) override;
-    bool renameClashes(const QString &oldName, const QString &name) override;
-    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
-    qint64 saveEdit(const CodeNameEntry &entry) override;
     int nameLength() override;
     SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
     SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;

@@ -81,37 +81,13 @@ QList<UnitEntry> UserStore::allUnits()
                      {});
 }
 
-bool UserStore::nameExists(const QString &userName)
-{
-    return m_db.firstValue(QStringLiteral("Select count(*) from velmora.userdetails Where user_name=?"), {userName})
-               .toLongLong()
-        > 0;
-}
-
-bool UserStore::nameExistsBesides(const QString &userName, const QString &oldName)
-{
-    return m_db.firstValue(
-                   QStringLiteral("Select count(*) from velmora.userdetails Where user_name=? And user_name<>?"),
-                   {userName, oldName})
-               .toLongLong()
-        > 0;
-}
-
-qint64 UserStore::addUser(const NewUser &user, qint64 createdBy)
-{
-    Transaction t(m_db);
-    const qint64 id = insertUser(user, createdBy);
-    t.commit();
-    return id;
-}
-
 namespace {
 // New users and renames of every workstation take this lock first, so they
 // run one after another instead of deadlocking on the highest id.
 const QString kUserSaves = QStringLiteral("velmora.userdetails");
 } // namespace
 
-std::optional<qint64> UserStore::addNewUser(const NewUser &user, qint64 createdBy)
+std::optional<qint64> UserStore::addUser(const NewUser &user, qint64 createdBy)
 {
     return serialisedSave(m_db, kUserSaves, [&]() -> std::optional<qint64> {
         Transaction t(m_db);
@@ -124,7 +100,7 @@ std::optional<qint64> UserStore::addNewUser(const NewUser &user, qint64 createdB
     });
 }
 
-bool UserStore::changeUserChecked(const UserChange &change, const QString &oldName, qint64 modifiedBy)
+bool UserStore::changeUser(const UserChange &change, const QString &oldName, qint64 modifiedBy)
 {
     const auto id = idNumber(change.userId);
     if (!id)
@@ -152,16 +128,6 @@ qint64 UserStore::insertUser(const NewUser &user, qint64 createdBy)
                  {user.unitCode, id, user.userName.trimmed(), user.groupCode, user.password, createdBy, auditDate(),
                   auditTime()});
     return id;
-}
-
-void UserStore::changeUser(const UserChange &change, qint64 modifiedBy)
-{
-    const auto id = idNumber(change.userId);
-    if (!id)
-        throw DbError(QStringLiteral("No user is chosen."));
-    Transaction t(m_db);
-    updateUser(*id, change, modifiedBy);
-    t.commit();
 }
 
 void UserStore::updateUser(qint64 id, const UserChange &change, qint64 modifiedBy)

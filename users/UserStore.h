@@ -50,26 +50,17 @@ public:
     QList<UnitEntry> availableUnits(const QString &userId);
     QList<UnitEntry> allUnits();
 
-    // Whether any user of any unit has this name.
-    bool nameExists(const QString &userName);
-    // Whether a user other than the one named `oldName` has this name.
-    bool nameExistsBesides(const QString &userName, const QString &oldName);
-
-    // Creates the user in one transaction under the largest id + 1, read under
-    // a lock so that two workstations never take the same id. Returns the id.
-    qint64 addUser(const NewUser &user, qint64 createdBy);
-    // Renames / regroups the user and rebuilds its unit access, in one
-    // transaction. Throws DbError when the user does not exist.
-    void changeUser(const UserChange &change, qint64 modifiedBy);
-    // addUser with the name check of nameExists (on the name as stored,
-    // trimmed) inside its transaction; every new user and rename on every
+    // Creates the user in one transaction under the largest id + 1 and
+    // returns the id; nothing, with nothing written, when a user of any unit
+    // has the name (as stored, trimmed). Every new user and rename on every
     // workstation is serialised, so neither two equal names nor two equal ids
-    // pass and no save is refused for a deadlock. Nothing when the name exists.
-    std::optional<qint64> addNewUser(const NewUser &user, qint64 createdBy);
-    // changeUser with the check of nameExistsBesides inside its transaction,
-    // serialised as addNewUser: false, with nothing written, when another
-    // user has the name.
-    bool changeUserChecked(const UserChange &change, const QString &oldName, qint64 modifiedBy);
+    // pass and no save is refused for a deadlock.
+    std::optional<qint64> addUser(const NewUser &user, qint64 createdBy);
+    // Renames / regroups the user and rebuilds its unit access, in one
+    // transaction; false, with nothing written, when a user other than the
+    // one named `oldName` has the name. Throws DbError when the user does not
+    // exist. Serialised as addUser.
+    bool changeUser(const UserChange &change, const QString &oldName, qint64 modifiedBy);
     // How many characters the user name and the password columns hold (0: unknown).
     int userNameLength();
     int passwordLength();

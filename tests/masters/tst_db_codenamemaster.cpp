@@ -44,6 +44,8 @@ private slots:
     void gridGrows_data();
     void gridGrows();
     void registryKeepsOneInstance();
+    void nameBoxHoldsItsColumn_data();
+    void nameBoxHoldsItsColumn();
 
 private:
     CodeNameMasterWindow *open(const QString &name);
@@ -692,6 +694,26 @@ void TestCodeNameMaster::registryKeepsOneInstance()
     QCOMPARE(WindowRegistry::instance().open("frmReelTypeMaster"), first);
     WindowRegistry::instance().unloadAll();
     WindowRegistry::instance().setArea(nullptr);
+}
+
+void TestCodeNameMaster::nameBoxHoldsItsColumn_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("length");
+    QTest::newRow("GSM") << "frmGSMMaster" << 100;
+    QTest::newRow("fixed-asset brands") << "frmFABrandMaster" << 100;
+    QTest::newRow("measurements") << "frmMeasurementMaster" << 100;
+}
+
+// The clerk cannot type past what the column holds.
+void TestCodeNameMaster::nameBoxHoldsItsColumn()
+{
+    QFETCH(QString, window);
+    QFETCH(int, length);
+    open(window);
+    QTest::keyClick(m_w, Qt::Key_F2);
+    QTest::keyClicks(box("TxName"), QString(length + 5, u'W'));
+    QCOMPARE(box("TxName")->text().size(), length);
 }
 
 QTEST_MAIN(TestCodeNameMaster)

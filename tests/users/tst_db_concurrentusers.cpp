@@ -81,7 +81,7 @@ void TestConcurrentUsers::newUsersFromEightStations()
         for (int n = 0; n < 25; ++n) {
             const QString name =
                 sameNames ? QStringLiteral("user %1").arg(n) : QStringLiteral("user %1-%2").arg(station).arg(n);
-            if (store.addNewUser({QStringLiteral("TVM"), name, QStringLiteral("0001"), QStringLiteral("pw")}, 2))
+            if (store.addUser({QStringLiteral("TVM"), name, QStringLiteral("0001"), QStringLiteral("pw")}, 2))
                 ++saved;
             else
                 ++refusedAsTaken;
@@ -102,12 +102,12 @@ void TestConcurrentUsers::renamesToOneUserName()
     QList<qint64> ids;
     UserStore here(gConnection);
     for (int i = 0; i < kStations; ++i)
-        ids << *here.addNewUser({QStringLiteral("TVM"), QStringLiteral("temp %1").arg(i), QString(), QString()}, 2);
+        ids << *here.addUser({QStringLiteral("TVM"), QStringLiteral("temp %1").arg(i), QString(), QString()}, 2);
     std::atomic<int> renamed{0};
     const QStringList errors = onStations([&](Database &db, int station) {
         UserStore store(db);
-        if (store.changeUserChecked({QString::number(ids[station]), QStringLiteral("night editor"), QString(), {}},
-                                    QStringLiteral("temp %1").arg(station), 2))
+        if (store.changeUser({QString::number(ids[station]), QStringLiteral("night editor"), QString(), {}},
+                             QStringLiteral("temp %1").arg(station), 2))
             ++renamed;
     });
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
