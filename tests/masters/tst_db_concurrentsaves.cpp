@@ -5,8 +5,6 @@
 #include "mdlVelmora.h"
 #include <QSet>
 #include <QTest>
-#include <QThread>
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -37,30 +35,12 @@ struct Tally {
     QStringList codes;
 };
 
-// Runs `work` on kStations threads at once, each with a connection of its own.
+// Runs `work` on kStations stations at once, each with a tally of its own.
 std::vector<Tally> onStations(const std::function<void(Database &, int, Tally &)> &work)
 {
     std::vector<Tally> tallies(kStations);
-    std::atomic<int> ready{0};
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < kStations; ++i) {
-        threads.emplace_back(QThread::create([&, i] {
-            Database db(QStringLiteral("station-%1").arg(i));
-            try {
-                openTestDatabase(db);
-            } catch (const DbError &e) {
-                tallies[i].errors << e.serverText();
-            }
-            ++ready;
-            while (ready < kStations)
-                QThread::yieldCurrentThread();
-            if (tallies[i].errors.isEmpty())
-                work(db, i, tallies[i]);
-        }));
-        threads.back()->start();
-    }
-    for (auto &t : threads)
-        t->wait();
+    const QStringList errors = ::onStations(kStations, [&](Database &db, int i) { work(db, i, tallies[i]); });
+    tallies.front().errors += errors;
     return tallies;
 }
 

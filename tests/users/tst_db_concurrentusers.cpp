@@ -4,11 +4,7 @@
 #include "mdlVelmora.h"
 #include <QSet>
 #include <QTest>
-#include <QThread>
 #include <atomic>
-#include <functional>
-#include <memory>
-#include <vector>
 
 // Users and user groups saved from several workstations at once, each on its
 // own connection.
@@ -25,34 +21,6 @@ private slots:
 namespace {
 constexpr int kStations = 8;
 
-// Runs `work(db, station)` on kStations threads at once; returns the errors.
-QStringList onStations(const std::function<void(Database &, int)> &work)
-{
-    std::vector<QStringList> errors(kStations);
-    std::atomic<int> ready{0};
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < kStations; ++i) {
-        threads.emplace_back(QThread::create([&, i] {
-            Database db(QStringLiteral("station-%1").arg(i));
-            try {
-                openTestDatabase(db);
-                ++ready;
-                while (ready < kStations)
-                    QThread::yieldCurrentThread();
-                work(db, i);
-            } catch (const DbError &e) {
-                errors[i] << e.serverText();
-            }
-        }));
-        threads.back()->start();
-    }
-    for (auto &t : threads)
-        t->wait();
-    QStringList all;
-    for (const QStringList &e : errors)
-        all += e;
-    return all;
-}
 } // namespace
 
 void TestConcurrentUsers::init()
@@ -76,7 +44,7 @@ void TestConcurrentUsers::newUsersFromEightStations()
     const int before = gConnection.firstValue("Select count(*) from velmora.userdetails").toInt();
     std::atomic<int> saved{0};
     std::atomic<int> refusedAsTaken{0};
-    const QStringList errors = onStations([&](Database &db, int station) {
+    const QStringList errors = onStations(kStations, [&](Database &db, int station) {
         UserStore store(db);
         for (int n = 0; n < 25; ++n) {
             const QString name =
@@ -104,7 +72,7 @@ void TestConcurrentUsers::renamesToOneUserName()
     for (int i = 0; i < kStations; ++i)
         ids << *here.addUser({QStringLiteral("TVM"), QStringLiteral("temp %1").arg(i), QString(), QString()}, 2);
     std::atomic<int> renamed{0};
-    const QStringList errors = onStations([&](Database &db, int station) {
+    const QStringList errors = onStations(kStations, [&](Database &db, int station) {
         UserStore store(db);
         if (store.changeUser({QString::number(ids[station]), QStringLiteral("night editor"), QString(), {}},
                              QStringLiteral("temp %1").arg(station), 2))
@@ -119,7 +87,7 @@ void TestConcurrentUsers::renamesToOneUserName()
 void TestConcurrentUsers::sameGroupFromEightStations()
 {
     std::atomic<int> saved{0};
-    const QStringList errors = onStations([&](Database &db, int) {
+    const QStringList errors = onStations(kStations, [&](Database &db, int) {
         UserGroupStore store(db);
         for (const QString &name : {QStringLiteral("Press"), QStringLiteral("Despatch"), QStringLiteral("Stores")})
             if (!store.addEntry({QString(), name, {}}, QStringLiteral("GRP_TVM")).duplicate)
