@@ -1,5 +1,6 @@
 #include "NewsprintWindows.h"
 #include "frmInvoice.h"
+#include "frmInvoiceMaster.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
@@ -7,4 +8,5 @@ void registerNewsprintWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmInvoice"), [] { return new frmInvoice; });
+    r.registerWindow(QStringLiteral("frmInvoiceMaster"), [] { return new frmInvoiceMaster; });
 }
