@@ -158,7 +158,7 @@ InvoiceWindowConfig invoiceMasterConfig()
          {}},
     };
 
-    c.grid = ReelGrid::config(&ReelGrid::gsmLookup, &ReelGrid::reelTypeLookup);
+    c.grid = ReelGrid::config(gridLookup(&ReelGrid::gsmLookup), gridLookup(&ReelGrid::reelTypeLookup));
     c.removeFinalizeButton = QStringLiteral("Cmrelease");
     c.numberCorrection = true;
     c.adminEditsFinalized = true;
