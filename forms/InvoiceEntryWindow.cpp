@@ -115,6 +115,10 @@ void InvoiceEntryWindow::build()
     for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
         QGridLayout *area = b.footer ? footer : header;
         QWidget *w = makeBox(b);
+        if (b.width > 0)
+            w->setFixedWidth(twipsToPixels(b.width));
+        if (b.stretch)
+            area->setColumnStretch(2 * b.column + 1, 1);
         if (!b.label.isEmpty()) {
             auto *l = new QLabel(b.label, this);
             l->setBuddy(w);

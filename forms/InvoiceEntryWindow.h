@@ -33,10 +33,12 @@ struct InvoiceBox {
     Kind kind = Kind::Text;
     bool footer = false; // in the amount area below the grid
     int row = 0;
-    int column = 0;    // pair column: the label in grid column 2c, the box in 2c + 1
-    int span = 1;      // grid columns the box spans
-    bool input = true; // enabled in the entry states only
-    QColor colour;     // text colour; invalid: the default
+    int column = 0;       // pair column: the label in grid column 2c, the box in 2c + 1
+    int span = 1;         // pair columns the box spans
+    int width = 0;        // twips: a box of fixed width; 0 takes the width its column gives
+    bool stretch = false; // its column takes the room the others leave
+    bool input = true;    // enabled in the entry states only
+    QColor colour;        // text colour; invalid: the default
     bool bold = false;
     // Keys typed into the box go through NumericKey with these settings.
     std::optional<NumericKeySettings> numeric;

@@ -76,22 +76,27 @@ InvoiceWindowConfig invoiceMasterConfig()
     InvoiceWindowConfig c;
     c.caption = QStringLiteral("Invoice Master");
 
-    InvoiceBox serial = header("LbSerialNo", "Transaction ID", Kind::Label, 0, 0);
+    // Codes in a narrow column, the names wide beside them, the dates on the right.
+    InvoiceBox serial = header("LbSerialNo", "Transaction ID", Kind::Label, 0, 0, 2);
     serial.input = false;
-    InvoiceBox number = header("TxInvoiceNo", "Invoice No", Kind::Text, 1, 0);
+    InvoiceBox number = header("TxInvoiceNo", "Invoice No", Kind::Text, 1, 0, 2);
     number.colour = Qt::red;
     number.bold = true;
     number.selectOnEntry = true;
     number.onNew = Reset::Empty;
     InvoiceBox supplier = header("TxSuppCode", "Supplier", Kind::Lookup, 2, 0);
     supplier.selectOnEntry = true;
+    supplier.width = 1800;
     supplier.onNew = Reset::Empty;
     InvoiceBox brand = header("TxBrandCode", "Brand", Kind::Lookup, 3, 0);
     brand.selectOnEntry = true;
+    brand.width = 1800;
     brand.onNew = Reset::Empty;
     c.boxes << serial << number << header("DtInvoice", "Invoice Date", Kind::Date, 0, 2)
             << header("DtReceipt", "Receipt Date", Kind::Date, 1, 2) << supplier
             << header("TxSuppName", "", Kind::Name, 2, 1, 2) << brand << header("TxBrandName", "", Kind::Name, 3, 1, 2);
+    for (InvoiceBox &b : c.boxes)
+        b.stretch = b.kind == Kind::Name;
 
     // Four columns of amounts; the freight is demanded but enters no total.
     InvoiceBox freight = amount("TxFreight", "Freight", 0, 0, true, false);

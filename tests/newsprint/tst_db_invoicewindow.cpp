@@ -46,6 +46,8 @@ private slots:
     void numberCorrection_data();
     void numberCorrection();
     void listNewWhileEnteringSaves();
+    void captionKeysAreNotBound_data();
+    void captionKeysAreNotBound();
 
 private:
     frmInvoiceMaster *openNew();
@@ -815,6 +817,27 @@ void TestInvoiceWindow::listNewWhileEnteringSaves()
     click(list->findChild<QPushButton *>(QStringLiteral("CmNew")));
     QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Enter a Invoice Number.   ")});
     QCOMPARE(stateOf(m_w), QStringLiteral("new"));
+}
+
+void TestInvoiceWindow::captionKeysAreNotBound_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("F2") << int(Qt::Key_F2);
+    QTest::newRow("F3") << int(Qt::Key_F3);
+    QTest::newRow("F5") << int(Qt::Key_F5);
+    QTest::newRow("F8") << int(Qt::Key_F8);
+    QTest::newRow("F9") << int(Qt::Key_F9);
+}
+
+void TestInvoiceWindow::captionKeysAreNotBound()
+{
+    // The captions name keys, but this window binds none of them.
+    QFETCH(int, key);
+    QVERIFY(openNew());
+    QTest::keyClick(m_w->TxInvoiceNo, Qt::Key(key));
+    QVERIFY(m_w);
+    QCOMPARE(stateOf(m_w), QStringLiteral("new"));
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
 }
 
 QTEST_MAIN(TestInvoiceWindow)
