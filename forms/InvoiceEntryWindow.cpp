@@ -126,7 +126,6 @@ void InvoiceEntryWindow::build()
         }
         if (b.name == m_config.invoiceNoBox && m_config.numberCorrection) {
             CmEditInv = makeButton(QStringLiteral("CmEditInv"), QStringLiteral("Edit"), this);
-            CmEditInv->setAutoDefault(false);
             connect(CmEditInv, &QPushButton::clicked, this, &InvoiceEntryWindow::CmEditInv_Click);
             auto *pair = new QHBoxLayout;
             pair->addWidget(w, 1);

@@ -1,4 +1,5 @@
 #include "NewsprintWindows.h"
+#include "ReelTickWindow.h"
 #include "frmInvoice.h"
 #include "frmInvoiceMaster.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
@@ -9,4 +10,6 @@ void registerNewsprintWindows()
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmInvoice"), [] { return new frmInvoice; });
     r.registerWindow(QStringLiteral("frmInvoiceMaster"), [] { return new frmInvoiceMaster; });
+    r.registerWindow(ReelTickWindow::kToPressName, [] { return new ReelTickWindow(ReelTickWindow::ToPress); });
+    r.registerWindow(ReelTickWindow::kToUnitName, [] { return new ReelTickWindow(ReelTickWindow::ToUnit); });
 }

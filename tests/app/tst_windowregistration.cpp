@@ -34,8 +34,6 @@ void registerLinkedWindows()
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmStockTransfer"),
-    QStringLiteral("frmTransferCons"),
     QStringLiteral("frmConsumption"),
     QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
