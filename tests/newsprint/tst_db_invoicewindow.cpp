@@ -47,6 +47,7 @@ private slots:
     void numberCorrection();
     void listNewWhileEnteringSaves();
     void captionKeysAreNotBound_data();
+    void longInvoiceWithMissingMasterSurvivesEdit();
     void captionKeysAreNotBound();
 
 private:
@@ -838,6 +839,29 @@ void TestInvoiceWindow::captionKeysAreNotBound()
     QVERIFY(m_w);
     QCOMPARE(stateOf(m_w), QStringLiteral("new"));
     QCOMPARE(m_scripted->ui.texts(), QStringList());
+}
+
+void TestInvoiceWindow::longInvoiceWithMissingMasterSurvivesEdit()
+{
+    // More reels than the grid's 49 lines, one of a GSM grade whose master row is gone.
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    for (int n = 2; n <= 60; ++n)
+        gConnection.execute("Insert into vstores_2024.inv_invoice_trans (unit_code, comp_code, invtrans_id, "
+                            "invtrans_slno, invtrans_reel_no, invtrans_gsm, invtrans_reel_type, invtrans_weight, "
+                            "invtrans_rate, invtrans_amt, invtrans_unit_code) values "
+                            "('TVM','01','N0000005',?,?,?,'RT0001',10,2,20,'TVM')",
+                            {n, QStringLiteral("R%1").arg(n), n == 57 ? QStringLiteral("GSM0404") : "GSM0002"});
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    QCOMPARE(m_w->grid()->filledRows(), 60);
+    QCOMPARE(m_w->grid()->cell(57, ReelGrid::Gsm), QString());
+    QCOMPARE(m_w->grid()->cell(57, ReelGrid::GsmCode), QStringLiteral("GSM0404"));
+    QCOMPARE(m_w->TxTotal->text(), QStringLiteral("46180.00"));
+    click(m_w->editButton());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select concat(count(*), '/', sum(invtrans_gsm='GSM0404')) from vstores_2024.inv_invoice_trans "
+                   "where invtrans_id='N0000005'"),
+             QStringLiteral("60/1"));
 }
 
 QTEST_MAIN(TestInvoiceWindow)
