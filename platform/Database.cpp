@@ -42,7 +42,10 @@ DbError::DbError(const QString &serverText, int code)
 
 bool DbError::isLockConflict() const
 {
-    return m_code == kDeadlock || m_code == kLockWaitTimeout;
+    if (m_code != 0)
+        return m_code == kDeadlock || m_code == kLockWaitTimeout;
+    // An error made without the server's number: the server's words tell.
+    return m_text.contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
 }
 
 bool DbError::isConnectionLost() const
@@ -53,7 +56,7 @@ bool DbError::isConnectionLost() const
 
 bool isLockConflict(const DbError &e)
 {
-    return e.serverText().contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
+    return e.isLockConflict();
 }
 
 ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
