@@ -1,0 +1,76 @@
+-- Stand-in for the newsprint tables until their own definitions land in
+-- stores_year.sql (loaded first, so theirs win). Remove on that merge.
+
+CREATE TABLE IF NOT EXISTS inv_invoice (
+  unit_code        VARCHAR(10) NOT NULL,
+  comp_code        VARCHAR(10) NOT NULL,
+  inv_trans_id     VARCHAR(20) NOT NULL,
+  inv_invoice_no   VARCHAR(40) NULL,
+  inv_date         DATE NULL,
+  inv_receipt_date DATE NULL,
+  inv_supp_code    VARCHAR(20) NULL,
+  inv_brand_code   VARCHAR(20) NULL,
+  inv_freight      DECIMAL(14,2) NULL,
+  inv_weight       DECIMAL(14,3) NULL,
+  inv_total        DECIMAL(14,2) NULL,
+  inv_round_plus   DECIMAL(14,2) NULL,
+  inv_round_minus  DECIMAL(14,2) NULL,
+  inv_cgst         DECIMAL(14,2) NULL,
+  inv_sgst         DECIMAL(14,2) NULL,
+  inv_igst         DECIMAL(14,2) NULL,
+  inv_grand_total  DECIMAL(14,2) NULL,
+  inv_net_total    DECIMAL(14,2) NULL,
+  inv_cust_duty    DECIMAL(14,2) NULL,
+  inv_finalize     TINYINT NOT NULL DEFAULT 0,
+  inv_chq_rec      TINYINT NOT NULL DEFAULT 0,
+  created_by       INT NULL,
+  created_date     VARCHAR(10) NULL,
+  created_time     VARCHAR(8) NULL,
+  modified_by      INT NULL,
+  modified_date    VARCHAR(10) NULL,
+  modified_time    VARCHAR(8) NULL,
+  KEY ix_inv_trans (inv_trans_id, comp_code)
+) ENGINE=InnoDB;
+
+CREATE TABLE IF NOT EXISTS inv_invoice_trans (
+  unit_code          VARCHAR(10) NOT NULL,
+  comp_code          VARCHAR(10) NOT NULL,
+  invtrans_id        VARCHAR(20) NOT NULL,
+  invtrans_slno      INT NOT NULL,
+  invtrans_reel_no   VARCHAR(40) NOT NULL,
+  invtrans_gsm       VARCHAR(20) NULL,
+  invtrans_reel_type VARCHAR(20) NULL,
+  invtrans_weight    DECIMAL(14,3) NULL,
+  invtrans_rate      DECIMAL(14,2) NULL,
+  invtrans_amt       DECIMAL(14,2) NULL,
+  invtrans_unit_code VARCHAR(10) NULL,
+  invtrans_finalize  TINYINT NOT NULL DEFAULT 0,
+  invtrans_cons_flag TINYINT NOT NULL DEFAULT 0,
+  invtrans_util_flag TINYINT NOT NULL DEFAULT 0,
+  KEY ix_invtrans_id (invtrans_id, invtrans_reel_no),
+  KEY ix_invtrans_press (comp_code, invtrans_unit_code, invtrans_cons_flag, invtrans_util_flag)
+) ENGINE=InnoDB;
+
+CREATE TABLE IF NOT EXISTS inv_consumption (
+  unit_code        VARCHAR(10) NOT NULL,
+  cons_unit_code   VARCHAR(10) NULL,
+  comp_code        VARCHAR(10) NOT NULL,
+  cons_no          VARCHAR(20) NOT NULL,
+  cons_date        DATE NULL,
+  cons_pdt_code    VARCHAR(20) NULL,
+  cons_reel_no     VARCHAR(40) NULL,
+  cons_inv_no      VARCHAR(20) NULL,
+  cons_qty         DECIMAL(14,3) NULL,
+  cons_rate        DECIMAL(14,2) NULL,
+  cons_amt         DECIMAL(14,2) NULL,
+  cons_cancel_flag TINYINT NOT NULL DEFAULT 0,
+  created_by       INT NULL,
+  created_date     VARCHAR(10) NULL,
+  created_time     VARCHAR(8) NULL,
+  modified_by      INT NULL,
+  modified_date    VARCHAR(10) NULL,
+  modified_time    VARCHAR(8) NULL,
+  UNIQUE KEY ux_cons_comp_no (comp_code, cons_no),
+  KEY ix_cons_reel (cons_inv_no, cons_reel_no, cons_cancel_flag),
+  KEY ix_cons_list (unit_code, cons_date)
+) ENGINE=InnoDB;
