@@ -1,5 +1,6 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
+#include "NewsprintWindows.h"
 #include "ShellWindows.h"
 #include "Startup.h"
 #include "UserWindows.h"
@@ -10,4 +11,5 @@ void registerAllWindows()
     registerUserWindows();
     registerMastersWindows();
     registerCompanyWindows();
+    registerNewsprintWindows();
 }

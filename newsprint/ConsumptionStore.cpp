@@ -33,6 +33,17 @@ QString ConsumptionStore::seriesKey(const QString &compCode, const QString &unit
     return QStringLiteral("CN_") + compCode + u'_' + unitCode;
 }
 
+QString ConsumptionStore::productLookupQuery()
+{
+    return QStringLiteral("Select * from velmora.productmaster order by product_name");
+}
+
+QString ConsumptionStore::unitLookupQuery()
+{
+    return QStringLiteral("Select unit_code,unit_name from velmora.unitmaster where unit_app_acc=0 order by "
+                          "unit_priority");
+}
+
 QString ConsumptionStore::reelLookupQuery(const QString &typed, QVariantList *values) const
 {
     QString sql = QStringLiteral("Select invtrans_reel_no,ac_name,brand_name,gsm_name,reeltype_name,invtrans_rate,"

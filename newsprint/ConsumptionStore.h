@@ -78,6 +78,10 @@ public:
     ConsumptionStore(Database &db, ConsumptionContext context);
 
     static QString seriesKey(const QString &compCode, const QString &unitCode);
+    // The newspaper products, code and name first, by name.
+    static QString productLookupQuery();
+    // The units that may consume newsprint, in their display order.
+    static QString unitLookupQuery();
 
     // The reels at the press in the unit that are not used up, optionally only
     // those whose number contains `typed`; columns in the lookup's order.

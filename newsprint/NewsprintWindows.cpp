@@ -1,0 +1,12 @@
+#include "NewsprintWindows.h"
+#include "frmConsumption.h"
+#include "frmConsumptionMaster.h"
+#include <QMdiArea> // WindowRegistry.h reads the area inline
+#include "WindowRegistry.h"
+
+void registerNewsprintWindows()
+{
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmConsumption"), [] { return new frmConsumption; });
+    r.registerWindow(QStringLiteral("frmConsumptionMaster"), [] { return new frmConsumptionMaster; });
+}

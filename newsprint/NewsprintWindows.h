@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the newsprint windows known to the window registry by name.
+void registerNewsprintWindows();
