@@ -39,6 +39,7 @@ private slots:
     // The list
     void listRowsAndTotal_data();
     void listRowsAndTotal();
+    void onlyF5OrSearchFills();
     void cancelRights_data();
     void cancelRights();
     void cancelRowKinds_data();
@@ -441,6 +442,27 @@ void TestConsumptionWindows::listRowsAndTotal()
     QVERIFY(m_list->sheet()->formatAt(totalRow, 1).bold);
     QCOMPARE(cell(totalRow + 1, 1), QString());
     QCOMPARE(cell(totalRow + 2, 1), QString());
+}
+
+void TestConsumptionWindows::onlyF5OrSearchFills()
+{
+    book(QStringLiteral("C1"), QStringLiteral("R100"), QStringLiteral("10"), QStringLiteral("425"),
+         QStringLiteral("2024-06-10"));
+    openList();
+    auto *from = m_list->findChild<QDateEdit *>(QStringLiteral("DtFrom"));
+    auto *to = m_list->findChild<QDateEdit *>(QStringLiteral("DtTo"));
+    QCOMPARE(from->date(), QDate(2024, 6, 10));
+    QCOMPARE(to->date(), QDate(2024, 6, 10));
+    QCOMPARE(cell(3, 1), QString()); // no fill on opening
+    from->setFocus();
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(focus(), static_cast<QWidget *>(to));
+    QTest::keyClick(focus(), Qt::Key_Return);
+    QCOMPARE(cell(2, 1), QString());
+    QTest::mouseClick(m_list->findChild<QPushButton *>(QStringLiteral("CmSearch")), Qt::LeftButton);
+    QCOMPARE(cell(2, 1), QStringLiteral("C1"));
+    QCOMPARE(cell(4, 6), QStringLiteral("425.00"));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 void TestConsumptionWindows::cancelRights_data()
