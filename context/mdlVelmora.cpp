@@ -1,4 +1,6 @@
 #include "mdlVelmora.h"
+#include <stdexcept>
+#include <string>
 #include <QLineEdit>
 #include <QWidget>
 #include <cstdlib>
@@ -41,7 +43,6 @@ QString stripLeadingZeros(const QString &digits)
 
 QString &gHelpCol(int n)
 {
-    static QString dummy;
     switch (n) {
     case 1: return gHelpCol1;
     case 2: return gHelpCol2;
@@ -51,7 +52,9 @@ QString &gHelpCol(int n)
     case 6: return gHelpCol6;
     case 7: return gHelpCol7;
     case 8: return gHelpCol8;
-    default: dummy.clear(); return dummy;
+    default:
+        // A caller's mistake: there is no ninth hand-over value to write into.
+        throw std::out_of_range("gHelpCol: no hand-over value " + std::to_string(n) + ", only 1 to 8");
     }
 }
 
@@ -208,13 +211,10 @@ QString GetUnitName(const QString &unitCode)
     return name;
 }
 
-QString GetFirstValue(const QString &sql, const QVariantList &values)
+QString shownText(const RecordSet &rs, int column)
 {
-    RecordSet rs = gConnection.query(sql, values);
-    if (!rs.next())
-        return QString();
     // A date becomes text as every date shown as text does.
-    const QVariant v = rs.value(0);
+    const QVariant v = rs.value(column);
     if (!v.isNull() && v.typeId() == QMetaType::QDate)
         return dateText(v.toDate());
     if (!v.isNull() && v.typeId() == QMetaType::QDateTime) {
@@ -223,7 +223,15 @@ QString GetFirstValue(const QString &sql, const QVariantList &values)
             return dateText(at.date());
         return dateText(at.date()) + u' ' + at.time().toString(QStringLiteral("HH:mm:ss"));
     }
-    return rs.text(0);
+    return rs.text(column);
+}
+
+QString GetFirstValue(const QString &sql, const QVariantList &values)
+{
+    RecordSet rs = gConnection.query(sql, values);
+    if (!rs.next())
+        return QString();
+    return shownText(rs, 0);
 }
 
 QString CombineCode(const QString &pattern, const QString &typed)

@@ -34,7 +34,7 @@ inline QString gSelectedCode;
 inline DbName gSelectedDbName;
 inline QString gHelpCol1, gHelpCol2, gHelpCol3, gHelpCol4, gHelpCol5, gHelpCol6, gHelpCol7, gHelpCol8;
 
-// gHelpCol1 .. gHelpCol8 by number (1 to 8).
+// gHelpCol1 .. gHelpCol8 by number; any other number throws std::out_of_range.
 QString &gHelpCol(int n);
 void clearHelpCols();
 
@@ -67,6 +67,9 @@ QString GetUnitName(const QString &unitCode);
 // First column of the first row as text; empty for no row or NULL. Numbers
 // come as the server writes them, dates as dateText ("01-Apr-2024").
 QString GetFirstValue(const QString &sql, const QVariantList &values = {});
+// A field as the clerk reads it: dates (and midnight date-times) as dateText
+// ("01-Apr-2024"), other date-times with their time; everything else as text.
+QString shownText(const RecordSet &rs, int column);
 // A full code from a short typed number, with the prefix and digit count of `pattern`.
 QString CombineCode(const QString &pattern, const QString &typed);
 // Doubles every apostrophe; changes the caller's variable too.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 
 ChildWindow::ChildWindow(QWidget *parent) : QWidget(parent)
@@ -37,6 +38,52 @@ QLabel *ChildWindow::makeTitleLabel(const QString &text, const QString &objectNa
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+QPushButton *ChildWindow::makeButton(const QString &objectName, const QString &caption, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    // Outside a dialog a button ignores Enter unless told otherwise.
+    b->setAutoDefault(true);
+    return b;
+}
+
+void ChildWindow::setFocusOrder(const QList<QWidget *> &controls)
+{
+    m_focusOrder.clear();
+    for (QWidget *w : controls)
+        m_focusOrder << w;
+}
+
+void ChildWindow::returnToLastControl()
+{
+    m_returnToLast = true;
+    watch(this);
+}
+
+void ChildWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        CenterForm(this);
+    }
+}
+
+void ChildWindow::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (m_returnToLast && m_lastControl && m_lastControl->isEnabled()) {
+        m_lastControl->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (const QPointer<QWidget> &w : std::as_const(m_focusOrder)) {
+        if (w && w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void ChildWindow::takeKeysFirst(const QSet<int> &keys)
@@ -97,6 +144,9 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
+        if (m_returnToLast && watched != this && watched->isWidgetType()
+            && isAncestorOf(static_cast<QWidget *>(watched)))
+            m_lastControl = static_cast<QWidget *>(watched);
         if (m_selectOnEntry) {
             if (auto *box = qobject_cast<QLineEdit *>(watched)) {
                 SelectAllText(box);

@@ -1,14 +1,18 @@
 #pragma once
-#include <QWidget>
+#include <QList>
+#include <QPointer>
 #include <QSet>
+#include <QWidget>
 
 class QKeyEvent;
 class QLabel;
+class QPushButton;
 
-// Base of the windows shown inside the main window. It can take key presses
-// before its controls (function keys and Esc act whichever control has the
-// focus), let Enter move to the next field, and select a text box's whole
-// text when the box is entered.
+// Base of the windows shown inside the main window. It centres itself in the
+// main window when first shown, can take key presses before its controls
+// (function keys and Esc act whichever control has the focus), let Enter move
+// to the next field, select a text box's whole text when the box is entered,
+// and hand the focus it receives on to one of its controls.
 // The function keys every entry window maps onto its buttons, whatever their
 // state: F2 and F5 New/Save, F3 Edit, F8 Cancel, F9 Close. True when handled.
 template <class Window> bool entryWindowKey(Window *w, int key)
@@ -37,6 +41,8 @@ public:
 
     // The window's title label: Times New Roman 14.25 pt bold, centred.
     static QLabel *makeTitleLabel(const QString &text, const QString &objectName, QWidget *parent);
+    // A command button; Enter on the focused button presses it, as a click does.
+    static QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent);
 
 protected:
     // Keys the window wants before its controls; call once the controls exist.
@@ -48,11 +54,24 @@ protected:
     // Called for a key registered with takeKeysFirst; return true when handled.
     virtual bool formKeyDown(QKeyEvent *event);
 
+    // The window itself takes no typing: the focus it receives goes to the
+    // first of these controls that is enabled and takes focus.
+    void setFocusOrder(const QList<QWidget *> &controls);
+    // ...unless a control of the window held the focus before and is still
+    // enabled: the clerk gets back the control left when the window was.
+    void returnToLastControl();
+
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     void watch(QWidget *w);
     QSet<int> m_keys;
     bool m_enterMoves = false;
     bool m_selectOnEntry = false;
+    bool m_centred = false;
+    bool m_returnToLast = false;
+    QList<QPointer<QWidget>> m_focusOrder;
+    QPointer<QWidget> m_lastControl;
 };

@@ -1,14 +1,9 @@
 #pragma once
+#include "Twips.h"
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QList>
 #include <QStringList>
-
-// Widths of the windows' designs are given in twips (1/1440 inch, 15 per pixel at 96 dpi).
-constexpr int twipsToPixels(int twips)
-{
-    return twips / 15;
-}
 
 // A read-only grid of texts with a heading row, as the lists and lookups show
 // it: a fixed number of grid rows of which the first ones hold the records and

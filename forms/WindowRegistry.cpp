@@ -1,5 +1,4 @@
 #include "WindowRegistry.h"
-#include <QMdiArea>
 #include <QMdiSubWindow>
 
 WindowRegistry &WindowRegistry::instance()
@@ -8,9 +7,9 @@ WindowRegistry &WindowRegistry::instance()
     return registry;
 }
 
-void WindowRegistry::registerWindow(const QString &name, Factory factory)
+void WindowRegistry::registerWindow(const QString &name, Factory factory, Kind kind)
 {
-    m_factories.insert(name, std::move(factory));
+    m_factories.insert(name, Entry{std::move(factory), kind});
 }
 
 bool WindowRegistry::isRegistered(const QString &name) const
@@ -18,25 +17,44 @@ bool WindowRegistry::isRegistered(const QString &name) const
     return m_factories.contains(name);
 }
 
+QStringList WindowRegistry::registeredNames() const
+{
+    QStringList names = m_factories.keys();
+    names.sort();
+    return names;
+}
+
+WindowRegistry::Kind WindowRegistry::kind(const QString &name) const
+{
+    return m_factories.value(name).kind;
+}
+
 void WindowRegistry::setArea(QMdiArea *area)
 {
     m_area = area;
 }
 
-QWidget *WindowRegistry::find(const QString &name) const
+QList<QWidget *> WindowRegistry::instances(const QString &name) const
 {
-    const auto it = m_loaded.constFind(name);
-    return it == m_loaded.constEnd() ? nullptr : it->data();
+    QList<QWidget *> live;
+    for (const QPointer<QWidget> &w : m_loaded.value(name))
+        if (w)
+            live << w.data();
+    return live;
 }
 
-QWidget *WindowRegistry::load(const QString &name)
+QWidget *WindowRegistry::find(const QString &name) const
 {
-    if (QWidget *w = find(name))
-        return w;
+    const QList<QWidget *> live = instances(name);
+    return live.isEmpty() ? nullptr : live.last();
+}
+
+QWidget *WindowRegistry::create(const QString &name)
+{
     const auto f = m_factories.constFind(name);
     if (f == m_factories.constEnd())
         return nullptr;
-    QWidget *w = (*f)();
+    QWidget *w = f->factory();
     if (!w)
         return nullptr;
     w->setObjectName(name);
@@ -49,8 +67,19 @@ QWidget *WindowRegistry::load(const QString &name)
         sub->hide();
         QObject::connect(w, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     }
-    m_loaded.insert(name, w);
+    QList<QPointer<QWidget>> &loaded = m_loaded[name];
+    // Closed windows leave null pointers behind; drop them as the list grows.
+    loaded.removeIf([](const QPointer<QWidget> &p) { return p.isNull(); });
+    loaded.append(w);
     return w;
+}
+
+QWidget *WindowRegistry::load(const QString &name)
+{
+    if (kind(name) == Kind::Single)
+        if (QWidget *w = find(name))
+            return w;
+    return create(name);
 }
 
 QWidget *WindowRegistry::open(const QString &name)
@@ -82,21 +111,24 @@ QWidget *WindowRegistry::open(const QString &name)
 int WindowRegistry::loadedCount() const
 {
     int n = 0;
-    for (const auto &w : m_loaded)
-        if (w)
-            ++n;
+    for (const auto &list : m_loaded)
+        for (const auto &w : list)
+            if (w)
+                ++n;
     return n;
 }
 
 void WindowRegistry::unloadAll()
 {
-    for (auto &w : m_loaded) {
-        if (!w)
-            continue;
-        if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget()))
-            delete sub;
-        else
-            delete w.data();
+    for (auto &list : m_loaded) {
+        for (auto &w : list) {
+            if (!w)
+                continue;
+            if (auto *sub = qobject_cast<QMdiSubWindow *>(w->parentWidget()))
+                delete sub;
+            else
+                delete w.data();
+        }
     }
     m_loaded.clear();
 }

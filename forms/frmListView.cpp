@@ -149,8 +149,9 @@ void frmListView::fill(RecordSet &rs, int displayFields)
         if (i >= gridRows - 1)
             gridRows += kGridStep; // an empty row always stays below the records
         QStringList row{QString()};
+        // NULL and missing fields show empty; dates show as the clerk reads them everywhere.
         for (int k = 1; k <= displayFields; ++k)
-            row << (k - 1 < rs.columnCount() ? rs.text(k - 1) : QString()); // NULL and missing fields show empty
+            row << (k - 1 < rs.columnCount() ? shownText(rs, k - 1) : QString());
         records << row;
     } while (rs.next());
     // The list opens on its first row without handing it over.

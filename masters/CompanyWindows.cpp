@@ -1,7 +1,6 @@
 #include "CompanyWindows.h"
 #include "frmCompany.h"
 #include "frmCompanyMaster.h"
-#include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
 void registerCompanyWindows()

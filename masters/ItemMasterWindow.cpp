@@ -1,6 +1,5 @@
 #include "ItemMasterWindow.h"
 #include "ItemStore.h"
-#include "frmListView.h"
 #include "mdlVelmora.h"
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -47,12 +46,24 @@ ItemMasterWindow::ItemMasterWindow(const ItemMasterKind &kind, QWidget *parent)
 {
     auto *label = new QLabel(QStringLiteral("Measured In"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    m_txMeasure = new QLineEdit(this);
+    m_txMeasure = new LookupBox(this);
     m_txMeasure->setObjectName(QStringLiteral("TxMeasure"));
     m_txMeasure->setReadOnly(true); // filled by the lookup only
+    m_txMeasure->setShows(LookupBox::Shows::Code);
+    // Nothing chosen (no measurement, or a row below the list): the boxes keep their choice.
+    m_txMeasure->setOnNothing(LookupBox::OnNothing::Keep);
+    m_txMeasure->setLookup([] {
+        return Lookup{ItemStore::measurementLookup(),
+                      {},
+                      QStringLiteral("Measurement"),
+                      5000,
+                      {{1500, QStringLiteral("Code")}, {3500, QStringLiteral("Measurement")}}};
+    });
     m_txMeasure->setFixedWidth(m_txCode->width());
     m_txMeasureName = new QLineEdit(this);
     m_txMeasureName->setObjectName(QStringLiteral("TxMeasureName"));
+    connect(m_txMeasure, &LookupBox::picked, m_txMeasureName,
+            [this](const LookupRow &row) { m_txMeasureName->setText(row.name()); });
     fieldsLayout()->addWidget(label, 2, 0);
     fieldsLayout()->addWidget(m_txMeasure, 2, 1, Qt::AlignLeft);
     fieldsLayout()->addWidget(m_txMeasureName, 2, 2);
@@ -62,13 +73,9 @@ ItemMasterWindow::ItemMasterWindow(const ItemMasterKind &kind, QWidget *parent)
 
 bool ItemMasterWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // The measurement code box's own keys: F1 looks up, Enter moves on to New.
+    // Enter in the measurement code box moves on to New (F1 is the box's own).
     if (watched == m_txMeasure && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_F1) {
-            TxMeasure_Lookup();
-            return true;
-        }
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             m_cmNew->setFocus(Qt::TabFocusReason);
             return true;
@@ -104,17 +111,5 @@ CodeNameEntry ItemMasterWindow::gatherEntry() const
 
 void ItemMasterWindow::TxMeasure_Lookup()
 {
-    gHelpCol1.clear();
-    gHelpCol2.clear();
-    const bool ran = guarded([] {
-        frmListView::ShowForm(ItemStore::measurementLookup(), {}, 2, QStringLiteral("Measurement"), 5000,
-                              {{1500, QStringLiteral("Code")}, {3500, QStringLiteral("Measurement")}});
-    });
-    // Nothing chosen (no measurement, or a row below the list): the boxes keep their choice.
-    if (ran && !gHelpCol1.isEmpty()) {
-        m_txMeasure->setText(gHelpCol1);
-        m_txMeasureName->setText(gHelpCol2);
-    }
-    gHelpCol1.clear();
-    gHelpCol2.clear();
+    m_txMeasure->lookUp();
 }

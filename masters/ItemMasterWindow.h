@@ -1,5 +1,6 @@
 #pragma once
 #include "CodeNameMasterWindow.h"
+#include "Lookup.h"
 #include <optional>
 
 // One item window: its name, caption and the item type it keeps to (none: every type).
@@ -32,6 +33,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLineEdit *m_txMeasure = nullptr;
+    LookupBox *m_txMeasure = nullptr;
     QLineEdit *m_txMeasureName = nullptr;
 };

@@ -1,6 +1,6 @@
 #pragma once
 #include "Decimal.h"
-#include "XlsWriter.h"
+#include "SaveResult.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

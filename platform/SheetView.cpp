@@ -268,11 +268,6 @@ SheetView::SheetView(Sheet *sheet, QWidget *parent) : QTableView(parent), m_shee
     applyAllSizes();
 }
 
-int SheetView::twipsToPixels(int twips)
-{
-    return int(std::lround(double(twips) / kTwipsPerPixel));
-}
-
 void SheetView::applyDisplayOptions()
 {
     verticalHeader()->setVisible(m_sheet->ShowRowHeadings());

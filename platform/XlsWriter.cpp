@@ -1,5 +1,6 @@
 #include "XlsWriter.h"
 #include "Sheet.h"
+#include "Twips.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -1037,7 +1038,7 @@ int XlsWriter::excelColumnWidth(int twips)
     // whose digits are 7 pixels wide and whose columns have 5 pixels of margin:
     // the width Excel shows as that many pixels.
     constexpr double digit = 7.0;
-    const int pixels = int(std::lround(twips / 15.0));
+    const int pixels = twipsToPixels(twips);
     if (pixels <= 0)
         return 0;
     const double characters = std::floor((pixels - 5) / digit * 100.0 + 0.5) / 100.0;

@@ -1,13 +1,8 @@
 #pragma once
+#include "SaveResult.h"
 #include <QString>
 
 class Sheet;
-
-// Outcome of writing a file: either written, or the reason it was not.
-struct SaveResult {
-    bool ok = false;
-    QString error;
-};
 
 // Writes a sheet as an Excel 97-2003 workbook (.xls): BIFF8 records in an OLE2
 // compound document, one worksheet named "Sheet1".

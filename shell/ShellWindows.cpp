@@ -3,7 +3,6 @@
 #include "frmChangePassword.h"
 #include "frmFinancialYear.h"
 #include "frmSwitch.h"
-#include <QMdiArea> // WindowRegistry.h reads the area inline
 
 void registerShellWindows()
 {

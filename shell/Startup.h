@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 // The program's start: connection, version check, financial years, starting
 // unit, then the splash window.
@@ -15,6 +16,9 @@ QString connectionText(const QString &serverIp, const QString &database);
 
 // The web host of the update notice and of Update Software.
 inline const QString kWebHost = QStringLiteral("www.velmora.example");
+// The two servers of the company's intranet and the intranet's web page.
+inline const QStringList kIntranetServers = {QStringLiteral("10.10.1.5"), QStringLiteral("10.10.1.6")};
+inline const QString kIntranetPage = QStringLiteral("http://10.10.1.5/intranet/");
 // The program's version, compared with the version table.
 inline const QString kProgramVersion = QStringLiteral("V2");
 // Where the workstation's starting unit is kept.

@@ -36,7 +36,7 @@ frmChangeCompany::frmChangeCompany(QWidget *parent)
     GrCompany = new QTableView(this);
     GrCompany->setObjectName(QStringLiteral("GrCompany"));
     setUpPickGrid(GrCompany, companies, {0, 6000, 0});
-    GrCompany->setMinimumWidth(6000 / 15 + 4);
+    GrCompany->setMinimumWidth(twipsToPixels(6000) + 4);
     GrCompany->verticalHeader()->setDefaultSectionSize(24);
     GrCompany->setMinimumHeight(7 * 24 + 4);
 

@@ -3,7 +3,6 @@
 #include "ImgIcon32.h"
 #include "MainCaption.h"
 #include "Startup.h"
-#include <QMdiArea> // before the registry, which reads the area inline
 #include "WindowRegistry.h"
 #include "frmChangeCompany.h"
 #include "mdlVelmora.h"
@@ -11,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -87,8 +87,10 @@ QAction *frmMain::addItem(QMenu *parent, const QString &name, const QString &cap
     QAction *a = caption == u"-" ? parent->addSeparator() : parent->addAction(caption);
     a->setObjectName(name);
     m_items.insert(name, a);
-    if (!window.isEmpty())
+    if (!window.isEmpty()) {
+        m_windowNames << window;
         connect(a, &QAction::triggered, this, [this, window, openRule] { openWindow(window, openRule); });
+    }
     return a;
 }
 
@@ -181,6 +183,8 @@ void frmMain::buildToolbar()
         {nullptr, 0},
         {"Exit", 11},
     };
+    // Buttons 12 and 14 open these; 13 opens the company choice, which is not a child window.
+    m_windowNames << QStringLiteral("frmFinancialYear") << QStringLiteral("frmSwitch");
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("tblMain"));
     m_toolbar->setIconSize(QSize(32, 32));
@@ -301,6 +305,21 @@ void frmMain::tblMain_ButtonClick(int index)
 void frmMain::mnuUpdateSoftware_Click()
 {
     ui().openUrl(QStringLiteral("http://") + kWebHost + QStringLiteral("/update_erp"), QDir::rootPath());
+    ui().endProgram(0);
+}
+
+QStringList frmMain::openedWindowNames() const
+{
+    QStringList names = m_windowNames;
+    names.removeDuplicates();
+    names.sort();
+    return names;
+}
+
+void frmMain::openWebPage()
+{
+    const bool intranet = gServerIp == u"127.0.0.1" || kIntranetServers.contains(gServerIp);
+    ui().openUrl(intranet ? kIntranetPage : QStringLiteral("http://") + kWebHost + u'/', QDir::rootPath());
     ui().endProgram(0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 #include <QVector>
 
 class QAction;
@@ -46,8 +47,15 @@ public:
     // otherwise says so and returns false.
     static bool openRuleAllows();
 
+    // Every child window name a menu item or toolbar button opens, sorted.
+    QStringList openedWindowNames() const;
+
     void tblMain_ButtonClick(int index);
     void mnuUpdateSoftware_Click();
+    // Opens the company's web page and ends the program: the intranet page on
+    // a local or intranet server, the maker's web site otherwise. No menu
+    // item or button calls it.
+    void openWebPage();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -68,4 +76,5 @@ private:
     QHash<QString, QAction *> m_items;
     QHash<QString, QMenu *> m_menus;
     QVector<QAction *> m_buttons; // index 0 unused
+    QStringList m_windowNames;
 };

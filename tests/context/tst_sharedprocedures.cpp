@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
+#include <stdexcept>
 
 // The code arithmetic and text helpers every window relies on.
 class TestSharedProcedures : public QObject {
@@ -169,6 +170,12 @@ void TestSharedProcedures::helpColumnsByNumber()
     QCOMPARE(gHelpCol3, QString("x"));
     clearHelpCols();
     QVERIFY(gHelpCol3.isEmpty());
+    // Outside 1 to 8 there is no value to write into: a caller's mistake shows at once.
+    for (int n : {0, 9, -1}) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, gHelpCol(n) = QStringLiteral("lost"));
+    }
+    for (int k = 1; k <= 8; ++k)
+        QCOMPARE(gHelpCol(k), QString());
 }
 
 void TestSharedProcedures::dateTexts()

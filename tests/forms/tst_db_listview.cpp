@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "frmListView.h"
+#include "Twips.h"
 #include "mdlVelmora.h"
 #include <QHeaderView>
 #include <QLineEdit>
@@ -20,6 +21,8 @@ private slots:
     void gridGrowsAndOpensAtLastRows();
     void fieldsAndColumns();
     void valuesAreBound();
+    void datesAsTheClerkReadsThem_data();
+    void datesAsTheClerkReadsThem();
 };
 
 namespace {
@@ -238,7 +241,7 @@ void TestListView::fieldsAndColumns()
         QVERIFY(!dlg.grid()->isColumnHidden(2));
         QVERIFY(dlg.grid()->isColumnHidden(4));
         QCOMPARE(dlg.grid()->columnWidth(2), 170);
-        QCOMPARE(dlg.width(), 4000 / 15);
+        QCOMPARE(dlg.width(), twipsToPixels(4000));
         QTest::keyClick(dlg.searchBox(), Qt::Key_Return);
     });
     frmListView::ShowForm(sql, {1}, 6, "Fields", 4000, {{1000, "Code"}, {3000, "Name"}, {800, "Third"}, {0, ""}});
@@ -272,6 +275,38 @@ void TestListView::valuesAreBound()
     QCOMPARE(records, 1);
     QCOMPARE(gHelpCol1, QString("M0007"));
     QCOMPARE(gHelpCol2, name);
+}
+
+void TestListView::datesAsTheClerkReadsThem_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("date") << "DATE '2024-04-01'"
+                          << "01-Apr-2024";
+    QTest::newRow("date-time at midnight") << "TIMESTAMP '2024-12-09 00:00:00'"
+                                           << "09-Dec-2024";
+    QTest::newRow("date-time with a time") << "TIMESTAMP '2024-12-09 14:05:09'"
+                                           << "09-Dec-2024 14:05:09";
+    QTest::newRow("NULL date") << "CAST(NULL AS DATE)"
+                               << "";
+    QTest::newRow("text that looks like a date stays as it is") << "'2024-04-01'"
+                                                                << "2024-04-01";
+}
+
+void TestListView::datesAsTheClerkReadsThem()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, shown);
+    // A reel lookup shows the invoice date beside the reel; the date is both shown and handed over.
+    const QString sql = "Select 'R001' code, 'Reel 1' name, " + field + " d";
+    QString inGrid;
+    frmListView::setTestDriver([&](frmListView &dlg) {
+        inGrid = dlg.cellText(1, 3);
+        QTest::keyClick(dlg.grid(), Qt::Key_Return);
+    });
+    frmListView::ShowForm(sql, {}, 3, "Reels", 6000, {{1000, "Code"}, {3000, "Name"}, {1500, "Date"}});
+    QCOMPARE(inGrid, shown);
+    QCOMPARE(gHelpCol3, shown);
 }
 
 QTEST_MAIN(TestListView)

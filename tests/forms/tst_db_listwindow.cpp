@@ -3,9 +3,8 @@
 #include "Sheet.h"
 #include "SheetView.h"
 #include "TestSupport.h"
-#include "mdlVelmora.h"
-#include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
+#include "mdlVelmora.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>

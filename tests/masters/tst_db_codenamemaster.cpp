@@ -159,8 +159,8 @@ void TestCodeNameMaster::opensBrowsing()
     QCOMPARE(gridCodes(), codes);
     QCOMPARE(m_w->gridModel()->rowCount(), 29);
     QVERIFY(m_w->grid()->isColumnHidden(0));
-    QCOMPARE(m_w->grid()->columnWidth(1), 1300 / 15);
-    QCOMPARE(m_w->grid()->columnWidth(2), 4825 / 15);
+    QCOMPARE(m_w->grid()->columnWidth(1), twipsToPixels(1300));
+    QCOMPARE(m_w->grid()->columnWidth(2), twipsToPixels(4825));
 
     QCOMPARE(button("CmNew")->text(), QString("New - F2"));
     QVERIFY(!m_w->isEntering());

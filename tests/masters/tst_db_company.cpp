@@ -4,9 +4,8 @@
 #include "TestSupport.h"
 #include "frmCompany.h"
 #include "frmCompanyMaster.h"
-#include "mdlVelmora.h"
-#include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
+#include "mdlVelmora.h"
 #include <QApplication>
 #include <QDir>
 #include <QFile>

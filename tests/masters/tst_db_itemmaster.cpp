@@ -143,7 +143,7 @@ void TestItemMaster::listsEveryItemOnce()
     QCOMPARE(gridRows(), rows);
     QCOMPARE(m_w->grid()->objectName(), QString("GrItem"));
     QCOMPARE(m_w->gridModel()->headerData(3, Qt::Horizontal).toString(), QString("Measurement"));
-    QCOMPARE(m_w->grid()->columnWidth(3), 1750 / 15);
+    QCOMPARE(m_w->grid()->columnWidth(3), twipsToPixels(1750));
     QCOMPARE(m_w->gridModel()->rowCount(), 29);
     const QStringList order{"CmCancel", "CmClose", "CmEdit",    "CmNew",        "TxCode",
                             "TxName",   "GrItem",  "TxMeasure", "TxMeasureName"};

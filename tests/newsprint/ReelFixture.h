@@ -7,15 +7,12 @@
 // themselves: each test starts from no invoices, reels or bookings.
 namespace reelfixture {
 
-// Empties the newsprint tables and supplier heads the tests write.
+// Empties the newsprint tables the tests write.
 inline void clear(Database &db = gConnection)
 {
     db.execute(QStringLiteral("Delete from vstores_2024.inv_consumption"));
     db.execute(QStringLiteral("Delete from vstores_2024.inv_invoice_trans"));
     db.execute(QStringLiteral("Delete from vstores_2024.inv_invoice"));
-    db.execute(QStringLiteral("Delete from vacc_2024.acc_accountheads"));
-    db.execute(QStringLiteral("Insert into vacc_2024.acc_accountheads(ac_comp_code,ac_code,ac_name) Values"
-                              "('01','4412000001','Kerala Paper Mills'),('01','4412000002','Hindustan Newsprint')"));
 }
 
 struct Reel {
@@ -23,7 +20,7 @@ struct Reel {
     QString reelNo;
     QString weight;
     QString rate = QStringLiteral("42.50");
-    QString supplier = QStringLiteral("4412000001");
+    QString supplier = QStringLiteral("441200001"); // a supplier head of the fixtures
     QString unit = QStringLiteral("TVM");
     int consFlag = 1;
     int utilFlag = 0;

@@ -90,7 +90,7 @@ void TestConsumptionWindows::init()
     m_scripted = std::make_unique<ScopedScriptedUi>();
     reelfixture::add({QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("500")});
     Reel other{QStringLiteral("N0000002"), QStringLiteral("R200"), QStringLiteral("300")};
-    other.supplier = QStringLiteral("4412000002");
+    other.supplier = QStringLiteral("441200002");
     other.rate = QStringLiteral("40.00");
     reelfixture::add(other);
 }
@@ -245,7 +245,7 @@ void TestConsumptionWindows::bookUntilUsedUpThenLookupDropsReel()
     QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R100")), 1);
     // The used-up reel is offered no more; the other one still is.
     press(Qt::Key_F2);
-    QCOMPARE(lookUpReel(QString()), QStringList{QStringLiteral("R200/Hindustan Newsprint/40.00")});
+    QCOMPARE(lookUpReel(QString()), QStringList{QStringLiteral("R200/Hindustan Paper Traders/40.00")});
 }
 
 void TestConsumptionWindows::reelLookupFindsNothing()
@@ -253,7 +253,7 @@ void TestConsumptionWindows::reelLookupFindsNothing()
     openMaster(QString());
     press(Qt::Key_F2);
     lookUpReel(QString());
-    QCOMPARE(box("TxSupplierName")->text(), QStringLiteral("Kerala Paper Mills"));
+    QCOMPARE(box("TxSupplierName")->text(), QStringLiteral("Kerala Newsprint Mills"));
     box("TxReelNo")->clear();
     QCOMPARE(lookUpReel(QStringLiteral("Z9")), QStringList());
     for (const char *name :
@@ -336,7 +336,7 @@ void TestConsumptionWindows::editLoadedBooking()
     openMaster(QStringLiteral("C0000009"));
     m_master->CmCancel_Click();
     QCOMPARE(box("TxConsumptionCode")->text(), QStringLiteral("C0000009"));
-    QCOMPARE(box("TxSupplierName")->text(), QStringLiteral("Kerala Paper Mills"));
+    QCOMPARE(box("TxSupplierName")->text(), QStringLiteral("Kerala Newsprint Mills"));
     QCOMPARE(box("TxProductName")->text(), QStringLiteral("Velmora Daily Edition"));
     QCOMPARE(box("TxQty")->text(), QStringLiteral("120.000"));
     QCOMPARE(box("TxAmount")->text(), QStringLiteral("5100.00"));
@@ -566,7 +566,7 @@ void TestConsumptionWindows::cancelAndRebookRoundTrip()
     m_master->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_master));
     press(Qt::Key_F2);
-    QCOMPARE(lookUpReel(QStringLiteral("R100")), QStringList{QStringLiteral("R100/Kerala Paper Mills/42.50")});
+    QCOMPARE(lookUpReel(QStringLiteral("R100")), QStringList{QStringLiteral("R100/Kerala Newsprint Mills/42.50")});
     QCOMPARE(box("TxQtyAvail")->text(), QStringLiteral("200.00"));
     QCOMPARE(m_master->qtyAvailTag(), QStringLiteral("200"));
     press(Qt::Key_Return);

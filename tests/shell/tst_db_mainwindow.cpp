@@ -41,6 +41,9 @@ private slots:
     void exitQuestion_data();
     void exitQuestion();
     void updateSoftwareEndsProgram();
+    void webPage_data();
+    void webPage();
+    void reportMenuOpensFreshWindowsThatCount();
     void childWindowsAreCentred();
     void openedWindowTakesKeys_data();
     void openedWindowTakesKeys();
@@ -79,6 +82,8 @@ void TestMainWindow::initTestCase()
 {
     registerShellWindows();
     WindowRegistry::instance().registerWindow("frmInvoice", [] { return new SomeListWindow; });
+    WindowRegistry::instance().registerWindow(
+        "frmrptConsumption", [] { return new SomeListWindow; }, WindowRegistry::Kind::Many);
 }
 
 void TestMainWindow::init()
@@ -403,6 +408,53 @@ void TestMainWindow::updateSoftwareEndsProgram()
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, m.mnuUpdateSoftware_Click());
     QCOMPARE(s.ui.openedUrls, QStringList{"http://www.velmora.example/update_erp"});
     QCOMPARE(s.ui.shown.size(), 0);
+}
+
+void TestMainWindow::webPage_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("local server") << "127.0.0.1"
+                                  << "http://10.10.1.5/intranet/";
+    QTest::newRow("first intranet server") << "10.10.1.5"
+                                           << "http://10.10.1.5/intranet/";
+    QTest::newRow("second intranet server") << "10.10.1.6"
+                                            << "http://10.10.1.5/intranet/";
+    QTest::newRow("any other server") << "192.0.2.44"
+                                      << "http://www.velmora.example/";
+    QTest::newRow("a local name is not the local address") << "localhost"
+                                                           << "http://www.velmora.example/";
+}
+
+void TestMainWindow::webPage()
+{
+    QFETCH(QString, server);
+    QFETCH(QString, url);
+    frmMain &m = shownMain();
+    gServerIp = server;
+    ScopedScriptedUi s;
+    // The program ends whether or not a browser could be started.
+    QVERIFY_THROWS_EXCEPTION(ProgramEnded, m.openWebPage());
+    QCOMPARE(s.ui.openedUrls, QStringList{url});
+    QCOMPARE(s.ui.endedWith, std::optional<int>(0));
+    QCOMPARE(s.ui.shown.size(), 0);
+}
+
+void TestMainWindow::reportMenuOpensFreshWindowsThatCount()
+{
+    frmMain &m = shownMain();
+    ScopedScriptedUi s;
+    m.menuItem("mnuNewsprintCons")->trigger();
+    m.menuItem("mnuNewsprintCons")->trigger();
+    const QList<QWidget *> reports = WindowRegistry::instance().instances("frmrptConsumption");
+    QCOMPARE(reports.size(), 2);
+    QCOMPARE(g_invoiceLoads, 2);
+    // Closing one report still leaves a window open for the open rule.
+    qobject_cast<QMdiSubWindow *>(reports.first()->parentWidget())->close();
+    QTRY_COMPARE(WindowRegistry::instance().loadedCount(), 1);
+    m.menuItem("mnuChangeFY")->trigger();
+    QCOMPARE(s.ui.texts(), QStringList{"Close All forms and try again!!!!"});
+    QCOMPARE(WindowRegistry::instance().find("frmFinancialYear"), nullptr);
 }
 
 void TestMainWindow::childWindowsAreCentred()

@@ -1,0 +1,14 @@
+#include "SupplierHeads.h"
+
+SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias)
+{
+    const QString p = alias.isEmpty() ? QString() : alias + u'.';
+    // AND binds before OR in the accounts application's own definition; the
+    // parentheses here only say so.
+    SqlCondition c;
+    c.sql = QStringLiteral("(") + p + QStringLiteral("ac_comp_code=? and (") + p
+        + QStringLiteral("ac_code like '4412000%' or (") + p + QStringLiteral("ac_code like '441100%' and ") + p
+        + QStringLiteral("ac_code not like '%000000000')))");
+    c.values = {compCode};
+    return c;
+}

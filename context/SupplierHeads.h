@@ -1,0 +1,17 @@
+#pragma once
+#include "Database.h"
+#include <QString>
+#include <QVariantList>
+
+// A piece of a statement with the values its placeholders take, in order.
+struct SqlCondition {
+    QString sql;
+    QVariantList values;
+};
+
+// The one definition of a supplier: an account head of the company whose code
+// begins with "4412000", or begins with "441100" and does not end in nine
+// zeros. The condition reads the columns of acc_accountheads, qualified with
+// `alias` when one is given; every supplier lookup and every join from an
+// invoice to its supplier puts it into its statement.
+SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias = QString());

@@ -1,0 +1,69 @@
+#include "Lookup.h"
+#include "mdlVelmora.h"
+#include <QKeyEvent>
+
+namespace {
+constexpr int kHandedOver = 8;
+}
+
+std::optional<LookupRow> Lookup::pick() const
+{
+    clearHelpCols();
+    const int fields = displayFields > 0 ? displayFields : int(columns.size());
+    const bool ran = guarded([&] { frmListView::ShowForm(statement, values, fields, caption, width, columns); });
+    LookupRow row;
+    for (int k = 1; k <= kHandedOver; ++k)
+        row.columns << gHelpCol(k);
+    clearHelpCols();
+    if (!ran)
+        return std::nullopt;
+    return row;
+}
+
+LookupBox::LookupBox(QWidget *parent) : QLineEdit(parent) {}
+
+void LookupBox::setChoice(const QString &code, const QString &text)
+{
+    m_tag = code;
+    setText(text);
+}
+
+void LookupBox::clearChoice()
+{
+    m_tag.clear();
+    clear();
+}
+
+void LookupBox::lookUp()
+{
+    if (!m_make)
+        return;
+    const std::optional<LookupRow> row = m_make().pick();
+    if (!row)
+        return; // the failure was shown; the box keeps what it held
+    if (row->isEmpty()) {
+        if (m_onNothing == OnNothing::Empty) {
+            clearChoice();
+            emit cleared();
+        }
+        return;
+    }
+    setChoice(row->code(), m_shows == Shows::Code ? row->code() : row->name());
+    emit picked(*row);
+}
+
+void LookupBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        lookUp();
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && m_delClears) {
+        clearChoice();
+        emit cleared();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
