@@ -4,7 +4,6 @@
 #include "Sheet.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -72,12 +71,6 @@ ListWindowConfig consumptionListConfig()
         column("Invoice No", 0, text("cons_inv_no")),
     };
     return c;
-}
-
-bool hourglassShown()
-{
-    const QCursor *c = QGuiApplication::overrideCursor();
-    return c && c->shape() == Qt::WaitCursor;
 }
 } // namespace
 
@@ -160,11 +153,8 @@ void frmConsumption::FillList()
 
 void frmConsumption::CmSearch_Click()
 {
-    if (hourglassShown())
-        return;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    FillList();
-    QGuiApplication::restoreOverrideCursor();
+    // Nothing while other sheet work runs or the hourglass shows.
+    runGuarded([this] { FillList(); });
 }
 
 void frmConsumption::CmDelete_Click()

@@ -1,13 +1,12 @@
 #include "frmConsumptionMaster.h"
 #include "Desktop.h"
+#include "Lookup.h"
 #include "NumericKey.h"
 #include "SheetView.h"
-#include "frmListView.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,19 +14,9 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kNewCaption = QStringLiteral("New - F2");
-const QString kSaveCaption = QStringLiteral("Save - F5");
 const QString kOverBooked = QStringLiteral("Consumed Quantity Could Be Greater Than Quantity Available in the Reel  ");
 const QString kBadReel = QStringLiteral("Please Enter the Reel No. Correctly.  ");
 const QString kNoUnit = QStringLiteral("Please Select the Unit.   ");
-
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(true); // Enter on a focused button presses it
-    return b;
-}
 
 Decimal numberOf(const QLineEdit *box)
 {
@@ -42,7 +31,7 @@ QString cutBackText(Decimal available)
 }
 } // namespace
 
-frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : ChildWindow(parent)
+frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : RecordWindow(parent)
 {
     setObjectName(QStringLiteral("frmConsumptionMaster"));
     setCaption(QStringLiteral("Consumption"));
@@ -50,28 +39,37 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : ChildWindow(parent
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(makeTitleLabel(QStringLiteral("Newsprint Consumption"), QStringLiteral("LbTitle"), this));
 
-    auto makeBox = [this](QLineEdit **box, const char *name, bool locked, bool right) {
-        auto *b = new QLineEdit(this);
+    auto setUp = [](QLineEdit *b, const char *name, bool locked, bool right) {
         b->setObjectName(QString::fromLatin1(name));
         b->setReadOnly(locked);
         if (right)
             b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *box = b;
     };
-    makeBox(&m_txConsumptionCode, "TxConsumptionCode", true, false);
-    makeBox(&m_txReelNo, "TxReelNo", false, false);
-    makeBox(&m_txSupplierName, "TxSupplierName", false, false);
-    makeBox(&m_txBrandName, "TxBrandName", false, false);
-    makeBox(&m_txGSM, "TxGSM", false, true);
-    makeBox(&m_txReelType, "TxReelType", false, true);
-    makeBox(&m_txRate, "TxRate", false, true);
-    makeBox(&m_txProductCode, "TxProductCode", true, false);
-    makeBox(&m_txQty, "TxQty", false, true);
-    makeBox(&m_txAmount, "TxAmount", true, true);
-    makeBox(&m_txProductName, "TxProductName", false, false);
-    makeBox(&m_txQtyAvail, "TxQtyAvail", false, true);
-    makeBox(&m_txUnitCode, "TxUnitCode", true, false);
-    makeBox(&m_txUnitName, "TxUnitName", false, false);
+    auto makeBox = [this, setUp](const char *name, bool locked, bool right) {
+        auto *b = new QLineEdit(this);
+        setUp(b, name, locked, right);
+        return b;
+    };
+    auto makeLookupBox = [this, setUp](const char *name, bool locked) {
+        auto *b = new LookupBox(this);
+        setUp(b, name, locked, false);
+        b->setShows(LookupBox::Shows::Code);
+        return b;
+    };
+    m_txConsumptionCode = makeBox("TxConsumptionCode", true, false);
+    m_txReelNo = makeLookupBox("TxReelNo", false);
+    m_txSupplierName = makeBox("TxSupplierName", false, false);
+    m_txBrandName = makeBox("TxBrandName", false, false);
+    m_txGSM = makeBox("TxGSM", false, true);
+    m_txReelType = makeBox("TxReelType", false, true);
+    m_txRate = makeBox("TxRate", false, true);
+    m_txProductCode = makeLookupBox("TxProductCode", true);
+    m_txQty = makeBox("TxQty", false, true);
+    m_txAmount = makeBox("TxAmount", true, true);
+    m_txProductName = makeBox("TxProductName", false, false);
+    m_txQtyAvail = makeBox("TxQtyAvail", false, true);
+    m_txUnitCode = makeLookupBox("TxUnitCode", true);
+    m_txUnitName = makeBox("TxUnitName", false, false);
     QFont big = m_txAmount->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
@@ -121,21 +119,7 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : ChildWindow(parent
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(5, 1);
     outer->addLayout(grid);
-
-    auto *bar = new QFrame(this);
-    bar->setFrameShape(QFrame::StyledPanel);
-    auto *buttons = new QHBoxLayout(bar);
-    m_cmNew = button(QStringLiteral("CmNew"), kNewCaption, bar);
-    m_cmEdit = button(QStringLiteral("CmEdit"), QStringLiteral("Edit - F3"), bar);
-    m_cmCancel = button(QStringLiteral("CmCancel"), QStringLiteral("Cancel - F8"), bar);
-    m_cmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), bar);
-    for (QPushButton *b : {m_cmNew, m_cmEdit, m_cmCancel, m_cmClose})
-        buttons->addWidget(b);
-    outer->addWidget(bar);
-    connect(m_cmNew, &QPushButton::clicked, this, &frmConsumptionMaster::CmNew_Click);
-    connect(m_cmEdit, &QPushButton::clicked, this, &frmConsumptionMaster::CmEdit_Click);
-    connect(m_cmCancel, &QPushButton::clicked, this, &frmConsumptionMaster::CmCancel_Click);
-    connect(m_cmClose, &QPushButton::clicked, this, &frmConsumptionMaster::CmClose_Click);
+    outer->addWidget(makeButtonBar({CmNew, CmEdit, CmCancel, CmClose}));
 
     const QList<QWidget *> order{m_txConsumptionCode,
                                  m_dtCons,
@@ -148,10 +132,10 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : ChildWindow(parent
                                  m_txProductCode,
                                  m_txQty,
                                  m_txAmount,
-                                 m_cmNew,
-                                 m_cmEdit,
-                                 m_cmCancel,
-                                 m_cmClose,
+                                 CmNew,
+                                 CmEdit,
+                                 CmCancel,
+                                 CmClose,
                                  m_txProductName,
                                  m_txQtyAvail,
                                  m_txUnitCode,
@@ -159,18 +143,49 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : ChildWindow(parent
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 
-    connect(m_txQty, &QLineEdit::textChanged, this, &frmConsumptionMaster::TxQty_Change);
-    connect(m_txRate, &QLineEdit::textChanged, this, &frmConsumptionMaster::TxRate_Change);
-    connect(m_txProductCode, &QLineEdit::textChanged, m_txProductName, &QLineEdit::clear);
-    connect(m_txUnitCode, &QLineEdit::textChanged, m_txUnitName, &QLineEdit::clear);
+    // The reel lookup offers the unit's reels at the press that are not used up.
+    m_txReelNo->setLookup([this] { return reelLookup(); });
+    m_txReelNo->setOnNothing(LookupBox::OnNothing::Empty);
+    connect(m_txReelNo, &LookupBox::picked, this, &frmConsumptionMaster::reelPicked);
+    connect(m_txReelNo, &LookupBox::cleared, this, &frmConsumptionMaster::reelCleared);
     // Only the clerk's typing: the lookup writes the box too.
     connect(m_txReelNo, &QLineEdit::textEdited, this, &frmConsumptionMaster::TxReelNo_Edited);
+
+    m_txProductCode->setLookup([] {
+        return Lookup{ConsumptionStore::productLookupQuery(),
+                      {},
+                      QStringLiteral("Products"),
+                      5000,
+                      {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}},
+                      2};
+    });
+    m_txProductCode->setOnNothing(LookupBox::OnNothing::Keep);
+    connect(m_txProductCode, &QLineEdit::textChanged, m_txProductName, &QLineEdit::clear);
+    connect(m_txProductCode, &LookupBox::picked, this,
+            [this](const LookupRow &row) { m_txProductName->setText(row.name()); });
+
+    m_txUnitCode->setLookup([] {
+        return Lookup{ConsumptionStore::unitLookupQuery(),
+                      {},
+                      QStringLiteral("Unit Help"),
+                      4000,
+                      {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}},
+                      2};
+    });
+    m_txUnitCode->setOnNothing(LookupBox::OnNothing::Keep);
+    m_txUnitCode->setDelClears(true);
+    connect(m_txUnitCode, &QLineEdit::textChanged, m_txUnitName, &QLineEdit::clear);
+    connect(m_txUnitCode, &LookupBox::picked, this,
+            [this](const LookupRow &row) { m_txUnitName->setText(row.name()); });
+    connect(m_txUnitCode, &LookupBox::cleared, m_txUnitName, &QLineEdit::clear);
+
+    connect(m_txQty, &QLineEdit::textChanged, this, &frmConsumptionMaster::TxQty_Change);
+    connect(m_txRate, &QLineEdit::textChanged, this, &frmConsumptionMaster::showAmount);
     new NumericKeyFilter(m_txQty, NumericKeySettings{12, 3, 1, false}, NumericKeySettings{12, 2, 1, false});
     installNumericKey(m_txRate, NumericKeySettings{12, 2, 1, false});
 
     resize(sizeHint());
-    takeKeysFirst({Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9, Qt::Key_Delete,
-                   Qt::Key_Return, Qt::Key_Enter});
+    alsoTakeKeys({Qt::Key_Return, Qt::Key_Enter});
     selectTextOnEntry();
     SetEditMode(false);
 
@@ -192,7 +207,7 @@ QSize frmConsumptionMaster::sizeHint() const
 
 void frmConsumptionMaster::showEvent(QShowEvent *event)
 {
-    ChildWindow::showEvent(event);
+    RecordWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;
         CenterForm(this);
@@ -204,36 +219,12 @@ ConsumptionStore frmConsumptionMaster::store() const
     return ConsumptionStore(gConnection, {gInvDbName, gAcDbName, gCompCode, gUnitCode, userIdNumber()});
 }
 
-bool frmConsumptionMaster::isEntering() const
-{
-    return m_cmNew->text() != kNewCaption;
-}
-
 bool frmConsumptionMaster::formKeyDown(QKeyEvent *event)
 {
-    if (entryWindowKey(this, event->key()))
+    if (RecordWindow::formKeyDown(event))
         return true;
-    QWidget *at = focusWidget();
-    const int key = event->key();
-    if (key == Qt::Key_F1) {
-        if (at == m_txReelNo)
-            reelLookup();
-        else if (at == m_txProductCode)
-            productLookup();
-        else if (at == m_txUnitCode)
-            unitLookup();
-        else
-            return false;
-        return true;
-    }
-    if (key == Qt::Key_Delete) {
-        if (at != m_txUnitCode)
-            return false;
-        m_txUnitCode->clear();
-        m_txUnitName->clear();
-        return true;
-    }
     // Enter moves along the chain reel, product, quantity, Save.
+    QWidget *at = focusWidget();
     if (at == m_txReelNo) {
         if (!m_txSupplierName->text().isEmpty()) {
             m_txProductCode->setFocus(Qt::OtherFocusReason);
@@ -248,7 +239,7 @@ bool frmConsumptionMaster::formKeyDown(QKeyEvent *event)
         return true;
     }
     if (at == m_txQty) {
-        m_cmNew->setFocus(Qt::OtherFocusReason);
+        CmNew->setFocus(Qt::OtherFocusReason);
         return true;
     }
     if (at == m_txUnitCode) {
@@ -258,46 +249,38 @@ bool frmConsumptionMaster::formKeyDown(QKeyEvent *event)
         } else if (m_txQty->isEnabled()) {
             m_txQty->setFocus(Qt::OtherFocusReason);
         } else {
-            m_cmNew->setFocus(Qt::OtherFocusReason);
+            CmNew->setFocus(Qt::OtherFocusReason);
         }
         return true;
     }
     return false;
 }
 
-void frmConsumptionMaster::reelLookup()
+Lookup frmConsumptionMaster::reelLookup() const
 {
-    QVariantList values;
-    const QString query = store().reelLookupQuery(m_txReelNo->text(), &values);
-    clearHelpCols();
-    if (!guarded([&] {
-            frmListView::ShowForm(query, values, 8, QStringLiteral("Reel No"), 10600,
-                                  {{1000, QStringLiteral("Reel No")},
-                                   {4000, QStringLiteral("Supplier")},
-                                   {2500, QStringLiteral("Brand")},
-                                   {1000, QStringLiteral("GSM")},
-                                   {1000, QStringLiteral("ReelType")},
-                                   {1000, QStringLiteral("Rate")},
-                                   {0, QStringLiteral("Weight")},
-                                   {0, QStringLiteral("Trans Id")}});
-        }))
-        return;
-    // No reel matched (or none was taken): the reel and its details are emptied.
-    m_txReelNo->setText(gHelpCol1);
-    m_reelTag = gHelpCol8;
-    m_txSupplierName->setText(gHelpCol2);
-    m_txBrandName->setText(gHelpCol3);
-    m_txGSM->setText(gHelpCol4);
-    m_txReelType->setText(gHelpCol5);
-    const bool chosen = !gHelpCol1.isEmpty();
-    const QString rate = chosen ? Decimal::fromText(gHelpCol6).toText(2) : QString();
-    const QString weight = chosen ? Decimal::fromText(gHelpCol7).toText(2) : QString();
-    clearHelpCols();
-    m_txRate->setText(rate); // recomputes the amount
+    Lookup l;
+    l.statement = store().reelLookupQuery(m_txReelNo->text(), &l.values);
+    l.caption = QStringLiteral("Reel No");
+    l.width = 10600;
+    l.columns = {{1000, QStringLiteral("Reel No")}, {4000, QStringLiteral("Supplier")}, {2500, QStringLiteral("Brand")},
+                 {1000, QStringLiteral("GSM")},     {1000, QStringLiteral("ReelType")}, {1000, QStringLiteral("Rate")},
+                 {0, QStringLiteral("Weight")},     {0, QStringLiteral("Trans Id")}};
+    l.displayFields = 8;
+    return l;
+}
+
+void frmConsumptionMaster::reelPicked(const LookupRow &row)
+{
+    m_reelTag = row.column(8);
+    m_txSupplierName->setText(row.column(2));
+    m_txBrandName->setText(row.column(3));
+    m_txGSM->setText(row.column(4));
+    m_txReelType->setText(row.column(5));
+    m_txRate->setText(Decimal::fromText(row.column(6)).toText(2)); // recomputes the amount
+    const QString weight = Decimal::fromText(row.column(7)).toText(2);
     m_txQtyAvail->setText(weight);
     m_qtyAvailTag = weight;
-    if (!chosen)
-        return;
+    // The quantity already typed is not looked at again until it changes.
     guarded([&] {
         const Decimal available = store().available(m_txReelNo->text(), m_reelTag);
         m_txQtyAvail->setText(available.toText(2));
@@ -305,33 +288,13 @@ void frmConsumptionMaster::reelLookup()
     });
 }
 
-void frmConsumptionMaster::productLookup()
+void frmConsumptionMaster::reelCleared()
 {
-    clearHelpCols();
-    const bool ran = guarded([] {
-        frmListView::ShowForm(ConsumptionStore::productLookupQuery(), {}, 2, QStringLiteral("Products"), 5000,
-                              {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
-    });
-    // Nothing chosen (no product at all): the box keeps its product.
-    if (ran && !gHelpCol1.isEmpty()) {
-        m_txProductCode->setText(gHelpCol1);
-        m_txProductName->setText(gHelpCol2);
-    }
-    clearHelpCols();
-}
-
-void frmConsumptionMaster::unitLookup()
-{
-    clearHelpCols();
-    const bool ran = guarded([] {
-        frmListView::ShowForm(ConsumptionStore::unitLookupQuery(), {}, 2, QStringLiteral("Unit Help"), 4000,
-                              {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
-    });
-    if (ran && !gHelpCol1.isEmpty()) {
-        m_txUnitCode->setText(gHelpCol1);
-        m_txUnitName->setText(gHelpCol2);
-    }
-    clearHelpCols();
+    // No reel matched: nothing of an earlier reel may stay behind.
+    m_reelTag.clear();
+    for (QLineEdit *box : {m_txSupplierName, m_txBrandName, m_txGSM, m_txReelType, m_txRate, m_txQtyAvail})
+        box->clear();
+    m_qtyAvailTag.clear();
 }
 
 void frmConsumptionMaster::TxReelNo_Edited()
@@ -341,10 +304,8 @@ void frmConsumptionMaster::TxReelNo_Edited()
     if (m_reelTag.isEmpty() && m_txSupplierName->text().isEmpty())
         return;
     m_reelTag.clear();
-    m_txSupplierName->clear();
-    m_txBrandName->clear();
-    m_txGSM->clear();
-    m_txReelType->clear();
+    for (QLineEdit *box : {m_txSupplierName, m_txBrandName, m_txGSM, m_txReelType})
+        box->clear();
     m_qtyAvailTag = QStringLiteral("0");
     m_txQtyAvail->setText(QStringLiteral("0.00"));
 }
@@ -372,54 +333,31 @@ void frmConsumptionMaster::TxQty_Change()
     m_txUnitCode->setFocus(Qt::OtherFocusReason);
 }
 
-void frmConsumptionMaster::TxRate_Change()
+void frmConsumptionMaster::newStarted()
 {
-    showAmount();
+    // Only read here: the save takes the code from the counter itself.
+    m_txConsumptionCode->setText(GetNextNumber(ConsumptionStore::seriesKey(gCompCode, gUnitCode)));
+    m_txReelNo->setFocus(Qt::OtherFocusReason);
 }
 
-void frmConsumptionMaster::CmNew_Click()
+QList<EntryCheck> frmConsumptionMaster::entryChecks()
 {
-    if (!isEntering()) {
-        m_cmNew->setText(kSaveCaption);
-        ClearFields();
-        m_txConsumptionCode->setText(GetNextNumber(ConsumptionStore::seriesKey(gCompCode, gUnitCode)));
-        SetEditMode(true);
-        m_txReelNo->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (!m_editMode && m_reelTag.isEmpty()) {
-        MsgBox(kBadReel, MsgButtons::Ok, MsgIcon::Critical);
-        m_txReelNo->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    const struct {
-        bool failing;
-        const char *message;
-        MsgIcon icon;
-        QWidget *focus;
-    } checks[] = {
-        {m_txProductCode->text().isEmpty(), "Please Enter the Product.  ", MsgIcon::Information, m_txProductCode},
-        {numberOf(m_txQty).isZero(), "Please Enter the Quantity.  ", MsgIcon::Information, m_txQty},
-        {numberOf(m_txRate).isZero(), "Please Enter the Rate.  ", MsgIcon::Information, m_txRate},
-        {numberOf(m_txAmount).isZero(), "Please Enter the Amount.  ", MsgIcon::Information, m_txAmount},
-        {m_txUnitName->text().isEmpty(), "Please Select the Unit.   ", MsgIcon::Critical, m_txUnitCode},
-    };
-    for (const auto &c : checks) {
-        if (c.failing) {
-            MsgBox(QString::fromLatin1(c.message), MsgButtons::Ok, c.icon);
-            c.focus->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    if (m_editMode) {
-        if (SaveEdit()) {
-            m_editMode = false;
-            SetEditMode(false);
-        }
-        return;
-    }
-    if (SaveNew())
-        SetEditMode(false);
+    auto focusOn = [](QWidget *w) { return [w] { w->setFocus(Qt::OtherFocusReason); }; };
+    auto isZero = [](QLineEdit *box) { return [box] { return numberOf(box).isZero(); }; };
+    QList<EntryCheck> checks;
+    // An edit keeps its stored reel; a new booking needs a looked-up one.
+    if (state() == RecordState::New)
+        checks << EntryCheck{[this] { return m_reelTag.isEmpty(); }, kBadReel, MsgIcon::Critical, focusOn(m_txReelNo)};
+    checks << emptyBoxCheck(m_txProductCode, QStringLiteral("Please Enter the Product.  "))
+           << EntryCheck{isZero(m_txQty), QStringLiteral("Please Enter the Quantity.  "), MsgIcon::Information,
+                         focusOn(m_txQty)}
+           << EntryCheck{isZero(m_txRate), QStringLiteral("Please Enter the Rate.  "), MsgIcon::Information,
+                         focusOn(m_txRate)}
+           << EntryCheck{isZero(m_txAmount), QStringLiteral("Please Enter the Amount.  "), MsgIcon::Information,
+                         focusOn(m_txAmount)}
+           << EntryCheck{[this] { return m_txUnitName->text().isEmpty(); }, kNoUnit, MsgIcon::Critical,
+                         focusOn(m_txUnitCode)};
+    return checks;
 }
 
 bool frmConsumptionMaster::SaveNew()
@@ -486,38 +424,36 @@ void frmConsumptionMaster::LoadRecord(const QString &code)
         return; // no such booking: the window keeps what it shows
     m_txConsumptionCode->setText(found->code);
     m_dtCons->setDate(found->date);
-    m_txProductCode->setText(found->productCode);
+    m_txProductCode->setChoice(found->productCode, found->productCode);
     m_txProductName->setText(found->productName);
     m_txSupplierName->setText(found->supplierName);
     m_txBrandName->setText(found->brandName);
     m_txGSM->setText(found->gsmName);
     m_txReelType->setText(found->reelTypeName);
-    m_txReelNo->setText(found->reelNo);
+    m_txReelNo->setChoice(found->reelNo, found->reelNo);
     m_txQty->setText(found->qty.toText(3));
     m_txRate->setText(found->rate.toText(2));
     m_txAmount->setText(found->amount.toText(2));
-    m_txUnitCode->setText(found->consUnitCode);
+    m_txUnitCode->setChoice(found->consUnitCode, found->consUnitCode);
     m_txUnitName->setText(GetUnitName(found->consUnitCode));
 }
 
-void frmConsumptionMaster::SetEditMode(bool on)
+void frmConsumptionMaster::enableInputs(bool on)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
              m_txConsumptionCode, m_txProductCode, m_txProductName, m_txReelNo, m_txQtyAvail, m_txSupplierName,
              m_txBrandName, m_txGSM, m_txReelType, m_txQty, m_txRate, m_txAmount, m_dtCons, m_txUnitCode, m_txUnitName})
         w->setEnabled(on);
-    m_cmEdit->setEnabled(!on);
-    m_cmClose->setEnabled(!on);
-    m_cmCancel->setEnabled(on);
-    m_cmNew->setText(on ? kSaveCaption : kNewCaption);
-    if (!on)
-        m_editMode = false;
+    // An edit changes date, product and consuming unit only.
+    if (on && state() == RecordState::Edit)
+        for (QWidget *w : std::initializer_list<QWidget *>{m_txReelNo, m_txBrandName, m_txGSM, m_txReelType, m_txQty})
+            w->setEnabled(false);
 }
 
 void frmConsumptionMaster::ClearFields()
 {
     m_txConsumptionCode->clear();
-    m_txReelNo->clear();
+    m_txReelNo->clearChoice();
     // A new entry books against no reel until one is looked up.
     m_reelTag.clear();
     m_txSupplierName->clear();
@@ -527,28 +463,10 @@ void frmConsumptionMaster::ClearFields()
     m_txGSM->clear();
     m_txReelType->clear();
     m_txRate->setText(QStringLiteral("0.00"));
-    m_txUnitCode->setText(gUnitCode);
+    m_txUnitCode->setChoice(gUnitCode, gUnitCode);
     m_txUnitName->setText(GetUnitName(gUnitCode));
-    m_txProductCode->clear();
+    m_txProductCode->clearChoice();
     m_txAmount->setText(QStringLiteral("0.00"));
     m_txQty->setText(QStringLiteral("0.00"));
     m_dtCons->setDate(today());
-}
-
-void frmConsumptionMaster::CmEdit_Click()
-{
-    m_editMode = true;
-    SetEditMode(true);
-    for (QWidget *w : std::initializer_list<QWidget *>{m_txReelNo, m_txBrandName, m_txGSM, m_txReelType, m_txQty})
-        w->setEnabled(false);
-}
-
-void frmConsumptionMaster::CmCancel_Click()
-{
-    SetEditMode(false);
-}
-
-void frmConsumptionMaster::CmClose_Click()
-{
-    unload();
 }
