@@ -24,6 +24,18 @@ bool worthRetrying(const DbError &e)
         || t.contains(QLatin1String("Lock wait timeout"), Qt::CaseInsensitive);
 }
 constexpr int kSaveAttempts = 3;
+
+template <class Work> auto retried(Work work)
+{
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return work();
+        } catch (const DbError &e) {
+            if (attempt >= kSaveAttempts || !worthRetrying(e))
+                throw;
+        }
+    }
+}
 } // namespace
 
 ConsumptionStore::ConsumptionStore(Database &db, ConsumptionContext context) : m_db(db), m_ctx(std::move(context)) {}
@@ -82,14 +94,7 @@ Decimal ConsumptionStore::available(const QString &reelNo, const QString &transI
 
 SaveNewResult ConsumptionStore::saveNew(const ConsumptionEntry &entry)
 {
-    for (int attempt = 1;; ++attempt) {
-        try {
-            return saveNewOnce(entry);
-        } catch (const DbError &e) {
-            if (attempt >= kSaveAttempts || !worthRetrying(e))
-                throw;
-        }
-    }
+    return retried([&] { return saveNewOnce(entry); });
 }
 
 SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
@@ -112,6 +117,8 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
     }
     const Decimal weight = reel.decimal(QStringLiteral("invtrans_weight"));
     reel.close();
+    // Read after the lock: the transaction's first plain read, so it sees
+    // every booking committed before this save got the reel.
     const QString used = m_db.firstValue(QStringLiteral("Select sum(cons_qty) from ") + table("inv_consumption")
                                              + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and "
                                                               "cons_cancel_flag=0"),
@@ -219,31 +226,26 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
 
 bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const QString &transId)
 {
-    for (int attempt = 1;; ++attempt) {
-        try {
-            Transaction t(m_db);
-            // The reel first, in the same order as a save takes its locks.
-            m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
-                           + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? FOR UPDATE"),
-                       {box(transId), box(reelNo)})
-                .close();
-            const qint64 cancelled =
-                m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
-                                 + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and "
-                                                  "cons_inv_no=? and unit_code=? and cons_cancel_flag=0"),
-                             {box(code), box(reelNo), box(transId), m_ctx.unitCode});
-            if (cancelled == 0)
-                return false; // rolled back: nothing was changed
-            m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
-                             + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=?"),
-                         {box(transId), box(reelNo)});
-            t.commit();
-            return true;
-        } catch (const DbError &e) {
-            if (attempt >= kSaveAttempts || !worthRetrying(e))
-                throw;
-        }
-    }
+    return retried([&] {
+        Transaction t(m_db);
+        // The reel first, in the same order as a save takes its locks.
+        m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
+                       + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? FOR UPDATE"),
+                   {box(transId), box(reelNo)})
+            .close();
+        const qint64 cancelled =
+            m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
+                             + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and "
+                                              "cons_inv_no=? and unit_code=? and cons_cancel_flag=0"),
+                         {box(code), box(reelNo), box(transId), m_ctx.unitCode});
+        if (cancelled == 0)
+            return false; // rolled back: nothing was changed
+        m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
+                         + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=?"),
+                     {box(transId), box(reelNo)});
+        t.commit();
+        return true;
+    });
 }
 
 RecordSet ConsumptionStore::list(const QDate &from, const QDate &to, const QString &search)

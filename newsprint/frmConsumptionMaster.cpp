@@ -151,33 +151,29 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : RecordWindow(paren
     // Only the clerk's typing: the lookup writes the box too.
     connect(m_txReelNo, &QLineEdit::textEdited, this, &frmConsumptionMaster::TxReelNo_Edited);
 
-    m_txProductCode->setLookup([] {
-        return Lookup{ConsumptionStore::productLookupQuery(),
-                      {},
-                      QStringLiteral("Products"),
-                      5000,
-                      {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}},
-                      2};
-    });
-    m_txProductCode->setOnNothing(LookupBox::OnNothing::Keep);
-    connect(m_txProductCode, &QLineEdit::textChanged, m_txProductName, &QLineEdit::clear);
-    connect(m_txProductCode, &LookupBox::picked, this,
-            [this](const LookupRow &row) { m_txProductName->setText(row.name()); });
-
-    m_txUnitCode->setLookup([] {
-        return Lookup{ConsumptionStore::unitLookupQuery(),
-                      {},
-                      QStringLiteral("Unit Help"),
-                      4000,
-                      {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}},
-                      2};
-    });
-    m_txUnitCode->setOnNothing(LookupBox::OnNothing::Keep);
-    m_txUnitCode->setDelClears(true);
-    connect(m_txUnitCode, &QLineEdit::textChanged, m_txUnitName, &QLineEdit::clear);
-    connect(m_txUnitCode, &LookupBox::picked, this,
-            [this](const LookupRow &row) { m_txUnitName->setText(row.name()); });
-    connect(m_txUnitCode, &LookupBox::cleared, m_txUnitName, &QLineEdit::clear);
+    // Product and consuming unit: a code box with its name beside it; a
+    // lookup that hands back nothing keeps the choice already made.
+    auto codeAndName = [this](LookupBox *code, QLineEdit *name, Lookup lookup) {
+        code->setLookup([lookup] { return lookup; });
+        code->setOnNothing(LookupBox::OnNothing::Keep);
+        connect(code, &QLineEdit::textChanged, name, &QLineEdit::clear);
+        connect(code, &LookupBox::picked, name, [name](const LookupRow &row) { name->setText(row.name()); });
+    };
+    codeAndName(m_txProductCode, m_txProductName,
+                {ConsumptionStore::productLookupQuery(),
+                 {},
+                 QStringLiteral("Products"),
+                 5000,
+                 {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}},
+                 2});
+    codeAndName(m_txUnitCode, m_txUnitName,
+                {ConsumptionStore::unitLookupQuery(),
+                 {},
+                 QStringLiteral("Unit Help"),
+                 4000,
+                 {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}},
+                 2});
+    m_txUnitCode->setDelClears(true); // Del empties code and name (the code's change empties the name)
 
     connect(m_txQty, &QLineEdit::textChanged, this, &frmConsumptionMaster::TxQty_Change);
     connect(m_txRate, &QLineEdit::textChanged, this, &frmConsumptionMaster::showAmount);
