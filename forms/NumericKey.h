@@ -47,6 +47,8 @@ public:
                      std::optional<NumericKeySettings> keyPress);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A box that serves several columns filters each column's keys its own way.
+    void setKeyPress(std::optional<NumericKeySettings> keyPress) { m_keyPress = keyPress; }
 
 private:
     QLineEdit *m_box;

@@ -1,4 +1,4 @@
 #pragma once
 
-// Makes the newsprint windows known to the window registry by name.
+// Enters the newsprint windows in the main window's registry.
 void registerNewsprintWindows();

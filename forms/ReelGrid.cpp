@@ -1,0 +1,156 @@
+#include "ReelGrid.h"
+#include "Decimal.h"
+#include "mdlVelmora.h"
+#include <QLineEdit>
+
+namespace ReelGrid {
+
+namespace {
+
+ItemGridColumn shown(const char *heading, int width, Qt::Alignment alignment = {})
+{
+    ItemGridColumn c;
+    c.heading = QString::fromLatin1(heading);
+    c.width = width;
+    c.alignment = alignment;
+    return c;
+}
+
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
+
+std::optional<ItemGridChoice> typeList(const QString &table, const QString &codeField, const QString &nameField,
+                                       const QString &editorText)
+{
+    // The code column is hidden: the clerk chooses by name.
+    QString query = QStringLiteral("SELECT %1,%2 FROM %3").arg(codeField, nameField, table);
+    QVariantList values;
+    if (!editorText.isEmpty()) {
+        query += QStringLiteral(" where %1 like ?").arg(nameField);
+        values.append(QString(u'%' + editorText + u'%'));
+    }
+    query += QStringLiteral(" order by %1").arg(nameField);
+    return lookupFromList(query, values, QStringLiteral("Type"), 6000,
+                          {{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}});
+}
+
+} // namespace
+
+ItemGridConfig config(ItemGridLookup gsmLookup, ItemGridLookup reelTypeLookup)
+{
+    ItemGridConfig g;
+    g.columns.resize(ColumnCount);
+    g.columns[SlNo] = shown("Sl No", 500);
+
+    ItemGridColumn &reel = g.columns[ReelNo] = shown("Reel No", 3300);
+    reel.editorAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    reel.enter.write = ItemGridEnter::Write::Upper;
+    reel.enter.next = Gsm;
+    reel.up = reel.down = ItemGridArrow::Key;
+
+    ItemGridColumn &gsm = g.columns[Gsm] = shown("GSM", 1000);
+    gsm.locked = true;
+    gsm.lookup = std::move(gsmLookup);
+    gsm.lookupCodeColumn = GsmCode;
+    gsm.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the GSM Type.   "), -1, {}, ReelType};
+
+    ItemGridColumn &type = g.columns[ReelType] = shown("Reel Type", 1400);
+    type.editorAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    type.locked = true;
+    type.lookup = std::move(reelTypeLookup);
+    type.lookupCodeColumn = ReelTypeCode;
+    type.lookupWritesCell = true;
+    type.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the Reel Type.   "), -1, {}, Weight};
+
+    const NumericKeySettings amount{12, 2, 1, false};
+    ItemGridColumn &weight = g.columns[Weight] = shown("Weight", 1000, kRight);
+    weight.editorAlignment = kRight;
+    weight.numeric = true;
+    weight.numericFilter = amount;
+    weight.enter = {ItemGridEnter::Write::Fixed2, QStringLiteral("Please Enter the Weight"), -1, {}, Rate};
+
+    ItemGridColumn &rate = g.columns[Rate] = shown("Rate", 1000, kRight);
+    rate.editorAlignment = kRight;
+    rate.numeric = true;
+    rate.numericFilter = amount;
+    rate.enter = {ItemGridEnter::Write::Fixed2, QStringLiteral("Please Enter the Rate"), Weight,
+                  QStringLiteral("Please Enter the Details Properly.  "), ItemGridEnter::kNextRow};
+    rate.down = ItemGridArrow::NumberMove;
+
+    g.columns[Amount] = shown("Amount", 1100, kRight);
+    g.columns[GsmCode] = shown("GSM Code", 0);
+    g.columns[ReelTypeCode] = shown("Reel Type Code", 0);
+    g.columns[ConsFlag] = shown("Cons Flag", 0);
+    g.columns[FinalizeFlag] = shown("", 0);
+
+    g.keyColumn = ReelNo;
+    g.initialRows = 50;
+    g.growthStep = 1;
+    g.duplicateTest = true;
+    // The hidden GSM code stays: the next choice overwrites it.
+    g.duplicateClears = {ReelNo, Gsm};
+    g.copyFirst = Gsm;
+    g.copyLast = ReelTypeCode;
+    return g;
+}
+
+std::optional<ItemGridChoice> gsmLookup(const QString &editorText)
+{
+    return typeList(gInvDbName.table("inv_gsm"), QStringLiteral("gsm_code"), QStringLiteral("gsm_name"), editorText);
+}
+
+std::optional<ItemGridChoice> reelTypeLookup(const QString &editorText)
+{
+    return typeList(gInvDbName.table("inv_reeltype"), QStringLiteral("reeltype_code"), QStringLiteral("reeltype_name"),
+                    editorText);
+}
+
+Totals calculate(const QList<ReelAmount> &reels, const Additions &additions)
+{
+    Totals t;
+    Decimal total;
+    Decimal weight;
+    for (const ReelAmount &r : reels) {
+        const Decimal w = Decimal::fromText(r.weight);
+        // The total adds the amounts as shown, each rounded to the cent.
+        const Decimal amount = (w * Decimal::fromText(r.rate)).rounded(2);
+        t.amounts.append(amount.toText(2));
+        total += amount;
+        weight += w;
+    }
+    const Decimal grand =
+        total + Decimal::fromText(additions.roundOffPlus) - Decimal::fromText(additions.roundOffMinus);
+    const Decimal grandShown = grand.rounded(2);
+    const Decimal taxes = Decimal::fromText(additions.cgst) + Decimal::fromText(additions.sgst)
+        + Decimal::fromText(additions.igst) + Decimal::fromText(additions.tcs);
+    t.total = total.toText(2);
+    t.grandTotal = grandShown.toText(2);
+    t.net = (grandShown + taxes).toText(2);
+    t.taxable = (grandShown - taxes).toString();
+    t.weight = weight.toText(2);
+    return t;
+}
+
+void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
+{
+    QList<ReelAmount> reels;
+    const int filled = grid.filledRows();
+    for (int r = 1; r <= filled; ++r)
+        reels.append({grid.cell(r, Weight), grid.cell(r, Rate)});
+    const auto text = [](QLineEdit *box) { return box ? box->text() : QString(); };
+    const Totals t = calculate(reels,
+                               {text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus), text(boxes.TxCGST),
+                                text(boxes.TxSGST), text(boxes.TxIGST), text(boxes.TxTCS)});
+    for (int r = 1; r <= filled; ++r)
+        grid.setCell(r, Amount, t.amounts.at(r - 1));
+    const auto put = [](QLineEdit *box, const QString &value) {
+        if (box && box->text() != value)
+            box->setText(value);
+    };
+    put(boxes.TxTotal, t.total);
+    put(boxes.TxGrandTotal, t.grandTotal);
+    put(boxes.TxNet, t.net);
+    put(boxes.TxTaxable, t.taxable);
+    put(boxes.TxWeight, t.weight);
+}
+
+} // namespace ReelGrid

@@ -1,0 +1,150 @@
+#pragma once
+#include "Database.h"
+#include "Decimal.h"
+#include "SupplierHeads.h"
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One reel of a newsprint invoice, as a row of the reel grid holds it.
+struct InvoiceReel {
+    int slNo = 0; // place on the invoice from 1; the saves number the reels by their order
+    QString reelNo;
+    QString gsmCode;
+    QString gsmName; // read by loadRecord; empty when the GSM master row is missing
+    QString reelTypeCode;
+    QString reelTypeName; // read by loadRecord; empty when the reel-type master row is missing
+    Decimal weight;
+    Decimal rate;
+    Decimal amount; // weight x rate to two decimals, as the grid shows it
+    // The marks the grid carries through an edit: issued to the press, finalised.
+    int consFlag = 0;
+    int finalize = 0;
+    // Read by loadRecord only. saveEdit keeps the stored unit and used-up mark
+    // of every reel it finds stored, whatever these hold.
+    QString unitCode; // the unit where the reel lies now
+    int utilFlag = 0; // used up
+};
+
+// A newsprint supplier invoice with its reels, box by box.
+struct Invoice {
+    QString transId; // the invoice's code; saveNew sets it
+    QString invoiceNo;
+    QDate invoiceDate;
+    QDate receiptDate;
+    QString suppCode;
+    QString suppName; // read by loadRecord
+    QString brandCode;
+    QString brandName; // read by loadRecord
+    Decimal freight;
+    Decimal weight;
+    Decimal total;
+    Decimal roundPlus;
+    Decimal roundMinus;
+    Decimal cgst; // a stored NULL reads as 0
+    Decimal sgst;
+    Decimal igst;
+    Decimal grandTotal;
+    Decimal netTotal;
+    Decimal tcs;            // stored in inv_cust_duty
+    bool finalized = false; // read by loadRecord
+    QString unitCode;       // read by loadRecord: the unit that entered it
+    QList<InvoiceReel> reels;
+};
+
+// The statements on the newsprint invoice tables of one stores year, for one
+// company and unit. Every value is bound; statements throw DbError after the
+// open transaction has been rolled back. A save that meets another
+// workstation's lock (deadlock, lock-wait timeout) is run again from the start
+// before its error is thrown.
+class InvoiceStore {
+public:
+    enum class Saved { Saved, DuplicateNumber, NoSuchInvoice };
+    enum class Removed { Removed, NotAllowed, NoSuchInvoice };
+    enum class Corrected { Corrected, EmptyNumber, NoSuchInvoice };
+
+    InvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb, const QString &compCode,
+                 const QString &unitCode, qint64 userId);
+    // The store of the working context: gConnection, gInvDbName, gAcDbName,
+    // gCompCode, gUnitCode and the signed-on user.
+    static InvoiceStore current();
+
+    // The only user who may remove a finalisation.
+    static bool mayRemoveFinalize(qint64 userId) { return userId == 742; }
+    // The series the invoice codes of a company and unit are drawn from.
+    static QString seriesKey(const QString &compCode, const QString &unitCode);
+
+    // Stores a new invoice and its reels in one transaction under the next code
+    // of the series, which it writes into invoice.transId. The reels end at the
+    // first one without a reel number; they are stored entered (no mark set) in
+    // this unit. DuplicateNumber when any invoice of the year, of whatever
+    // company or unit, has the trimmed invoice number; nothing is written then.
+    Saved saveNew(Invoice &invoice);
+    // Stores the boxes into the invoice invoice.transId of this company and unit
+    // and rewrites its reels from invoice.reels (up to the first without a reel
+    // number), in one transaction; the bookings of each reel are re-priced at
+    // the reel's rate. A reel found stored under the same reel number keeps its
+    // unit and its marks; a new one lies in this unit with no mark but the
+    // carried flags. NoSuchInvoice (nothing written) when this company and unit
+    // have no invoice of that code.
+    Saved saveEdit(const Invoice &invoice);
+    // The invoice of that code in this company, with its supplier and brand
+    // names and its reels in order; a reel whose GSM or reel-type master row
+    // is missing comes with an empty name. Nothing when there is no such
+    // invoice, or its supplier is not a supplier head of the company in this
+    // accounts year, or its brand is missing. When several units hold the
+    // code, this unit's invoice comes first.
+    std::optional<Invoice> loadRecord(const QString &transId);
+    // Whether the stored invoice of this company and unit is finalised;
+    // nothing when there is none.
+    std::optional<bool> isFinalized(const QString &transId);
+
+    // Marks the invoice and all its reels finalised in one transaction; false
+    // (nothing changed) when this company and unit have no such invoice.
+    bool finalize(const QString &transId);
+    // Clears the finalise marks of the invoice and its reels in one
+    // transaction, for the one user allowed to.
+    Removed removeFinalize(const QString &transId);
+    // Corrects the supplier's invoice number (trimmed) of a stored invoice,
+    // finalised or not. An empty number is refused.
+    Corrected correctInvoiceNo(const QString &transId, const QString &invoiceNo);
+
+    // The invoice list: invoices of this company and unit dated from..to,
+    // ordered by code, with the columns inv_trans_id, inv_invoice_no, inv_date,
+    // inv_receipt_date, ac_name, ac_gst, brand_name, inv_amount (grand total
+    // less the taxes and TCS), inv_cgst, inv_sgst, inv_igst, inv_total_gst,
+    // inv_tcs (NULL taxes as 0), inv_grand_total, inv_freight, inv_weight.
+    // With a reel text, only invoices holding a reel whose number contains
+    // it, once per such reel.
+    RecordSet list(const QDate &from, const QDate &to, const QString &reelText);
+
+    // Lookup queries: the company's supplier heads whose name contains the
+    // text (all when empty), and every brand whose name contains it; both
+    // ordered by name, code and name first.
+    SqlCondition supplierLookup(const QString &nameText) const;
+    SqlCondition brandLookup(const QString &nameText) const;
+
+private:
+    Saved saveNewOnce(Invoice &invoice);
+    Saved saveEditOnce(const Invoice &invoice);
+    struct ReelRow {
+        const InvoiceReel *reel;
+        QString unitCode;
+        int consFlag;
+        int finalize;
+        int utilFlag;
+    };
+    void insertReels(const QString &transId, const QList<ReelRow> &rows);
+    // Sets the finalise mark of the invoice and its reels; false when this
+    // company and unit have no such invoice (nothing changed).
+    bool setFinalizeMarks(const QString &transId, int mark);
+    QString t(const char *table) const { return m_stores.table(table); }
+
+    Database &m_db;
+    DbName m_stores;
+    DbName m_accounts;
+    QString m_comp;
+    QString m_unit;
+    qint64 m_user;
+};

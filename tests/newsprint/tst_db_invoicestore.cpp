@@ -1,0 +1,556 @@
+#include "InvoiceStore.h"
+#include "TestSupport.h"
+#include "mdlVelmora.h"
+#include <QSet>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+
+// Saving, loading and finalising newsprint invoices on the real server.
+class TestInvoiceStore : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void saveNewStoresHeaderReelsAndCounter();
+    void saveNewEndsReelsAtFirstEmptyNumber();
+    void duplicateNumberRefused_data();
+    void duplicateNumberRefused();
+    void failingSaveLeavesNothing();
+    void twoStationsSavingAtOnceGetDistinctIds();
+    void saveEditRewritesReelsAndKeepsTheirState();
+    void saveEditRepricesBookings();
+    void saveEditOfAnotherUnitsInvoiceRefused_data();
+    void saveEditOfAnotherUnitsInvoiceRefused();
+    void finalizeMarksInvoiceAndReels();
+    void finalizeWithoutStoredInvoice();
+    void removeFinalizeOnlyForItsUser_data();
+    void removeFinalizeOnlyForItsUser();
+    void correctInvoiceNo_data();
+    void correctInvoiceNo();
+    void loadShowsReelWithMissingMaster();
+    void loadNeedsSupplierHeadAndBrand_data();
+    void loadNeedsSupplierHeadAndBrand();
+    void loadReadsNullTaxesAsZero();
+    void loadTakesOnlyItsOwnUnitsReels();
+    void lookups_data();
+    void lookups();
+
+private:
+    static Invoice invoice(const QString &number, int reels);
+    static InvoiceStore store(const QString &unit = QStringLiteral("TVM"), qint64 user = 2);
+    static QString value(const QString &sql, const QVariantList &values = {});
+};
+
+void TestInvoiceStore::init()
+{
+    connectAndReset();
+    setClerkContext();
+}
+
+Invoice TestInvoiceStore::invoice(const QString &number, int reels)
+{
+    Invoice inv;
+    inv.invoiceNo = number;
+    inv.invoiceDate = QDate(2024, 5, 10);
+    inv.receiptDate = QDate(2024, 5, 12);
+    inv.suppCode = QStringLiteral("441200001");
+    inv.brandCode = QStringLiteral("B0001");
+    inv.freight = Decimal::fromText("1500");
+    inv.cgst = Decimal::fromText("120.50");
+    inv.sgst = Decimal::fromText("120.50");
+    inv.igst = Decimal();
+    inv.tcs = Decimal::fromText("3.25");
+    inv.roundPlus = Decimal::fromText("0.40");
+    for (int i = 1; i <= reels; ++i) {
+        InvoiceReel r;
+        r.reelNo = QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0'));
+        r.gsmCode = QStringLiteral("GSM0001");
+        r.reelTypeCode = QStringLiteral("RT0001");
+        r.weight = Decimal::fromText("812.5");
+        r.rate = Decimal::fromText("48.35");
+        r.amount = (r.weight * r.rate).rounded(2);
+        inv.reels << r;
+        inv.weight += r.weight;
+        inv.total += r.amount;
+    }
+    inv.grandTotal = inv.total + inv.roundPlus - inv.roundMinus;
+    inv.netTotal = inv.grandTotal + inv.cgst + inv.sgst + inv.igst + inv.tcs;
+    return inv;
+}
+
+InvoiceStore TestInvoiceStore::store(const QString &unit, qint64 user)
+{
+    return InvoiceStore(gConnection, DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("01"), unit, user);
+}
+
+QString TestInvoiceStore::value(const QString &sql, const QVariantList &values)
+{
+    return gConnection.firstValue(sql, values);
+}
+
+void TestInvoiceStore::saveNewStoresHeaderReelsAndCounter()
+{
+    Invoice inv = invoice(QStringLiteral("  KNM/2024/881 "), 3);
+    inv.suppCode = QStringLiteral(" 441200001 ");
+    QCOMPARE(store().saveNew(inv), InvoiceStore::Saved::Saved);
+    QCOMPARE(inv.transId, QString("N0000001"));
+    QCOMPARE(GetNextNumber("INV_01_TVM"), QString("N0000002"));
+
+    RecordSet h = gConnection.query("Select * from vstores_2024.inv_invoice");
+    QVERIFY(h.next());
+    QCOMPARE(h.text("unit_code"), QString("TVM"));
+    QCOMPARE(h.text("comp_code"), QString("01"));
+    QCOMPARE(h.text("inv_trans_id"), QString("N0000001"));
+    QCOMPARE(h.text("inv_invoice_no"), QString("KNM/2024/881"));
+    QCOMPARE(h.date("inv_date"), QDate(2024, 5, 10));
+    QCOMPARE(h.date("inv_receipt_date"), QDate(2024, 5, 12));
+    QCOMPARE(h.text("inv_supp_code"), QString("441200001"));
+    QCOMPARE(h.text("inv_brand_code"), QString("B0001"));
+    QCOMPARE(h.text("inv_freight"), QString("1500.00"));
+    QCOMPARE(h.text("inv_weight"), QString("2437.50"));
+    // 812.5 x 48.35 = 39284.375, shown and stored 39284.38 per reel
+    QCOMPARE(h.text("inv_total"), QString("117853.14"));
+    QCOMPARE(h.text("inv_grand_total"), QString("117853.54"));
+    QCOMPARE(h.text("inv_net_total"), QString("118097.79"));
+    QCOMPARE(h.text("inv_cust_duty"), QString("3.25"));
+    QCOMPARE(h.text("inv_igst"), QString("0.00"));
+    QCOMPARE(h.integer("inv_finalize"), 0);
+    QCOMPARE(h.integer("inv_chq_rec"), 0);
+    QCOMPARE(h.integer("created_by"), 2);
+    QCOMPARE(h.text("created_date"), auditDate());
+    QVERIFY(QTime::fromString(h.text("created_time"), "HH:mm:ss").isValid());
+    QVERIFY(h.isNull("modified_by"));
+    QVERIFY(!h.next());
+
+    RecordSet r = gConnection.query("Select * from vstores_2024.inv_invoice_trans order by invtrans_slno");
+    for (int i = 1; i <= 3; ++i) {
+        QVERIFY(r.next());
+        QCOMPARE(r.integer("invtrans_slno"), i);
+        QCOMPARE(r.text("invtrans_id"), QString("N0000001"));
+        QCOMPARE(r.text("invtrans_reel_no"), QStringLiteral("R%1").arg(i, 3, 10, QLatin1Char('0')));
+        QCOMPARE(r.text("unit_code"), QString("TVM"));
+        QCOMPARE(r.text("invtrans_unit_code"), QString("TVM"));
+        QCOMPARE(r.text("invtrans_amt"), QString("39284.38"));
+        // entered: no mark set
+        QCOMPARE(r.integer("invtrans_finalize") + r.integer("invtrans_cons_flag") + r.integer("invtrans_util_flag"), 0);
+    }
+    QVERIFY(!r.next());
+}
+
+void TestInvoiceStore::saveNewEndsReelsAtFirstEmptyNumber()
+{
+    Invoice inv = invoice("A-1", 4);
+    inv.reels[2].reelNo = QString();
+    QCOMPARE(store().saveNew(inv), InvoiceStore::Saved::Saved);
+    QCOMPARE(value("Select group_concat(invtrans_reel_no order by invtrans_slno) from vstores_2024.inv_invoice_trans"),
+             QString("R001,R002"));
+
+    Invoice none = invoice("A-2", 2);
+    none.reels[0].reelNo = QStringLiteral("   ");
+    QCOMPARE(store().saveNew(none), InvoiceStore::Saved::Saved);
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans where invtrans_id=?", {none.transId}),
+             QString("0"));
+}
+
+void TestInvoiceStore::duplicateNumberRefused_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("company");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("same unit") << "TVM"
+                               << "01"
+                               << "INV-77";
+    QTest::newRow("blanks around") << "TVM"
+                                   << "01"
+                                   << "  INV-77  ";
+    QTest::newRow("other unit") << "KTM"
+                                << "01"
+                                << "INV-77";
+    QTest::newRow("other company") << "TVM"
+                                   << "02"
+                                   << "INV-77";
+}
+
+void TestInvoiceStore::duplicateNumberRefused()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, company);
+    QFETCH(QString, typed);
+    Invoice first = invoice("INV-77", 2);
+    InvoiceStore(gConnection, DbName("vstores_2024"), DbName("vacc_2024"), company, unit, 2).saveNew(first);
+
+    Invoice second = invoice(typed, 2);
+    QCOMPARE(store().saveNew(second), InvoiceStore::Saved::DuplicateNumber);
+    QVERIFY(second.transId.isEmpty());
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice"), QString("1"));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("2"));
+    const QString expected = unit == "TVM" && company == "01" ? "N0000002" : "N0000001";
+    QCOMPARE(GetNextNumber("INV_01_TVM"), expected);
+}
+
+void TestInvoiceStore::failingSaveLeavesNothing()
+{
+    // A reel number longer than its column fails the reels' insert after the
+    // header and the counter were written.
+    Invoice inv = invoice("LONG-1", 2);
+    inv.reels[1].reelNo = QString(60, QLatin1Char('X'));
+    QVERIFY_THROWS_EXCEPTION(DbError, store().saveNew(inv));
+    QVERIFY(!gConnection.inTransaction());
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice"), QString("0"));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("0"));
+    QCOMPARE(GetNextNumber("INV_01_TVM"), QString("N0000001"));
+}
+
+void TestInvoiceStore::twoStationsSavingAtOnceGetDistinctIds()
+{
+    std::atomic<bool> go{false};
+    QString ids[2];
+    QString errors[2];
+    auto station = [&](int i) {
+        Database db(QStringLiteral("station-%1").arg(i));
+        try {
+            openTestDatabase(db);
+            InvoiceStore s(db, DbName("vstores_2024"), DbName("vacc_2024"), "01", "TVM", 2);
+            Invoice inv = invoice(QStringLiteral("STATION-%1").arg(i), 40);
+            while (!go)
+                QThread::yieldCurrentThread();
+            if (s.saveNew(inv) == InvoiceStore::Saved::Saved)
+                ids[i] = inv.transId;
+        } catch (const DbError &e) {
+            errors[i] = e.serverText();
+        }
+    };
+    QThread *a = QThread::create(station, 0);
+    QThread *b = QThread::create(station, 1);
+    a->start();
+    b->start();
+    go = true;
+    a->wait();
+    b->wait();
+    delete a;
+    delete b;
+    QVERIFY2(errors[0].isEmpty() && errors[1].isEmpty(), qPrintable(errors[0] + errors[1]));
+    QCOMPARE(QSet<QString>({ids[0], ids[1]}), QSet<QString>({"N0000001", "N0000002"}));
+    QCOMPARE(value("Select count(distinct invtrans_id) from vstores_2024.inv_invoice_trans"), QString("2"));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("80"));
+    QCOMPARE(GetNextNumber("INV_01_TVM"), QString("N0000003"));
+}
+
+void TestInvoiceStore::saveEditRewritesReelsAndKeepsTheirState()
+{
+    Invoice inv = invoice("E-1", 4);
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    // Since then: R001 moved to KTM and used up there, R002 issued to the press.
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_unit_code='KTM', invtrans_cons_flag=1, "
+                        "invtrans_util_flag=1 where invtrans_reel_no='R001'");
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_reel_no='R002'");
+
+    // The administrator edits it from a load taken before R002 was issued:
+    // R003 is deleted, R004 gets a new rate, R009 is added, R001 typed in
+    // lower case.
+    std::optional<Invoice> loaded = store("TVM", 1).loadRecord(inv.transId);
+    QVERIFY(loaded);
+    Invoice edit = *loaded;
+    edit.reels[1].consFlag = 0;
+    edit.reels[0].reelNo = QStringLiteral("r001");
+    edit.reels.removeAt(2);
+    edit.reels[2].rate = Decimal::fromText("50");
+    InvoiceReel added = edit.reels[0];
+    added.reelNo = QStringLiteral("R009");
+    added.unitCode = QStringLiteral("KTM");
+    added.utilFlag = 1;
+    added.consFlag = 0;
+    added.finalize = 1;
+    edit.reels << added;
+    edit.invoiceNo = QStringLiteral(" E-1/A ");
+    edit.freight = Decimal::fromText("99.5");
+    QCOMPARE(store("TVM", 1).saveEdit(edit), InvoiceStore::Saved::Saved);
+
+    RecordSet r = gConnection.query(
+        "Select invtrans_slno, invtrans_reel_no, invtrans_unit_code, invtrans_finalize, invtrans_cons_flag, "
+        "invtrans_util_flag, invtrans_rate, unit_code from vstores_2024.inv_invoice_trans order by invtrans_slno");
+    const QStringList expected{"1 r001 KTM 1 1 1 48.35 TVM", "2 R002 TVM 1 1 0 48.35 TVM", "3 R004 TVM 1 0 0 50.00 TVM",
+                               // a reel added in the edit lies in this unit, used up never, with the carried flags
+                               "4 R009 TVM 1 0 0 48.35 TVM"};
+    QStringList got;
+    while (r.next()) {
+        QStringList f;
+        for (int c = 0; c < r.columnCount(); ++c)
+            f << r.text(c);
+        got << f.join(' ');
+    }
+    QCOMPARE(got, expected);
+
+    RecordSet h = gConnection.query("Select * from vstores_2024.inv_invoice");
+    QVERIFY(h.next());
+    QCOMPARE(h.text("inv_invoice_no"), QString("E-1/A"));
+    QCOMPARE(h.text("inv_freight"), QString("99.50"));
+    QCOMPARE(h.integer("inv_finalize"), 1);
+    QCOMPARE(h.integer("created_by"), 2);
+    QCOMPARE(h.integer("modified_by"), 1);
+    QCOMPARE(h.text("modified_date"), auditDate());
+}
+
+void TestInvoiceStore::saveEditRepricesBookings()
+{
+    Invoice inv = invoice("P-1", 2);
+    store().saveNew(inv);
+    // Bookings of R001 (one cancelled), of R002, and of another company's reel
+    // that carries the same code and number.
+    gConnection.execute(
+        "Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, cons_inv_no, cons_qty, "
+        "cons_rate, cons_amt, cons_cancel_flag) values "
+        "('TVM','01','C1','R001',?,100.125,48.35,4841.04,0), ('TVM','01','C2','R001',?,10,48.35,483.50,1), "
+        "('TVM','01','C3','R002',?,5,48.35,241.75,0), ('TVM','02','C1','R001',?,7,30,210,0)",
+        {inv.transId, inv.transId, inv.transId, inv.transId});
+    inv.reels[0].rate = Decimal::fromText("51.15");
+    QCOMPARE(store().saveEdit(inv), InvoiceStore::Saved::Saved);
+    RecordSet c = gConnection.query(
+        "Select concat(comp_code,' ',cons_no,' ',cons_rate,' ',cons_amt) from vstores_2024.inv_consumption "
+        "order by comp_code, cons_no");
+    QStringList got;
+    while (c.next())
+        got << c.text(0);
+    // 100.125 x 51.15 = 5121.39375
+    QCOMPARE(got,
+             QStringList({"01 C1 51.15 5121.39", "01 C2 51.15 511.50", "01 C3 48.35 241.75", "02 C1 30.00 210.00"}));
+}
+
+void TestInvoiceStore::saveEditOfAnotherUnitsInvoiceRefused_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("transId");
+    QTest::newRow("another unit's invoice") << "KTM"
+                                            << "N0000001";
+    QTest::newRow("a code never saved") << "TVM"
+                                        << "N0000099";
+}
+
+void TestInvoiceStore::saveEditOfAnotherUnitsInvoiceRefused()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, transId);
+    Invoice inv = invoice("U-1", 3);
+    store().saveNew(inv);
+    gConnection.execute(
+        "Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, "
+        "cons_inv_no, cons_qty, cons_rate, cons_amt) values ('TVM','01','C1','R001','N0000001',1,48.35,48.35)");
+
+    Invoice edit = invoice("U-2", 1);
+    edit.transId = transId;
+    edit.reels[0].rate = Decimal::fromText("1");
+    QCOMPARE(store(unit).saveEdit(edit), InvoiceStore::Saved::NoSuchInvoice);
+    QVERIFY(!gConnection.inTransaction());
+    QCOMPARE(value("Select inv_invoice_no from vstores_2024.inv_invoice"), QString("U-1"));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("3"));
+    QCOMPARE(value("Select cons_rate from vstores_2024.inv_consumption"), QString("48.35"));
+}
+
+void TestInvoiceStore::finalizeMarksInvoiceAndReels()
+{
+    Invoice inv = invoice("F-1", 3);
+    store().saveNew(inv);
+    // A reel moved to another unit is still reached: the reels are addressed by the invoice's unit.
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_unit_code='KTM' where invtrans_slno=2");
+    QVERIFY(store().finalize(inv.transId));
+    QCOMPARE(store().isFinalized(inv.transId), std::optional<bool>(true));
+    QCOMPARE(value("Select sum(invtrans_finalize) from vstores_2024.inv_invoice_trans"), QString("3"));
+    // Finalising again changes no value but still reaches the invoice.
+    QVERIFY(store().finalize(inv.transId));
+}
+
+void TestInvoiceStore::finalizeWithoutStoredInvoice()
+{
+    Invoice inv = invoice("F-2", 2);
+    store().saveNew(inv);
+    QVERIFY(!store("KTM").finalize(inv.transId));
+    QVERIFY(!store().finalize("N0000099"));
+    QVERIFY(!gConnection.inTransaction());
+    QCOMPARE(store().isFinalized(inv.transId), std::optional<bool>(false));
+    QCOMPARE(store().isFinalized("N0000099"), std::optional<bool>());
+    QCOMPARE(value("Select sum(invtrans_finalize) from vstores_2024.inv_invoice_trans"), QString("0"));
+}
+
+void TestInvoiceStore::removeFinalizeOnlyForItsUser_data()
+{
+    QTest::addColumn<qint64>("user");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<InvoiceStore::Removed>("result");
+    QTest::addColumn<int>("finalisedAfter");
+    QTest::newRow("user 742") << qint64(742) << "TVM" << InvoiceStore::Removed::Removed << 0;
+    QTest::newRow("administrator") << qint64(1) << "TVM" << InvoiceStore::Removed::NotAllowed << 1;
+    QTest::newRow("clerk") << qint64(2) << "TVM" << InvoiceStore::Removed::NotAllowed << 1;
+    QTest::newRow("user 742, another unit") << qint64(742) << "KTM" << InvoiceStore::Removed::NoSuchInvoice << 1;
+}
+
+void TestInvoiceStore::removeFinalizeOnlyForItsUser()
+{
+    QFETCH(qint64, user);
+    QFETCH(QString, unit);
+    QFETCH(InvoiceStore::Removed, result);
+    QFETCH(int, finalisedAfter);
+    Invoice inv = invoice("RF-1", 2);
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_slno=1");
+    QCOMPARE(store(unit, user).removeFinalize(inv.transId), result);
+    QCOMPARE(value("Select inv_finalize from vstores_2024.inv_invoice").toInt(), finalisedAfter);
+    QCOMPARE(value("Select sum(invtrans_finalize) from vstores_2024.inv_invoice_trans").toInt(), 2 * finalisedAfter);
+    // the other marks stay
+    QCOMPARE(value("Select sum(invtrans_cons_flag) from vstores_2024.inv_invoice_trans"), QString("1"));
+}
+
+void TestInvoiceStore::correctInvoiceNo_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<InvoiceStore::Corrected>("result");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("new number, trimmed") << "TVM"
+                                         << " KNM-9 " << InvoiceStore::Corrected::Corrected << "KNM-9";
+    QTest::newRow("apostrophe") << "TVM"
+                                << "O'NEIL-1" << InvoiceStore::Corrected::Corrected << "O'NEIL-1";
+    QTest::newRow("empty") << "TVM"
+                           << "" << InvoiceStore::Corrected::EmptyNumber << "C-1";
+    QTest::newRow("blanks only") << "TVM"
+                                 << "   " << InvoiceStore::Corrected::EmptyNumber << "C-1";
+    QTest::newRow("another unit") << "KTM"
+                                  << "KNM-9" << InvoiceStore::Corrected::NoSuchInvoice << "C-1";
+}
+
+void TestInvoiceStore::correctInvoiceNo()
+{
+    QFETCH(QString, unit);
+    QFETCH(QString, typed);
+    QFETCH(InvoiceStore::Corrected, result);
+    QFETCH(QString, stored);
+    Invoice inv = invoice("C-1", 1);
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    QCOMPARE(store(unit).correctInvoiceNo(inv.transId, typed), result);
+    QCOMPARE(value("Select inv_invoice_no from vstores_2024.inv_invoice"), stored);
+}
+
+void TestInvoiceStore::loadShowsReelWithMissingMaster()
+{
+    Invoice inv = invoice("L-1", 3);
+    inv.reels[1].gsmCode = QStringLiteral("GSM0404");
+    inv.reels[2].reelTypeCode = QStringLiteral("RT0404");
+    store().saveNew(inv);
+    const std::optional<Invoice> l = store().loadRecord(inv.transId);
+    QVERIFY(l);
+    QCOMPARE(l->reels.size(), 3);
+    QCOMPARE(l->reels[0].gsmName, QString("45 GSM"));
+    QCOMPARE(l->reels[0].reelTypeName, QString("Full Reel"));
+    QCOMPARE(l->reels[1].gsmCode, QString("GSM0404"));
+    QCOMPARE(l->reels[1].gsmName, QString());
+    QCOMPARE(l->reels[1].reelTypeName, QString("Full Reel"));
+    QCOMPARE(l->reels[2].reelTypeName, QString());
+    QCOMPARE(l->reels[2].slNo, 3);
+    QCOMPARE(l->reels[2].weight, Decimal::fromText("812.5"));
+    QCOMPARE(l->suppName, QString("Kerala Newsprint Mills"));
+    QCOMPARE(l->brandName, QString("Kerala Newsprint"));
+    QCOMPARE(l->invoiceDate, QDate(2024, 5, 10));
+    QCOMPARE(l->netTotal, inv.netTotal);
+
+    // An edit from that load keeps all three reels.
+    QCOMPARE(store().saveEdit(*l), InvoiceStore::Saved::Saved);
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("3"));
+}
+
+void TestInvoiceStore::loadNeedsSupplierHeadAndBrand_data()
+{
+    QTest::addColumn<QString>("supplier");
+    QTest::addColumn<QString>("brand");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("supplier head") << "441100105"
+                                   << "B0001" << true;
+    QTest::newRow("brand of another group") << "441200001"
+                                            << "B0003" << true;
+    QTest::newRow("group head, not a supplier") << "441100000000000"
+                                                << "B0001" << false;
+    QTest::newRow("head of another kind") << "441300001"
+                                          << "B0001" << false;
+    QTest::newRow("supplier of company 02 only") << "441200009"
+                                                 << "B0001" << false;
+    QTest::newRow("missing brand") << "441200001"
+                                   << "B0404" << false;
+}
+
+void TestInvoiceStore::loadNeedsSupplierHeadAndBrand()
+{
+    QFETCH(QString, supplier);
+    QFETCH(QString, brand);
+    QFETCH(bool, loads);
+    Invoice inv = invoice("S-1", 1);
+    inv.suppCode = supplier;
+    inv.brandCode = brand;
+    store().saveNew(inv);
+    QCOMPARE(store().loadRecord(inv.transId).has_value(), loads);
+    QCOMPARE(store().list(QDate(2024, 4, 1), QDate(2025, 3, 31), QString()).next(), loads);
+}
+
+void TestInvoiceStore::loadReadsNullTaxesAsZero()
+{
+    Invoice inv = invoice("T-1", 1);
+    store().saveNew(inv);
+    gConnection.execute(
+        "Update vstores_2024.inv_invoice set inv_cgst=NULL, inv_sgst=NULL, inv_igst=NULL, inv_cust_duty=NULL");
+    const std::optional<Invoice> l = store().loadRecord(inv.transId);
+    QVERIFY(l);
+    QCOMPARE(l->cgst.toText(2) + l->sgst.toText(2) + l->igst.toText(2) + l->tcs.toText(2), QString("0.000.000.000.00"));
+}
+
+void TestInvoiceStore::loadTakesOnlyItsOwnUnitsReels()
+{
+    // Each unit's series starts at the same code.
+    Invoice tvm = invoice("OWN-TVM", 2);
+    Invoice ktm = invoice("OWN-KTM", 3);
+    for (InvoiceReel &r : ktm.reels)
+        r.reelNo = QStringLiteral("K") + r.reelNo;
+    store("TVM").saveNew(tvm);
+    store("KTM").saveNew(ktm);
+    QCOMPARE(tvm.transId, ktm.transId);
+
+    const std::optional<Invoice> inTvm = store("TVM").loadRecord(tvm.transId);
+    QVERIFY(inTvm);
+    QCOMPARE(inTvm->invoiceNo, QString("OWN-TVM"));
+    QCOMPARE(inTvm->reels.size(), 2);
+    const std::optional<Invoice> inKtm = store("KTM").loadRecord(ktm.transId);
+    QVERIFY(inKtm);
+    QCOMPARE(inKtm->invoiceNo, QString("OWN-KTM"));
+    QCOMPARE(inKtm->reels.size(), 3);
+    QCOMPARE(inKtm->reels[0].reelNo, QString("KR001"));
+}
+
+void TestInvoiceStore::lookups_data()
+{
+    QTest::addColumn<bool>("suppliers");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("all suppliers by name") << true << ""
+                                           << QStringList{"Hindustan Paper Traders", "Kerala Newsprint Mills",
+                                                          "Malabar Paper Agency", "Sundry Creditors Paper"};
+    QTest::newRow("suppliers by part of the name")
+        << true << "paper" << QStringList{"Hindustan Paper Traders", "Malabar Paper Agency", "Sundry Creditors Paper"};
+    QTest::newRow("apostrophe finds nothing") << true << "O'" << QStringList{};
+    QTest::newRow("every brand of every group") << false << "" << QStringList{"Camlin", "Kerala Newsprint", "Lenovo"};
+    QTest::newRow("brands by part of the name") << false << "NEWS" << QStringList{"Kerala Newsprint"};
+}
+
+void TestInvoiceStore::lookups()
+{
+    QFETCH(bool, suppliers);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, names);
+    const SqlCondition q = suppliers ? store().supplierLookup(typed) : store().brandLookup(typed);
+    RecordSet rs = gConnection.query(q.sql, q.values);
+    QStringList got;
+    while (rs.next())
+        got << rs.text(1);
+    QCOMPARE(got, names);
+}
+
+QTEST_GUILESS_MAIN(TestInvoiceStore)
+#include "tst_db_invoicestore.moc"
