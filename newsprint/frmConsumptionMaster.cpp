@@ -116,6 +116,10 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : RecordWindow(paren
     grid->addWidget(m_txQty, 7, 1);
     label("LbAmount", "Amount", m_txAmount, 7, 4);
     grid->addWidget(m_txAmount, 7, 5);
+    // Code boxes wide enough for a whole code, a reel number or a quantity.
+    for (QLineEdit *b : {m_txConsumptionCode, static_cast<QLineEdit *>(m_txReelNo), m_txGSM, m_txReelType,
+                         static_cast<QLineEdit *>(m_txProductCode), static_cast<QLineEdit *>(m_txUnitCode), m_txQty})
+        b->setMinimumWidth(SheetView::twipsToPixels(1800));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(5, 1);
     outer->addLayout(grid);
