@@ -1,5 +1,6 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
+#include "NewsprintWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
 #include "WindowRegistry.h"
@@ -29,10 +30,10 @@ void registerLinkedWindows()
     registerUserWindows();
     registerMastersWindows();
     registerCompanyWindows();
+    registerNewsprintWindows();
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmInvoice"),
     QStringLiteral("frmStockTransfer"),
     QStringLiteral("frmTransferCons"),
     QStringLiteral("frmConsumption"),
