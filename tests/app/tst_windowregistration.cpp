@@ -36,7 +36,6 @@ void registerLinkedWindows()
 const QStringList kStillToCome = {
     QStringLiteral("frmStockTransfer"),
     QStringLiteral("frmTransferCons"),
-    QStringLiteral("frmConsumption"),
     QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
     QStringLiteral("frmrptNewsprintStock"),
