@@ -15,18 +15,6 @@ struct ConsumptionContext {
     qint64 userId = 0;
 };
 
-// One reel at the press as the reel lookup offers it.
-struct PressReel {
-    QString reelNo;
-    QString supplierName;
-    QString brandName;
-    QString gsmName;
-    QString reelTypeName;
-    Decimal rate;
-    Decimal weight;
-    QString transId; // the reel's invoice transaction id
-};
-
 // What the clerk typed for a booking.
 struct ConsumptionEntry {
     QDate date;

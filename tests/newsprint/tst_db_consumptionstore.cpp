@@ -30,6 +30,7 @@ private slots:
     void editMatchesOnlyStoredBooking_data();
     void editMatchesOnlyStoredBooking();
     void loadJoinsReelByInvoice();
+    void readsTheYearsDatabaseWhateverTheConnection();
     void cancelAndRebookRoundTrip();
     void cancelOnlyValidBooking_data();
     void cancelOnlyValidBooking();
@@ -328,6 +329,27 @@ void TestConsumptionStore::loadJoinsReelByInvoice()
     QCOMPARE(r->date, QDate(2024, 6, 1));
     QVERIFY(r->cancelled);
     QVERIFY(!store().loadRecord(QStringLiteral("C0000006")));
+}
+
+void TestConsumptionStore::readsTheYearsDatabaseWhateverTheConnection()
+{
+    // The connection stays on the start-up year (2023, without GSM grades or
+    // reel types); the clerk works in 2024, whose masters must be read.
+    reelfixture::add({QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("500")});
+    book(QStringLiteral("C0000001"), QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("20"));
+    openTestDatabase(gConnection, QStringLiteral("vstores_2023"));
+    QVariantList values;
+    RecordSet rs = gConnection.query(store().reelLookupQuery(QStringLiteral(" r1 "), &values), values);
+    QVERIFY(rs.next());
+    QCOMPARE(rs.text(QStringLiteral("gsm_name")), QStringLiteral("45 GSM"));
+    QCOMPARE(rs.text(QStringLiteral("reeltype_name")), QStringLiteral("Full Reel"));
+    QCOMPARE(rs.text(QStringLiteral("ac_name")), QStringLiteral("Kerala Newsprint Mills"));
+    QVERIFY(!rs.next());
+    rs.close();
+    const std::optional<ConsumptionRecord> r = store().loadRecord(QStringLiteral("C0000001"));
+    QVERIFY(r);
+    QCOMPARE(r->gsmName, QStringLiteral("45 GSM"));
+    QCOMPARE(store().available(QStringLiteral("R100"), QStringLiteral("N0000001")), Decimal::fromInt(480));
 }
 
 void TestConsumptionStore::cancelAndRebookRoundTrip()
