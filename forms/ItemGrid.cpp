@@ -1,7 +1,7 @@
 #include "ItemGrid.h"
 #include "Decimal.h"
 #include "Desktop.h"
-#include "GridTextModel.h"
+#include "Twips.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QAbstractTableModel>
@@ -122,16 +122,14 @@ bool isEnter(int key)
 
 } // namespace
 
-std::optional<ItemGridChoice> lookupFromList(const QString &query, const QVariantList &values, const QString &caption,
-                                             int width, const QList<LookupColumn> &columns)
+ItemGridLookup gridLookup(std::function<Lookup(const QString &editorText)> make)
 {
-    clearHelpCols();
-    const bool ran = guarded([&] { frmListView::ShowForm(query, values, 2, caption, width, columns); });
-    std::optional<ItemGridChoice> chosen;
-    if (ran && (!gHelpCol1.isEmpty() || !gHelpCol2.isEmpty()))
-        chosen = ItemGridChoice{gHelpCol1, gHelpCol2};
-    clearHelpCols();
-    return chosen;
+    return [make = std::move(make)](const QString &text) -> std::optional<ItemGridChoice> {
+        const std::optional<LookupRow> row = make(text).pick();
+        if (!row || row->isEmpty())
+            return std::nullopt;
+        return ItemGridChoice{row->code(), row->name()};
+    };
 }
 
 ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent), m_config(std::move(config))
@@ -182,7 +180,12 @@ ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent),
     RenumberRows();
 }
 
-ItemGrid::~ItemGrid() = default;
+ItemGrid::~ItemGrid()
+{
+    // The editors outlive this part of the grid by a moment; no late focus event may reach it.
+    m_editor->removeEventFilter(this);
+    m_datePicker->removeEventFilter(this);
+}
 
 int ItemGrid::rows() const
 {

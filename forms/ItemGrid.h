@@ -1,11 +1,10 @@
 #pragma once
 #include "NumericKey.h"
-#include "frmListView.h"
+#include "Lookup.h"
 #include <QDate>
 #include <QList>
 #include <QString>
 #include <QTableView>
-#include <QVariantList>
 #include <functional>
 #include <optional>
 
@@ -22,11 +21,9 @@ struct ItemGridChoice {
 // list; nothing when no row was chosen (the list found none).
 using ItemGridLookup = std::function<std::optional<ItemGridChoice>(const QString &editorText)>;
 
-// The lookup list on a query (values bound to its placeholders), handing back
-// gHelpCol1 and gHelpCol2 as code and name and clearing them. A failing query
-// shows the server's text and chooses nothing.
-std::optional<ItemGridChoice> lookupFromList(const QString &query, const QVariantList &values, const QString &caption,
-                                             int width, const QList<LookupColumn> &columns);
+// A grid lookup from the kit's lookup: `make` builds it from the editor's
+// text when F1 is pressed; a row without a code counts as nothing chosen.
+ItemGridLookup gridLookup(std::function<Lookup(const QString &editorText)> make);
 
 // What Enter does in one column. A column with no refusal accepts anything.
 struct ItemGridEnter {

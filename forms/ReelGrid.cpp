@@ -18,24 +18,25 @@ ItemGridColumn shown(const char *heading, int width, Qt::Alignment alignment = {
 
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
-std::optional<ItemGridChoice> typeList(const QString &table, const QString &codeField, const QString &nameField,
-                                       const QString &editorText)
+Lookup typeList(const QString &table, const QString &codeField, const QString &nameField, const QString &editorText)
 {
-    // The code column is hidden: the clerk chooses by name.
-    QString query = QStringLiteral("SELECT %1,%2 FROM %3").arg(codeField, nameField, table);
-    QVariantList values;
+    Lookup l;
+    l.statement = QStringLiteral("SELECT %1,%2 FROM %3").arg(codeField, nameField, table);
     if (!editorText.isEmpty()) {
-        query += QStringLiteral(" where %1 like ?").arg(nameField);
-        values.append(QString(u'%' + editorText + u'%'));
+        l.statement += QStringLiteral(" where %1 like ?").arg(nameField);
+        l.values.append(QString(u'%' + editorText + u'%'));
     }
-    query += QStringLiteral(" order by %1").arg(nameField);
-    return lookupFromList(query, values, QStringLiteral("Type"), 6000,
-                          {{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}});
+    l.statement += QStringLiteral(" order by %1").arg(nameField);
+    // The code column is hidden: the clerk chooses by name.
+    l.caption = QStringLiteral("Type");
+    l.width = 6000;
+    l.columns = {{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}};
+    return l;
 }
 
 } // namespace
 
-ItemGridConfig config(ItemGridLookup gsmLookup, ItemGridLookup reelTypeLookup)
+ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
 {
     ItemGridConfig g;
     g.columns.resize(ColumnCount);
@@ -47,16 +48,16 @@ ItemGridConfig config(ItemGridLookup gsmLookup, ItemGridLookup reelTypeLookup)
     reel.enter.next = Gsm;
     reel.up = reel.down = ItemGridArrow::Key;
 
-    ItemGridColumn &gsm = g.columns[Gsm] = shown("GSM", 1000);
-    gsm.locked = true;
-    gsm.lookup = std::move(gsmLookup);
-    gsm.lookupCodeColumn = GsmCode;
-    gsm.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the GSM Type.   "), -1, {}, ReelType};
+    ItemGridColumn &gsmColumn = g.columns[Gsm] = shown("GSM", 1000);
+    gsmColumn.locked = true;
+    gsmColumn.lookup = std::move(gsm);
+    gsmColumn.lookupCodeColumn = GsmCode;
+    gsmColumn.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the GSM Type.   "), -1, {}, ReelType};
 
     ItemGridColumn &type = g.columns[ReelType] = shown("Reel Type", 1400);
     type.editorAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     type.locked = true;
-    type.lookup = std::move(reelTypeLookup);
+    type.lookup = std::move(reelType);
     type.lookupCodeColumn = ReelTypeCode;
     type.lookupWritesCell = true;
     type.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the Reel Type.   "), -1, {}, Weight};
@@ -93,12 +94,12 @@ ItemGridConfig config(ItemGridLookup gsmLookup, ItemGridLookup reelTypeLookup)
     return g;
 }
 
-std::optional<ItemGridChoice> gsmLookup(const QString &editorText)
+Lookup gsmLookup(const QString &editorText)
 {
     return typeList(gInvDbName.table("inv_gsm"), QStringLiteral("gsm_code"), QStringLiteral("gsm_name"), editorText);
 }
 
-std::optional<ItemGridChoice> reelTypeLookup(const QString &editorText)
+Lookup reelTypeLookup(const QString &editorText)
 {
     return typeList(gInvDbName.table("inv_reeltype"), QStringLiteral("reeltype_code"), QStringLiteral("reeltype_name"),
                     editorText);

@@ -24,11 +24,11 @@ enum Column {
 };
 
 // The grid's columns and rules; the window supplies the two lookups.
-ItemGridConfig config(ItemGridLookup gsmLookup, ItemGridLookup reelTypeLookup);
+ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType);
 
 // The GSM grades and reel types of the current stores year, names containing the editor's text.
-std::optional<ItemGridChoice> gsmLookup(const QString &editorText);
-std::optional<ItemGridChoice> reelTypeLookup(const QString &editorText);
+Lookup gsmLookup(const QString &editorText);
+Lookup reelTypeLookup(const QString &editorText);
 
 // The typed amounts of the window that enter the totals.
 struct Additions {

@@ -60,7 +60,7 @@ void TestReelGridLookups::lists()
         QTest::keyClick(dlg.searchBox(), Qt::Key_Return);
     });
     gHelpCol1 = "left over";
-    const std::optional<ItemGridChoice> choice = gsm ? ReelGrid::gsmLookup(text) : ReelGrid::reelTypeLookup(text);
+    const std::optional<ItemGridChoice> choice = gridLookup(gsm ? ReelGrid::gsmLookup : ReelGrid::reelTypeLookup)(text);
 
     QCOMPARE(opened, !names.isEmpty());
     QCOMPARE(listed, names);
