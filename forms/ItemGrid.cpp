@@ -1,6 +1,7 @@
 #include "ItemGrid.h"
 #include "Decimal.h"
 #include "Desktop.h"
+#include "Lookup.h"
 #include "Twips.h"
 #include "Ui.h"
 #include "mdlVelmora.h"

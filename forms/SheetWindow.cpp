@@ -99,9 +99,7 @@ SheetWindow::~SheetWindow() = default;
 QPushButton *SheetWindow::addButton(const QString &name, const QString &caption)
 {
     QWidget *bar = m_buttons->parentWidget();
-    auto *b = new QPushButton(caption, bar);
-    b->setObjectName(name);
-    b->setAutoDefault(true); // Enter on a focused button presses it
+    QPushButton *b = makeButton(name, caption, bar);
     m_buttons->addWidget(b);
     return b;
 }
@@ -126,15 +124,6 @@ void SheetWindow::orderButtons(const QStringList &names)
 QSize SheetWindow::sizeHint() const
 {
     return QSize(twipsToPixels(m_frame.clientArea.width()), twipsToPixels(m_frame.clientArea.height()));
-}
-
-void SheetWindow::showEvent(QShowEvent *event)
-{
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
 }
 
 bool SheetWindow::busy()

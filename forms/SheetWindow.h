@@ -110,7 +110,6 @@ public:
     bool exportSheet(const SheetExport &request);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     QSize sizeHint() const override;
 
 private:
@@ -120,5 +119,4 @@ private:
     QLabel *m_title = nullptr;
     QHBoxLayout *m_filterBar = nullptr;
     QHBoxLayout *m_buttons = nullptr;
-    bool m_centred = false;
 };
