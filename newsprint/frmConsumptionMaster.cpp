@@ -205,15 +205,6 @@ QSize frmConsumptionMaster::sizeHint() const
     return designed.expandedTo(minimumSizeHint());
 }
 
-void frmConsumptionMaster::showEvent(QShowEvent *event)
-{
-    RecordWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
-}
-
 ConsumptionStore frmConsumptionMaster::store() const
 {
     return ConsumptionStore(gConnection, {gInvDbName, gAcDbName, gCompCode, gUnitCode, userIdNumber()});

@@ -26,7 +26,6 @@ public:
 
 protected:
     bool formKeyDown(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     QSize sizeHint() const override;
 
     void ClearFields() override;
@@ -65,5 +64,4 @@ private:
     bool m_loading = false;
     QString m_reelTag;
     QString m_qtyAvailTag = QStringLiteral("0");
-    bool m_centred = false;
 };
