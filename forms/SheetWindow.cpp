@@ -1,4 +1,5 @@
 #include "SheetWindow.h"
+#include "Hourglass.h"
 #include "Sheet.h"
 #include "SheetView.h"
 #include "Twips.h"
@@ -21,37 +22,12 @@ const QString kSheetFont = QStringLiteral("ARIAL");
 // A sheet action under way in any sheet window.
 bool g_running = false;
 
-bool hourglassShown()
-{
-    const QCursor *c = QGuiApplication::overrideCursor();
-    return c && c->shape() == Qt::WaitCursor;
-}
-
 class Running {
 public:
     Running() { g_running = true; }
     ~Running() { g_running = false; }
     Running(const Running &) = delete;
     Running &operator=(const Running &) = delete;
-};
-
-class Hourglass {
-public:
-    explicit Hourglass(bool show = true) : m_shown(show)
-    {
-        if (m_shown)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~Hourglass()
-    {
-        if (m_shown)
-            QGuiApplication::restoreOverrideCursor();
-    }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-
-private:
-    bool m_shown;
 };
 
 bool writableFolder(const QString &folder)

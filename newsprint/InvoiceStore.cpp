@@ -16,26 +16,6 @@ QVariant dec(const Decimal &d)
     return QVariant::fromValue(d);
 }
 
-// Another workstation held a lock the save needed; the server asks for the
-// transaction to be run again.
-bool isLockConflict(const DbError &e)
-{
-    return e.serverText().contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
-}
-
-template <class Run> auto retried(Run run)
-{
-    constexpr int kAttempts = 3;
-    for (int attempt = 1;; ++attempt) {
-        try {
-            return run();
-        } catch (const DbError &e) {
-            if (attempt >= kAttempts || !isLockConflict(e))
-                throw;
-        }
-    }
-}
-
 // The reels a save stores: those up to the first without a reel number.
 QList<const InvoiceReel *> filledReels(const QList<InvoiceReel> &reels)
 {
@@ -71,7 +51,7 @@ QString InvoiceStore::seriesKey(const QString &compCode, const QString &unitCode
 
 InvoiceStore::Saved InvoiceStore::saveNew(Invoice &invoice)
 {
-    return retried([&] { return saveNewOnce(invoice); });
+    return retriedOnLockConflict([&] { return saveNewOnce(invoice); });
 }
 
 InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
@@ -128,7 +108,7 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
 
 InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice)
 {
-    return retried([&] { return saveEditOnce(invoice); });
+    return retriedOnLockConflict([&] { return saveEditOnce(invoice); });
 }
 
 InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice)

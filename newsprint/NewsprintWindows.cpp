@@ -1,4 +1,5 @@
 #include "NewsprintWindows.h"
+#include "ReelTickWindow.h"
 #include "frmConsumption.h"
 #include "frmConsumptionMaster.h"
 #include "frmInvoice.h"
@@ -9,6 +10,8 @@ void registerNewsprintWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmInvoice"), [] { return new frmInvoice; });
+    r.registerWindow(ReelTickWindow::kToPressName, [] { return new ReelTickWindow(ReelTickWindow::ToPress); });
+    r.registerWindow(ReelTickWindow::kToUnitName, [] { return new ReelTickWindow(ReelTickWindow::ToUnit); });
     r.registerWindow(QStringLiteral("frmConsumption"), [] { return new frmConsumption; });
     r.registerWindow(QStringLiteral("frmConsumptionMaster"), [] { return new frmConsumptionMaster; });
 }

@@ -23,6 +23,11 @@ QString errorText(const QSqlError &e)
 
 DbError::DbError(const QString &serverText) : std::runtime_error(serverText.toStdString()), m_text(serverText) {}
 
+bool isLockConflict(const DbError &e)
+{
+    return e.serverText().contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
+}
+
 ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
 {
     ConnectionSpec s;

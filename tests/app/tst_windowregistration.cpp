@@ -34,8 +34,6 @@ void registerLinkedWindows()
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmStockTransfer"),
-    QStringLiteral("frmTransferCons"),
     QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
     QStringLiteral("frmrptNewsprintStock"),

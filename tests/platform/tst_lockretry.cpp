@@ -1,0 +1,56 @@
+#include "Database.h"
+#include <QTest>
+
+// A transaction that meets another workstation's lock is run again; any
+// other failure reaches the caller at once.
+class TestLockRetry : public QObject {
+    Q_OBJECT
+private slots:
+    void retries_data();
+    void retries();
+};
+
+namespace {
+const QString kDeadlock = QStringLiteral("Deadlock found when trying to get lock; try restarting transaction");
+const QString kLockWait = QStringLiteral("Lock wait timeout exceeded; try restarting transaction");
+const QString kOther = QStringLiteral("Duplicate entry 'N0000001' for key 'PRIMARY'");
+} // namespace
+
+void TestLockRetry::retries_data()
+{
+    QTest::addColumn<QStringList>("failures"); // what the attempts throw, in order; then they succeed
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("thrown"); // empty: the result came back
+    QTest::newRow("no failure") << QStringList{} << 1 << "";
+    QTest::newRow("one deadlock, then done") << QStringList{kDeadlock} << 2 << "";
+    QTest::newRow("two lock waits, then done") << QStringList{kLockWait, kLockWait} << 3 << "";
+    QTest::newRow("a third conflict is thrown") << QStringList{kDeadlock, kLockWait, kDeadlock} << 3 << kDeadlock;
+    QTest::newRow("another failure is thrown at once") << QStringList{kOther} << 1 << kOther;
+    QTest::newRow("another failure after a conflict") << QStringList{kDeadlock, kOther} << 2 << kOther;
+}
+
+void TestLockRetry::retries()
+{
+    QFETCH(QStringList, failures);
+    QFETCH(int, runs);
+    QFETCH(QString, thrown);
+    int ran = 0;
+    QString caught;
+    int result = 0;
+    try {
+        result = retriedOnLockConflict([&] {
+            ++ran;
+            if (ran <= failures.size())
+                throw DbError(failures.at(ran - 1));
+            return 42;
+        });
+    } catch (const DbError &e) {
+        caught = e.serverText();
+    }
+    QCOMPARE(ran, runs);
+    QCOMPARE(caught, thrown);
+    QCOMPARE(result, thrown.isEmpty() ? 42 : 0);
+}
+
+QTEST_GUILESS_MAIN(TestLockRetry)
+#include "tst_lockretry.moc"
