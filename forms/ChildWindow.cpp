@@ -125,11 +125,9 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::ChildAdded: {
         auto *ce = static_cast<QChildEvent *>(event);
-        if (ce->child()->isWidgetType()) {
-            auto *w = static_cast<QWidget *>(ce->child());
-            w->removeEventFilter(this);
-            w->installEventFilter(this);
-        }
+        // A control may arrive with controls of its own (a page put into a tab).
+        if (ce->child()->isWidgetType())
+            watch(static_cast<QWidget *>(ce->child()));
         break;
     }
     case QEvent::KeyPress: {

@@ -13,19 +13,6 @@ class QPushButton;
 // (function keys and Esc act whichever control has the focus), let Enter move
 // to the next field, select a text box's whole text when the box is entered,
 // and hand the focus it receives on to one of its controls.
-// The function keys every entry window maps onto its buttons, whatever their
-// state: F2 and F5 New/Save, F3 Edit, F8 Cancel, F9 Close. True when handled.
-template <class Window> bool entryWindowKey(Window *w, int key)
-{
-    switch (key) {
-    case Qt::Key_F2:
-    case Qt::Key_F5: w->CmNew_Click(); return true;
-    case Qt::Key_F3: w->CmEdit_Click(); return true;
-    case Qt::Key_F8: w->CmCancel_Click(); return true;
-    case Qt::Key_F9: w->CmClose_Click(); return true;
-    default: return false;
-    }
-}
 
 class ChildWindow : public QWidget {
     Q_OBJECT

@@ -1,9 +1,7 @@
 #include "CodeNameMasterWindow.h"
 #include "GridTextModel.h"
 #include "mdlVelmora.h"
-#include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,8 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kNewCaption = QStringLiteral("New - F2");
-const QString kSaveCaption = QStringLiteral("Save - F5");
 // The grid starts with this many rows (the heading row included) and grows in steps.
 constexpr int kGridRows = 30;
 constexpr int kGridStep = 10;
@@ -25,18 +21,10 @@ public:
     using QTableView::QTableView;
     void keyboardSearch(const QString &) override {}
 };
-
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(true); // Enter on a focused button presses it
-    return b;
-}
 } // namespace
 
 CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget *parent)
-    : ChildWindow(parent), m_config(std::move(config))
+    : RecordWindow(parent), m_config(std::move(config))
 {
     m_store = m_config.store();
     if (m_config.gridColumns.isEmpty())
@@ -99,27 +87,10 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
     outer->addWidget(m_grid, 1);
     connect(m_grid, &QTableView::clicked, this, &CodeNameMasterWindow::Grid_Click);
 
-    auto *frame = new QFrame(this);
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto *buttons = new QHBoxLayout(frame);
-    m_cmNew = button(QStringLiteral("CmNew"), kNewCaption, frame);
-    m_cmEdit = button(QStringLiteral("CmEdit"), QStringLiteral("Edit - F3"), frame);
-    m_cmCancel = button(QStringLiteral("CmCancel"), QStringLiteral("Cancel - F8"), frame);
-    m_cmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), frame);
-    buttons->addWidget(m_cmNew);
-    buttons->addWidget(m_cmEdit);
-    buttons->addWidget(m_cmCancel);
-    buttons->addStretch(1);
-    buttons->addWidget(m_cmClose);
-    outer->addWidget(frame);
-    connect(m_cmNew, &QPushButton::clicked, this, &CodeNameMasterWindow::CmNew_Click);
-    connect(m_cmEdit, &QPushButton::clicked, this, &CodeNameMasterWindow::CmEdit_Click);
-    connect(m_cmCancel, &QPushButton::clicked, this, &CodeNameMasterWindow::CmCancel_Click);
-    connect(m_cmClose, &QPushButton::clicked, this, &CodeNameMasterWindow::CmClose_Click);
+    outer->addWidget(makeButtonBar({CmNew, CmEdit, CmCancel, nullptr, CmClose}));
 
     resize(sizeHint());
-    takeKeysFirst(
-        {Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter});
+    alsoTakeKeys({Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter});
     selectTextOnEntry();
     applyTabOrder(m_config.tabOrder);
 
@@ -136,11 +107,6 @@ QSize CodeNameMasterWindow::sizeHint() const
     return QSize(twipsToPixels(m_config.clientArea.width()), twipsToPixels(m_config.clientArea.height()));
 }
 
-bool CodeNameMasterWindow::isEntering() const
-{
-    return m_cmNew->text() != kNewCaption;
-}
-
 int CodeNameMasterWindow::currentGridRow() const
 {
     const QModelIndex i = m_grid->currentIndex();
@@ -149,38 +115,18 @@ int CodeNameMasterWindow::currentGridRow() const
 
 void CodeNameMasterWindow::applyTabOrder(const QStringList &objectNames)
 {
-    m_tabOrder.clear();
+    QList<QWidget *> order;
     for (const QString &name : objectNames)
         if (auto *w = findChild<QWidget *>(name))
-            m_tabOrder << w;
-    for (int i = 1; i < m_tabOrder.size(); ++i)
-        setTabOrder(m_tabOrder.at(i - 1), m_tabOrder.at(i));
-}
-
-void CodeNameMasterWindow::showEvent(QShowEvent *event)
-{
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
-}
-
-void CodeNameMasterWindow::focusInEvent(QFocusEvent *event)
-{
-    ChildWindow::focusInEvent(event);
-    // The window itself takes no typing: the first enabled control in tab order does.
-    for (QWidget *w : std::as_const(m_tabOrder)) {
-        if (w->isEnabled() && w->focusPolicy() != Qt::NoFocus) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
+            order << w;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    setFocusOrder(order);
 }
 
 bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)
 {
-    if (entryWindowKey(this, event->key()))
+    if (RecordWindow::formKeyDown(event))
         return true;
     switch (event->key()) {
     case Qt::Key_Escape: unload(); return true;
@@ -204,47 +150,33 @@ bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)
 
 QWidget *CodeNameMasterWindow::afterNameBox() const
 {
-    return m_cmNew;
+    return CmNew;
 }
 
-void CodeNameMasterWindow::CmNew_Click()
+bool CodeNameMasterWindow::readyForNew()
 {
-    if (!isEntering()) {
-        QString code;
-        if (!guarded([&] { code = GetNextNumber(m_config.seriesKey()); }))
-            return;
-        SetEditMode(true);
-        ClearFields();
-        m_txCode->setText(code);
-        m_txName->setFocus(Qt::OtherFocusReason);
-        FillGrid();
-        return;
-    }
-    if (m_editMode) {
-        if (!SaveEdit())
-            return;
-        m_editMode = false;
-        SetEditMode(false);
-        FillGrid();
-        return;
-    }
-    if (!checkNewEntry())
-        return;
-    if (!SaveNew())
-        return;
-    SetEditMode(false);
+    return guarded([&] { m_nextCode = GetNextNumber(m_config.seriesKey()); });
+}
+
+void CodeNameMasterWindow::newStarted()
+{
+    m_txCode->setText(m_nextCode);
+    m_txName->setFocus(Qt::OtherFocusReason);
     FillGrid();
 }
 
-bool CodeNameMasterWindow::checkNewEntry()
+QList<EntryCheck> CodeNameMasterWindow::entryChecks()
 {
-    // Only a box without any character is refused; blanks pass and are trimmed away.
-    if (m_txName->text().isEmpty()) {
-        MsgBox(m_config.emptyNameMessage, MsgButtons::Ok, MsgIcon::Information);
-        m_txName->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    return true;
+    // A rename is not checked here; only a box without any character is
+    // refused, and blanks pass and are trimmed away.
+    if (editMode())
+        return {};
+    return {emptyBoxCheck(m_txName, m_config.emptyNameMessage)};
+}
+
+void CodeNameMasterWindow::saved(bool)
+{
+    FillGrid();
 }
 
 CodeNameEntry CodeNameMasterWindow::gatherEntry() const
@@ -291,17 +223,10 @@ bool CodeNameMasterWindow::SaveEdit()
     return true;
 }
 
-void CodeNameMasterWindow::SetEditMode(bool on)
+void CodeNameMasterWindow::enableInputs(bool on)
 {
     m_txCode->setEnabled(on);
     m_txName->setEnabled(on);
-    m_cmCancel->setEnabled(on);
-    m_cmEdit->setEnabled(!on);
-    m_cmClose->setEnabled(!on);
-    m_cmNew->setEnabled(true);
-    m_cmNew->setText(on ? kSaveCaption : kNewCaption);
-    if (!on)
-        m_editMode = false;
 }
 
 void CodeNameMasterWindow::FillGrid()
@@ -325,21 +250,19 @@ void CodeNameMasterWindow::ClearFields()
     m_txName->clear();
 }
 
-void CodeNameMasterWindow::CmEdit_Click()
+void CodeNameMasterWindow::beginEdit()
 {
-    m_editMode = true;
     const int row = currentGridRow() - 1;
     if (!m_model->text(row, 1).isEmpty()) {
         m_txCode->setText(m_model->text(row, 1));
         m_txName->setText(m_model->text(row, 2));
     }
     m_oldName = m_txName->text();
-    SetEditMode(true);
 }
 
 void CodeNameMasterWindow::Grid_Click(const QModelIndex &index)
 {
-    if (!m_editMode || !index.isValid())
+    if (!editMode() || !index.isValid())
         return;
     const int row = index.row();
     if (m_model->text(row, 1).isEmpty())
@@ -350,13 +273,7 @@ void CodeNameMasterWindow::Grid_Click(const QModelIndex &index)
     m_oldName = m_txName->text();
 }
 
-void CodeNameMasterWindow::CmCancel_Click()
+void CodeNameMasterWindow::cancelEntry()
 {
     ClearFields();
-    SetEditMode(false);
-}
-
-void CodeNameMasterWindow::CmClose_Click()
-{
-    unload();
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "ChildWindow.h"
 #include "CodeNameStore.h"
+#include "RecordWindow.h"
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -12,7 +12,6 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
-class QPushButton;
 class QTableView;
 
 // One column of a master's grid: heading and width in twips.
@@ -61,7 +60,7 @@ struct CodeNameMasterConfig {
 // the series' next code, Edit to rename; nothing deletes a row. Function keys
 // and Esc act whichever control has the focus: F2/F5 New or Save, F3 Edit,
 // F8 Cancel, F9 Close, Esc closes.
-class CodeNameMasterWindow : public ChildWindow {
+class CodeNameMasterWindow : public RecordWindow {
     Q_OBJECT
 public:
     explicit CodeNameMasterWindow(CodeNameMasterConfig config, QWidget *parent = nullptr);
@@ -69,12 +68,8 @@ public:
 
     const CodeNameMasterConfig &config() const { return m_config; }
 
-    // True while an entry renames an existing row.
-    bool editMode() const { return m_editMode; }
     // The name of the row being renamed, as Edit or a later click on a row took it.
     QString oldName() const { return m_oldName; }
-    // An entry (new or rename) is open: CmNew reads "Save - F5".
-    bool isEntering() const;
 
     GridTextModel *gridModel() const { return m_model; }
     QTableView *grid() const { return m_grid; }
@@ -82,29 +77,27 @@ public:
     int currentGridRow() const;
 
 public slots:
-    void CmNew_Click();
-    void CmEdit_Click();
-    void CmCancel_Click();
-    void CmClose_Click();
     void Grid_Click(const QModelIndex &index);
 
 protected:
-    bool SaveNew();
-    bool SaveEdit();
-    void SetEditMode(bool on);
+    bool SaveNew() override;
+    bool SaveEdit() override;
     void FillGrid();
-    void ClearFields();
+    void ClearFields() override;
+    void enableInputs(bool on) override;
+    bool readyForNew() override;
+    void newStarted() override;
+    QList<EntryCheck> entryChecks() override;
+    void saved(bool wasEdit) override;
+    void beginEdit() override;
+    void cancelEntry() override;
 
-    // Tests of a new entry before SaveNew; shows the message and moves the focus.
-    virtual bool checkNewEntry();
     // The entry as the boxes hold it.
     virtual CodeNameEntry gatherEntry() const;
     // Where Enter in the name box moves the focus.
     virtual QWidget *afterNameBox() const;
 
     bool formKeyDown(QKeyEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     QSize sizeHint() const override;
 
     // Row of input boxes (Code, Name) that windows with further inputs extend.
@@ -115,10 +108,6 @@ protected:
     QLabel *m_title = nullptr;
     QLineEdit *m_txCode = nullptr;
     QLineEdit *m_txName = nullptr;
-    QPushButton *m_cmNew = nullptr;
-    QPushButton *m_cmEdit = nullptr;
-    QPushButton *m_cmCancel = nullptr;
-    QPushButton *m_cmClose = nullptr;
 
 private:
     CodeNameMasterConfig m_config;
@@ -126,8 +115,6 @@ private:
     GridTextModel *m_model = nullptr;
     QTableView *m_grid = nullptr;
     QGridLayout *m_fields = nullptr;
-    QList<QWidget *> m_tabOrder;
-    bool m_editMode = false;
-    bool m_centred = false;
     QString m_oldName;
+    QString m_nextCode; // read from the series at New
 };

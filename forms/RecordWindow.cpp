@@ -5,28 +5,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace {
+const QString kNewCaption = QStringLiteral("New - F2");
+const QString kSaveCaption = QStringLiteral("Save - F5");
+} // namespace
+
 RecordWindow::RecordWindow(QWidget *parent) : ChildWindow(parent)
 {
-    CmNew = makeButton(QStringLiteral("CmNew"), m_captions.newCaption, this);
-    CmEdit = makeButton(QStringLiteral("CmEdit"), m_captions.edit, this);
-    CmCancel = makeButton(QStringLiteral("CmCancel"), m_captions.cancel, this);
-    CmClose = makeButton(QStringLiteral("CmClose"), m_captions.close, this);
+    CmNew = makeButton(QStringLiteral("CmNew"), kNewCaption, this);
+    CmEdit = makeButton(QStringLiteral("CmEdit"), QStringLiteral("Edit - F3"), this);
+    CmCancel = makeButton(QStringLiteral("CmCancel"), QStringLiteral("Cancel - F8"), this);
+    CmClose = makeButton(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), this);
     connect(CmNew, &QPushButton::clicked, this, &RecordWindow::CmNew_Click);
     connect(CmEdit, &QPushButton::clicked, this, &RecordWindow::CmEdit_Click);
     connect(CmCancel, &QPushButton::clicked, this, &RecordWindow::CmCancel_Click);
     connect(CmClose, &QPushButton::clicked, this, &RecordWindow::CmClose_Click);
+    // Until the window (or its opener) sets a state every button is enabled.
     m_buttons = {{CmEdit, ButtonRule::ViewOnly}, {CmCancel, ButtonRule::EntryOnly}, {CmClose, ButtonRule::ViewOnly}};
-    CmCancel->setEnabled(false);
     setFunctionKeys(entryKeys(this));
-}
-
-void RecordWindow::setCaptions(const Captions &captions)
-{
-    m_captions = captions;
-    CmNew->setText(isEntering() ? m_captions.saveCaption : m_captions.newCaption);
-    CmEdit->setText(m_captions.edit);
-    CmCancel->setText(m_captions.cancel);
-    CmClose->setText(m_captions.close);
 }
 
 RecordWindow::KeyMap RecordWindow::entryKeys(RecordWindow *w)
@@ -73,8 +69,6 @@ QPushButton *RecordWindow::addButton(const QString &objectName, const QString &c
     QPushButton *b = makeButton(objectName, caption, this);
     connect(b, &QPushButton::clicked, this, std::move(handler));
     m_buttons.append({b, rule});
-    if (rule != ButtonRule::Untouched)
-        b->setEnabled((rule == ButtonRule::EntryOnly) == isEntering());
     return b;
 }
 
@@ -111,7 +105,7 @@ void RecordWindow::SetEditMode(bool on)
         if (rule != ButtonRule::Untouched)
             button->setEnabled((rule == ButtonRule::EntryOnly) == on);
     }
-    CmNew->setText(on ? m_captions.saveCaption : m_captions.newCaption);
+    CmNew->setText(on ? kSaveCaption : kNewCaption);
 }
 
 void RecordWindow::CmNew_Click()

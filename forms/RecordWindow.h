@@ -63,17 +63,6 @@ public slots:
     void CmClose_Click();
 
 protected:
-    // Captions of the New/Save button in the view and the entry states, and
-    // of the other three buttons; set before the window is shown.
-    struct Captions {
-        QString newCaption = QStringLiteral("New - F2");
-        QString saveCaption = QStringLiteral("Save - F5");
-        QString edit = QStringLiteral("Edit - F3");
-        QString cancel = QStringLiteral("Cancel - F8");
-        QString close = QStringLiteral("Close - F9");
-    };
-    void setCaptions(const Captions &captions);
-
     // Keys that act whichever control has the focus, whether or not their
     // button is enabled. The default: F2 and F5 New/Save, F3 Edit, F8 Cancel,
     // F9 Close. An empty map: the captions name keys that nothing binds.
@@ -136,7 +125,6 @@ private:
     void updateKeys();
 
     RecordState m_state = RecordState::View;
-    Captions m_captions;
     KeyMap m_keyMap;
     QSet<int> m_extraKeys;
     QList<QPair<QPushButton *, ButtonRule>> m_buttons;

@@ -77,7 +77,7 @@ bool ItemMasterWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_txMeasure && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_cmNew->setFocus(Qt::TabFocusReason);
+            CmNew->setFocus(Qt::TabFocusReason);
             return true;
         }
     }
@@ -89,17 +89,16 @@ QWidget *ItemMasterWindow::afterNameBox() const
     return m_txMeasure;
 }
 
-bool ItemMasterWindow::checkNewEntry()
+QList<EntryCheck> ItemMasterWindow::entryChecks()
 {
-    if (!CodeNameMasterWindow::checkNewEntry())
-        return false;
+    QList<EntryCheck> checks = CodeNameMasterWindow::entryChecks();
+    if (editMode())
+        return checks;
     // The code box is what the item stores; the name box beside it is free text.
-    if (m_txMeasure->text().trimmed().isEmpty()) {
-        MsgBox(QStringLiteral("Please Select the Measurement.   "), MsgButtons::Ok, MsgIcon::Critical);
-        m_txMeasure->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    return true;
+    checks.append({[this] { return m_txMeasure->text().trimmed().isEmpty(); },
+                   QStringLiteral("Please Select the Measurement.   "), MsgIcon::Critical,
+                   [this] { m_txMeasure->setFocus(Qt::OtherFocusReason); }});
+    return checks;
 }
 
 CodeNameEntry ItemMasterWindow::gatherEntry() const

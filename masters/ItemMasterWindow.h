@@ -27,7 +27,7 @@ public slots:
     void TxMeasure_Lookup();
 
 protected:
-    bool checkNewEntry() override;
+    QList<EntryCheck> entryChecks() override;
     CodeNameEntry gatherEntry() const override;
     QWidget *afterNameBox() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,29 +1,13 @@
 #include "frmCompanyMaster.h"
 #include "SheetView.h"
 #include "mdlVelmora.h"
-#include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-const QString kNewCaption = QStringLiteral("New - F2");
-const QString kSaveCaption = QStringLiteral("Save - F5");
-
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(true); // Enter on a focused button presses it
-    return b;
-}
-} // namespace
-
-frmCompanyMaster::frmCompanyMaster(QWidget *parent) : ChildWindow(parent)
+frmCompanyMaster::frmCompanyMaster(QWidget *parent) : RecordWindow(parent)
 {
     setObjectName(QStringLiteral("frmCompanyMaster"));
     setCaption(QStringLiteral("Company Master"));
@@ -72,29 +56,15 @@ frmCompanyMaster::frmCompanyMaster(QWidget *parent) : ChildWindow(parent)
     fields->setColumnStretch(1, 1);
     outer->addLayout(fields);
 
-    auto *bar = new QFrame(this);
-    bar->setFrameShape(QFrame::StyledPanel);
-    auto *buttons = new QHBoxLayout(bar);
-    m_cmNew = button(QStringLiteral("CmNew"), kNewCaption, bar);
-    m_cmEdit = button(QStringLiteral("CmEdit"), QStringLiteral("Edit - F3"), bar);
-    m_cmCancel = button(QStringLiteral("CmCancel"), QStringLiteral("Cancel - F8"), bar);
-    m_cmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), bar);
-    for (QPushButton *b : {m_cmNew, m_cmEdit, m_cmCancel, m_cmClose})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
-    outer->addWidget(bar);
-    connect(m_cmNew, &QPushButton::clicked, this, &frmCompanyMaster::CmNew_Click);
-    connect(m_cmEdit, &QPushButton::clicked, this, &frmCompanyMaster::CmEdit_Click);
-    connect(m_cmCancel, &QPushButton::clicked, this, &frmCompanyMaster::CmCancel_Click);
-    connect(m_cmClose, &QPushButton::clicked, this, &frmCompanyMaster::CmClose_Click);
+    outer->addWidget(makeButtonBar({CmNew, CmEdit, CmCancel, CmClose, nullptr}));
 
     QList<QWidget *> order(m_boxes.cbegin(), m_boxes.cend());
-    order << m_cmNew << m_cmEdit << m_cmCancel << m_cmClose;
+    order << CmNew << CmEdit << CmCancel << CmClose;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+    setFocusOrder(order);
 
     resize(sizeHint());
-    takeKeysFirst({Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9});
     enterMovesToNextField();
     selectTextOnEntry();
 
@@ -111,73 +81,22 @@ QSize frmCompanyMaster::sizeHint() const
     return designed.expandedTo(minimumSizeHint());
 }
 
-void frmCompanyMaster::showEvent(QShowEvent *event)
+void frmCompanyMaster::newStarted()
 {
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
+    m_txCompanyCode->setFocus(Qt::OtherFocusReason);
 }
 
-void frmCompanyMaster::focusInEvent(QFocusEvent *event)
+QList<EntryCheck> frmCompanyMaster::entryChecks()
 {
-    ChildWindow::focusInEvent(event);
-    // The window itself takes no typing: its first enabled control does.
-    QList<QWidget *> order(m_boxes.cbegin(), m_boxes.cend());
-    order << m_cmNew << m_cmEdit << m_cmCancel << m_cmClose;
-    for (QWidget *w : std::as_const(order)) {
-        if (w->isEnabled()) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-}
-
-bool frmCompanyMaster::isEntering() const
-{
-    return m_cmNew->text() != kNewCaption;
-}
-
-bool frmCompanyMaster::formKeyDown(QKeyEvent *event)
-{
-    return entryWindowKey(this, event->key());
-}
-
-void frmCompanyMaster::CmNew_Click()
-{
-    if (!isEntering()) {
-        m_cmNew->setText(kSaveCaption);
-        ClearFields();
-        SetEditMode(true);
-        m_txCompanyCode->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    if (m_editMode) {
-        if (SaveEdit()) {
-            m_editMode = false;
-            SetEditMode(false);
-        }
-        return;
-    }
-    // Only a box without any character is refused; blanks pass.
-    const struct {
-        QLineEdit *box;
-        QString message;
-    } required[] = {
-        {m_txCompanyName, QStringLiteral("Please enter the Company name.   ")},
-        {m_txAddress, QStringLiteral("Please Enter the address.   ")},
-        {m_txAddress1, QStringLiteral("Please Enter the address.   ")},
+    // An edit is not checked here; for a new company only a box without any
+    // character is refused, blanks pass.
+    if (editMode())
+        return {};
+    return {
+        emptyBoxCheck(m_txCompanyName, QStringLiteral("Please enter the Company name.   ")),
+        emptyBoxCheck(m_txAddress, QStringLiteral("Please Enter the address.   ")),
+        emptyBoxCheck(m_txAddress1, QStringLiteral("Please Enter the address.   ")),
     };
-    for (const auto &r : required) {
-        if (r.box->text().isEmpty()) {
-            MsgBox(r.message, MsgButtons::Ok, MsgIcon::Information);
-            r.box->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    if (SaveNew())
-        SetEditMode(false);
 }
 
 Company frmCompanyMaster::gatherFields() const
@@ -262,18 +181,12 @@ void frmCompanyMaster::LoadRecord(const QString &code)
     m_shownName = found->name;
 }
 
-void frmCompanyMaster::SetEditMode(bool on)
+void frmCompanyMaster::enableInputs(bool on)
 {
     for (QLineEdit *box : std::as_const(m_boxes))
         box->setEnabled(on);
     // The code of the company being edited cannot change under the update.
-    m_txCompanyCode->setReadOnly(on && m_editMode);
-    m_cmEdit->setEnabled(!on);
-    m_cmClose->setEnabled(!on);
-    m_cmCancel->setEnabled(on);
-    m_cmNew->setText(on ? kSaveCaption : kNewCaption);
-    if (!on)
-        m_editMode = false;
+    m_txCompanyCode->setReadOnly(on && editMode());
 }
 
 void frmCompanyMaster::ClearFields()
@@ -284,31 +197,19 @@ void frmCompanyMaster::ClearFields()
     m_shownName.clear();
 }
 
-void frmCompanyMaster::CmEdit_Click()
+void frmCompanyMaster::beginEdit()
 {
     // The name check must leave out the company's stored name, never text
     // typed over it: a second Edit during an edit keeps its name and key, and
     // an Edit after a cancelled edit (or typing in the freshly loaded window)
     // takes the stored name, not the boxes'. With no company on show there is
     // nothing stored and the box's text serves.
-    if (!m_editMode) {
-        m_editMode = true;
-        m_oldName = m_shownCode ? m_shownName : m_txCompanyName->text();
-        m_editKey = m_shownCode;
-        // The locked code box shows the company the save will change, not a
-        // code typed into the freshly loaded window.
-        if (m_shownCode)
-            m_txCompanyCode->setText(*m_shownCode);
-    }
-    SetEditMode(true);
-}
-
-void frmCompanyMaster::CmCancel_Click()
-{
-    SetEditMode(false);
-}
-
-void frmCompanyMaster::CmClose_Click()
-{
-    unload();
+    if (editMode())
+        return;
+    m_oldName = m_shownCode ? m_shownName : m_txCompanyName->text();
+    m_editKey = m_shownCode;
+    // The locked code box shows the company the save will change, not a
+    // code typed into the freshly loaded window.
+    if (m_shownCode)
+        m_txCompanyCode->setText(*m_shownCode);
 }

@@ -1,48 +1,36 @@
 #pragma once
-#include "ChildWindow.h"
 #include "CompanyStore.h"
-#include "EntryWindow.h"
+#include "RecordWindow.h"
 #include <QList>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QLineEdit;
-class QPushButton;
 
 // The group-company master: adds a company under a typed code and edits the
 // shown one. Opened by the company list, which calls CmNew_Click or
 // CmCancel_Click right after showing it. F2/F5 New or Save, F3 Edit, F8
 // Cancel, F9 Close, whichever control has the focus.
-class frmCompanyMaster : public ChildWindow, public EntryWindow {
+class frmCompanyMaster : public RecordWindow {
     Q_OBJECT
 public:
     explicit frmCompanyMaster(QWidget *parent = nullptr);
     ~frmCompanyMaster() override;
 
-    bool editMode() const { return m_editMode; }
     QString oldName() const { return m_oldName; }
-    // An entry is open: CmNew reads "Save - F5".
-    bool isEntering() const;
-
-public slots:
-    void CmNew_Click() override;
-    void CmEdit_Click();
-    void CmCancel_Click() override;
-    void CmClose_Click();
 
 protected:
-    bool formKeyDown(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
     QSize sizeHint() const override;
+    void ClearFields() override;
+    void enableInputs(bool on) override;
+    void newStarted() override;
+    QList<EntryCheck> entryChecks() override;
+    bool SaveNew() override;
+    bool SaveEdit() override;
+    void beginEdit() override;
 
 private:
-    bool SaveNew();
-    bool SaveEdit();
     void LoadRecord(const QString &code);
-    void SetEditMode(bool on);
-    void ClearFields();
     Company gatherFields() const;
 
     QLineEdit *m_txCompanyCode = nullptr;
@@ -57,12 +45,7 @@ private:
     QLineEdit *m_txTin = nullptr;
     QLineEdit *m_txVat = nullptr;
     QList<QLineEdit *> m_boxes; // in tab order
-    QPushButton *m_cmNew = nullptr;
-    QPushButton *m_cmEdit = nullptr;
-    QPushButton *m_cmCancel = nullptr;
-    QPushButton *m_cmClose = nullptr;
 
-    bool m_editMode = false;
     QString m_oldName;
     // The stored code of the company on show (loaded or just saved); an edit
     // updates this row and no other.
@@ -71,5 +54,4 @@ private:
     // boxes hold text an earlier, cancelled edit typed.
     QString m_shownName;
     std::optional<QString> m_editKey;
-    bool m_centred = false;
 };

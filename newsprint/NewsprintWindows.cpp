@@ -3,6 +3,7 @@
 #include "frmConsumption.h"
 #include "frmConsumptionMaster.h"
 #include "frmInvoice.h"
+#include "frmInvoiceMaster.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
@@ -10,6 +11,7 @@ void registerNewsprintWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmInvoice"), [] { return new frmInvoice; });
+    r.registerWindow(QStringLiteral("frmInvoiceMaster"), [] { return new frmInvoiceMaster; });
     r.registerWindow(ReelTickWindow::kToPressName, [] { return new ReelTickWindow(ReelTickWindow::ToPress); });
     r.registerWindow(ReelTickWindow::kToUnitName, [] { return new ReelTickWindow(ReelTickWindow::ToUnit); });
     r.registerWindow(QStringLiteral("frmConsumption"), [] { return new frmConsumption; });

@@ -13,8 +13,7 @@ SwitchWindow::SwitchWindow(const QString &name, const QString &caption, QWidget 
     setCaption(caption);
     GrUnit = new QTableView(this);
     GrUnit->setObjectName(QStringLiteral("GrUnit"));
-    CmSwitch = new QPushButton(QStringLiteral("Switch"), this);
-    CmSwitch->setObjectName(QStringLiteral("CmSwitch"));
+    CmSwitch = makeButton(QStringLiteral("CmSwitch"), QStringLiteral("Switch"), this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GrUnit);
     layout->addWidget(CmSwitch);
@@ -22,6 +21,10 @@ SwitchWindow::SwitchWindow(const QString &name, const QString &caption, QWidget 
     connect(CmSwitch, &QPushButton::clicked, this, [this] { guarded([this] { CmSwitch_Click(); }); });
     connect(GrUnit, &QTableView::doubleClicked, this, [this] { guarded([this] { GrUnit_DblClick(); }); });
     takeKeysFirst({Qt::Key_Escape});
+    // The window itself takes no keys: the list does (Enter offers its current
+    // row), or the control that had the focus when the window was left.
+    setFocusOrder({GrUnit, CmSwitch});
+    returnToLastControl();
 }
 
 void SwitchWindow::setUpGrid(QAbstractItemModel *model, const SwitchGridLook &look)
@@ -52,8 +55,6 @@ bool SwitchWindow::formKeyDown(QKeyEvent *event)
 
 bool SwitchWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && (watched == GrUnit || watched == CmSwitch))
-        m_lastControl = static_cast<QWidget *>(watched);
     if (watched == GrUnit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -62,22 +63,4 @@ bool SwitchWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return ChildWindow::eventFilter(watched, event);
-}
-
-void SwitchWindow::focusInEvent(QFocusEvent *event)
-{
-    ChildWindow::focusInEvent(event);
-    // The window itself takes no keys: the list does (Enter offers its current
-    // row), or the control that had the focus when the window was left.
-    QWidget *target = m_lastControl ? m_lastControl.data() : GrUnit;
-    target->setFocus(Qt::OtherFocusReason);
-}
-
-void SwitchWindow::showEvent(QShowEvent *event)
-{
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
 }

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
-#include <QPointer>
 
 class QAbstractItemModel;
 class QPushButton;
@@ -38,10 +37,4 @@ protected:
 
     bool formKeyDown(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-
-private:
-    bool m_centred = false;
-    QPointer<QWidget> m_lastControl; // the control that last held the focus
 };

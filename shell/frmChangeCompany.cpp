@@ -1,4 +1,5 @@
 #include "frmChangeCompany.h"
+#include "ChildWindow.h"
 #include "MainCaption.h"
 #include "PickGrid.h"
 #include "SignOnStore.h"
@@ -42,10 +43,8 @@ frmChangeCompany::frmChangeCompany(QWidget *parent)
 
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
-    CmSwitch = new QPushButton(QStringLiteral("Login"), frame);
-    CmSwitch->setObjectName(QStringLiteral("CmSwitch"));
-    CmClose = new QPushButton(QStringLiteral("Close"), frame);
-    CmClose->setObjectName(QStringLiteral("CmClose"));
+    CmSwitch = ChildWindow::makeButton(QStringLiteral("CmSwitch"), QStringLiteral("Login"), frame);
+    CmClose = ChildWindow::makeButton(QStringLiteral("CmClose"), QStringLiteral("Close"), frame);
     auto *buttons = new QHBoxLayout(frame);
     buttons->addStretch();
     buttons->addWidget(CmSwitch);

@@ -34,10 +34,8 @@ frmChangePassword::frmChangePassword(QWidget *parent) : ChildWindow(parent)
     TxCurPwd = passwordBox(this, "TxCurPwd");
     TxNewPwd = passwordBox(this, "TxNewPwd");
     TxConfirmPwd = passwordBox(this, "TxConfirmPwd");
-    CmAccept = new QPushButton(QStringLiteral("&Accept - F5"), this);
-    CmAccept->setObjectName(QStringLiteral("CmAccept"));
-    CmClose = new QPushButton(QStringLiteral("Close - F9"), this);
-    CmClose->setObjectName(QStringLiteral("CmClose"));
+    CmAccept = makeButton(QStringLiteral("CmAccept"), QStringLiteral("&Accept - F5"), this);
+    CmClose = makeButton(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), this);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("User Name"), LbUserName);
@@ -63,35 +61,13 @@ frmChangePassword::frmChangePassword(QWidget *parent) : ChildWindow(parent)
     // Enter moves on; in the confirmation box it only reaches Accept.
     enterMovesToNextField();
     selectTextOnEntry();
+    // The window itself takes no typing: the current password box does, or
+    // the control that had the focus when the window was left.
+    setFocusOrder({TxCurPwd});
+    returnToLastControl();
 
     LbUserName->setText(readSetting(QStringLiteral("Login"), QStringLiteral("AUser")));
     TxCurPwd->setFocus();
-}
-
-void frmChangePassword::showEvent(QShowEvent *event)
-{
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
-}
-
-void frmChangePassword::focusInEvent(QFocusEvent *event)
-{
-    ChildWindow::focusInEvent(event);
-    // The window itself takes no typing: the current password box does, or
-    // the control that had the focus when the window was left.
-    QWidget *target = m_lastControl ? m_lastControl.data() : TxCurPwd;
-    target->setFocus(Qt::OtherFocusReason);
-}
-
-bool frmChangePassword::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn && watched != this && watched->isWidgetType()
-        && isAncestorOf(static_cast<QWidget *>(watched)))
-        m_lastControl = static_cast<QWidget *>(watched);
-    return ChildWindow::eventFilter(watched, event);
 }
 
 void frmChangePassword::CmAccept_Click()

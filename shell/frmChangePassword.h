@@ -1,6 +1,5 @@
 #pragma once
 #include "ChildWindow.h"
-#include <QPointer>
 
 class QLabel;
 class QLineEdit;
@@ -22,13 +21,6 @@ public:
     void CmAccept_Click();
     void CmClose_Click() { unload(); }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     bool SavePassword();
-    bool m_centred = false;
-    QPointer<QWidget> m_lastControl; // the control that last held the focus
 };

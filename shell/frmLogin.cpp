@@ -1,4 +1,5 @@
 #include "frmLogin.h"
+#include "ChildWindow.h"
 #include "ImgIcon32.h"
 #include "SignOnStore.h"
 #include "frmChangeCompany.h"
@@ -39,10 +40,8 @@ frmLogin::frmLogin(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowTit
     TxtPassword->setObjectName(QStringLiteral("TxtPassword"));
     TxtPassword->setEchoMode(QLineEdit::Password);
     TxtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
-    CmOk = new QPushButton(QStringLiteral("&OK"), this);
-    CmOk->setObjectName(QStringLiteral("CmOk"));
-    CmExit = new QPushButton(QStringLiteral("E&xit"), this);
-    CmExit->setObjectName(QStringLiteral("CmExit"));
+    CmOk = ChildWindow::makeButton(QStringLiteral("CmOk"), QStringLiteral("&OK"), this);
+    CmExit = ChildWindow::makeButton(QStringLiteral("CmExit"), QStringLiteral("E&xit"), this);
 
     auto *fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("User Name"), this), 0, 0);

@@ -4,7 +4,6 @@
 #include "mdlVelmora.h"
 #include <QAbstractTableModel>
 #include <QApplication>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,11 +16,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
-
-namespace {
-const QString kNewCaption = QStringLiteral("New - F2");
-const QString kSaveCaption = QStringLiteral("Save - F5");
-} // namespace
 
 namespace userwin {
 
@@ -141,18 +135,9 @@ QTableView *unitList(QWidget *parent, const char *name, QAbstractItemModel *mode
     v->verticalHeader()->setDefaultSectionSize(v->fontMetrics().height() + 6);
     return v;
 }
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // Enter on a focused button presses it, as in the rest of the program.
-    b->setAutoDefault(true);
-    return b;
-}
 } // namespace
 
-frmUserDetails::frmUserDetails(QWidget *parent) : ChildWindow(parent), m_store(gConnection)
+frmUserDetails::frmUserDetails(QWidget *parent) : RecordWindow(parent), m_store(gConnection)
 {
     setObjectName(QStringLiteral("frmUserDetails"));
     setCaption(QStringLiteral("User Details"));
@@ -211,12 +196,10 @@ frmUserDetails::frmUserDetails(QWidget *parent) : ChildWindow(parent), m_store(g
     auto *permissions = new QWidget;
     LvAvailable = unitList(permissions, "LvAvailable", m_available, QAbstractItemView::ExtendedSelection);
     LvAssigned = unitList(permissions, "LvAssigned", m_assigned, QAbstractItemView::SingleSelection);
-    CmAllow = new QPushButton(permissions);
-    CmAllow->setObjectName(QStringLiteral("CmAllow"));
+    CmAllow = makeButton(QStringLiteral("CmAllow"), QString(), permissions);
     CmAllow->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
     CmAllow->setToolTip(QStringLiteral("Allow"));
-    CmDisallow = new QPushButton(permissions);
-    CmDisallow->setObjectName(QStringLiteral("CmDisallow"));
+    CmDisallow = makeButton(QStringLiteral("CmDisallow"), QString(), permissions);
     CmDisallow->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
     CmDisallow->setToolTip(QStringLiteral("Disallow"));
     auto *moves = new QVBoxLayout;
@@ -231,18 +214,7 @@ frmUserDetails::frmUserDetails(QWidget *parent) : ChildWindow(parent), m_store(g
     SSTab->addTab(permissions, QStringLiteral("Permissions"));
 
     // The buttons, below the pages
-    auto *frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFrameShape(QFrame::StyledPanel);
-    CmNew = button(frame, "CmNew", kNewCaption);
-    CmEdit = button(frame, "CmEdit", QStringLiteral("Edit - F3"));
-    CmCancel = button(frame, "CmCancel", QStringLiteral("Cancel - F8"));
-    CmClose = button(frame, "CmClose", QStringLiteral("Close - F9"));
-    auto *buttons = new QHBoxLayout(frame);
-    buttons->addWidget(CmNew);
-    buttons->addWidget(CmEdit);
-    buttons->addWidget(CmCancel);
-    buttons->addWidget(CmClose);
+    auto *frame = makeButtonBar({CmNew, CmEdit, CmCancel, CmClose}, QStringLiteral("Frame1"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab, 1);
@@ -256,29 +228,14 @@ frmUserDetails::frmUserDetails(QWidget *parent) : ChildWindow(parent), m_store(g
     setTabOrder(CmEdit, CmCancel);
     setTabOrder(CmCancel, CmClose);
 
-    connect(CmNew, &QPushButton::clicked, this, [this] { CmNew_Click(); });
-    connect(CmEdit, &QPushButton::clicked, this, [this] { CmEdit_Click(); });
-    connect(CmCancel, &QPushButton::clicked, this, [this] { CmCancel_Click(); });
-    connect(CmClose, &QPushButton::clicked, this, [this] { CmClose_Click(); });
     connect(CmAllow, &QPushButton::clicked, this, [this] { CmAllow_Click(); });
     connect(CmDisallow, &QPushButton::clicked, this, [this] { CmDisallow_Click(); });
     connect(GrUserDetails, &QTableView::clicked, this, [this] { GrUserDetails_Click(); });
-
-    takeKeysFirst({Qt::Key_F2, Qt::Key_F3, Qt::Key_F5, Qt::Key_F8, Qt::Key_F9});
 
     Form_Load();
 }
 
 frmUserDetails::~frmUserDetails() = default;
-
-void frmUserDetails::showEvent(QShowEvent *event)
-{
-    ChildWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-    }
-}
 
 void frmUserDetails::Form_Load()
 {
@@ -292,11 +249,6 @@ void frmUserDetails::Form_Load()
         SSTab->setCurrentIndex(0);
         LoadAllUnits();
     });
-}
-
-bool frmUserDetails::formKeyDown(QKeyEvent *event)
-{
-    return entryWindowKey(this, event->key());
 }
 
 bool frmUserDetails::eventFilter(QObject *watched, QEvent *event)
@@ -332,17 +284,11 @@ bool frmUserDetails::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void frmUserDetails::SetEditMode(bool on)
+void frmUserDetails::enableInputs(bool on)
 {
     TxUserName->setEnabled(on);
     TxUserGroup->setEnabled(on);
     TxPwd->setEnabled(on);
-    CmCancel->setEnabled(on);
-    CmEdit->setEnabled(!on);
-    CmClose->setEnabled(!on);
-    CmNew->setText(on ? kSaveCaption : kNewCaption);
-    if (!on)
-        m_editMode = false;
 }
 
 void frmUserDetails::ClearFields()
@@ -389,53 +335,44 @@ void frmUserDetails::loadUnitLists(const QString &userId)
 
 QString frmUserDetails::unitListUser() const
 {
-    if (m_editMode)
+    if (editMode())
         return m_userTag;
     return m_grid->text(currentRow(), UserId);
 }
 
-void frmUserDetails::CmNew_Click()
+void frmUserDetails::newStarted()
 {
-    guarded([&] {
-        if (CmNew->text() == kNewCaption) {
-            SetEditMode(true);
-            ClearFields();
-            TxUserGroup->setFocus();
-            CmNew->setText(kSaveCaption);
-            return;
-        }
-        // A user without a group would vanish from the list, one without a
-        // name could never sign on: neither is saved.
-        if (m_groupTag.isEmpty()) {
-            MsgBox(QStringLiteral("Please Enter the usergroup.   "), MsgButtons::Ok, MsgIcon::Information);
-            TxUserGroup->setFocus();
-            return;
-        }
-        if (TxUserName->text().trimmed().isEmpty()) {
-            MsgBox(QStringLiteral("Please Enter the User Name.   "), MsgButtons::Ok, MsgIcon::Information);
-            TxUserName->setFocus();
-            return;
-        }
-        if (m_editMode) {
-            if (!SaveEdit())
-                return;
-            m_editMode = false;
-            showSavedUser();
-            SetEditMode(false);
-            return;
-        }
-        if (!SaveNew())
-            return;
-        SetEditMode(false);
-        FillGrid();
-    });
+    TxUserGroup->setFocus();
+}
+
+QList<EntryCheck> frmUserDetails::entryChecks()
+{
+    // A user without a group would vanish from the list, one without a name
+    // could never sign on: neither is saved.
+    return {
+        {[this] { return m_groupTag.isEmpty(); }, QStringLiteral("Please Enter the usergroup.   "),
+         MsgIcon::Information, [this] { TxUserGroup->setFocus(); }},
+        {[this] { return TxUserName->text().trimmed().isEmpty(); }, QStringLiteral("Please Enter the User Name.   "),
+         MsgIcon::Information, [this] { TxUserName->setFocus(); }},
+    };
+}
+
+void frmUserDetails::saved(bool wasEdit)
+{
+    if (wasEdit)
+        showSavedUser();
+    else
+        guarded([&] { FillGrid(); });
 }
 
 bool frmUserDetails::SaveNew()
 {
     // Compared as it will be stored: a name differing only in blanks is the same user.
     const QString name = TxUserName->text().trimmed();
-    if (m_store.nameExists(name)) {
+    bool exists = false;
+    if (!guarded([&] { exists = m_store.nameExists(name); }))
+        return false;
+    if (exists) {
         MsgBox(QStringLiteral("User Already Exists.  May be in Other Units.   "), MsgButtons::Ok, MsgIcon::Information);
         TxUserName->setFocus();
         return false;
@@ -445,7 +382,10 @@ bool frmUserDetails::SaveNew()
 
 bool frmUserDetails::SaveEdit()
 {
-    if (m_store.nameExistsBesides(TxUserName->text().trimmed(), m_oldName)) {
+    bool exists = false;
+    if (!guarded([&] { exists = m_store.nameExistsBesides(TxUserName->text().trimmed(), m_oldName); }))
+        return false;
+    if (exists) {
         MsgBox(QStringLiteral("User Name Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
@@ -472,37 +412,30 @@ void frmUserDetails::showSavedUser()
     GrUserDetails->setCurrentIndex(m_grid->index(current.row(), current.column()));
 }
 
-void frmUserDetails::CmEdit_Click()
+bool frmUserDetails::editAllowed()
 {
-    const int row = currentRow();
     // An empty row holds no user to edit.
-    if (m_grid->text(row, UserName).isEmpty())
-        return;
-    m_editMode = true;
-    takeRow(row);
+    return !m_grid->text(currentRow(), UserName).isEmpty();
+}
+
+void frmUserDetails::beginEdit()
+{
+    takeRow(currentRow());
     m_oldName = TxUserName->text();
-    SetEditMode(true);
     // The unit lists must hold this user's units before the save rebuilds them.
     guarded([&] { loadUnitLists(m_userTag); });
 }
 
-void frmUserDetails::CmCancel_Click()
+void frmUserDetails::cancelEntry()
 {
     ClearFields();
-    SetEditMode(false);
-    CmNew->setText(kNewCaption);
-}
-
-void frmUserDetails::CmClose_Click()
-{
-    unload();
 }
 
 void frmUserDetails::GrUserDetails_Click()
 {
     const int row = currentRow();
     guarded([&] {
-        if (m_editMode) {
+        if (editMode()) {
             // An empty row leaves the edited user, and its unit lists, as they are.
             if (m_grid->text(row, UserName).isEmpty())
                 return;
@@ -533,7 +466,7 @@ void frmUserDetails::CmDisallow_Click()
 void frmUserDetails::LvAssigned_KeyDown(int key)
 {
     guarded([&] {
-        if (key == Qt::Key_Delete && m_editMode) {
+        if (key == Qt::Key_Delete && editMode()) {
             const QModelIndexList chosen = LvAssigned->selectionModel()->selectedRows();
             if (!chosen.isEmpty())
                 m_store.withdrawUnit(m_userTag, m_assigned->units().at(chosen.first().row()).code);

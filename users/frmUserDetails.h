@@ -1,5 +1,5 @@
 #pragma once
-#include "ChildWindow.h"
+#include "RecordWindow.h"
 #include "UserStore.h"
 #include <QString>
 
@@ -15,34 +15,32 @@ class UnitListModel;
 
 // The users of the current unit: list, create, rename or regroup a user, and
 // grant or withdraw the units the user may work in.
-class frmUserDetails : public ChildWindow {
+class frmUserDetails : public RecordWindow {
     Q_OBJECT
 public:
     explicit frmUserDetails(QWidget *parent = nullptr);
     ~frmUserDetails() override;
 
-    void CmNew_Click();
-    void CmEdit_Click();
-    void CmCancel_Click();
-    void CmClose_Click();
     void CmAllow_Click();
     void CmDisallow_Click();
     void GrUserDetails_Click();
 
-    bool editMode() const { return m_editMode; }
-
 protected:
-    bool formKeyDown(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void ClearFields() override;
+    void enableInputs(bool on) override;
+    void newStarted() override;
+    QList<EntryCheck> entryChecks() override;
+    bool SaveNew() override;
+    bool SaveEdit() override;
+    void saved(bool wasEdit) override;
+    bool editAllowed() override;
+    void beginEdit() override;
+    void cancelEntry() override;
 
 private:
     void Form_Load();
-    bool SaveNew();
-    bool SaveEdit();
-    void SetEditMode(bool on);
     void FillGrid();
-    void ClearFields();
     void LoadAllUnits();
     void LvAssigned_KeyDown(int key);
     void TxUserGroup_KeyDown(int key);
@@ -58,11 +56,9 @@ private:
     QString unitListUser() const;
 
     UserStore m_store;
-    bool m_editMode = false;
     QString m_oldName;
     QString m_groupTag; // user_group_code of TxUserGroup
     QString m_userTag;  // user_id of the user being edited
-    bool m_centred = false;
 
     QTabWidget *SSTab = nullptr;
     QTableView *GrUserDetails = nullptr;
@@ -73,10 +69,6 @@ private:
     QTableView *LvAssigned = nullptr;
     QPushButton *CmAllow = nullptr;
     QPushButton *CmDisallow = nullptr;
-    QPushButton *CmNew = nullptr;
-    QPushButton *CmEdit = nullptr;
-    QPushButton *CmCancel = nullptr;
-    QPushButton *CmClose = nullptr;
     GridTextModel *m_grid = nullptr;
     userwin::UnitListModel *m_available = nullptr;
     userwin::UnitListModel *m_assigned = nullptr;

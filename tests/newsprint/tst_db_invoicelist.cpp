@@ -25,7 +25,6 @@ private slots:
     void fill();
     void rowCells();
     void secondFillLeavesNothingBehind();
-    void entryWindowNotThereYet();
 
 private:
     frmInvoice *open();
@@ -206,22 +205,6 @@ void TestInvoiceList::secondFillLeavesNothingBehind()
     QTest::keyClick(m_w->TxReelNo, Qt::Key_F5);
     QCOMPARE(column(2), QStringList{"N0000007"});
     QCOMPARE(column(17), QStringList{"500.00"});
-}
-
-void TestInvoiceList::entryWindowNotThereYet()
-{
-    // Until the entry window is registered, New and a double-click change nothing.
-    QVERIFY(open());
-    fillWith(QDate(2024, 5, 1), QDate(2024, 6, 30), QString());
-    QTest::keyClick(m_w->TxReelNo, Qt::Key_F2);
-    QTest::mouseClick(m_w->findChild<QPushButton *>(QStringLiteral("CmNew")), Qt::LeftButton);
-    SheetView *view = m_w->sheetView();
-    const QModelIndex index = m_w->sheet()->index(2, 1);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QCOMPARE(WindowRegistry::instance().loadedCount(), 1);
-    QVERIFY(m_scripted->ui.shown.isEmpty());
-    QCOMPARE(column(2).size(), 3);
 }
 
 QTEST_MAIN(TestInvoiceList)

@@ -26,6 +26,7 @@ private slots:
     void failingUpdateKeepsWindow();
     void newPasswordSignsOn();
     void keys();
+    void enterOnFocusedButton();
 
 private:
     frmChangePassword *open();
@@ -262,6 +263,40 @@ void TestChangePassword::keys()
     w->TxNewPwd->setFocus();
     QCOMPARE(w->TxNewPwd->selectedText(), QString("abc"));
     QTest::mouseClick(w->CmClose, Qt::LeftButton);
+    settle();
+    QVERIFY(!WindowRegistry::instance().find("frmChangePassword"));
+}
+
+// Enter on the focused Accept changes the password as a click does; on Close it closes.
+void TestChangePassword::enterOnFocusedButton()
+{
+    frmChangePassword *w = open();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    ScopedScriptedUi s;
+    w->TxCurPwd->setFocus();
+    QTest::keyClicks(w->TxCurPwd, "clerk123");
+    QTest::keyClick(w->TxCurPwd, Qt::Key_Return);
+    QTest::keyClicks(w->TxNewPwd, "abc");
+    QTest::keyClick(w->TxNewPwd, Qt::Key_Return);
+    QTest::keyClicks(w->TxConfirmPwd, "xyz");
+    QTest::keyClick(w->TxConfirmPwd, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), w->CmAccept);
+    QTest::keyClick(w->CmAccept, Qt::Key_Return);
+    QCOMPARE(s.ui.texts(), QStringList{"Password not matching.   "});
+    QCOMPARE(stored("2"), QString("clerk123"));
+
+    s.ui.clear();
+    w->TxConfirmPwd->setText("abc");
+    w->CmAccept->setFocus();
+    QTest::keyClick(w->CmAccept, Qt::Key_Enter);
+    QCOMPARE(s.ui.texts(), QStringList{"Your password has been changed succssfully.   "});
+    QCOMPARE(stored("2"), QString("abc"));
+    settle();
+    QVERIFY(!WindowRegistry::instance().find("frmChangePassword"));
+
+    w = open();
+    w->CmClose->setFocus();
+    QTest::keyClick(w->CmClose, Qt::Key_Return);
     settle();
     QVERIFY(!WindowRegistry::instance().find("frmChangePassword"));
 }

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -115,6 +116,8 @@ void TestCompanyChoice::choosing_data()
                                        << "Velmora Publications Ltd";
     QTest::newRow("Enter in the grid") << "enter" << 1 << "02"
                                        << "Velmora Printers Pvt Ltd";
+    QTest::newRow("Enter on the focused Login button") << "enter on button" << 1 << "02"
+                                                       << "Velmora Printers Pvt Ltd";
     QTest::newRow("double-click") << "double" << 1 << "02"
                                   << "Velmora Printers Pvt Ltd";
 }
@@ -138,6 +141,9 @@ void TestCompanyChoice::choosing()
         QTest::mouseClick(c->CmSwitch, Qt::LeftButton);
     } else if (how == "enter") {
         QTest::keyClick(c->GrCompany, Qt::Key_Return);
+    } else if (how == "enter on button") {
+        c->CmSwitch->setFocus();
+        QTest::keyClick(c->CmSwitch, Qt::Key_Return);
     } else {
         doubleClick(c, row);
     }
@@ -235,6 +241,13 @@ void TestCompanyChoice::closeEndsProgram()
     frmChangeCompany *c = frmChangeCompany::showChoice();
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, c->CmClose_Click());
     QCOMPARE(s.ui.shown.size(), 0);
+    // Enter on the focused button presses it (its handler, which ends the
+    // program, is left out: the end must not unwind through the event delivery).
+    QObject::disconnect(c->CmClose, &QPushButton::clicked, nullptr, nullptr);
+    QSignalSpy closePressed(c->CmClose, &QPushButton::clicked);
+    c->CmClose->setFocus();
+    QTest::keyClick(c->CmClose, Qt::Key_Return);
+    QCOMPARE(closePressed.count(), 1);
 }
 
 void TestCompanyChoice::escape_data()

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 // Sign-on on the private server, driven through the real window.
@@ -21,6 +22,8 @@ private slots:
     void signsOn_data();
     void signsOn();
     void enterKeysLeadThroughTheWindow();
+    void enterOnFocusedButton_data();
+    void enterOnFocusedButton();
     void exitEndsProgram();
 
 private:
@@ -234,6 +237,34 @@ void TestLogin::enterKeysLeadThroughTheWindow()
     QTest::keyClicks(m_login->TxtPassword, "clerk123");
     QCOMPARE(m_login->TxtPassword->text(), QString("clerk123"));
     QTest::keyClick(m_login->TxtPassword, Qt::Key_Return);
+    QCOMPARE(s.ui.texts(), QStringList());
+    QCOMPARE(gUserName, QString("clerk"));
+    QVERIFY(frmChangeCompany::current());
+}
+
+void TestLogin::enterOnFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+}
+
+// A clerk who tabs onto OK and presses Enter signs on as with a click; on Exit
+// Enter presses the button (its handler, which ends the program, is left out:
+// the end must not unwind through the event delivery).
+void TestLogin::enterOnFocusedButton()
+{
+    QFETCH(int, key);
+    ScopedScriptedUi s;
+    m_login->TxtUserName->setText("clerk");
+    m_login->TxtPassword->setText("clerk123");
+    QObject::disconnect(m_login->CmExit, &QPushButton::clicked, nullptr, nullptr);
+    QSignalSpy exitPressed(m_login->CmExit, &QPushButton::clicked);
+    m_login->CmExit->setFocus();
+    QTest::keyClick(m_login->CmExit, Qt::Key(key));
+    QCOMPARE(exitPressed.count(), 1);
+    m_login->CmOk->setFocus();
+    QTest::keyClick(m_login->CmOk, Qt::Key(key));
     QCOMPARE(s.ui.texts(), QStringList());
     QCOMPARE(gUserName, QString("clerk"));
     QVERIFY(frmChangeCompany::current());

@@ -452,15 +452,20 @@ void TestSwitches::enterAtOnce_data()
     QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("unitAfter");
     QTest::addColumn<QString>("invDbAfter");
-    QTest::newRow("Change Unit offers the first unit, not the current one") << "mnuChangeUnit"
-                                                                            << "Do you want to change the unit... "
-                                                                            << "TVM"
-                                                                            << "vstores_2023";
-    QTest::newRow("Change Financial Year offers the default year, not the one in use")
-        << "mnuChangeFY"
-        << "Do you want to change the Financial Year to \n             2024-2025"
-        << "CRP"
-        << "vstores_2024";
+    QTest::addColumn<bool>("onButton"); // Tab to Switch first
+    for (const bool onButton : {false, true}) {
+        const char *where = onButton ? ", Enter on Switch" : "";
+        QTest::addRow("Change Unit offers the first unit, not the current one%s", where)
+            << "mnuChangeUnit"
+            << "Do you want to change the unit... "
+            << "TVM"
+            << "vstores_2023" << onButton;
+        QTest::addRow("Change Financial Year offers the default year, not the one in use%s", where)
+            << "mnuChangeFY"
+            << "Do you want to change the Financial Year to \n             2024-2025"
+            << "CRP"
+            << "vstores_2024" << onButton;
+    }
 }
 
 // The clerk opens the window and presses Enter without touching the mouse.
@@ -470,6 +475,7 @@ void TestSwitches::enterAtOnce()
     QFETCH(QString, question);
     QFETCH(QString, unitAfter);
     QFETCH(QString, invDbAfter);
+    QFETCH(bool, onButton);
     gUnitCode = "CRP";
     gUnitName = "Corporate Office";
     gInvDbName = DbName("vstores_2023");
@@ -481,6 +487,12 @@ void TestSwitches::enterAtOnce()
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
     QCOMPARE(focus, static_cast<QWidget *>(w->GrUnit));
+
+    if (onButton) {
+        QTest::keyClick(focus, Qt::Key_Tab);
+        focus = QApplication::focusWidget();
+        QCOMPARE(focus, static_cast<QWidget *>(w->CmSwitch));
+    }
 
     ScopedScriptedUi s;
     s.ui.answers.enqueue(MsgAnswer::Ok);

@@ -622,6 +622,12 @@ void TestUserDetails::allowAndDisallowMoveSelectedUnits()
     press(Qt::Key_F5);
     QVERIFY2(m_ui->ui.shown.isEmpty(), qPrintable(m_ui->ui.lastText()));
     QCOMPARE(access(3), QStringList({"ADV", "CRP"}));
+    // Enter on a focused arrow moves as a click does.
+    chooseUnit("LvAvailable", "Kottayam");
+    auto *allow = m_w->findChild<QPushButton *>("CmAllow");
+    allow->setFocus();
+    QTest::keyClick(allow, Qt::Key_Return);
+    QCOMPARE(names("LvAvailable"), QStringList({"Thiruvananthapuram"}));
 }
 
 void TestUserDetails::saveErrorKeepsEntry_data()

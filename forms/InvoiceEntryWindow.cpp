@@ -1,0 +1,458 @@
+#include "InvoiceEntryWindow.h"
+#include "Desktop.h"
+#include "Twips.h"
+#include "Ui.h"
+#include "mdlVelmora.h"
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+QString zero()
+{
+    return QStringLiteral("0.00");
+}
+
+} // namespace
+
+InvoiceEntryWindow::InvoiceEntryWindow(InvoiceWindowConfig config, QWidget *parent)
+    : RecordWindow(parent), m_config(std::move(config))
+{
+    build();
+}
+
+InvoiceEntryWindow::~InvoiceEntryWindow() = default;
+
+QString InvoiceEntryWindow::notStoredMessage()
+{
+    return QStringLiteral("This Invoice Is Not Saved in This Unit.   ");
+}
+
+QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
+{
+    QWidget *w = nullptr;
+    switch (b.kind) {
+    case InvoiceBox::Kind::Date: {
+        auto *d = new QDateEdit(this);
+        d->setCalendarPopup(true);
+        d->setLocale(QLocale::c());
+        d->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+        d->setDate(today());
+        w = d;
+        break;
+    }
+    case InvoiceBox::Kind::Label: {
+        auto *l = new QLabel(this);
+        l->setFrameShape(QFrame::Panel);
+        l->setFrameShadow(QFrame::Sunken);
+        w = l;
+        break;
+    }
+    case InvoiceBox::Kind::Lookup: {
+        auto *l = new LookupBox(this);
+        l->setShows(LookupBox::Shows::Code);
+        w = l;
+        break;
+    }
+    default: {
+        auto *e = new QLineEdit(this);
+        if (b.kind == InvoiceBox::Kind::Name)
+            e->setReadOnly(true);
+        if (b.kind == InvoiceBox::Kind::Amount)
+            e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (b.numeric)
+            installNumericKey(e, *b.numeric);
+        if (b.totalsOnChange)
+            connect(e, &QLineEdit::textChanged, this, [this] { CalculateTotals(); });
+        w = e;
+        break;
+    }
+    }
+    w->setObjectName(b.name);
+    if (b.colour.isValid() || b.bold) {
+        QFont f = w->font();
+        f.setBold(b.bold);
+        w->setFont(f);
+        if (b.colour.isValid()) {
+            QPalette p = w->palette();
+            p.setColor(QPalette::Text, b.colour);
+            p.setColor(QPalette::WindowText, b.colour);
+            w->setPalette(p);
+        }
+    }
+    if (b.input)
+        m_inputs << w;
+    if (b.selectOnEntry)
+        m_selectOnEntry << w;
+    m_controls.insert(b.name, w);
+    return w;
+}
+
+void InvoiceEntryWindow::build()
+{
+    setCaption(m_config.caption);
+    setFunctionKeys({});
+
+    auto *layout = new QVBoxLayout(this);
+    Label3 = makeTitleLabel(m_config.caption, QStringLiteral("Label3"), this);
+    layout->addWidget(Label3);
+
+    auto *header = new QGridLayout;
+    auto *footer = new QGridLayout;
+    for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
+        QGridLayout *area = b.footer ? footer : header;
+        QWidget *w = makeBox(b);
+        if (b.width > 0)
+            w->setFixedWidth(twipsToPixels(b.width));
+        if (b.stretch)
+            area->setColumnStretch(2 * b.column + 1, 1);
+        if (!b.label.isEmpty()) {
+            auto *l = new QLabel(b.label, this);
+            l->setBuddy(w);
+            area->addWidget(l, b.row, 2 * b.column);
+        }
+        if (b.name == m_config.invoiceNoBox && m_config.numberCorrection) {
+            CmEditInv = makeButton(QStringLiteral("CmEditInv"), QStringLiteral("Edit"), this);
+            connect(CmEditInv, &QPushButton::clicked, this, &InvoiceEntryWindow::CmEditInv_Click);
+            auto *pair = new QHBoxLayout;
+            pair->addWidget(w, 1);
+            pair->addWidget(CmEditInv);
+            area->addLayout(pair, b.row, 2 * b.column + 1, 1, 2 * b.span - 1);
+        } else {
+            area->addWidget(w, b.row, 2 * b.column + 1, 1, 2 * b.span - 1);
+        }
+    }
+    layout->addLayout(header);
+
+    for (const InvoiceLookup &lk : std::as_const(m_config.lookups)) {
+        auto *code = lookupBox(lk.codeBox);
+        if (!code)
+            continue;
+        QStringList filled{lk.nameBox};
+        for (const auto &more : lk.moreBoxes)
+            filled << more.first;
+        const auto empty = [this, filled] {
+            for (const QString &n : filled)
+                if (QLineEdit *b = box(n))
+                    b->clear();
+        };
+        connect(code, &QLineEdit::textChanged, this, empty);
+        connect(code, &LookupBox::cleared, this, empty);
+        const InvoiceLookup copy = lk;
+        connect(code, &LookupBox::picked, this, [this, copy](const LookupRow &row) {
+            if (QLineEdit *name = box(copy.nameBox))
+                name->setText(row.name());
+            for (const auto &more : copy.moreBoxes)
+                if (QLineEdit *b = box(more.first))
+                    b->setText(row.column(more.second));
+        });
+        code->setLookup([code, make = lk.lookup] { return make(code->text()); });
+    }
+
+    GrInvoice = new ItemGrid(m_config.grid, this);
+    GrInvoice->setMinimumHeight(twipsToPixels(m_config.gridHeight));
+    GrInvoice->setCalculateTotals([this] { CalculateTotals(); });
+    GrInvoice->setEntryState([this] { return isEntering(); });
+    GrInvoice->setLeaveGrid([this] { focusControl(m_config.leaveGridTo); });
+    layout->addWidget(GrInvoice, 1);
+    layout->addLayout(footer);
+
+    LbFinalize = new QLabel(this);
+    LbFinalize->setObjectName(QStringLiteral("LbFinalize"));
+    QFont bold = LbFinalize->font();
+    bold.setBold(true);
+    LbFinalize->setFont(bold);
+    LbFinalize->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
+    CmFinalize = addButton(QStringLiteral("CmFinalize"), QStringLiteral("Finalize"), m_config.finalizeRule,
+                           [this] { CmFinalize_Click(); });
+    QList<QWidget *> bar{CmNew, CmEdit, CmFinalize, LbFinalize};
+    if (!m_config.removeFinalizeButton.isEmpty()) {
+        CmRemoveFinalize = addButton(m_config.removeFinalizeButton, QStringLiteral("Remove Finalize"),
+                                     ButtonRule::Untouched, [this] { CmRemoveFinalize_Click(); });
+        bar << CmRemoveFinalize;
+    }
+    bar << CmCancel << CmClose;
+    layout->addWidget(makeButtonBar(bar));
+
+    for (const InvoiceEnter &e : std::as_const(m_config.enterChain))
+        m_enter.insert(e.from, e);
+    // Installed after the numeric filters, so this window sees Enter first.
+    for (QWidget *w : std::as_const(m_controls)) {
+        w->removeEventFilter(this);
+        w->installEventFilter(this);
+    }
+
+    resize(twipsToPixels(m_config.clientArea.width()), twipsToPixels(m_config.clientArea.height()));
+    QList<QWidget *> order;
+    if (QWidget *first = m_controls.value(m_config.invoiceNoBox))
+        order << first;
+    order << CmNew << CmEdit << CmClose;
+    setFocusOrder(order);
+    SetEditMode(false);
+}
+
+void InvoiceEntryWindow::formLoad()
+{
+    for (const InvoiceBox &b : std::as_const(m_config.boxes))
+        if (b.zeroOnLoad)
+            if (QLineEdit *e = box(b.name))
+                e->setText(zero());
+    if (!gSelectedCode.isEmpty()) {
+        const QString code = gSelectedCode;
+        LoadRecord(code);
+        gSelectedCode.clear();
+    }
+}
+
+QLineEdit *InvoiceEntryWindow::box(const QString &name) const
+{
+    return qobject_cast<QLineEdit *>(m_controls.value(name));
+}
+
+QDateEdit *InvoiceEntryWindow::date(const QString &name) const
+{
+    return qobject_cast<QDateEdit *>(m_controls.value(name));
+}
+
+LookupBox *InvoiceEntryWindow::lookupBox(const QString &name) const
+{
+    return qobject_cast<LookupBox *>(m_controls.value(name));
+}
+
+QLabel *InvoiceEntryWindow::label(const QString &name) const
+{
+    return qobject_cast<QLabel *>(m_controls.value(name));
+}
+
+QString InvoiceEntryWindow::transactionId() const
+{
+    QLabel *serial = label(m_config.serialBox);
+    return serial ? serial->text().trimmed() : QString();
+}
+
+void InvoiceEntryWindow::focusControl(const QString &name)
+{
+    if (name == InvoiceWindowConfig::kGrid) {
+        openGrid();
+        return;
+    }
+    QWidget *w = m_controls.value(name);
+    if (!w)
+        w = findChild<QWidget *>(name);
+    if (w)
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void InvoiceEntryWindow::openGrid()
+{
+    GrInvoice->CurRow = 1;
+    GrInvoice->CurCol = m_config.grid.keyColumn;
+    GrInvoice->MoveEditor();
+}
+
+void InvoiceEntryWindow::showFinalized(bool finalized)
+{
+    LbFinalize->setText(finalized ? m_config.finalizedText : QString());
+    if (finalized)
+        CmFinalize->setEnabled(false);
+}
+
+void InvoiceEntryWindow::ClearFields()
+{
+    for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
+        if (b.kind == InvoiceBox::Kind::Date) {
+            date(b.name)->setDate(today());
+            continue;
+        }
+        QLineEdit *e = box(b.name);
+        if (!e || b.onNew == InvoiceBox::Reset::Keep)
+            continue;
+        e->setText(b.onNew == InvoiceBox::Reset::Zero ? zero() : QString());
+    }
+    LbFinalize->clear();
+    GrInvoice->clearRows(m_config.grid.initialRows);
+    GrInvoice->RenumberRows();
+    setCaption(m_config.entryCaption);
+}
+
+void InvoiceEntryWindow::enableInputs(bool on)
+{
+    for (QWidget *w : std::as_const(m_inputs))
+        w->setEnabled(on);
+}
+
+bool InvoiceEntryWindow::readyForNew()
+{
+    // The id is read before anything changes, so a failing read leaves the window as it was.
+    return guarded([&] { m_nextId = nextTransactionId(); });
+}
+
+void InvoiceEntryWindow::newStarted()
+{
+    if (QLabel *serial = label(m_config.serialBox))
+        serial->setText(m_nextId);
+    focusControl(m_config.invoiceNoBox);
+}
+
+QList<EntryCheck> InvoiceEntryWindow::entryChecks()
+{
+    QList<EntryCheck> checks;
+    for (const InvoiceCheck &c : std::as_const(m_config.saveChecks)) {
+        QLineEdit *e = box(c.box);
+        if (!e)
+            continue;
+        EntryCheck check;
+        switch (c.test) {
+        case InvoiceCheck::Test::Empty: check.fails = [e] { return e->text().isEmpty(); }; break;
+        case InvoiceCheck::Test::EmptyTrimmed: check.fails = [e] { return e->text().trimmed().isEmpty(); }; break;
+        case InvoiceCheck::Test::Zero: check.fails = [e] { return Decimal::fromText(e->text()).isZero(); }; break;
+        case InvoiceCheck::Test::Above:
+            check.fails = [e, limit = c.limit] { return Decimal::fromText(e->text()) > limit; };
+            break;
+        }
+        check.message = c.message;
+        check.icon = MsgIcon::Critical;
+        check.then = [this, focus = c.focus] { focusControl(focus); };
+        checks << check;
+    }
+    return checks;
+}
+
+bool InvoiceEntryWindow::editAllowed()
+{
+    std::optional<bool> finalized;
+    if (!guarded([&] { finalized = storedFinalized(); }))
+        return false;
+    if (!finalized) {
+        // A new entry that was cancelled, or another unit's invoice: nothing here to edit.
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    if (!*finalized)
+        return true;
+    MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
+    return m_config.adminEditsFinalized && gUserId.trimmed() == kAdminUserId;
+}
+
+void InvoiceEntryWindow::CmFinalize_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to Finalize This Invoice?"), MsgButtons::YesNo, MsgIcon::Question,
+               gCompName)
+        != MsgAnswer::Yes)
+        return;
+    bool changed = false;
+    if (!guarded([&] { changed = finalizeStored(); }))
+        return;
+    if (!changed) {
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return;
+    }
+    CmFinalize->setEnabled(false);
+    LbFinalize->setText(m_config.finalizedText);
+}
+
+void InvoiceEntryWindow::CmRemoveFinalize_Click()
+{
+    if (!mayRemoveFinalize())
+        return;
+    if (MsgBox(QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"), MsgButtons::YesNo,
+               MsgIcon::Question, gCompName)
+        != MsgAnswer::Yes)
+        return;
+    bool changed = false;
+    if (!guarded([&] { changed = removeFinalizeStored(); }))
+        return;
+    if (!changed) {
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return;
+    }
+    // Finalize comes back with the next return to the view state.
+    CmFinalize->setEnabled(false);
+    LbFinalize->clear();
+}
+
+void InvoiceEntryWindow::CmEditInv_Click()
+{
+    QLineEdit *number = box(m_config.invoiceNoBox);
+    if (!CmEditInv || !number)
+        return;
+    if (CmEditInv->text() == QStringLiteral("Edit")) {
+        number->setEnabled(true);
+        CmEditInv->setText(QStringLiteral("Save"));
+        number->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (number->text().trimmed().isEmpty()) {
+        MsgBox(QStringLiteral("Please Enter a Invoice Number.   "), MsgButtons::Ok, MsgIcon::Critical);
+        number->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    bool changed = false;
+    if (!guarded([&] { changed = correctStoredNumber(number->text()); }))
+        return;
+    // The box goes back to what the window's state allows: an entry under way keeps it.
+    number->setEnabled(isEntering());
+    CmEditInv->setText(QStringLiteral("Edit"));
+    if (!changed) {
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return;
+    }
+    MsgBox(QStringLiteral("Invoice Number Updated"), MsgButtons::Ok, MsgIcon::Information);
+}
+
+bool InvoiceEntryWindow::enterKey(QWidget *from)
+{
+    const auto it = m_enter.constFind(from->objectName());
+    if (it == m_enter.cend())
+        return false;
+    const InvoiceEnter &e = *it;
+    if (e.refuse != InvoiceEnter::Refuse::Never) {
+        QString text;
+        if (auto *line = qobject_cast<QLineEdit *>(from))
+            text = line->text();
+        const bool refused =
+            e.refuse == InvoiceEnter::Refuse::WhenEmpty ? text.isEmpty() : Decimal::fromText(text).isZero();
+        if (refused) {
+            MsgBox(e.refusal, MsgButtons::Ok, MsgIcon::Critical);
+            from->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
+    if (!e.to.isEmpty())
+        focusControl(e.to);
+    return true;
+}
+
+bool InvoiceEntryWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched->isWidgetType() && m_controls.value(watched->objectName()) == watched) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)->key())) {
+            if (enterKey(w))
+                return true;
+        } else if (event->type() == QEvent::FocusIn && m_selectOnEntry.contains(w)) {
+            if (auto *line = qobject_cast<QLineEdit *>(w)) {
+                SelectAllText(line);
+                // A mouse click places the caret after the focus arrives.
+                QTimer::singleShot(0, line, [line] {
+                    if (line->hasFocus())
+                        SelectAllText(line);
+                });
+            }
+        }
+    }
+    return RecordWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,211 @@
+#pragma once
+#include "Decimal.h"
+#include "ItemGrid.h"
+#include "Lookup.h"
+#include "NumericKey.h"
+#include "RecordWindow.h"
+#include <QColor>
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+
+// One control of an invoice window's header (above the grid) or amount area
+// (below it), placed as a label and a box in a grid of such pairs.
+struct InvoiceBox {
+    enum class Kind {
+        Text,   // a text box
+        Amount, // a right-aligned amount box
+        Date,   // a date picker, "dd-MMM-yyyy"
+        Lookup, // a code box answering F1 only (see InvoiceLookup)
+        Name,   // a locked box that a lookup fills
+        Label,  // a label the window fills (the transaction id)
+    };
+    QString name;  // objectName
+    QString label; // the text beside the box; empty: none
+    Kind kind = Kind::Text;
+    bool footer = false; // in the amount area below the grid
+    int row = 0;
+    int column = 0;       // pair column: the label in grid column 2c, the box in 2c + 1
+    int span = 1;         // pair columns the box spans
+    int width = 0;        // twips: a box of fixed width; 0 takes the width its column gives
+    bool stretch = false; // its column takes the room the others leave
+    bool input = true;    // enabled in the entry states only
+    QColor colour;        // text colour; invalid: the default
+    bool bold = false;
+    // Keys typed into the box go through NumericKey with these settings.
+    std::optional<NumericKeySettings> numeric;
+    bool selectOnEntry = false;  // entering the box selects its whole text
+    bool totalsOnChange = false; // every change recomputes the totals
+    enum class Reset { Keep, Empty, Zero };
+    Reset onNew = Reset::Keep; // what a new entry puts into the box ("0.00" for Zero)
+    bool zeroOnLoad = false;   // "0.00" when the window loads
+};
+
+// A code box and the boxes its lookup fills. Typing into the code box only
+// empties them: a code counts as chosen once the lookup has filled its name.
+struct InvoiceLookup {
+    QString codeBox;
+    QString nameBox;
+    // Further boxes filled from a column (1-8) of the chosen row and emptied with the name.
+    QList<QPair<QString, int>> moreBoxes;
+    // The lookup for the text typed in the code box.
+    std::function<Lookup(const QString &typed)> lookup;
+};
+
+// Where Enter in a control of the header or amount area goes.
+struct InvoiceEnter {
+    QString from;
+    // A control's name; InvoiceWindowConfig::kGrid opens the editor on the
+    // first line's key; empty: nowhere (the end of the chain).
+    QString to;
+    enum class Refuse { Never, WhenEmpty, WhenZero };
+    Refuse refuse = Refuse::Never;
+    QString refusal; // shown (critical) when refused; the focus stays
+};
+
+// One test of Save, in the order given; the first that fails shows its
+// message (critical) and puts the focus on `focus` (kGrid: the first line's key).
+struct InvoiceCheck {
+    enum class Test {
+        Empty,        // no character at all (blanks pass)
+        EmptyTrimmed, // nothing but blanks
+        Zero,         // the number the text begins with is 0
+        Above,        // the number is above `limit`
+    };
+    QString box;
+    Test test = Test::Empty;
+    QString message;
+    QString focus;
+    Decimal limit;
+};
+
+// What one invoice-entry window sets for itself.
+struct InvoiceWindowConfig {
+    inline static const QString kGrid = QStringLiteral("GrInvoice");
+
+    QString caption;                                  // window caption and title label at load
+    QString entryCaption = QStringLiteral("Voucher"); // caption from the first New on
+    QSize clientArea{11400, 8300};                    // twips
+    int gridHeight = 3300;                            // twips
+    QList<InvoiceBox> boxes;
+    QList<InvoiceLookup> lookups;
+    QList<InvoiceEnter> enterChain;
+    QList<InvoiceCheck> saveChecks;
+    QString serialBox = QStringLiteral("LbSerialNo");     // holds the transaction id
+    QString invoiceNoBox = QStringLiteral("TxInvoiceNo"); // New puts the focus here
+    ItemGridConfig grid;
+    QString leaveGridTo; // Enter on an empty key below the first line
+    // Finalize: the label's text once finalised and how the states switch the button.
+    QString finalizedText = QStringLiteral("FINALIZED");
+    ButtonRule finalizeRule = ButtonRule::ViewOnly;
+    // Remove Finalize, enabled in every state; empty name: the window has none.
+    QString removeFinalizeButton;
+    // The small "Edit" button beside the invoice number that corrects the stored number at once.
+    bool numberCorrection = false;
+    // The administrator account may edit a finalised invoice (after the same message).
+    bool adminEditsFinalized = false;
+};
+
+// The invoice-entry window: header boxes, a supplier (and further) lookup box,
+// the line grid with its floating editor, the amount boxes and the command bar
+// New/Save, Edit, Finalize, Remove Finalize, Cancel and Close. The settings
+// say which boxes there are, where Enter leads and what Save demands; a window
+// built on it supplies the store: the saves, the load, the totals and the
+// finalisation statements. The window maps no function keys.
+class InvoiceEntryWindow : public RecordWindow {
+    Q_OBJECT
+public:
+    explicit InvoiceEntryWindow(InvoiceWindowConfig config, QWidget *parent = nullptr);
+    ~InvoiceEntryWindow() override;
+
+    const InvoiceWindowConfig &config() const { return m_config; }
+
+    // The controls by name (nullptr for a name the settings do not hold).
+    QLineEdit *box(const QString &name) const;
+    QDateEdit *date(const QString &name) const;
+    LookupBox *lookupBox(const QString &name) const;
+    QLabel *label(const QString &name) const;
+    ItemGrid *grid() const { return GrInvoice; }
+    // The shown transaction id, trimmed.
+    QString transactionId() const;
+
+    QLabel *LbFinalize = nullptr;
+    QPushButton *CmFinalize = nullptr;
+    QPushButton *CmRemoveFinalize = nullptr; // named as the settings say; may be nullptr
+    QPushButton *CmEditInv = nullptr;        // may be nullptr
+
+public slots:
+    void CmFinalize_Click();
+    void CmRemoveFinalize_Click();
+    void CmEditInv_Click();
+
+protected:
+    // What a refused command on an invoice that this unit and company have not
+    // stored under the shown id says.
+    static QString notStoredMessage();
+
+    // Form load: the boxes' starting values, then the invoice handed over in
+    // gSelectedCode (which is emptied). A window built on this one calls it at
+    // the end of its constructor, once its hooks can run.
+    void formLoad();
+
+    // The hooks of the store.
+    // The id a new invoice will most likely be saved under (the counter is only read).
+    virtual QString nextTransactionId() = 0;
+    // Fills the window with the stored invoice; nothing when there is none.
+    virtual void LoadRecord(const QString &transId) = 0;
+    virtual void CalculateTotals() = 0;
+    // Whether the shown invoice is finalised as stored; nothing when this unit
+    // and company have no invoice of that id.
+    virtual std::optional<bool> storedFinalized() = 0;
+    // Each false when no stored invoice of this unit and company has the id.
+    virtual bool finalizeStored() = 0;
+    virtual bool removeFinalizeStored() { return false; }
+    // Whether the signed-on user may remove a finalisation; others see nothing happen.
+    virtual bool mayRemoveFinalize() { return true; }
+    // Corrects the stored supplier's invoice number; false when no stored invoice has the id.
+    virtual bool correctStoredNumber(const QString &invoiceNo)
+    {
+        Q_UNUSED(invoiceNo);
+        return false;
+    }
+
+    // Shows the finalisation as stored: label and Finalize button.
+    void showFinalized(bool finalized);
+    // Puts the floating editor on the first line's key.
+    void openGrid();
+
+    // RecordWindow hooks.
+    void ClearFields() override;
+    void enableInputs(bool on) override;
+    bool readyForNew() override;
+    void newStarted() override;
+    QList<EntryCheck> entryChecks() override;
+    bool editAllowed() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QLabel *Label3 = nullptr; // the title label
+    ItemGrid *GrInvoice = nullptr;
+
+private:
+    void build();
+    QWidget *makeBox(const InvoiceBox &b);
+    void focusControl(const QString &name);
+    bool enterKey(QWidget *from);
+
+    InvoiceWindowConfig m_config;
+    QHash<QString, QWidget *> m_controls;
+    QHash<QString, InvoiceEnter> m_enter;
+    QList<QWidget *> m_inputs;
+    QList<QWidget *> m_selectOnEntry;
+    QString m_nextId;
+};

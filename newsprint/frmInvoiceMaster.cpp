@@ -1,0 +1,354 @@
+#include "frmInvoiceMaster.h"
+#include "Desktop.h"
+#include "ReelGrid.h"
+#include "Ui.h"
+#include "mdlVelmora.h"
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using Kind = InvoiceBox::Kind;
+using Reset = InvoiceBox::Reset;
+
+const QColor kMaroon(128, 0, 0);
+
+InvoiceBox header(const char *name, const char *label, Kind kind, int row, int column, int span = 1)
+{
+    InvoiceBox b;
+    b.name = QString::fromLatin1(name);
+    b.label = QString::fromLatin1(label);
+    b.kind = kind;
+    b.row = row;
+    b.column = column;
+    b.span = span;
+    return b;
+}
+
+// An amount box of the area below the grid, right-aligned.
+InvoiceBox amount(const char *name, const char *label, int row, int column, bool filtered, bool emphasised)
+{
+    InvoiceBox b = header(name, label, Kind::Amount, row, column);
+    b.footer = true;
+    if (filtered)
+        b.numeric = NumericKeySettings{12, 2, 1, false};
+    if (emphasised) {
+        b.bold = true;
+        b.colour = kMaroon;
+    }
+    return b;
+}
+
+Lookup schemeList(const SqlCondition &query)
+{
+    Lookup l;
+    l.statement = query.sql;
+    l.values = query.values;
+    l.caption = QStringLiteral("Scheme");
+    l.width = 10500;
+    l.columns = {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}};
+    l.displayFields = 2;
+    return l;
+}
+
+InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse = InvoiceEnter::Refuse::Never,
+                   const char *refusal = "")
+{
+    return {QString::fromLatin1(from), to, refuse, QString::fromLatin1(refusal)};
+}
+
+QString name(const char *n)
+{
+    return QString::fromLatin1(n);
+}
+
+Decimal number(const QLineEdit *box)
+{
+    return Decimal::fromText(box->text());
+}
+
+} // namespace
+
+InvoiceWindowConfig invoiceMasterConfig()
+{
+    InvoiceWindowConfig c;
+    c.caption = QStringLiteral("Invoice Master");
+
+    // Codes in a narrow column, the names wide beside them, the dates on the right.
+    InvoiceBox serial = header("LbSerialNo", "Transaction ID", Kind::Label, 0, 0, 2);
+    serial.input = false;
+    InvoiceBox number = header("TxInvoiceNo", "Invoice No", Kind::Text, 1, 0, 2);
+    number.colour = Qt::red;
+    number.bold = true;
+    number.selectOnEntry = true;
+    number.onNew = Reset::Empty;
+    InvoiceBox supplier = header("TxSuppCode", "Supplier", Kind::Lookup, 2, 0);
+    supplier.selectOnEntry = true;
+    supplier.width = 1800;
+    supplier.onNew = Reset::Empty;
+    InvoiceBox brand = header("TxBrandCode", "Brand", Kind::Lookup, 3, 0);
+    brand.selectOnEntry = true;
+    brand.width = 1800;
+    brand.onNew = Reset::Empty;
+    c.boxes << serial << number << header("DtInvoice", "Invoice Date", Kind::Date, 0, 2)
+            << header("DtReceipt", "Receipt Date", Kind::Date, 1, 2) << supplier
+            << header("TxSuppName", "", Kind::Name, 2, 1, 2) << brand << header("TxBrandName", "", Kind::Name, 3, 1, 2);
+    for (InvoiceBox &b : c.boxes)
+        b.stretch = b.kind == Kind::Name;
+
+    // Four columns of amounts; the freight is demanded but enters no total.
+    InvoiceBox freight = amount("TxFreight", "Freight", 0, 0, true, false);
+    freight.selectOnEntry = true;
+    freight.onNew = Reset::Zero;
+    freight.zeroOnLoad = true;
+    InvoiceBox weight = amount("TxWeight", "Weight", 1, 0, false, false);
+    InvoiceBox plus = amount("TxRoundOffPlus", "Round +", 2, 0, true, false);
+    plus.selectOnEntry = true;
+    InvoiceBox net = amount("TxNet", "Net Bill", 0, 1, false, true);
+    InvoiceBox taxable = amount("TxTaxable", "Gross Amt", 1, 1, false, true);
+    InvoiceBox minus = amount("TxRoundOffMinus", "Round -", 2, 1, true, false);
+    InvoiceBox cgst = amount("TxCGST", "CGST", 0, 2, true, true);
+    InvoiceBox sgst = amount("TxSGST", "SGST", 1, 2, true, true);
+    InvoiceBox igst = amount("TxIGST", "IGST", 2, 2, true, true);
+    igst.selectOnEntry = true;
+    InvoiceBox tcs = amount("TxTCS", "T C S", 0, 3, true, true);
+    tcs.selectOnEntry = true;
+    InvoiceBox total = amount("TxTotal", "Total", 1, 3, false, true);
+    InvoiceBox grand = amount("TxGrandTotal", "Grand Total", 2, 3, true, true);
+    grand.zeroOnLoad = true;
+    for (InvoiceBox *b : {&plus, &minus, &cgst, &sgst, &igst, &tcs}) {
+        b->totalsOnChange = true;
+        b->onNew = Reset::Zero;
+    }
+    for (InvoiceBox *b : {&net, &total, &grand})
+        b->onNew = Reset::Zero;
+    c.boxes << freight << weight << plus << net << taxable << minus << cgst << sgst << igst << tcs << total << grand;
+
+    c.lookups << InvoiceLookup{name("TxSuppCode"), name("TxSuppName"), {}, [](const QString &typed) {
+                                   return schemeList(InvoiceStore::current().supplierLookup(typed));
+                               }};
+    c.lookups << InvoiceLookup{name("TxBrandCode"), name("TxBrandName"), {}, [](const QString &typed) {
+                                   return schemeList(InvoiceStore::current().brandLookup(typed));
+                               }};
+
+    using R = InvoiceEnter::Refuse;
+    c.enterChain = {
+        enter("TxInvoiceNo", name("DtInvoice"), R::WhenEmpty, "Please Enter the Invoice Number.    "),
+        enter("DtInvoice", name("DtReceipt")),
+        enter("DtReceipt", name("TxSuppCode")),
+        enter("TxSuppCode", name("TxBrandCode"), R::WhenEmpty, "Please Select The Supplier Name.   "),
+        enter("TxBrandCode", InvoiceWindowConfig::kGrid, R::WhenEmpty, "Please Select the Brand.   "),
+        enter("TxFreight", name("TxRoundOffPlus"), R::WhenZero, "Please Enter the Freight Charge.   "),
+        enter("TxRoundOffPlus", name("TxRoundOffMinus")),
+        enter("TxRoundOffMinus", name("TxCGST")),
+        enter("TxCGST", name("TxSGST")),
+        enter("TxSGST", name("TxIGST")),
+        enter("TxIGST", name("TxTCS")),
+        enter("TxTCS", QString()),
+    };
+    c.leaveGridTo = name("TxFreight");
+
+    using T = InvoiceCheck::Test;
+    c.saveChecks = {
+        {name("TxInvoiceNo"), T::Empty, QStringLiteral("Please Enter a Invoice Number.   "), name("TxInvoiceNo"), {}},
+        {name("TxSuppName"), T::Empty, QStringLiteral("Please Select the Supplier.   "), name("TxSuppCode"), {}},
+        {name("TxBrandName"), T::Empty, QStringLiteral("Please Select a  Brand.   "), name("TxBrandCode"), {}},
+        {name("TxFreight"), T::Zero, QStringLiteral("Please Enter the Freight.   "), name("TxFreight"), {}},
+        {name("TxGrandTotal"),
+         T::Zero,
+         QStringLiteral("Please Fill the Details Properly.   "),
+         InvoiceWindowConfig::kGrid,
+         {}},
+    };
+
+    c.grid = ReelGrid::config(gridLookup(&ReelGrid::gsmLookup), gridLookup(&ReelGrid::reelTypeLookup));
+    c.removeFinalizeButton = QStringLiteral("Cmrelease");
+    c.numberCorrection = true;
+    c.adminEditsFinalized = true;
+    return c;
+}
+
+frmInvoiceMaster::frmInvoiceMaster(QWidget *parent) : InvoiceEntryWindow(invoiceMasterConfig(), parent)
+{
+    setObjectName(QStringLiteral("frmInvoiceMaster"));
+    LbSerialNo = label(name("LbSerialNo"));
+    TxInvoiceNo = box(name("TxInvoiceNo"));
+    DtInvoice = date(name("DtInvoice"));
+    DtReceipt = date(name("DtReceipt"));
+    TxSuppCode = lookupBox(name("TxSuppCode"));
+    TxSuppName = box(name("TxSuppName"));
+    TxBrandCode = lookupBox(name("TxBrandCode"));
+    TxBrandName = box(name("TxBrandName"));
+    TxFreight = box(name("TxFreight"));
+    TxWeight = box(name("TxWeight"));
+    TxRoundOffPlus = box(name("TxRoundOffPlus"));
+    TxRoundOffMinus = box(name("TxRoundOffMinus"));
+    TxNet = box(name("TxNet"));
+    TxTaxable = box(name("TxTaxable"));
+    TxCGST = box(name("TxCGST"));
+    TxSGST = box(name("TxSGST"));
+    TxIGST = box(name("TxIGST"));
+    TxTCS = box(name("TxTCS"));
+    TxTotal = box(name("TxTotal"));
+    TxGrandTotal = box(name("TxGrandTotal"));
+    Cmrelease = CmRemoveFinalize;
+    formLoad();
+}
+
+void frmInvoiceMaster::CalculateTotals()
+{
+    ReelGrid::CalculateTotals(*GrInvoice,
+                              {TxTotal, TxGrandTotal, TxNet, TxTaxable, TxWeight, TxRoundOffPlus, TxRoundOffMinus,
+                               TxCGST, TxSGST, TxIGST, TxTCS});
+}
+
+QString frmInvoiceMaster::nextTransactionId()
+{
+    return GetNextNumber(InvoiceStore::seriesKey(gCompCode, gUnitCode));
+}
+
+Invoice frmInvoiceMaster::shownInvoice() const
+{
+    Invoice inv;
+    inv.transId = transactionId();
+    inv.invoiceNo = TxInvoiceNo->text();
+    inv.invoiceDate = DtInvoice->date();
+    inv.receiptDate = DtReceipt->date();
+    inv.suppCode = TxSuppCode->text();
+    inv.brandCode = TxBrandCode->text();
+    inv.freight = number(TxFreight);
+    inv.weight = number(TxWeight);
+    inv.total = number(TxTotal);
+    inv.roundPlus = number(TxRoundOffPlus);
+    inv.roundMinus = number(TxRoundOffMinus);
+    inv.cgst = number(TxCGST);
+    inv.sgst = number(TxSGST);
+    inv.igst = number(TxIGST);
+    inv.grandTotal = number(TxGrandTotal);
+    inv.netTotal = number(TxNet);
+    inv.tcs = number(TxTCS);
+    // Only the lines down to the first without a reel number are the invoice's.
+    const ItemGrid &g = *GrInvoice;
+    const int filled = g.filledRows();
+    for (int r = 1; r <= filled; ++r) {
+        InvoiceReel reel;
+        reel.slNo = r;
+        reel.reelNo = g.cell(r, ReelGrid::ReelNo);
+        reel.gsmCode = g.cell(r, ReelGrid::GsmCode);
+        reel.reelTypeCode = g.cell(r, ReelGrid::ReelTypeCode);
+        reel.weight = Decimal::fromText(g.cell(r, ReelGrid::Weight));
+        reel.rate = Decimal::fromText(g.cell(r, ReelGrid::Rate));
+        reel.amount = Decimal::fromText(g.cell(r, ReelGrid::Amount));
+        reel.consFlag = g.cell(r, ReelGrid::ConsFlag).trimmed().toInt();
+        reel.finalize = g.cell(r, ReelGrid::FinalizeFlag).trimmed().toInt();
+        inv.reels << reel;
+    }
+    return inv;
+}
+
+bool frmInvoiceMaster::SaveNew()
+{
+    Invoice inv = shownInvoice();
+    InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;
+    if (!guarded([&] { result = InvoiceStore::current().saveNew(inv); }))
+        return false;
+    if (result == InvoiceStore::Saved::DuplicateNumber) {
+        MsgBox(QStringLiteral("The Same Invoice Number Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
+        TxInvoiceNo->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    LbSerialNo->setText(inv.transId);
+    return true;
+}
+
+bool frmInvoiceMaster::SaveEdit()
+{
+    const Invoice inv = shownInvoice();
+    InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;
+    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv); }))
+        return false;
+    if (result != InvoiceStore::Saved::Saved) {
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+void frmInvoiceMaster::LoadRecord(const QString &transId)
+{
+    std::optional<Invoice> inv;
+    if (!guarded([&] { inv = InvoiceStore::current().loadRecord(transId); }))
+        return;
+    if (inv)
+        showInvoice(*inv);
+}
+
+void frmInvoiceMaster::showInvoice(const Invoice &inv)
+{
+    LbSerialNo->setText(inv.transId);
+    DtInvoice->setDate(inv.invoiceDate);
+    DtReceipt->setDate(inv.receiptDate);
+    TxInvoiceNo->setText(inv.invoiceNo);
+    TxSuppCode->setChoice(inv.suppCode, inv.suppCode);
+    TxSuppName->setText(inv.suppName);
+    TxBrandCode->setChoice(inv.brandCode, inv.brandCode);
+    TxBrandName->setText(inv.brandName);
+    TxFreight->setText(inv.freight.toText(2));
+    TxTotal->setText(inv.total.toText(2));
+    TxRoundOffPlus->setText(inv.roundPlus.toText(2));
+    TxRoundOffMinus->setText(inv.roundMinus.toText(2));
+    TxGrandTotal->setText(inv.grandTotal.toText(2));
+    TxNet->setText(inv.netTotal.toText(2));
+    TxCGST->setText(inv.cgst.toText(2));
+    TxSGST->setText(inv.sgst.toText(2));
+    TxIGST->setText(inv.igst.toText(2));
+    TxTCS->setText(inv.tcs.toText(2));
+    showFinalized(inv.finalized);
+
+    ItemGrid &g = *GrInvoice;
+    if (g.rows() <= inv.reels.size())
+        g.setRows(int(inv.reels.size()) + 1);
+    int r = 1;
+    for (const InvoiceReel &reel : inv.reels) {
+        g.setCell(r, ReelGrid::SlNo, QString::number(reel.slNo));
+        g.setCell(r, ReelGrid::ReelNo, reel.reelNo);
+        g.setCell(r, ReelGrid::Gsm, reel.gsmName);
+        g.setCell(r, ReelGrid::ReelType, reel.reelTypeName);
+        g.setCell(r, ReelGrid::Weight, reel.weight.toText(2));
+        g.setCell(r, ReelGrid::Rate, reel.rate.toText(2));
+        g.setCell(r, ReelGrid::Amount, reel.amount.toText(2));
+        g.setCell(r, ReelGrid::GsmCode, reel.gsmCode);
+        g.setCell(r, ReelGrid::ReelTypeCode, reel.reelTypeCode);
+        g.setCell(r, ReelGrid::ConsFlag, QString::number(reel.consFlag));
+        g.setCell(r, ReelGrid::FinalizeFlag, QString::number(reel.finalize));
+        ++r;
+    }
+    CalculateTotals();
+}
+
+std::optional<bool> frmInvoiceMaster::storedFinalized()
+{
+    return InvoiceStore::current().isFinalized(transactionId());
+}
+
+bool frmInvoiceMaster::finalizeStored()
+{
+    return InvoiceStore::current().finalize(transactionId());
+}
+
+bool frmInvoiceMaster::mayRemoveFinalize()
+{
+    return InvoiceStore::mayRemoveFinalize(userIdNumber());
+}
+
+bool frmInvoiceMaster::removeFinalizeStored()
+{
+    return InvoiceStore::current().removeFinalize(transactionId()) == InvoiceStore::Removed::Removed;
+}
+
+bool frmInvoiceMaster::correctStoredNumber(const QString &invoiceNo)
+{
+    return InvoiceStore::current().correctInvoiceNo(transactionId(), invoiceNo) == InvoiceStore::Corrected::Corrected;
+}
