@@ -13,29 +13,6 @@ QVariant number(Decimal d)
 {
     return QVariant::fromValue(d);
 }
-
-// Two clerks saving on one reel wait for each other on its row; when the
-// server gives up on the wait or picks one as a deadlock victim, the whole
-// save is run again before the clerk hears of it.
-bool worthRetrying(const DbError &e)
-{
-    const QString &t = e.serverText();
-    return t.contains(QLatin1String("Deadlock found"), Qt::CaseInsensitive)
-        || t.contains(QLatin1String("Lock wait timeout"), Qt::CaseInsensitive);
-}
-constexpr int kSaveAttempts = 3;
-
-template <class Work> auto retried(Work work)
-{
-    for (int attempt = 1;; ++attempt) {
-        try {
-            return work();
-        } catch (const DbError &e) {
-            if (attempt >= kSaveAttempts || !worthRetrying(e))
-                throw;
-        }
-    }
-}
 } // namespace
 
 ConsumptionStore::ConsumptionStore(Database &db, ConsumptionContext context) : m_db(db), m_ctx(std::move(context)) {}
@@ -94,7 +71,7 @@ Decimal ConsumptionStore::available(const QString &reelNo, const QString &transI
 
 SaveNewResult ConsumptionStore::saveNew(const ConsumptionEntry &entry)
 {
-    return retried([&] { return saveNewOnce(entry); });
+    return retriedOnLockConflict([&] { return saveNewOnce(entry); });
 }
 
 SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
@@ -226,7 +203,7 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
 
 bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const QString &transId)
 {
-    return retried([&] {
+    return retriedOnLockConflict([&] {
         Transaction t(m_db);
         // The reel first, in the same order as a save takes its locks.
         m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
