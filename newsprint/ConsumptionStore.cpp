@@ -71,7 +71,7 @@ Decimal ConsumptionStore::available(const QString &reelNo, const QString &transI
 
 SaveNewResult ConsumptionStore::saveNew(const ConsumptionEntry &entry)
 {
-    return retriedOnLockConflict([&] { return saveNewOnce(entry); });
+    return retryOnLockConflict([&] { return saveNewOnce(entry); });
 }
 
 SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
@@ -108,16 +108,13 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
         return result;
     }
 
-    const QString code = ClaimCode(m_db, m_ctx.storesDb, seriesKey(m_ctx.compCode, m_ctx.unitCode)).trimmed();
-    RecordSet dup = m_db.query(QStringLiteral("Select cons_no from ") + table("inv_consumption")
-                                   + QStringLiteral(" Where cons_no=? and comp_code=? limit 1"),
-                               {code, m_ctx.compCode});
-    if (dup.next()) {
-        result.outcome = SaveNewResult::Duplicate;
-        result.code = code;
-        return result;
-    }
-    dup.close();
+    // A code already stored (by hand, or by a program that skips the counter)
+    // is stepped over: codes are unique per company.
+    const QString code = ClaimCode(m_db, m_ctx.storesDb, seriesKey(m_ctx.compCode, m_ctx.unitCode),
+                                   CodeTarget{table("inv_consumption"),
+                                              QStringLiteral("cons_no"),
+                                              {{QStringLiteral("comp_code"), m_ctx.compCode}}})
+                             .trimmed();
 
     m_db.execute(QStringLiteral("Insert into ") + table("inv_consumption")
                      + QStringLiteral("(unit_code,cons_unit_code,comp_code,cons_no,cons_date,cons_pdt_code,"
@@ -203,7 +200,7 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
 
 bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const QString &transId)
 {
-    return retriedOnLockConflict([&] {
+    return retryOnLockConflict([&] {
         Transaction t(m_db);
         // The reel first, in the same order as a save takes its locks.
         m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")

@@ -51,7 +51,6 @@ struct SaveNewResult {
         Saved,
         NoSuchReel, // the reel is no longer at the press in this unit
         OverBooked, // more than the reel still holds
-        Duplicate,  // the counter gave a code that is already stored
     };
     Outcome outcome = Saved;
     QString code;        // Saved: the code stored
@@ -79,8 +78,9 @@ public:
 
     // Stores a new booking in one transaction: locks the reel, recomputes what
     // it holds from the stored valid bookings, refuses more than that, takes
-    // the code from the counter and marks the reel used up when the remainder
-    // shows as 0.00. Throws DbError for a database failure (rolled back).
+    // the next free code from the counter and marks the reel used up when the
+    // remainder shows as 0.00. Runs again when another workstation's lock was
+    // in the way; throws DbError for any other database failure (rolled back).
     SaveNewResult saveNew(const ConsumptionEntry &entry);
     // Changes date, product and consuming unit of a stored booking; returns
     // the rows matched (0: no such booking in this company and unit).

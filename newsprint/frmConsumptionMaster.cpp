@@ -382,10 +382,6 @@ bool frmConsumptionMaster::SaveNew()
         MsgBox(kBadReel, MsgButtons::Ok, MsgIcon::Critical);
         m_txReelNo->setFocus(Qt::OtherFocusReason);
         return false;
-    case SaveNewResult::Duplicate:
-        MsgBox(QStringLiteral("The Same Consumption Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
-        m_txConsumptionCode->setFocus(Qt::OtherFocusReason);
-        return false;
     }
     return false;
 }

@@ -3,11 +3,7 @@
 #include "TestSupport.h"
 #include "mdlVelmora.h"
 #include <QAtomicInt>
-#include <QSet>
 #include <QTest>
-#include <QThread>
-#include <memory>
-#include <vector>
 
 using reelfixture::Reel;
 
@@ -23,7 +19,7 @@ private slots:
     void bookingAgainstAvailable();
     void savedRowAndCounter();
     void codeFollowsCounterMovedMeanwhile();
-    void duplicateCodeRefused();
+    void storedCodeSteppedOver();
     void reelNotAtPressRefused_data();
     void reelNotAtPressRefused();
     void concurrentBookingsNeverExceedWeight();
@@ -178,18 +174,19 @@ void TestConsumptionStore::codeFollowsCounterMovedMeanwhile()
     QCOMPARE(counter(), QStringLiteral("C0000003"));
 }
 
-void TestConsumptionStore::duplicateCodeRefused()
+void TestConsumptionStore::storedCodeSteppedOver()
 {
-    // A counter left behind the stored codes: the save is refused, nothing moves.
+    // A counter left behind the stored codes: the save takes the next free
+    // code and the series moves past it.
     reelfixture::add({QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("500")});
     book(QStringLiteral("C0000001"), QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("10"));
     const SaveNewResult r =
         store().saveNew(entry(QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("490")));
-    QCOMPARE(int(r.outcome), int(SaveNewResult::Duplicate));
-    QCOMPARE(r.code, QStringLiteral("C0000001"));
-    QCOMPARE(counter(), QStringLiteral("C0000001"));
-    QCOMPARE(reelfixture::booked(QStringLiteral("N0000001"), QStringLiteral("R100")), QStringLiteral("10.000"));
-    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R100")), 0);
+    QCOMPARE(int(r.outcome), int(SaveNewResult::Saved));
+    QCOMPARE(r.code, QStringLiteral("C0000002"));
+    QCOMPARE(counter(), QStringLiteral("C0000003"));
+    QCOMPARE(reelfixture::booked(QStringLiteral("N0000001"), QStringLiteral("R100")), QStringLiteral("500.000"));
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R100")), 1);
 }
 
 void TestConsumptionStore::reelNotAtPressRefused_data()
@@ -232,40 +229,20 @@ void TestConsumptionStore::concurrentBookingsNeverExceedWeight()
     reelfixture::add({QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("100")});
     const ConsumptionContext ctx = context();
     const ConsumptionEntry e = entry(QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("30"));
-    constexpr int kClerks = 4;
-    constexpr int kTries = 4;
-    QAtomicInt ready = 0;
     QAtomicInt saved = 0;
     QAtomicInt usedUp = 0;
-    QAtomicInt failures = 0;
-    std::vector<std::unique_ptr<QThread>> clerks;
-    for (int i = 0; i < kClerks; ++i) {
-        clerks.emplace_back(QThread::create([&, i] {
-            try {
-                Database db(QStringLiteral("clerk-%1").arg(i));
-                openTestDatabase(db);
-                ConsumptionStore s(db, ctx);
-                ready.fetchAndAddOrdered(1);
-                while (ready.loadAcquire() < kClerks)
-                    QThread::yieldCurrentThread();
-                for (int t = 0; t < kTries; ++t) {
-                    const SaveNewResult r = s.saveNew(e);
-                    if (r.outcome == SaveNewResult::Saved) {
-                        saved.fetchAndAddOrdered(1);
-                        if (r.usedUp)
-                            usedUp.fetchAndAddOrdered(1);
-                    }
-                }
-                db.close();
-            } catch (const DbError &) {
-                failures.fetchAndAddOrdered(1);
+    const QStringList errors = onStations(4, [&](Database &db, int) {
+        ConsumptionStore s(db, ctx);
+        for (int t = 0; t < 4; ++t) {
+            const SaveNewResult r = s.saveNew(e);
+            if (r.outcome == SaveNewResult::Saved) {
+                saved.fetchAndAddOrdered(1);
+                if (r.usedUp)
+                    usedUp.fetchAndAddOrdered(1);
             }
-        }));
-        clerks.back()->start();
-    }
-    for (auto &t : clerks)
-        QVERIFY(t->wait(120000));
-    QCOMPARE(failures.loadAcquire(), 0);
+        }
+    });
+    QCOMPARE(errors, QStringList());
     QCOMPARE(saved.loadAcquire(), 3);
     QCOMPARE(usedUp.loadAcquire(), 0);
     QCOMPARE(reelfixture::booked(QStringLiteral("N0000001"), QStringLiteral("R100")), QStringLiteral("90.000"));
