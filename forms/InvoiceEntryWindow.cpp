@@ -87,9 +87,13 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
         f.setBold(b.bold);
         w->setFont(f);
         if (b.colour.isValid()) {
+            // Only while the box takes input: a disabled box greys like the
+            // others, so the view state never looks editable.
             QPalette p = w->palette();
-            p.setColor(QPalette::Text, b.colour);
-            p.setColor(QPalette::WindowText, b.colour);
+            for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+                p.setColor(g, QPalette::Text, b.colour);
+                p.setColor(g, QPalette::WindowText, b.colour);
+            }
             w->setPalette(p);
         }
     }
@@ -344,7 +348,8 @@ bool InvoiceEntryWindow::editAllowed()
     if (!*finalized)
         return true;
     MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
-    return m_config.adminEditsFinalized && gUserId.trimmed() == kAdminUserId;
+    // The user id is compared as the number it holds.
+    return m_config.adminEditsFinalized && userIdNumber() == kAdminUserId.toLongLong();
 }
 
 void InvoiceEntryWindow::CmFinalize_Click()
