@@ -191,10 +191,11 @@ void TestReelMove::cleanup()
 
 ReelTickWindow *TestReelMove::open(ReelTickWindow::Kind kind)
 {
-    m_w = new ReelTickWindow(kind);
-    m_w->show();
-    m_w->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_w))
+    // As the menu opens it: the registry gives the new window the focus, which it hands to its first control.
+    registerNewsprintWindows();
+    m_w = qobject_cast<ReelTickWindow *>(WindowRegistry::instance().open(
+        kind == ReelTickWindow::ToPress ? ReelTickWindow::kToPressName : ReelTickWindow::kToUnitName));
+    if (!m_w || !QTest::qWaitForWindowActive(m_w))
         qWarning("window not active");
     return m_w;
 }
