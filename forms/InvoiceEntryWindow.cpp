@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -96,7 +95,7 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
     if (b.input)
         m_inputs << w;
     if (b.selectOnEntry)
-        m_selectOnEntry << w;
+        selectTextOnEntry({w});
     m_controls.insert(b.name, w);
     return w;
 }
@@ -443,15 +442,6 @@ bool InvoiceEntryWindow::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)->key())) {
             if (enterKey(w))
                 return true;
-        } else if (event->type() == QEvent::FocusIn && m_selectOnEntry.contains(w)) {
-            if (auto *line = qobject_cast<QLineEdit *>(w)) {
-                SelectAllText(line);
-                // A mouse click places the caret after the focus arrives.
-                QTimer::singleShot(0, line, [line] {
-                    if (line->hasFocus())
-                        SelectAllText(line);
-                });
-            }
         }
     }
     return RecordWindow::eventFilter(watched, event);

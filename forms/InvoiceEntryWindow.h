@@ -206,6 +206,5 @@ private:
     QHash<QString, QWidget *> m_controls;
     QHash<QString, InvoiceEnter> m_enter;
     QList<QWidget *> m_inputs;
-    QList<QWidget *> m_selectOnEntry;
     QString m_nextId;
 };

@@ -134,8 +134,7 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
             m_txUnitName->clear();
             m_cmSet->setEnabled(false);
         });
-        m_txInvoiceNo->installEventFilter(this);
-        m_txUnitCode->installEventFilter(this);
+        selectTextOnEntry({m_txInvoiceNo, m_txUnitCode});
         setTabChain(
             {m_txInvoiceNo, m_cmTransfer, m_cmClose, m_cmSelectAll, m_txUnitCode, m_txUnitName, m_cmSet, m_grid});
         takeKeysFirst({Qt::Key_F5});
@@ -150,6 +149,8 @@ void ReelTickWindow::buildGrid(QWidget *parent)
     m_model = new ReelTickModel(this);
     m_grid = new QTableView(parent);
     m_grid->setObjectName(QStringLiteral("GrInvoice"));
+    // Tab leaves the grid (and the select-all button on it) for the next control in tab order.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setModel(m_model);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -221,16 +222,11 @@ bool ReelTickWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
         placeSelectAll();
-    if (m_kind == ToUnit && (watched == m_txInvoiceNo || watched == m_txUnitCode)) {
-        auto *edit = static_cast<QLineEdit *>(watched);
-        if (event->type() == QEvent::FocusIn)
-            SelectAllText(edit);
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (watched == m_txInvoiceNo && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-                TxInvoiceNo_KeyPress();
-                return true;
-            }
+    if (m_kind == ToUnit && watched == m_txInvoiceNo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TxInvoiceNo_KeyPress();
+            return true;
         }
     }
     return ChildWindow::eventFilter(watched, event);
