@@ -346,19 +346,23 @@ bool InvoiceEntryWindow::editAllowed()
     return m_config.adminEditsFinalized && gUserId.trimmed() == kAdminUserId;
 }
 
+bool InvoiceEntryWindow::confirmedStore(const QString &question, const std::function<bool()> &store)
+{
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, gCompName) != MsgAnswer::Yes)
+        return false;
+    bool changed = false;
+    if (!guarded([&] { changed = store(); }))
+        return false;
+    if (!changed)
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    return changed;
+}
+
 void InvoiceEntryWindow::CmFinalize_Click()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to Finalize This Invoice?"), MsgButtons::YesNo, MsgIcon::Question,
-               gCompName)
-        != MsgAnswer::Yes)
+    if (!confirmedStore(QStringLiteral("Are you sure you want to Finalize This Invoice?"),
+                        [this] { return finalizeStored(); }))
         return;
-    bool changed = false;
-    if (!guarded([&] { changed = finalizeStored(); }))
-        return;
-    if (!changed) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return;
-    }
     CmFinalize->setEnabled(false);
     LbFinalize->setText(m_config.finalizedText);
 }
@@ -367,17 +371,9 @@ void InvoiceEntryWindow::CmRemoveFinalize_Click()
 {
     if (!mayRemoveFinalize())
         return;
-    if (MsgBox(QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"), MsgButtons::YesNo,
-               MsgIcon::Question, gCompName)
-        != MsgAnswer::Yes)
+    if (!confirmedStore(QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"),
+                        [this] { return removeFinalizeStored(); }))
         return;
-    bool changed = false;
-    if (!guarded([&] { changed = removeFinalizeStored(); }))
-        return;
-    if (!changed) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return;
-    }
     // Finalize comes back with the next return to the view state.
     CmFinalize->setEnabled(false);
     LbFinalize->clear();

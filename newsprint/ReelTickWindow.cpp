@@ -1,4 +1,5 @@
 #include "ReelTickWindow.h"
+#include "GridHeading.h"
 #include "Twips.h"
 #include "Hourglass.h"
 #include "Lookup.h"
@@ -158,7 +159,7 @@ void ReelTickWindow::buildGrid(QWidget *parent)
     m_grid->setWordWrap(false);
 
     QHeaderView *top = m_grid->horizontalHeader();
-    top->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(49, 111, 147); color: white; }"));
+    paintHeadingRow(top);
     top->setHighlightSections(false);
     const int unitNameWidth = m_kind == ToPress ? 2800 : 2700;
     const int widths[ReelTickModel::ColumnCount] = {600, 1500, 800,           1200, 800, 800, 1000,

@@ -360,6 +360,12 @@ void TestReelMove::gridShowsReel()
         (m_w->grid()->isColumnHidden(c) ? hidden : shown) << QString::number(c);
     }
     QCOMPARE(hidden, (QStringList{"7", "8", "10", "11", "12"}));
+    // The heading row is drawn on blue, not in the style's grey (the style shades the blue a little).
+    QHeaderView *heading = m_w->grid()->horizontalHeader();
+    const QImage drawn = heading->grab().toImage();
+    const QColor c =
+        drawn.pixelColor(heading->sectionViewportPosition(ReelTickModel::ColWeight) + 3, drawn.height() / 2);
+    QVERIFY2(c.blue() - c.red() > 60, qPrintable(c.name()));
     QCOMPARE(m_w->model()->data(m_w->model()->index(0, 4), Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
 }
