@@ -156,6 +156,15 @@ void NumberSetupFailure()
     std::abort(); // endProgram never returns
 }
 
+namespace {
+// A series value the program can count on: a code ending in its number.
+bool isSoundSeriesValue(const QString &value)
+{
+    const QString v = value.trimmed();
+    return !v.isEmpty() && isDigit(v.back());
+}
+} // namespace
+
 QString GetNextNumber(const QString &seriesKey)
 {
     RecordSet rs = gConnection.query(QStringLiteral("Select * from ") + gInvDbName.table("numbersetup")
@@ -167,18 +176,31 @@ QString GetNextNumber(const QString &seriesKey)
     }
     const QString v = rs.text(QStringLiteral("no_value"));
     rs.close();
+    // An empty value would give records an empty code and lose the prefix.
+    if (!isSoundSeriesValue(v))
+        NumberSetupFailure();
     return v;
 }
 
-QString ClaimCode(const QString &seriesKey)
+QString ClaimCode(const QString &seriesKey, const CodeTarget &target)
 {
-    return ClaimCode(gConnection, gInvDbName, seriesKey);
+    return ClaimCode(gConnection, gInvDbName, seriesKey, target);
 }
 
-QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey)
+QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey, const CodeTarget &target)
 {
     if (!db.inTransaction())
         throw DbError(QStringLiteral("A code is taken only inside the save's transaction."));
+    // Column names are constants of the program; refuse anything else before it reaches a statement.
+    QString used = QStringLiteral("Select 1 from %1 where %2=?").arg(target.table, target.codeColumn);
+    if (!DbName::isValid(target.codeColumn))
+        throw DbError(QStringLiteral("Invalid column name: ") + target.codeColumn);
+    for (const auto &[column, value] : target.scope) {
+        if (!DbName::isValid(column))
+            throw DbError(QStringLiteral("Invalid column name: ") + column);
+        used += QStringLiteral(" and %1=?").arg(column);
+    }
+    used += QStringLiteral(" limit 1 FOR UPDATE");
     RecordSet rs = db.query(QStringLiteral("Select no_value from ") + storesDb.table("numbersetup")
                                 + QStringLiteral(" Where no_id=? FOR UPDATE"),
                             {seriesKey});
@@ -188,11 +210,39 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
     }
     QString code = rs.text(0);
     rs.close();
+    if (!isSoundSeriesValue(code))
+        NumberSetupFailure();
+    code = code.trimmed();
+
+    const auto isUsed = [&](const QString &c) {
+        QVariantList values{c};
+        for (const auto &[column, value] : target.scope)
+            values << value;
+        RecordSet found = db.query(used, values);
+        return found.next();
+    };
+    int skipped = 0;
+    while (isUsed(code)) {
+        if (++skipped > kMaxCodesSkipped)
+            throw DbError(QStringLiteral("The number setup of %1 stands behind %2 codes already used; "
+                                         "contact the system administrator.")
+                              .arg(seriesKey)
+                              .arg(kMaxCodesSkipped));
+        code = NextCode(code);
+    }
     const QString next = NextCode(code);
     db.execute(QStringLiteral("Update ") + storesDb.table("numbersetup")
                    + QStringLiteral(" set no_value=? Where no_id=?"),
                {next, seriesKey});
     return code;
+}
+
+bool saveCheckFinds(Database &db, const QString &selectSql, const QVariantList &values)
+{
+    if (!db.inTransaction())
+        throw DbError(QStringLiteral("A duplicate check runs only inside the save's transaction."));
+    RecordSet rs = db.query(selectSql + QStringLiteral(" limit 1 LOCK IN SHARE MODE"), values);
+    return rs.next();
 }
 
 QString GetUnitName(const QString &unitCode)

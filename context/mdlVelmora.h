@@ -76,13 +76,47 @@ QString CombineCode(const QString &pattern, const QString &typed);
 QString SqlQuote(QString &text);
 QString SqlQuote(const QString &text);
 
+// Where a claimed code must still be free: a table of the program, its code
+// column, and the columns and values that scope the code (codes of the
+// masters are unique per company: comp_code; invoice codes per company and
+// unit). No scope: the code is unique over the whole table.
+struct CodeTarget {
+    QString table; // qualified, e.g. gInvDbName.table("inv_gsm")
+    QString codeColumn;
+    QList<std::pair<QString, QVariant>> scope;
+};
+
 // Takes the code a new record is saved under, inside the caller's transaction:
 // locks the series row, uses the code it holds now (which is the code shown at
 // New unless another workstation saved meanwhile) and advances the row to the
-// following code. A missing row ends the program.
-QString ClaimCode(const QString &seriesKey);
+// following code. A code already present in `target` (stored by hand or by
+// another program) is stepped over, a bounded number of times, so the series
+// recovers by itself. A missing row, or a value that is empty or does not end
+// in a number, is a broken series: the number-setup failure ends the program.
+QString ClaimCode(const QString &seriesKey, const CodeTarget &target);
 // The same on another connection and stores database.
-QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey);
+QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey, const CodeTarget &target);
+// How many used codes a claim steps over before it gives up with an error.
+inline constexpr int kMaxCodesSkipped = 1000;
+
+// Runs one save that has a duplicate check, on `db`: saves of the same kind
+// (the same `lockName`, e.g. the table) are serialised on every workstation
+// by a server lock taken before `save` opens its transaction, and the whole
+// save runs again on a deadlock or lock-wait timeout. `save` opens and commits
+// its own Transaction and runs its duplicate check inside it, after any
+// series row is locked, with saveCheckFinds().
+template <class Save> auto serialisedSave(Database &db, const QString &lockName, Save &&save) -> decltype(save())
+{
+    return retryOnLockConflict([&] {
+        NamedLock lock(db, QStringLiteral("velmora.save.") + lockName);
+        return save();
+    });
+}
+// A duplicate check inside a save's transaction: true when `selectSql` (a
+// select of the rows that would clash) finds one. It reads what is committed
+// now, not the transaction's snapshot, and keeps what it read until the end of
+// the transaction.
+bool saveCheckFinds(Database &db, const QString &selectSql, const QVariantList &values);
 
 // Shows the number-setup failure and ends the program.
 [[noreturn]] void NumberSetupFailure();

@@ -53,6 +53,13 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
     nameLabel->setObjectName(QStringLiteral("Label2"));
     m_txName = new QLineEdit(this);
     m_txName->setObjectName(QStringLiteral("TxName"));
+    // The box holds what the column holds; an unknown length leaves it open
+    // and the server refuses what does not fit.
+    try {
+        if (const int length = m_store->nameLength(); length > 0)
+            m_txName->setMaxLength(length);
+    } catch (const DbError &) {
+    }
     m_fields->addWidget(codeLabel, 0, 0);
     m_fields->addWidget(m_txCode, 0, 1, Qt::AlignLeft);
     m_fields->addWidget(nameLabel, 1, 0);
@@ -186,36 +193,31 @@ CodeNameEntry CodeNameMasterWindow::gatherEntry() const
 
 bool CodeNameMasterWindow::SaveNew()
 {
-    // Compared as it will be stored: a leading blank must not slip a second copy of a name in.
-    bool taken = false;
-    if (!guarded([&] { taken = store().nameTaken(m_txName->text().trimmed()); }))
+    // The name check runs inside the save, after the series is locked: two
+    // stations can never both store one name.
+    SaveResult r;
+    if (!guarded([&] { r = store().addEntry(gatherEntry(), m_config.seriesKey()); }))
         return false;
-    if (taken) {
+    if (r.duplicate) {
         MsgBox(m_config.duplicateNewMessage, MsgButtons::Ok, MsgIcon::Information);
         m_txName->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    QString used;
-    if (!guarded([&] { used = store().saveNew(gatherEntry(), m_config.seriesKey()); }))
-        return false;
     // Another station may have saved the shown code first: show the code stored.
-    m_txCode->setText(used);
+    m_txCode->setText(r.code);
     return true;
 }
 
 bool CodeNameMasterWindow::SaveEdit()
 {
-    bool clash = false;
-    if (!guarded([&] { clash = store().renameClashes(m_oldName, m_txName->text()); }))
+    SaveResult r;
+    if (!guarded([&] { r = store().renameEntry(gatherEntry(), m_oldName); }))
         return false;
-    if (clash) {
+    if (r.duplicate) {
         MsgBox(m_config.duplicateRenameMessage, MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
-    qint64 matched = 0;
-    if (!guarded([&] { matched = store().saveEdit(gatherEntry()); }))
-        return false;
-    if (matched == 0) {
+    if (r.matched == 0) {
         // Nothing to rename (a new entry turned into a rename, or a row outside the scope).
         MsgBox(m_config.notChangedMessage, MsgButtons::Ok, MsgIcon::Information);
         return false;

@@ -11,6 +11,13 @@ struct CodeNameEntry {
     QStringList more; // further inputs of windows that have them (an item's measurement code)
 };
 
+// What a save did.
+struct SaveResult {
+    bool duplicate = false; // another row holds the name: nothing was written
+    QString code;           // a new entry: the code it was stored under
+    qint64 matched = 0;     // a rename: the rows it matched (0: no such row in scope)
+};
+
 // The rows and statements behind one code/name master window. Every value
 // reaches the server as a bound parameter. Statements throw DbError.
 class CodeNameStore {
@@ -19,15 +26,19 @@ public:
 
     // The rows the grid lists, in order: code, name, then any further grid columns.
     virtual QList<QStringList> rows() = 0;
-    // True when a new entry may not take `name` (trimmed, as it will be stored).
-    virtual bool nameTaken(const QString &name) = 0;
-    // True when renaming the entry that was called `oldName` to `name` would
-    // repeat another row's name (both compared trimmed).
-    virtual bool renameClashes(const QString &oldName, const QString &name) = 0;
-    // Stores a new row in one transaction, under the code the series holds now
-    // (ClaimCode), and advances the series. Returns the code used.
-    virtual QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) = 0;
-    // Gives the row of entry.code its new name in one transaction; returns the
-    // rows the update matched (0: no such row where the window may rename).
-    virtual qint64 saveEdit(const CodeNameEntry &entry) = 0;
+    // How many characters the name column holds (0: unknown); the name box
+    // takes it as its length, so the clerk cannot type past it.
+    virtual int nameLength() = 0;
+
+    // Stores a new row under the code the series holds now (ClaimCode), unless
+    // another row already holds the name (trimmed, as it will be stored). The
+    // name check runs inside the save's transaction after the series row is
+    // locked, and saves of the table are serialised across workstations, so
+    // two stations can never both pass it. A duplicate writes nothing and
+    // leaves the series as it was.
+    virtual SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) = 0;
+    // Renames the row of entry.code, unless another row holds the new name
+    // (both compared trimmed; rows named `oldName` do not count). The check runs
+    // inside the rename's transaction, serialised as addEntry.
+    virtual SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "CodeNameStore.h"
+#include "mdlVelmora.h"
 #include <QVariant>
 
 // A code/name table of the stores database of the working year, rows scoped
@@ -17,15 +18,17 @@ struct CodeNameTable {
 // The statements of the code/name masters on their own table.
 class CodeNameTableStore : public CodeNameStore {
 public:
-    explicit CodeNameTableStore(CodeNameTable table);
+    // `db`: the connection the statements run on; the working context gives
+    // the stores database, company, unit and user.
+    explicit CodeNameTableStore(CodeNameTable table, Database &db = gConnection);
 
     QList<QStringList> rows() override;
-    bool nameTaken(const QString &name) override;
-    bool renameClashes(const QString &oldName, const QString &name) override;
-    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
-    qint64 saveEdit(const CodeNameEntry &entry) override;
+    int nameLength() override;
+    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     QString qualifiedTable() const;
     CodeNameTable m_table;
+    Database &m_db;
 };

@@ -1,5 +1,6 @@
 #include "CompanyStore.h"
 #include "Desktop.h"
+#include "mdlVelmora.h"
 
 namespace {
 // A null QString would reach the server as NULL; an empty box is stored as empty text.
@@ -37,27 +38,8 @@ std::optional<Company> CompanyStore::load(const QString &code)
     return c;
 }
 
-bool CompanyStore::newClashes(const QString &code, const QString &name)
+void CompanyStore::insertCompany(const Company &c, qint64 userId)
 {
-    // The code is compared as the insert will store it, so a blank typed
-    // around a taken code gets this answer instead of a key violation.
-    RecordSet rs = m_db.query(QStringLiteral("Select comp_code from ") + table()
-                                  + QStringLiteral(" Where comp_name=? or comp_code=? limit 1"),
-                              {box(name), box(code.trimmed())});
-    return rs.next();
-}
-
-bool CompanyStore::renameClashes(const QString &oldName, const QString &name)
-{
-    RecordSet rs = m_db.query(QStringLiteral("Select comp_code from ") + table()
-                                  + QStringLiteral(" Where comp_name<>? And comp_name=? limit 1"),
-                              {box(oldName.trimmed()), box(name.trimmed())});
-    return rs.next();
-}
-
-void CompanyStore::saveNew(const Company &c, qint64 userId)
-{
-    Transaction t(m_db);
     m_db.execute(QStringLiteral("Insert into ") + table()
                      + QStringLiteral("(comp_code,comp_name,comp_address,comp_address1,comp_address2,comp_address3,"
                                       "comp_phone,comp_fax,comp_tin,comp_vat,comp_email,created_by,created_date,"
@@ -66,24 +48,71 @@ void CompanyStore::saveNew(const Company &c, qint64 userId)
                   box(c.address2.trimmed()), box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()),
                   box(c.tin.trimmed()), box(c.vat.trimmed()), box(c.email.trimmed()), userId, auditDate(),
                   auditTime()});
-    t.commit();
 }
 
-qint64 CompanyStore::saveEdit(const QString &key, const Company &c)
+qint64 CompanyStore::updateCompany(const QString &key, const Company &c)
 {
-    Transaction t(m_db);
-    const qint64 matched = m_db.execute(
+    return m_db.execute(
         QStringLiteral("Update ") + table()
             + QStringLiteral(" set comp_name=?,comp_address=?,comp_address1=?,comp_address2=?,comp_address3=?,"
                              "comp_phone=?,comp_fax=?,comp_tin=?,comp_vat=?,comp_email=? Where comp_code=?"),
         {box(c.name), box(c.address.trimmed()), box(c.address1.trimmed()), box(c.address2.trimmed()),
          box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()), box(c.tin.trimmed()),
          box(c.vat.trimmed()), box(c.email.trimmed()), box(key)});
-    t.commit();
-    return matched;
+}
+
+bool CompanyStore::addCompany(const Company &c, qint64 userId)
+{
+    return serialisedSave(m_db, table(), [&] {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db,
+                           QStringLiteral("Select comp_code from ") + table()
+                               + QStringLiteral(" Where comp_name=? or comp_code=?"),
+                           {box(c.name), box(c.code.trimmed())}))
+            return false;
+        insertCompany(c, userId);
+        t.commit();
+        return true;
+    });
+}
+
+std::optional<qint64> CompanyStore::editCompany(const QString &key, const Company &c, const QString &oldName)
+{
+    return serialisedSave(m_db, table(), [&]() -> std::optional<qint64> {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db,
+                           QStringLiteral("Select comp_code from ") + table()
+                               + QStringLiteral(" Where comp_name<>? And comp_name=?"),
+                           {box(oldName.trimmed()), box(c.name.trimmed())}))
+            return std::nullopt;
+        const qint64 matched = updateCompany(key, c);
+        t.commit();
+        return matched;
+    });
 }
 
 RecordSet CompanyStore::list()
 {
     return m_db.query(QStringLiteral("Select * From ") + table() + QStringLiteral(" order by comp_code"));
+}
+
+QHash<QString, int> CompanyStore::boxLengths()
+{
+    const QHash<QString, int> columns = m_db.columnLengths(m_storesDb, QStringLiteral("inv_companymaster"));
+    static const std::pair<const char *, const char *> boxes[] = {{"TxCompanyCode", "comp_code"},
+                                                                  {"TxCompanyName", "comp_name"},
+                                                                  {"TxAddress", "comp_address"},
+                                                                  {"TxAddress1", "comp_address1"},
+                                                                  {"TxAddress2", "comp_address2"},
+                                                                  {"TxAddress3", "comp_address3"},
+                                                                  {"TxPhone", "comp_phone"},
+                                                                  {"TxFax", "comp_fax"},
+                                                                  {"TxEmail", "comp_email"},
+                                                                  {"TxTin", "comp_tin"},
+                                                                  {"TxVat", "comp_vat"}};
+    QHash<QString, int> lengths;
+    for (const auto &[box, column] : boxes)
+        if (columns.contains(QLatin1String(column)))
+            lengths.insert(QLatin1String(box), columns.value(QLatin1String(column)));
+    return lengths;
 }

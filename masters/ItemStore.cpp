@@ -1,7 +1,7 @@
 #include "ItemStore.h"
 #include "mdlVelmora.h"
 
-ItemStore::ItemStore(std::optional<int> itemType) : m_type(itemType) {}
+ItemStore::ItemStore(std::optional<int> itemType, Database &db) : m_type(itemType), m_db(db) {}
 
 QString ItemStore::typeCondition(QVariantList &values, const QString &column) const
 {
@@ -20,70 +20,72 @@ QList<QStringList> ItemStore::rows()
                                        "from %2 i where i.comp_code=?")
                             .arg(gInvDbName.table("inv_measurement"), gInvDbName.table("inv_itemmaster"))
         + typeCondition(values, QStringLiteral("i.item_type")) + QStringLiteral(" order by i.item_name, i.item_code");
-    RecordSet rs = gConnection.query(sql, values);
+    RecordSet rs = m_db.query(sql, values);
     QList<QStringList> out;
     while (rs.next())
         out.append({rs.text(0), rs.text(1), rs.text(2)});
     return out;
 }
 
-bool ItemStore::nameTaken(const QString &name)
+SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
-    QVariantList values{name};
-    const QString sql = QStringLiteral("Select 1 from %1 where item_name=?").arg(gInvDbName.table("inv_itemmaster"))
-        + typeCondition(values) + QStringLiteral(" limit 1");
-    RecordSet rs = gConnection.query(sql, values);
-    return rs.next();
-}
-
-bool ItemStore::renameClashes(const QString &oldName, const QString &name)
-{
-    QVariantList values{oldName.trimmed(), name.trimmed()};
-    const QString sql =
-        QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(gInvDbName.table("inv_itemmaster"))
-        + typeCondition(values) + QStringLiteral(" limit 1");
-    RecordSet rs = gConnection.query(sql, values);
-    return rs.next();
-}
-
-QString ItemStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
-{
+    const QString table = gInvDbName.table("inv_itemmaster");
     const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
-    Transaction t(gConnection);
-    const QString code = ClaimCode(seriesKey);
-    QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
-    QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
-    if (m_type) {
-        columns += QStringLiteral(", item_type");
-        values << *m_type;
-    }
-    columns += QStringLiteral(", created_by, created_date, created_time");
-    values << userIdNumber() << auditDate() << auditTime();
-    QStringList marks;
-    for (int i = 0; i < values.size(); ++i)
-        marks << QStringLiteral("?");
-    gConnection.execute(QStringLiteral("Insert into %1 (%2) values (%3)")
-                            .arg(gInvDbName.table("inv_itemmaster"), columns, marks.join(u',')),
-                        values);
-    t.commit();
-    return code;
+    return serialisedSave(m_db, table, [&] {
+        Transaction t(m_db);
+        const QString code =
+            ClaimCode(m_db, gInvDbName, seriesKey,
+                      {table, QStringLiteral("item_code"), {{QStringLiteral("comp_code"), gCompCode}}});
+        QVariantList checkValues{entry.name.trimmed()};
+        const QString check =
+            QStringLiteral("Select 1 from %1 where item_name=?").arg(table) + typeCondition(checkValues);
+        if (saveCheckFinds(m_db, check, checkValues))
+            return SaveResult{true, {}, 0};
+        QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
+        QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
+        if (m_type) {
+            columns += QStringLiteral(", item_type");
+            values << *m_type;
+        }
+        columns += QStringLiteral(", created_by, created_date, created_time");
+        values << userIdNumber() << auditDate() << auditTime();
+        QStringList marks;
+        for (int i = 0; i < values.size(); ++i)
+            marks << QStringLiteral("?");
+        m_db.execute(QStringLiteral("Insert into %1 (%2) values (%3)").arg(table, columns, marks.join(u',')), values);
+        t.commit();
+        return SaveResult{false, code, 1};
+    });
 }
 
-qint64 ItemStore::saveEdit(const CodeNameEntry &entry)
+SaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
+    const QString table = gInvDbName.table("inv_itemmaster");
     QVariantList values{entry.name, userIdNumber(), auditDate(), auditTime(), entry.code.trimmed(), gCompCode};
     const QString sql = QStringLiteral("Update %1 set item_name=?, modified_by=?, modified_date=?, modified_time=? "
                                        "where item_code=? and comp_code=?")
-                            .arg(gInvDbName.table("inv_itemmaster"))
+                            .arg(table)
         + typeCondition(values);
-    Transaction t(gConnection);
-    const qint64 matched = gConnection.execute(sql, values);
-    t.commit();
-    return matched;
+    QVariantList checkValues{oldName.trimmed(), entry.name.trimmed()};
+    const QString check =
+        QStringLiteral("Select 1 from %1 where item_name<>? and item_name=?").arg(table) + typeCondition(checkValues);
+    return serialisedSave(m_db, table, [&] {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db, check, checkValues))
+            return SaveResult{true, {}, 0};
+        const qint64 matched = m_db.execute(sql, values);
+        t.commit();
+        return SaveResult{false, entry.code.trimmed(), matched};
+    });
 }
 
 QString ItemStore::measurementLookup()
 {
     return QStringLiteral("SELECT m_code,m_name FROM %1 order by m_name, m_code")
         .arg(gInvDbName.table("inv_measurement"));
+}
+
+int ItemStore::nameLength()
+{
+    return m_db.columnLengths(gInvDbName, QStringLiteral("inv_itemmaster")).value(QStringLiteral("item_name"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "CodeNameStore.h"
+#include "mdlVelmora.h"
 #include <optional>
 
 // The statements of the item masters on inv_itemmaster. An item window keeps
@@ -7,18 +8,16 @@
 // window, whose new items take the column's default type 0).
 class ItemStore : public CodeNameStore {
 public:
-    explicit ItemStore(std::optional<int> itemType);
+    explicit ItemStore(std::optional<int> itemType, Database &db = gConnection);
 
     // Code, name and measurement name of the current company's items, by name.
     // Every item is listed once, also one whose measurement is missing; its
     // company's measurement of that code comes first.
     QList<QStringList> rows() override;
-    bool nameTaken(const QString &name) override;
-    bool renameClashes(const QString &oldName, const QString &name) override;
-    // entry.more[0] is the measurement code. The name is stored trimmed and in upper case.
-    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
-    // The name is stored exactly as typed.
-    qint64 saveEdit(const CodeNameEntry &entry) override;
+    // As saveNew and saveEdit, with the name check inside the save.
+    int nameLength() override;
+    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
     // The measurement lookup: code and name of every measurement, by name.
     static QString measurementLookup();
@@ -26,4 +25,5 @@ public:
 private:
     QString typeCondition(QVariantList &values, const QString &column = QStringLiteral("item_type")) const;
     std::optional<int> m_type;
+    Database &m_db;
 };

@@ -54,6 +54,15 @@ frmCompanyMaster::frmCompanyMaster(QWidget *parent) : RecordWindow(parent)
         ++line;
     }
     fields->setColumnStretch(1, 1);
+    // Each box holds what its column holds; an unknown length leaves it open
+    // and the server refuses what does not fit.
+    try {
+        const QHash<QString, int> lengths = CompanyStore(gConnection, gInvDbName).boxLengths();
+        for (QLineEdit *box : std::as_const(m_boxes))
+            if (lengths.value(box->objectName()) > 0)
+                box->setMaxLength(lengths.value(box->objectName()));
+    } catch (const DbError &) {
+    }
     outer->addLayout(fields);
 
     outer->addWidget(makeButtonBar({CmNew, CmEdit, CmCancel, CmClose, nullptr}));
@@ -120,16 +129,15 @@ bool frmCompanyMaster::SaveNew()
 {
     const Company c = gatherFields();
     CompanyStore store(gConnection, gInvDbName);
-    bool taken = false;
-    if (!guarded([&] { taken = store.newClashes(c.code, c.name); }))
+    // The clash check runs inside the save, so two stations can never both pass it.
+    bool added = false;
+    if (!guarded([&] { added = store.addCompany(c, userIdNumber()); }))
         return false;
-    if (taken) {
+    if (!added) {
         MsgBox(QStringLiteral("The Same Company Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
         m_txCompanyName->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (!guarded([&] { store.saveNew(c, userIdNumber()); }))
-        return false;
     m_shownCode = c.code.trimmed();
     m_shownName = c.name;
     return true;
@@ -138,19 +146,16 @@ bool frmCompanyMaster::SaveNew()
 bool frmCompanyMaster::SaveEdit()
 {
     const Company c = gatherFields();
-    CompanyStore store(gConnection, gInvDbName);
-    bool clash = false;
-    if (!guarded([&] { clash = store.renameClashes(m_oldName, c.name); }))
+    // No company on show when the edit began (a new entry turned into an edit): nothing to update.
+    std::optional<qint64> matched = 0;
+    if (m_editKey
+        && !guarded([&] { matched = CompanyStore(gConnection, gInvDbName).editCompany(*m_editKey, c, m_oldName); }))
         return false;
-    if (clash) {
+    if (!matched) {
         MsgBox(QStringLiteral("Agent Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
-    qint64 matched = 0;
-    // No company on show when the edit began (a new entry turned into an edit): nothing to update.
-    if (m_editKey && !guarded([&] { matched = store.saveEdit(*m_editKey, c); }))
-        return false;
-    if (matched == 0) {
+    if (*matched == 0) {
         MsgBox(QStringLiteral("Nothing was changed: the company was not found.   "), MsgButtons::Ok,
                MsgIcon::Information);
         return false;

@@ -59,7 +59,10 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
     Transaction tx(m_db);
     // The series row stays locked until the end, so a second workstation's
     // save of the same series waits here and then sees this invoice.
-    const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit));
+    const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit),
+                                   {t("inv_invoice"),
+                                    QStringLiteral("inv_trans_id"),
+                                    {{QStringLiteral("comp_code"), m_comp}, {QStringLiteral("unit_code"), m_unit}}});
     const QString number = invoice.invoiceNo.trimmed();
     {
         RecordSet dup = m_db.query(QStringLiteral("Select inv_trans_id from ") + t("inv_invoice")

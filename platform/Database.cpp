@@ -19,13 +19,44 @@ QString errorText(const QSqlError &e)
         t = e.text();
     return t;
 }
+
+DbError failure(const QSqlError &e)
+{
+    return DbError(errorText(e), e.nativeErrorCode().toInt());
+}
+
+// Server and client error numbers.
+constexpr int kLockWaitTimeout = 1205;
+constexpr int kDeadlock = 1213;
+constexpr int kConnectionKilled = 1927;
+constexpr int kServerGone = 2006;
+constexpr int kServerLost = 2013;
+constexpr int kServerLostExtended = 2055;
+constexpr int kClientInteractionTimeout = 4031;
 } // namespace
 
-DbError::DbError(const QString &serverText) : std::runtime_error(serverText.toStdString()), m_text(serverText) {}
+DbError::DbError(const QString &serverText, int code)
+    : std::runtime_error(serverText.toStdString()), m_text(serverText), m_code(code)
+{
+}
+
+bool DbError::isLockConflict() const
+{
+    if (m_code != 0)
+        return m_code == kDeadlock || m_code == kLockWaitTimeout;
+    // An error made without the server's number: the server's words tell.
+    return m_text.contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
+}
+
+bool DbError::isConnectionLost() const
+{
+    return m_code == kServerGone || m_code == kServerLost || m_code == kServerLostExtended
+        || m_code == kConnectionKilled || m_code == kClientInteractionTimeout;
+}
 
 bool isLockConflict(const DbError &e)
 {
-    return e.serverText().contains(QStringLiteral("try restarting transaction"), Qt::CaseInsensitive);
+    return e.isLockConflict();
 }
 
 ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
@@ -199,34 +230,54 @@ void Database::open(const ConnectionSpec &params)
     close();
     if (!params.database.isEmpty() && !DbName::isValid(params.database))
         throw DbError(QStringLiteral("Unknown database '%1'").arg(params.database));
+    // An empty server would make the client library fall back to a local
+    // socket; the connection text names no server, so there is none.
+    if (g_socketOverride.isEmpty() && params.server.trimmed().isEmpty())
+        throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
+    m_spec = params;
+    connect();
+}
+
+void Database::connect()
+{
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), m_name);
     QString options = QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=120;CLIENT_FOUND_ROWS");
     if (!g_socketOverride.isEmpty()) {
         db.setHostName(QStringLiteral("localhost"));
         options += QStringLiteral(";UNIX_SOCKET=") + g_socketOverride;
     } else {
-        // An empty server would make the client library fall back to a local
-        // socket; the connection text names no server, so there is none.
-        if (params.server.trimmed().isEmpty()) {
-            QSqlDatabase::removeDatabase(m_name);
-            throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
-        }
-        db.setHostName(params.server);
-        db.setPort(params.port);
+        db.setHostName(m_spec.server);
+        db.setPort(m_spec.port);
     }
-    db.setUserName(params.user.trimmed());
-    db.setPassword(params.password);
-    db.setDatabaseName(params.database);
+    db.setUserName(m_spec.user.trimmed());
+    db.setPassword(m_spec.password);
+    db.setDatabaseName(m_spec.database);
     db.setConnectOptions(options);
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!db.open()) {
-        const QString text = errorText(db.lastError());
+    const auto giveUp = [&](const DbError &e) {
+        db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw DbError(text);
+        throw e;
+    };
+    if (!db.open())
+        giveUp(failure(db.lastError()));
+    {
+        // Strict for this session whatever the server's default: a too-long or
+        // malformed value is refused with the server's text, never cut or zeroed.
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral(
+                "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES')")))
+            giveUp(failure(q.lastError()));
     }
-    m_database = params.database;
+    m_database = m_spec.database;
     m_inTransaction = false;
+}
+
+void Database::reconnect()
+{
+    close();
+    connect();
 }
 
 void Database::close()
@@ -259,16 +310,34 @@ QSqlQuery Database::prepared(const QString &sql, const QVariantList &values)
 {
     if (!isOpen())
         throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    try {
+        return runOnce(sql, values);
+    } catch (const DbError &e) {
+        if (!e.isConnectionLost())
+            throw;
+        // Half a transaction must never be replayed on a new session: what ran
+        // before the loss is gone with the old one.
+        if (m_inTransaction) {
+            rollback();
+            throw;
+        }
+    }
+    reconnect();
+    return runOnce(sql, values);
+}
+
+QSqlQuery Database::runOnce(const QString &sql, const QVariantList &values)
+{
     QSqlQuery q(handle());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (values.isEmpty()) {
         if (!q.exec(sql))
-            throw DbError(errorText(q.lastError()));
+            throw failure(q.lastError());
         return q;
     }
     if (!q.prepare(sql))
-        throw DbError(errorText(q.lastError()));
+        throw failure(q.lastError());
     for (const QVariant &v : values) {
         if (v.typeId() == qMetaTypeId<Decimal>())
             q.addBindValue(v.value<Decimal>().toString());
@@ -276,7 +345,7 @@ QSqlQuery Database::prepared(const QString &sql, const QVariantList &values)
             q.addBindValue(v);
     }
     if (!q.exec())
-        throw DbError(errorText(q.lastError()));
+        throw failure(q.lastError());
     return q;
 }
 
@@ -324,9 +393,15 @@ void Database::begin()
     // The server would silently commit the open transaction on a second start.
     if (m_inTransaction)
         throw DbError(QStringLiteral("A transaction is already open on this connection."));
-    QSqlDatabase db = handle();
-    if (!db.transaction())
-        throw DbError(errorText(db.lastError()));
+    if (!handle().transaction()) {
+        const DbError e = failure(handle().lastError());
+        if (!e.isConnectionLost())
+            throw e;
+        // Nothing has run in the transaction yet: a new session may begin it.
+        reconnect();
+        if (!handle().transaction())
+            throw failure(handle().lastError());
+    }
     m_inTransaction = true;
 }
 
@@ -334,7 +409,7 @@ void Database::commit()
 {
     QSqlDatabase db = handle();
     if (!db.commit())
-        throw DbError(errorText(db.lastError()));
+        throw failure(db.lastError());
     m_inTransaction = false;
 }
 
@@ -345,6 +420,34 @@ void Database::rollback()
     QSqlDatabase db = handle();
     db.rollback();
     m_inTransaction = false;
+}
+
+QHash<QString, int> Database::columnLengths(const DbName &schema, const QString &table)
+{
+    RecordSet rs =
+        query(QStringLiteral("Select COLUMN_NAME, CHARACTER_MAXIMUM_LENGTH from information_schema.COLUMNS"
+                             " where TABLE_SCHEMA=? and TABLE_NAME=? and CHARACTER_MAXIMUM_LENGTH is not null"),
+              {schema.str(), table});
+    QHash<QString, int> lengths;
+    while (rs.next())
+        lengths.insert(rs.text(0).toLower(), int(rs.integer(QStringLiteral("CHARACTER_MAXIMUM_LENGTH"))));
+    return lengths;
+}
+
+NamedLock::NamedLock(Database &db, const QString &name, int timeoutSeconds) : m_db(db), m_name(name.left(64))
+{
+    const QString got = m_db.firstValue(QStringLiteral("Select GET_LOCK(?, ?)"), {m_name, timeoutSeconds});
+    if (got != u"1")
+        throw DbError(QStringLiteral("Lock wait timeout exceeded; try restarting transaction"), kLockWaitTimeout);
+}
+
+NamedLock::~NamedLock()
+{
+    try {
+        m_db.firstValue(QStringLiteral("Select RELEASE_LOCK(?)"), {m_name});
+    } catch (const DbError &) {
+        // A lost session has let go of its locks already.
+    }
 }
 
 Transaction::Transaction(Database &db) : m_db(db)

@@ -1,6 +1,7 @@
 #pragma once
 #include "Decimal.h"
 #include <QDate>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -8,17 +9,29 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
+#include <chrono>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
-// A failing statement or connection; carries the server's own error text.
+// A failing statement or connection; carries the server's own error text and,
+// when the server or client library gave one, its error number.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString &serverText);
+    explicit DbError(const QString &serverText, int code = 0);
     const QString &serverText() const { return m_text; }
+    int code() const { return m_code; }
+    // Another session held what this one needed: the server rolled the
+    // statement (deadlock: the whole transaction) back, and running the whole
+    // save again may succeed.
+    bool isLockConflict() const;
+    // The connection to the server is gone (server restart, idle timeout,
+    // killed session, network).
+    bool isConnectionLost() const;
 
 private:
     QString m_text;
+    int m_code = 0;
 };
 
 // The fields of a connection text "DRIVER=...;SERVER=...;PORT=...; USER=...;PASSWORD=...;OPTION=...;Database=...".
@@ -92,14 +105,20 @@ public:
     Database &operator=(const Database &) = delete;
 
     // Opens with the connection timeout of 120 seconds and found-rows, so that
-    // an update reports the rows it matched. Throws DbError.
+    // an update reports the rows it matched, and makes the session strict, so
+    // that a value too long or malformed for its column is refused with the
+    // server's text instead of being cut, whatever the server's own default.
+    // Throws DbError.
     void open(const ConnectionSpec &params);
     void openText(const QString &connectionText) { open(ConnectionSpec::fromText(connectionText)); }
     void close();
     bool isOpen() const;
     QString currentDatabase() const { return m_database; }
 
-    // Runs a statement; returns the rows it matched. Throws DbError.
+    // Runs a statement; returns the rows it matched. Throws DbError. A statement
+    // that finds the connection lost outside a transaction reconnects once with
+    // the same parameters, session settings and database, and runs again; inside
+    // a transaction the transaction is rolled back and the error reported.
     qint64 execute(const QString &sql, const QVariantList &values = {});
     RecordSet query(const QString &sql, const QVariantList &values = {});
     // First column of the first row as text; empty for no row or NULL.
@@ -114,18 +133,63 @@ public:
     void rollback();
     bool inTransaction() const { return m_inTransaction; }
 
-    QSqlDatabase handle() const;
-
     // Tests route every connection to their private server's socket; the
     // server and port of the connection text are then ignored.
     static void setEndpointOverride(const QString &unixSocket);
     static QString endpointOverride();
 
+    // The declared lengths, in characters, of the text columns of a table, by
+    // column name; columns without a character length are left out.
+    QHash<QString, int> columnLengths(const DbName &schema, const QString &table);
+
 private:
+    QSqlDatabase handle() const;
     QSqlQuery prepared(const QString &sql, const QVariantList &values);
+    QSqlQuery runOnce(const QString &sql, const QVariantList &values);
+    void connect();
+    void reconnect();
     QString m_name;
     QString m_database;
+    ConnectionSpec m_spec;
     bool m_inTransaction = false;
+};
+
+// Runs a whole save, a callable that opens and commits its own Transaction,
+// again when the server refused it for a deadlock or a lock-wait timeout:
+// a few times, after a short and growing pause, before the error goes on to
+// the clerk. The failed attempt was rolled back entirely, so nothing of it stays.
+template <class Save> auto retryOnLockConflict(Save &&save) -> decltype(save())
+{
+    constexpr int kAttempts = 6;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return save();
+        } catch (const DbError &e) {
+            if (!e.isLockConflict() || attempt == kAttempts)
+                throw;
+            // 10, 20, 40, 80, 160 ms, spread by the attempt's own clock so that
+            // two stations that collided do not meet again at once.
+            const auto spread = std::chrono::steady_clock::now().time_since_epoch().count() % 10;
+            std::this_thread::sleep_for(std::chrono::milliseconds((10 << (attempt - 1)) + spread));
+        }
+    }
+}
+
+// A lock on a name, held by the session until released, that serialises one
+// kind of save across every workstation (the server's GET_LOCK). Take it
+// before the save's transaction begins, so that the transaction sees what the
+// previous holder committed. A wait beyond the timeout throws a lock-wait
+// DbError, which retryOnLockConflict retries.
+class NamedLock {
+public:
+    NamedLock(Database &db, const QString &name, int timeoutSeconds = 10);
+    ~NamedLock();
+    NamedLock(const NamedLock &) = delete;
+    NamedLock &operator=(const NamedLock &) = delete;
+
+private:
+    Database &m_db;
+    QString m_name;
 };
 
 // Rolls back unless commit() was called and succeeded.

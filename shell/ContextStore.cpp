@@ -75,6 +75,13 @@ QStringList ContextStore::invDbNamesEndingOn(const QDate &toDate)
     return firstColumn(QStringLiteral("Select inv_db_name from velmora.inv_fin_year where inv_to_date=?"), toDate);
 }
 
+bool ContextStore::databaseExists(const QString &name)
+{
+    RecordSet rs =
+        m_db.query(QStringLiteral("Select SCHEMA_NAME from information_schema.SCHEMATA where SCHEMA_NAME=?"), {name});
+    return rs.next();
+}
+
 QVector<InvYearRow> ContextStore::allInvYears()
 {
     return invYears(QStringLiteral("Select * from velmora.inv_fin_year order by inv_from_date"), {});

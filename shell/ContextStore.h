@@ -48,6 +48,9 @@ public:
     QVector<InvYearRow> allInvYears();
     QVector<InvYearRow> invYearsByDates(const QDate &from, const QDate &to);
 
+    // Whether the server holds a database (schema) of this name.
+    bool databaseExists(const QString &name);
+
     std::optional<UnitRow> unit(const QString &code);
     // The first unit, by priority, that the unit lists offer.
     std::optional<UnitRow> firstListedUnit();

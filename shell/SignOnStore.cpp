@@ -54,12 +54,14 @@ std::optional<std::optional<QString>> SignOnStore::storedPassword(const QString 
 
 qint64 SignOnStore::changePassword(const QString &userId, qint64 modifiedBy, const QString &newPassword)
 {
-    Transaction t(m_db);
-    const qint64 matched =
-        m_db.execute(QStringLiteral("Update velmora.userdetails set user_password=?, modified_by=?, modified_date=?, "
-                                    "modified_time=? where user_id=?"),
-                     {newPassword, modifiedBy, auditDate(), auditTime(), userId});
-    if (matched > 0)
-        t.commit();
-    return matched;
+    return retryOnLockConflict([&] {
+        Transaction t(m_db);
+        const qint64 matched = m_db.execute(
+            QStringLiteral("Update velmora.userdetails set user_password=?, modified_by=?, modified_date=?, "
+                           "modified_time=? where user_id=?"),
+            {newPassword, modifiedBy, auditDate(), auditTime(), userId});
+        if (matched > 0)
+            t.commit();
+        return matched;
+    });
 }

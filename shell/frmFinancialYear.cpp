@@ -36,6 +36,7 @@ void frmFinancialYear::Form_Load()
             rows.append({y.unitCode, y.period, dateText(y.fromDate), dateText(y.toDate), y.defaultText});
         }
         years->reset(rows, kDesignedRows);
+        m_yearRows = int(rows.size());
     });
     // The default year, not the one in use, is marked and current; of
     // several default rows each is marked and the last becomes current.
@@ -47,8 +48,14 @@ void frmFinancialYear::Form_Load()
 void frmFinancialYear::CmSwitch_Click()
 {
     const int row = currentRow();
-    if (years->text(row, 0).isEmpty())
+    // A row below the last year does nothing; a year row without its unit is
+    // a broken row, and says so rather than doing nothing.
+    if (row >= m_yearRows)
         return;
+    if (years->text(row, 0).trimmed().isEmpty()) {
+        refuse(years->text(row, 1), QStringLiteral("has no unit in the year list"));
+        return;
+    }
     if (MsgBox(QStringLiteral("Do you want to change the Financial Year to ") + u'\n' + QString(13, u' ')
                    + years->text(row, 1),
                MsgButtons::OkCancel, MsgIcon::Information)
@@ -64,12 +71,33 @@ void frmFinancialYear::CmSwitch_Click()
     bool invDefault = gInvDefault;
     DbName acDb = gAcDbName;
     DbName selectedDb = gSelectedDbName;
-    for (const InvYearRow &y : ContextStore(gConnection).invYearsByDates(from, to)) {
-        period = y.period;
-        invDb = DbName(y.dbName);
-        invDefault = y.isDefault;
-        acDb = DbName(y.acDbName);
-        selectedDb = invDb;
+    bool found = false;
+    bool dbMissing = false;
+    QString dbText;
+    const bool read = guarded([&] {
+        ContextStore store(gConnection);
+        for (const InvYearRow &y : store.invYearsByDates(from, to)) {
+            found = true;
+            period = y.period;
+            invDb = DbName::isValid(y.dbName) ? DbName(y.dbName) : DbName();
+            invDefault = y.isDefault;
+            acDb = DbName::isValid(y.acDbName) ? DbName(y.acDbName) : DbName();
+            selectedDb = invDb;
+            dbText = y.dbName;
+            dbMissing = invDb.isEmpty() || !store.databaseExists(invDb.str());
+        }
+    });
+    if (!read)
+        return;
+    // Every window of a year without its stores database would fail; the
+    // clerk learns it here and keeps working in the current year.
+    if (!found) {
+        refuse(years->text(row, 1), QStringLiteral("is no longer in the year list"));
+        return;
+    }
+    if (dbMissing) {
+        refuse(period, QStringLiteral("has no stores database \"%1\" on the server").arg(dbText));
+        return;
     }
     gFromDate = from;
     gToDate = to;
@@ -81,4 +109,11 @@ void frmFinancialYear::CmSwitch_Click()
 
     refreshMainWindowTexts(CaptionEvent::YearSwitch);
     unload();
+}
+
+void frmFinancialYear::refuse(const QString &period, const QString &why)
+{
+    MsgBox(QStringLiteral("The financial year %1 %2.   ").arg(period.trimmed(), why) + u'\n'
+               + QStringLiteral("The financial year is not changed.   "),
+           MsgButtons::Ok, MsgIcon::Information);
 }

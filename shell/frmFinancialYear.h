@@ -16,4 +16,7 @@ public:
 
 private:
     void Form_Load();
+    // Shows why the year cannot be worked in; the working year stays.
+    void refuse(const QString &period, const QString &why);
+    int m_yearRows = 0;
 };

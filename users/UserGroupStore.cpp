@@ -3,7 +3,7 @@
 
 QList<QStringList> UserGroupStore::rows()
 {
-    RecordSet rs = gConnection.query(QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
+    RecordSet rs = m_db.query(QStringLiteral("Select user_group_code, user_group_name from velmora.usergroups"));
     QList<QStringList> out;
     while (rs.next())
         out.append({rs.text(0), rs.text(1)});
@@ -11,42 +11,47 @@ QList<QStringList> UserGroupStore::rows()
     return out;
 }
 
-bool UserGroupStore::nameTaken(const QString &name)
+SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
-    // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
-    RecordSet rs = gConnection.query(
-        QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=? limit 1"),
-        {name.trimmed(), gUnitCode});
-    return rs.next();
+    return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
+        // The series lies in the working year's stores database, the groups centrally.
+        Transaction t(m_db);
+        const QString code = ClaimCode(m_db, gInvDbName, seriesKey,
+                                       {QStringLiteral("velmora.usergroups"), QStringLiteral("user_group_code"), {}});
+        // Compared as it will be stored, so that " Stores" cannot sit beside "Stores".
+        if (saveCheckFinds(m_db,
+                           QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=?"),
+                           {entry.name.trimmed(), gUnitCode}))
+            return SaveResult{true, {}, 0};
+        m_db.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, "
+                                    "user_group_name, created_by, created_date, created_time)"
+                                    " values (?,?,?,?,?,?)"),
+                     {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
+        t.commit();
+        return SaveResult{false, code, 1};
+    });
 }
 
-bool UserGroupStore::renameClashes(const QString &oldName, const QString &name)
+SaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
-    RecordSet rs = gConnection.query(QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
-                                                    " and user_group_name=? and unit_code=? limit 1"),
-                                     {oldName.trimmed(), name.trimmed(), gUnitCode});
-    return rs.next();
+    return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db,
+                           QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
+                                          " and user_group_name=? and unit_code=?"),
+                           {oldName.trimmed(), entry.name.trimmed(), gUnitCode}))
+            return SaveResult{true, {}, 0};
+        const qint64 matched = m_db.execute(
+            QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
+                           " modified_time=? where unit_code=? and user_group_code=?"),
+            {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
+        t.commit();
+        return SaveResult{false, entry.code, matched};
+    });
 }
 
-QString UserGroupStore::saveNew(const CodeNameEntry &entry, const QString &seriesKey)
+int UserGroupStore::nameLength()
 {
-    // The series lies in the working year's stores database, the groups centrally.
-    Transaction t(gConnection);
-    const QString code = ClaimCode(seriesKey);
-    gConnection.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, user_group_name,"
-                                       " created_by, created_date, created_time) values (?,?,?,?,?,?)"),
-                        {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
-    t.commit();
-    return code;
-}
-
-qint64 UserGroupStore::saveEdit(const CodeNameEntry &entry)
-{
-    Transaction t(gConnection);
-    const qint64 matched = gConnection.execute(
-        QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
-                       " modified_time=? where unit_code=? and user_group_code=?"),
-        {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
-    t.commit();
-    return matched;
+    return m_db.columnLengths(DbName(QStringLiteral("velmora")), QStringLiteral("usergroups"))
+        .value(QStringLiteral("user_group_name"));
 }

@@ -1,14 +1,18 @@
 #pragma once
 #include "CodeNameStore.h"
+#include "mdlVelmora.h"
 
 // The user groups of the central table velmora.usergroups. The grid lists the
 // groups of every unit; new groups, name checks and renames keep to the
 // current unit (gUnitCode).
 class UserGroupStore : public CodeNameStore {
 public:
+    explicit UserGroupStore(Database &db = gConnection) : m_db(db) {}
     QList<QStringList> rows() override;
-    bool nameTaken(const QString &name) override;
-    bool renameClashes(const QString &oldName, const QString &name) override;
-    QString saveNew(const CodeNameEntry &entry, const QString &seriesKey) override;
-    qint64 saveEdit(const CodeNameEntry &entry) override;
+    int nameLength() override;
+    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
+
+private:
+    Database &m_db;
 };

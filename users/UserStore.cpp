@@ -1,5 +1,6 @@
 #include "UserStore.h"
 #include "Desktop.h"
+#include "mdlVelmora.h"
 #include <optional>
 
 namespace {
@@ -80,54 +81,66 @@ QList<UnitEntry> UserStore::allUnits()
                      {});
 }
 
-bool UserStore::nameExists(const QString &userName)
+namespace {
+// New users and renames of every workstation take this lock first, so they
+// run one after another instead of deadlocking on the highest id.
+const QString kUserSaves = QStringLiteral("velmora.userdetails");
+} // namespace
+
+std::optional<qint64> UserStore::addUser(const NewUser &user, qint64 createdBy)
 {
-    return m_db.firstValue(QStringLiteral("Select count(*) from velmora.userdetails Where user_name=?"), {userName})
-               .toLongLong()
-        > 0;
+    return serialisedSave(m_db, kUserSaves, [&]() -> std::optional<qint64> {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db, QStringLiteral("Select 1 from velmora.userdetails Where user_name=?"),
+                           {user.userName.trimmed()}))
+            return std::nullopt;
+        const qint64 id = insertUser(user, createdBy);
+        t.commit();
+        return id;
+    });
 }
 
-bool UserStore::nameExistsBesides(const QString &userName, const QString &oldName)
+bool UserStore::changeUser(const UserChange &change, const QString &oldName, qint64 modifiedBy)
 {
-    return m_db.firstValue(
-                   QStringLiteral("Select count(*) from velmora.userdetails Where user_name=? And user_name<>?"),
-                   {userName, oldName})
-               .toLongLong()
-        > 0;
+    const auto id = idNumber(change.userId);
+    if (!id)
+        throw DbError(QStringLiteral("No user is chosen."));
+    return serialisedSave(m_db, kUserSaves, [&] {
+        Transaction t(m_db);
+        if (saveCheckFinds(m_db, QStringLiteral("Select 1 from velmora.userdetails Where user_name=? And user_name<>?"),
+                           {change.userName.trimmed(), oldName}))
+            return false;
+        updateUser(*id, change, modifiedBy);
+        t.commit();
+        return true;
+    });
 }
 
-qint64 UserStore::addUser(const NewUser &user, qint64 createdBy)
+qint64 UserStore::insertUser(const NewUser &user, qint64 createdBy)
 {
-    Transaction t(m_db);
     // Locking the highest row makes a second workstation wait here until this
     // save is over, and then read the id stored by it.
     const QString top = m_db.firstValue(
         QStringLiteral("Select user_id from velmora.userdetails order by user_id desc limit 1 for update"));
     const qint64 id = top.isEmpty() ? 1 : top.toLongLong() + 1;
-    m_db.execute(
-        QStringLiteral("Insert into velmora.userdetails(unit_code,user_id,user_name,user_group_code,"
-                       "user_password,created_by,created_date,created_time) Values(?,?,?,?,?,?,?,?)"),
-        {user.unitCode, id, user.userName, user.groupCode, user.password, createdBy, auditDate(), auditTime()});
-    t.commit();
+    m_db.execute(QStringLiteral("Insert into velmora.userdetails(unit_code,user_id,user_name,user_group_code,"
+                                "user_password,created_by,created_date,created_time) Values(?,?,?,?,?,?,?,?)"),
+                 {user.unitCode, id, user.userName.trimmed(), user.groupCode, user.password, createdBy, auditDate(),
+                  auditTime()});
     return id;
 }
 
-void UserStore::changeUser(const UserChange &change, qint64 modifiedBy)
+void UserStore::updateUser(qint64 id, const UserChange &change, qint64 modifiedBy)
 {
-    const auto id = idNumber(change.userId);
-    if (!id)
-        throw DbError(QStringLiteral("No user is chosen."));
-    Transaction t(m_db);
     const qint64 matched =
         m_db.execute(QStringLiteral("Update velmora.userdetails Set user_name=?,user_group_code=?,modified_by=?,"
                                     "modified_date=?,modified_time=? Where user_id=?"),
-                     {change.userName, change.groupCode, modifiedBy, auditDate(), auditTime(), *id});
+                     {change.userName, change.groupCode, modifiedBy, auditDate(), auditTime(), id});
     if (matched == 0)
         throw DbError(QStringLiteral("The user no longer exists."));
-    m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=?"), {*id});
+    m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=?"), {id});
     for (const QString &unit : change.unitCodes)
-        m_db.execute(QStringLiteral("Insert into velmora.unitaccess (user_id,unit_code) values (?,?)"), {*id, unit});
-    t.commit();
+        m_db.execute(QStringLiteral("Insert into velmora.unitaccess (user_id,unit_code) values (?,?)"), {id, unit});
 }
 
 void UserStore::withdrawUnit(const QString &userId, const QString &unitCode)
@@ -135,7 +148,21 @@ void UserStore::withdrawUnit(const QString &userId, const QString &unitCode)
     const auto id = idNumber(userId);
     if (!id)
         return;
-    Transaction t(m_db);
-    m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=? and unit_code=?"), {*id, unitCode});
-    t.commit();
+    retryOnLockConflict([&] {
+        Transaction t(m_db);
+        m_db.execute(QStringLiteral("Delete from velmora.unitaccess where user_id=? and unit_code=?"), {*id, unitCode});
+        t.commit();
+    });
+}
+
+int UserStore::userNameLength()
+{
+    return m_db.columnLengths(DbName(QStringLiteral("velmora")), QStringLiteral("userdetails"))
+        .value(QStringLiteral("user_name"));
+}
+
+int UserStore::passwordLength()
+{
+    return m_db.columnLengths(DbName(QStringLiteral("velmora")), QStringLiteral("userdetails"))
+        .value(QStringLiteral("user_password"));
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // One row of the user list: a user of the current unit with its group.
 struct UserListRow {
@@ -49,21 +50,26 @@ public:
     QList<UnitEntry> availableUnits(const QString &userId);
     QList<UnitEntry> allUnits();
 
-    // Whether any user of any unit has this name.
-    bool nameExists(const QString &userName);
-    // Whether a user other than the one named `oldName` has this name.
-    bool nameExistsBesides(const QString &userName, const QString &oldName);
-
-    // Creates the user in one transaction under the largest id + 1, read under
-    // a lock so that two workstations never take the same id. Returns the id.
-    qint64 addUser(const NewUser &user, qint64 createdBy);
+    // Creates the user in one transaction under the largest id + 1 and
+    // returns the id; nothing, with nothing written, when a user of any unit
+    // has the name (as stored, trimmed). Every new user and rename on every
+    // workstation is serialised, so neither two equal names nor two equal ids
+    // pass and no save is refused for a deadlock.
+    std::optional<qint64> addUser(const NewUser &user, qint64 createdBy);
     // Renames / regroups the user and rebuilds its unit access, in one
-    // transaction. Throws DbError when the user does not exist.
-    void changeUser(const UserChange &change, qint64 modifiedBy);
+    // transaction; false, with nothing written, when a user other than the
+    // one named `oldName` has the name. Throws DbError when the user does not
+    // exist. Serialised as addUser.
+    bool changeUser(const UserChange &change, const QString &oldName, qint64 modifiedBy);
+    // How many characters the user name and the password columns hold (0: unknown).
+    int userNameLength();
+    int passwordLength();
     // Withdraws one unit from the user at once.
     void withdrawUnit(const QString &userId, const QString &unitCode);
 
 private:
+    qint64 insertUser(const NewUser &user, qint64 createdBy);
+    void updateUser(qint64 id, const UserChange &change, qint64 modifiedBy);
     QList<UnitEntry> readUnits(const QString &sql, const QVariantList &values);
     Database &m_db;
 };

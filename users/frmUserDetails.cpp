@@ -179,6 +179,15 @@ frmUserDetails::frmUserDetails(QWidget *parent) : RecordWindow(parent), m_store(
     TxPwd = new QLineEdit(details);
     TxPwd->setObjectName(QStringLiteral("TxPwd"));
     TxPwd->setEchoMode(QLineEdit::Password);
+    // The boxes hold what their columns hold; an unknown length leaves them
+    // open and the server refuses what does not fit.
+    try {
+        if (const int length = m_store.userNameLength(); length > 0)
+            TxUserName->setMaxLength(length);
+        if (const int length = m_store.passwordLength(); length > 0)
+            TxPwd->setMaxLength(length);
+    } catch (const DbError &) {
+    }
 
     auto *boxes = new QGridLayout;
     boxes->addWidget(lbGroup, 0, 0);
@@ -367,31 +376,34 @@ void frmUserDetails::saved(bool wasEdit)
 
 bool frmUserDetails::SaveNew()
 {
-    // Compared as it will be stored: a name differing only in blanks is the same user.
+    // Compared as it will be stored: a name differing only in blanks is the
+    // same user. The check runs inside the save, serialised with every other
+    // station's new users.
     const QString name = TxUserName->text().trimmed();
-    bool exists = false;
-    if (!guarded([&] { exists = m_store.nameExists(name); }))
+    std::optional<qint64> id;
+    if (!guarded([&] { id = m_store.addUser({gUnitCode, name, m_groupTag, TxPwd->text().trimmed()}, userIdNumber()); }))
         return false;
-    if (exists) {
+    if (!id) {
         MsgBox(QStringLiteral("User Already Exists.  May be in Other Units.   "), MsgButtons::Ok, MsgIcon::Information);
         TxUserName->setFocus();
         return false;
     }
-    return guarded([&] { m_store.addUser({gUnitCode, name, m_groupTag, TxPwd->text().trimmed()}, userIdNumber()); });
+    return true;
 }
 
 bool frmUserDetails::SaveEdit()
 {
-    bool exists = false;
-    if (!guarded([&] { exists = m_store.nameExistsBesides(TxUserName->text().trimmed(), m_oldName); }))
+    bool changed = false;
+    if (!guarded([&] {
+            changed = m_store.changeUser({m_userTag, TxUserName->text(), m_groupTag, m_assigned->codes()}, m_oldName,
+                                         userIdNumber());
+        }))
         return false;
-    if (exists) {
+    if (!changed) {
         MsgBox(QStringLiteral("User Name Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
-    return guarded([&] {
-        m_store.changeUser({m_userTag, TxUserName->text(), m_groupTag, m_assigned->codes()}, userIdNumber());
-    });
+    return true;
 }
 
 void frmUserDetails::showSavedUser()

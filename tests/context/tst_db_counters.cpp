@@ -4,6 +4,21 @@
 #include <QThread>
 #include <atomic>
 
+namespace {
+CodeTarget gsmCodes()
+{
+    return {QStringLiteral("vstores_2024.inv_gsm"),
+            QStringLiteral("gsm_code"),
+            {{QStringLiteral("comp_code"), QStringLiteral("01")}}};
+}
+CodeTarget brandCodes()
+{
+    return {QStringLiteral("vstores_2024.inv_brandmaster"),
+            QStringLiteral("brand_code"),
+            {{QStringLiteral("comp_code"), QStringLiteral("01")}}};
+}
+} // namespace
+
 // Code counters and the reading procedures on the real server.
 class TestCounters : public QObject {
     Q_OBJECT
@@ -56,7 +71,7 @@ void TestCounters::missingSeriesEndsProgramAndSavesNothing()
 void TestCounters::claimUsesAndAdvancesSeries()
 {
     Transaction t(gConnection);
-    QCOMPARE(ClaimCode("GSM_01_NO"), QString("GSM0003"));
+    QCOMPARE(ClaimCode("GSM_01_NO", gsmCodes()), QString("GSM0003"));
     t.commit();
     QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0004"));
 }
@@ -68,7 +83,7 @@ void TestCounters::claimTakesNewerCodeWhenAnotherStationSaved()
     openTestDatabase(other);
     other.execute("Update vstores_2024.numbersetup set no_value='B0005' where no_id='BRAND_01_NO'");
     Transaction t(gConnection);
-    const QString used = ClaimCode("BRAND_01_NO");
+    const QString used = ClaimCode("BRAND_01_NO", brandCodes());
     t.commit();
     QCOMPARE(shown, QString("B0004"));
     QCOMPARE(used, QString("B0005"));
@@ -89,7 +104,7 @@ void TestCounters::twoStationsSavingAtOnceGetDistinctCodes()
             while (!go)
                 QThread::yieldCurrentThread();
             Transaction t(db);
-            const QString code = ClaimCode(db, DbName("vstores_2024"), "GSM_01_NO");
+            const QString code = ClaimCode(db, DbName("vstores_2024"), "GSM_01_NO", gsmCodes());
             QThread::msleep(50);
             db.execute(
                 "Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values ('TVM','01',?,?)",
@@ -177,18 +192,18 @@ void TestCounters::claimReadsTheCommittedCodeNotTheSnapshot()
 
     {
         Transaction t(gConnection);
-        QCOMPARE(ClaimCode("GSM_01_NO"), QString("GSM0003"));
+        QCOMPARE(ClaimCode("GSM_01_NO", gsmCodes()), QString("GSM0003"));
         t.commit();
     }
 
-    QCOMPARE(ClaimCode(late, DbName("vstores_2024"), "GSM_01_NO"), QString("GSM0004"));
+    QCOMPARE(ClaimCode(late, DbName("vstores_2024"), "GSM_01_NO", gsmCodes()), QString("GSM0004"));
     lateSave.commit();
     QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0005"));
 }
 
 void TestCounters::claimOutsideTransactionRefused()
 {
-    QVERIFY_THROWS_EXCEPTION(DbError, ClaimCode("GSM_01_NO"));
+    QVERIFY_THROWS_EXCEPTION(DbError, ClaimCode("GSM_01_NO", gsmCodes()));
     QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0003"));
 }
 

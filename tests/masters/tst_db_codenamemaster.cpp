@@ -27,6 +27,7 @@ private slots:
     void brandGroupsShareOneSeries();
     void codeSavedMeanwhileElsewhere();
     void saveFailureChangesNothing();
+    void counterBehindUsedCodeRecovers();
     void missingCounterEndsProgram();
     void duplicateNewNames_data();
     void duplicateNewNames();
@@ -43,6 +44,8 @@ private slots:
     void gridGrows_data();
     void gridGrows();
     void registryKeepsOneInstance();
+    void nameBoxHoldsItsColumn_data();
+    void nameBoxHoldsItsColumn();
 
 private:
     CodeNameMasterWindow *open(const QString &name);
@@ -281,21 +284,41 @@ void TestCodeNameMaster::codeSavedMeanwhileElsewhere()
 
 void TestCodeNameMaster::saveFailureChangesNothing()
 {
-    // The counter lags behind the table: the insert fails on the existing code.
-    gConnection.execute("Insert into vstores_2024.inv_reeltype (comp_code, reeltype_code, reeltype_name) values "
-                        "('01','RT0003','Core')");
+    // A name longer than its column: the session is strict, so the server
+    // refuses it instead of cutting it.
+    const QString tooLong(101, u'J');
     open("frmReelTypeMaster");
-    play("F2 t:Jumbo F5");
+    box("TxName")->setMaxLength(32767); // as if the box had no limit of its own
+    QTest::keyClick(m_w, Qt::Key_F2);
+    QTest::keyClicks(box("TxName"), tooLong);
+    QTest::keyClick(m_w, Qt::Key_F5);
     QCOMPARE(m_fixture.ui().shown.size(), 1);
-    QVERIFY2(m_fixture.ui().lastText().contains("Duplicate", Qt::CaseInsensitive),
+    QVERIFY2(m_fixture.ui().lastText().contains("too long", Qt::CaseInsensitive),
              qPrintable(m_fixture.ui().lastText()));
     QCOMPARE(m_fixture.ui().shown.last().icon, MsgIcon::Information);
     QCOMPARE(m_fixture.ui().shown.last().title, QString("Inventory"));
     QCOMPARE(counter("REEL_01_NO"), QString("RT0003"));
-    QCOMPARE(rowsNamed("frmReelTypeMaster", "Jumbo"), 0);
+    QCOMPARE(rowsNamed("frmReelTypeMaster", tooLong), 0);
+    QCOMPARE(rowsNamed("frmReelTypeMaster", tooLong.left(100)), 0);
     QVERIFY(m_w->isEntering());
-    QCOMPARE(box("TxName")->text(), QString("Jumbo"));
+    QCOMPARE(box("TxName")->text(), tooLong);
     QVERIFY(!gConnection.inTransaction());
+}
+
+void TestCodeNameMaster::counterBehindUsedCodeRecovers()
+{
+    // The counter lags behind the table (a row stored by hand): the save steps
+    // over the used code instead of refusing every save of the series.
+    gConnection.execute("Insert into vstores_2024.inv_reeltype (comp_code, reeltype_code, reeltype_name) values "
+                        "('01','RT0003','Core')");
+    open("frmReelTypeMaster");
+    play("F2 t:Jumbo F5");
+    QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().lastText()));
+    QCOMPARE(box("TxCode")->text(), QString("RT0004"));
+    QCOMPARE(value("Select reeltype_name from vstores_2024.inv_reeltype where comp_code='01' and "
+                   "reeltype_code='RT0004'"),
+             QString("Jumbo"));
+    QCOMPARE(counter("REEL_01_NO"), QString("RT0005"));
 }
 
 void TestCodeNameMaster::missingCounterEndsProgram()
@@ -671,6 +694,26 @@ void TestCodeNameMaster::registryKeepsOneInstance()
     QCOMPARE(WindowRegistry::instance().open("frmReelTypeMaster"), first);
     WindowRegistry::instance().unloadAll();
     WindowRegistry::instance().setArea(nullptr);
+}
+
+void TestCodeNameMaster::nameBoxHoldsItsColumn_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("length");
+    QTest::newRow("GSM") << "frmGSMMaster" << 100;
+    QTest::newRow("fixed-asset brands") << "frmFABrandMaster" << 100;
+    QTest::newRow("measurements") << "frmMeasurementMaster" << 100;
+}
+
+// The clerk cannot type past what the column holds.
+void TestCodeNameMaster::nameBoxHoldsItsColumn()
+{
+    QFETCH(QString, window);
+    QFETCH(int, length);
+    open(window);
+    QTest::keyClick(m_w, Qt::Key_F2);
+    QTest::keyClicks(box("TxName"), QString(length + 5, u'W'));
+    QCOMPARE(box("TxName")->text().size(), length);
 }
 
 QTEST_MAIN(TestCodeNameMaster)

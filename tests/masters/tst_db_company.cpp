@@ -41,6 +41,8 @@ private slots:
     void editCancelNewInserts();
     void saveFailureKeepsEntry_data();
     void saveFailureKeepsEntry();
+    void boxesHoldTheirColumns_data();
+    void boxesHoldTheirColumns();
     void states_data();
     void states();
     // The list
@@ -540,6 +542,7 @@ void TestCompany::saveFailureKeepsEntry()
         box("TxCompanyCode")->setText(QStringLiteral("09"));
     box("TxAddress")->setText(QStringLiteral("Addr"));
     box("TxAddress1")->setText(QStringLiteral("Addr 1"));
+    box("TxCompanyName")->setMaxLength(32767);         // as if the box had no limit of its own
     box("TxCompanyName")->setText(QString(101, u'N')); // longer than the column holds
     const QString before = tableSnapshot();
     play({"F5"});
@@ -548,6 +551,29 @@ void TestCompany::saveFailureKeepsEntry()
     QCOMPARE(tableSnapshot(), before);
     QCOMPARE(button("CmNew")->text(), QStringLiteral("Save - F5"));
     QVERIFY(!gConnection.inTransaction());
+}
+
+void TestCompany::boxesHoldTheirColumns_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("length");
+    QTest::newRow("code") << "TxCompanyCode" << 10;
+    QTest::newRow("name") << "TxCompanyName" << 100;
+    QTest::newRow("phone") << "TxPhone" << 60;
+    QTest::newRow("TIN") << "TxTin" << 40;
+    QTest::newRow("e-mail") << "TxEmail" << 100;
+}
+
+// The clerk cannot type past what the column holds.
+void TestCompany::boxesHoldTheirColumns()
+{
+    QFETCH(QString, box);
+    QFETCH(int, length);
+    openMaster(QStringLiteral("0"));
+    play({"F2"});
+    auto *b = m_master->findChild<QLineEdit *>(box);
+    QTest::keyClicks(b, QString(length + 5, u'7'));
+    QCOMPARE(b->text().size(), length);
 }
 
 void TestCompany::states_data()

@@ -36,6 +36,8 @@ private slots:
     void yearSwitch_data();
     void yearSwitch();
     void yearCancelChangesNothing();
+    void yearWithoutDatabaseOrUnitRefused_data();
+    void yearWithoutDatabaseOrUnitRefused();
     void reopenedYearListMarksDefault();
     void yearEscapeCloses();
     void enterAtOnce_data();
@@ -403,6 +405,52 @@ void TestSwitches::yearSwitch()
     // connection itself stays where start-up put it.
     QCOMPARE(GetNextNumber("GSM_01_NO"), nextGsm);
     QCOMPARE(gConnection.firstValue("Select database()"), QString("vstores_2024"));
+}
+
+void TestSwitches::yearWithoutDatabaseOrUnitRefused_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("stores database missing")
+        << "UPDATE velmora.inv_fin_year SET inv_db_name='vstores_1999' WHERE inv_from_date='2023-04-01';" << true
+        << "The financial year 2023-2024 has no stores database \"vstores_1999\" on the server.   \n"
+           "The financial year is not changed.   ";
+    QTest::newRow("stores database name not a name")
+        << "UPDATE velmora.inv_fin_year SET inv_db_name='vstores 2023' WHERE inv_from_date='2023-04-01';" << true
+        << "The financial year 2023-2024 has no stores database \"vstores 2023\" on the server.   \n"
+           "The financial year is not changed.   ";
+    QTest::newRow("empty unit") << "UPDATE velmora.inv_fin_year SET unit_code='' WHERE inv_from_date='2023-04-01';"
+                                << false
+                                << "The financial year 2023-2024 has no unit in the year list.   \n"
+                                   "The financial year is not changed.   ";
+    QTest::newRow("no unit") << "UPDATE velmora.inv_fin_year SET unit_code=NULL WHERE inv_from_date='2023-04-01';"
+                             << false
+                             << "The financial year 2023-2024 has no unit in the year list.   \n"
+                                "The financial year is not changed.   ";
+}
+
+void TestSwitches::yearWithoutDatabaseOrUnitRefused()
+{
+    QFETCH(QString, sql);
+    QFETCH(bool, asked);
+    QFETCH(QString, message);
+    gConnection.runScript(sql);
+    const ContextSnapshot before = ContextSnapshot::take();
+    const QString caption = m_main->captionText();
+    frmFinancialYear *w = openYears();
+    ScopedScriptedUi s;
+    s.ui.answers.enqueue(MsgAnswer::Ok);
+    w->GrUnit->setCurrentIndex(w->years->index(0, 1));
+    QTest::keyClick(w->GrUnit, Qt::Key_Return);
+    QCOMPARE(s.ui.shown.size(), asked ? 2 : 1);
+    QCOMPARE(s.ui.lastText(), message);
+    QCOMPARE(s.ui.shown.last().icon, MsgIcon::Information);
+    QVERIFY(ContextSnapshot::take() == before);
+    QCOMPARE(m_main->captionText(), caption);
+    settle();
+    QCOMPARE(WindowRegistry::instance().find("frmFinancialYear"), w);
+    QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0003"));
 }
 
 void TestSwitches::yearCancelChangesNothing()

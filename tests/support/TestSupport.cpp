@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <memory>
+#include <vector>
 
 QString sourceDir()
 {
@@ -78,4 +82,40 @@ void setClerkContext()
     gUserId = QStringLiteral("2");
     gUserName = QStringLiteral("clerk");
     gSelectedCode = QStringLiteral("0");
+}
+
+QStringList onStations(int count, const std::function<void(Database &db, int station)> &work)
+{
+    std::vector<QStringList> errors(count);
+    std::atomic<int> ready{0};
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int i = 0; i < count; ++i) {
+        threads.emplace_back(QThread::create([&, i] {
+            Database db(QStringLiteral("station-%1").arg(i));
+            bool opened = false;
+            try {
+                openTestDatabase(db);
+                opened = true;
+            } catch (const DbError &e) {
+                errors[i] << e.serverText();
+            }
+            ++ready;
+            while (ready < count)
+                QThread::yieldCurrentThread();
+            if (!opened)
+                return;
+            try {
+                work(db, i);
+            } catch (const DbError &e) {
+                errors[i] << e.serverText();
+            }
+        }));
+        threads.back()->start();
+    }
+    for (auto &t : threads)
+        t->wait();
+    QStringList all;
+    for (const QStringList &e : errors)
+        all += e;
+    return all;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include "Database.h"
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 // Helpers for tests that use the private database server the test run starts.
 
@@ -18,3 +20,8 @@ void setClerkContext();
 QString testTempDir();
 // The source tree (for sql/ files).
 QString sourceDir();
+// Runs work(db, station) for stations 0 .. count-1 on as many threads at
+// once, each with a connection of its own to the private server, all let go
+// together; returns when every one is done, with the texts of the database
+// errors that escaped `work`.
+QStringList onStations(int count, const std::function<void(Database &db, int station)> &work);

@@ -41,6 +41,7 @@ private slots:
     void allowAndDisallowMoveSelectedUnits();
     void saveErrorKeepsEntry_data();
     void saveErrorKeepsEntry();
+    void boxesHoldTheirColumns();
     void groupLookup_data();
     void groupLookup();
     void keysCloseAndCancel();
@@ -630,6 +631,17 @@ void TestUserDetails::allowAndDisallowMoveSelectedUnits()
     QCOMPARE(names("LvAvailable"), QStringList({"Thiruvananthapuram"}));
 }
 
+// The clerk cannot type past what the columns hold.
+void TestUserDetails::boxesHoldTheirColumns()
+{
+    openWindow();
+    press(Qt::Key_F2);
+    QTest::keyClicks(box("TxUserName"), QString(70, u'u'));
+    QTest::keyClicks(box("TxPwd"), QString(70, u'p'));
+    QCOMPARE(box("TxUserName")->text().size(), 60);
+    QCOMPARE(box("TxPwd")->text().size(), 60);
+}
+
 void TestUserDetails::saveErrorKeepsEntry_data()
 {
     QTest::addColumn<bool>("edit");
@@ -642,6 +654,7 @@ void TestUserDetails::saveErrorKeepsEntry()
     QFETCH(bool, edit);
     const QString tooLong(61, QChar(u'x')); // the column holds 60
     openWindow();
+    box("TxUserName")->setMaxLength(32767); // as if the box had no limit of its own
     if (edit) {
         clickRow(rowOf("clerk"));
         press(Qt::Key_F3);
