@@ -104,6 +104,13 @@ void ChildWindow::selectTextOnEntry()
     watch(this);
 }
 
+void ChildWindow::selectTextOnEntry(const QList<QWidget *> &boxes)
+{
+    for (QWidget *w : boxes)
+        m_selectBoxes << w;
+    watch(this);
+}
+
 bool ChildWindow::formKeyDown(QKeyEvent *)
 {
     return false;
@@ -145,7 +152,7 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
         if (m_returnToLast && watched != this && watched->isWidgetType()
             && isAncestorOf(static_cast<QWidget *>(watched)))
             m_lastControl = static_cast<QWidget *>(watched);
-        if (m_selectOnEntry) {
+        if (m_selectOnEntry || (watched->isWidgetType() && m_selectBoxes.contains(static_cast<QWidget *>(watched)))) {
             if (auto *box = qobject_cast<QLineEdit *>(watched)) {
                 SelectAllText(box);
                 // A mouse click places the caret after the focus arrives.

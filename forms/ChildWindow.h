@@ -38,6 +38,8 @@ protected:
     void enterMovesToNextField();
     // Every text box selects its whole text when entered.
     void selectTextOnEntry();
+    // Only these boxes do, by keyboard or mouse alike; may be called again to add boxes.
+    void selectTextOnEntry(const QList<QWidget *> &boxes);
     // Called for a key registered with takeKeysFirst; return true when handled.
     virtual bool formKeyDown(QKeyEvent *event);
 
@@ -60,5 +62,6 @@ private:
     bool m_centred = false;
     bool m_returnToLast = false;
     QList<QPointer<QWidget>> m_focusOrder;
+    QList<QPointer<QWidget>> m_selectBoxes;
     QPointer<QWidget> m_lastControl;
 };

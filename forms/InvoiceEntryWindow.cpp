@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -87,16 +86,20 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
         f.setBold(b.bold);
         w->setFont(f);
         if (b.colour.isValid()) {
+            // Only while the box takes input: a disabled box greys like the
+            // others, so the view state never looks editable.
             QPalette p = w->palette();
-            p.setColor(QPalette::Text, b.colour);
-            p.setColor(QPalette::WindowText, b.colour);
+            for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+                p.setColor(g, QPalette::Text, b.colour);
+                p.setColor(g, QPalette::WindowText, b.colour);
+            }
             w->setPalette(p);
         }
     }
     if (b.input)
         m_inputs << w;
     if (b.selectOnEntry)
-        m_selectOnEntry << w;
+        selectTextOnEntry({w});
     m_controls.insert(b.name, w);
     return w;
 }
@@ -344,22 +347,27 @@ bool InvoiceEntryWindow::editAllowed()
     if (!*finalized)
         return true;
     MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
-    return m_config.adminEditsFinalized && gUserId.trimmed() == kAdminUserId;
+    // The user id is compared as the number it holds.
+    return m_config.adminEditsFinalized && userIdNumber() == kAdminUserId.toLongLong();
+}
+
+bool InvoiceEntryWindow::confirmedStore(const QString &question, const std::function<bool()> &store)
+{
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::Question, gCompName) != MsgAnswer::Yes)
+        return false;
+    bool changed = false;
+    if (!guarded([&] { changed = store(); }))
+        return false;
+    if (!changed)
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    return changed;
 }
 
 void InvoiceEntryWindow::CmFinalize_Click()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to Finalize This Invoice?"), MsgButtons::YesNo, MsgIcon::Question,
-               gCompName)
-        != MsgAnswer::Yes)
+    if (!confirmedStore(QStringLiteral("Are you sure you want to Finalize This Invoice?"),
+                        [this] { return finalizeStored(); }))
         return;
-    bool changed = false;
-    if (!guarded([&] { changed = finalizeStored(); }))
-        return;
-    if (!changed) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return;
-    }
     CmFinalize->setEnabled(false);
     LbFinalize->setText(m_config.finalizedText);
 }
@@ -368,17 +376,9 @@ void InvoiceEntryWindow::CmRemoveFinalize_Click()
 {
     if (!mayRemoveFinalize())
         return;
-    if (MsgBox(QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"), MsgButtons::YesNo,
-               MsgIcon::Question, gCompName)
-        != MsgAnswer::Yes)
+    if (!confirmedStore(QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"),
+                        [this] { return removeFinalizeStored(); }))
         return;
-    bool changed = false;
-    if (!guarded([&] { changed = removeFinalizeStored(); }))
-        return;
-    if (!changed) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return;
-    }
     // Finalize comes back with the next return to the view state.
     CmFinalize->setEnabled(false);
     LbFinalize->clear();
@@ -443,15 +443,6 @@ bool InvoiceEntryWindow::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event)->key())) {
             if (enterKey(w))
                 return true;
-        } else if (event->type() == QEvent::FocusIn && m_selectOnEntry.contains(w)) {
-            if (auto *line = qobject_cast<QLineEdit *>(w)) {
-                SelectAllText(line);
-                // A mouse click places the caret after the focus arrives.
-                QTimer::singleShot(0, line, [line] {
-                    if (line->hasFocus())
-                        SelectAllText(line);
-                });
-            }
         }
     }
     return RecordWindow::eventFilter(watched, event);

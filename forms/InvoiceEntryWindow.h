@@ -201,11 +201,13 @@ private:
     QWidget *makeBox(const InvoiceBox &b);
     void focusControl(const QString &name);
     bool enterKey(QWidget *from);
+    // Asks `question`; on Yes runs `store`. True once the stored invoice changed;
+    // a failure or an invoice not stored here has been shown.
+    bool confirmedStore(const QString &question, const std::function<bool()> &store);
 
     InvoiceWindowConfig m_config;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, InvoiceEnter> m_enter;
     QList<QWidget *> m_inputs;
-    QList<QWidget *> m_selectOnEntry;
     QString m_nextId;
 };

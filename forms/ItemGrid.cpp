@@ -1,4 +1,5 @@
 #include "ItemGrid.h"
+#include "GridHeading.h"
 #include "Decimal.h"
 #include "Desktop.h"
 #include "Lookup.h"
@@ -146,8 +147,7 @@ ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent),
     horizontalHeader()->setStretchLastSection(false);
     horizontalHeader()->setSectionsClickable(false);
     // The invoice grids draw their heading row in white on blue.
-    horizontalHeader()->setStyleSheet(
-        QStringLiteral("QHeaderView::section { background-color: rgb(49, 111, 147); color: white; }"));
+    paintHeadingRow(horizontalHeader());
     for (int c = 0; c < m_config.columns.size(); ++c) {
         const int width = m_config.columns.at(c).width;
         if (width <= 0)

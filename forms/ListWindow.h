@@ -40,7 +40,7 @@ public:
 public slots:
     // Refills the sheet from the query. A failing query shows the server's
     // text and leaves the sheet as it was.
-    void FillList();
+    virtual void FillList();
     void CmNew_Click();
     void CmExport_Click();
     void CmClose_Click();

@@ -1,4 +1,5 @@
 #include "ReelTickWindow.h"
+#include "GridHeading.h"
 #include "Twips.h"
 #include "Hourglass.h"
 #include "Lookup.h"
@@ -24,14 +25,6 @@ constexpr int kDesignedRows = 19;
 
 // One toggle per window kind, kept for the run like the windows' own state.
 bool g_allSelected[2] = {false, false};
-
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(true);
-    return b;
-}
 
 QLabel *label(const QString &name, const QString &text, QWidget *parent)
 {
@@ -77,7 +70,7 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
         });
         m_txUnitCode->setFixedWidth(twipsToPixels(1000));
         m_txUnitName = box(QStringLiteral("TxUnitName"), this);
-        m_cmSet = button(QStringLiteral("CmSet"), QStringLiteral("Set For All Selected Items"), this);
+        m_cmSet = makeButton(QStringLiteral("CmSet"), QStringLiteral("Set For All Selected Items"), this);
         m_cmSet->setEnabled(false);
         bar->addWidget(label(QStringLiteral("Label1"), QStringLiteral("Invoice No"), this));
         bar->addWidget(m_txInvoiceNo);
@@ -105,9 +98,9 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
     bottom->setFrameShape(QFrame::StyledPanel);
     auto *bottomLayout = new QHBoxLayout(bottom);
     m_cmTransfer =
-        button(QStringLiteral("CmTransfer"),
-               toPress ? QStringLiteral("Transfer Stock To Press") : QStringLiteral("Transfer Stock"), bottom);
-    m_cmClose = button(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), bottom);
+        makeButton(QStringLiteral("CmTransfer"),
+                   toPress ? QStringLiteral("Transfer Stock To Press") : QStringLiteral("Transfer Stock"), bottom);
+    m_cmClose = makeButton(QStringLiteral("CmClose"), QStringLiteral("Close - F9"), bottom);
     bottomLayout->addStretch(1);
     bottomLayout->addWidget(m_cmTransfer);
     bottomLayout->addWidget(m_cmClose);
@@ -122,11 +115,7 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
             FillGrid();
             GrInvoice_Scroll();
         });
-        setTabOrder(m_cmTransfer, m_cmClose);
-        setTabOrder(m_cmClose, m_grid);
-        setTabOrder(m_grid, m_cmSelectAll);
-        setTabOrder(m_cmSelectAll, m_txSearch);
-        setFocusProxy(m_cmTransfer);
+        setTabChain({m_cmTransfer, m_cmClose, m_grid, m_cmSelectAll, m_txSearch});
         FillGrid();
     } else {
         connect(m_grid, &QTableView::doubleClicked, this, &ReelTickWindow::GrInvoice_DblClick);
@@ -146,16 +135,9 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
             m_txUnitName->clear();
             m_cmSet->setEnabled(false);
         });
-        m_txInvoiceNo->installEventFilter(this);
-        m_txUnitCode->installEventFilter(this);
-        setTabOrder(m_txInvoiceNo, m_cmTransfer);
-        setTabOrder(m_cmTransfer, m_cmClose);
-        setTabOrder(m_cmClose, m_cmSelectAll);
-        setTabOrder(m_cmSelectAll, m_txUnitCode);
-        setTabOrder(m_txUnitCode, m_txUnitName);
-        setTabOrder(m_txUnitName, m_cmSet);
-        setTabOrder(m_cmSet, m_grid);
-        setFocusProxy(m_txInvoiceNo);
+        selectTextOnEntry({m_txInvoiceNo, m_txUnitCode});
+        setTabChain(
+            {m_txInvoiceNo, m_cmTransfer, m_cmClose, m_cmSelectAll, m_txUnitCode, m_txUnitName, m_cmSet, m_grid});
         takeKeysFirst({Qt::Key_F5});
         m_model->clear(kDesignedRows, kDesignedRows);
     }
@@ -168,6 +150,8 @@ void ReelTickWindow::buildGrid(QWidget *parent)
     m_model = new ReelTickModel(this);
     m_grid = new QTableView(parent);
     m_grid->setObjectName(QStringLiteral("GrInvoice"));
+    // Tab leaves the grid (and the select-all button on it) for the next control in tab order.
+    m_grid->setTabKeyNavigation(false);
     m_grid->setModel(m_model);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -175,7 +159,7 @@ void ReelTickWindow::buildGrid(QWidget *parent)
     m_grid->setWordWrap(false);
 
     QHeaderView *top = m_grid->horizontalHeader();
-    top->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(49, 111, 147); color: white; }"));
+    paintHeadingRow(top);
     top->setHighlightSections(false);
     const int unitNameWidth = m_kind == ToPress ? 2800 : 2700;
     const int widths[ReelTickModel::ColumnCount] = {600, 1500, 800,           1200, 800, 800, 1000,
@@ -211,12 +195,14 @@ void ReelTickWindow::showEvent(QShowEvent *event)
 {
     ChildWindow::showEvent(event);
     placeSelectAll();
-    if (!m_centred) {
-        m_centred = true;
-        CenterForm(this);
-        // The window opens with the focus on the first control of its order.
-        (m_kind == ToPress ? static_cast<QWidget *>(m_cmTransfer) : m_txInvoiceNo)->setFocus(Qt::OtherFocusReason);
-    }
+}
+
+void ReelTickWindow::setTabChain(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    // The window opens with the focus on the first control of its order.
+    setFocusOrder(order);
 }
 
 bool ReelTickWindow::AllSelected() const
@@ -237,16 +223,11 @@ bool ReelTickWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_grid && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest))
         placeSelectAll();
-    if (m_kind == ToUnit && (watched == m_txInvoiceNo || watched == m_txUnitCode)) {
-        auto *edit = static_cast<QLineEdit *>(watched);
-        if (event->type() == QEvent::FocusIn)
-            SelectAllText(edit);
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (watched == m_txInvoiceNo && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-                TxInvoiceNo_KeyPress();
-                return true;
-            }
+    if (m_kind == ToUnit && watched == m_txInvoiceNo && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TxInvoiceNo_KeyPress();
+            return true;
         }
     }
     return ChildWindow::eventFilter(watched, event);

@@ -78,6 +78,20 @@ int runBatch(const QString &sql, const QList<ReelMove> &reels,
     });
 }
 
+// Sets `assignment` on each reel still in the godown of the current unit and
+// company, in one batch; `setValues` gives what the assignment binds for a reel.
+int markReels(const QString &assignment, const QList<ReelMove> &reels,
+              const std::function<QVariantList(const ReelMove &)> &setValues)
+{
+    QVariantList godown;
+    const QString sql = QStringLiteral("Update %1 set %2 where invtrans_id=? and invtrans_slno=? and unit_code=? and ")
+                            .arg(gInvDbName.table("inv_invoice_trans"), assignment)
+        + inGodown(godown, QString());
+    return runBatch(sql, reels, [&](const ReelMove &m) {
+        return setValues(m) + QVariantList{m.transId, m.slNo, m.enteringUnit} + godown;
+    });
+}
+
 } // namespace
 
 QList<ReelRow> ReelTransferStore::pressReels(const QString &search)
@@ -120,26 +134,13 @@ QList<ReelRow> ReelTransferStore::stockReels(const QString &text)
 
 int ReelTransferStore::issueToPress(const QList<ReelMove> &reels)
 {
-    QVariantList godown;
-    const QString sql = QStringLiteral("Update %1 set invtrans_cons_flag='1' "
-                                       "where invtrans_id=? and invtrans_slno=? and unit_code=? and ")
-                            .arg(gInvDbName.table("inv_invoice_trans"))
-        + inGodown(godown, QString());
-    return runBatch(sql, reels, [&godown](const ReelMove &m) {
-        return QVariantList{m.transId, m.slNo, m.enteringUnit} + godown;
-    });
+    return markReels(QStringLiteral("invtrans_cons_flag='1'"), reels, [](const ReelMove &) { return QVariantList(); });
 }
 
 int ReelTransferStore::moveToUnits(const QList<ReelMove> &reels)
 {
-    QVariantList godown;
-    const QString sql = QStringLiteral("Update %1 set invtrans_unit_code=? "
-                                       "where invtrans_id=? and invtrans_slno=? and unit_code=? and ")
-                            .arg(gInvDbName.table("inv_invoice_trans"))
-        + inGodown(godown, QString());
-    return runBatch(sql, reels, [&godown](const ReelMove &m) {
-        return QVariantList{m.toUnit.trimmed(), m.transId, m.slNo, m.enteringUnit} + godown;
-    });
+    return markReels(QStringLiteral("invtrans_unit_code=?"), reels,
+                     [](const ReelMove &m) { return QVariantList{m.toUnit.trimmed()}; });
 }
 
 QString ReelTransferStore::destinationLookup(QVariantList &values)

@@ -92,3 +92,14 @@ CREATE TABLE IF NOT EXISTS compaccess (
   comp_code VARCHAR(10) NOT NULL,
   PRIMARY KEY (user_id, comp_code)
 ) ENGINE=InnoDB;
+
+-- Newspaper products that consume newsprint. Rows come from the company's
+-- other applications; this program only reads them. The product lookup shows
+-- the first two columns, so code and name stay first, in that order.
+CREATE TABLE IF NOT EXISTS productmaster (
+  product_code     VARCHAR(20) NOT NULL PRIMARY KEY,
+  product_name     VARCHAR(100) NULL,
+  product_priority INT NOT NULL DEFAULT 0,
+  KEY ix_product_name (product_name),
+  KEY ix_product_priority (product_priority)
+) ENGINE=InnoDB;

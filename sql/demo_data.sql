@@ -43,6 +43,12 @@ INSERT INTO velmora.unitaccess (user_id, unit_code) VALUES
 
 INSERT INTO velmora.compaccess (user_id, comp_code) VALUES (3, '02');
 
+INSERT INTO velmora.productmaster (product_code, product_name, product_priority) VALUES
+ ('VDE', 'Velmora Daily Edition', 1),
+ ('VWK', 'Velmora Weekly', 2),
+ ('VSP', 'Velmora Sports', 3),
+ ('VKD', 'Velmora Kids', 4);
+
 -- Stores years
 
 -- Every series of every company and unit, so that no window of any unit ends the program.

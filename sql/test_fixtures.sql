@@ -10,6 +10,7 @@ DELETE FROM velmora.unitaccess;
 DELETE FROM velmora.usergroups;
 DELETE FROM velmora.userdetails;
 DELETE FROM velmora.compaccess;
+DELETE FROM velmora.productmaster;
 
 INSERT INTO velmora.versionmaster (pack_code, version_code) VALUES ('inv', 'V2'), ('acc', 'V9');
 
@@ -52,6 +53,11 @@ INSERT INTO velmora.unitaccess (user_id, unit_code) VALUES
  (3, 'TVM'), (5, 'TVM'), (6, 'TVM');
 
 INSERT INTO velmora.compaccess (user_id, comp_code) VALUES (3, '02');
+
+INSERT INTO velmora.productmaster (product_code, product_name, product_priority) VALUES
+ ('VDE', 'Velmora Daily Edition', 1),
+ ('VWK', 'Velmora Weekly', 2),
+ ('VSP', 'Velmora Sports', 3);
 
 -- Stores years
 DELETE FROM vstores_2024.numbersetup;

@@ -36,7 +36,6 @@ void registerLinkedWindows()
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmConsumption"),
     QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
     QStringLiteral("frmrptFAPendingBills"),

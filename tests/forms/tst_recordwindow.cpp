@@ -139,6 +139,24 @@ QString looks(ProbeWindow &w)
     return stateName(w.state()) + u'|' + w.newButton()->text() + u'|' + on.join(u',');
 }
 
+// Three boxes of which only the first two select their text when entered.
+class SelectProbe : public ChildWindow {
+public:
+    SelectProbe()
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (const char *name : {"TxFirst", "TxSecond", "TxPlain"}) {
+            auto *box = new QLineEdit(QStringLiteral("text of ") + QLatin1String(name), this);
+            box->setObjectName(QLatin1String(name));
+            layout->addWidget(box);
+        }
+        layout->addWidget(makeButton(QStringLiteral("CmClose"), QStringLiteral("Close"), this));
+        selectTextOnEntry({findChild<QLineEdit *>(QStringLiteral("TxFirst"))});
+        // A second call adds to the boxes.
+        selectTextOnEntry({findChild<QLineEdit *>(QStringLiteral("TxSecond"))});
+    }
+};
+
 void showActive(QWidget *w)
 {
     w->show();
@@ -366,6 +384,29 @@ private slots:
         b->setFocus();
         QTest::keyClick(b, Qt::Key_Return);
         QCOMPARE(w.calls.join(u','), calls);
+    }
+
+    // Entering by Tab selects a box's text anyway; a click is what the choice decides.
+    void chosenBoxesSelectOnClick_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("selects");
+        QTest::newRow("chosen box") << "TxFirst" << true;
+        QTest::newRow("box added by a second call") << "TxSecond" << true;
+        QTest::newRow("other box") << "TxPlain" << false;
+    }
+    void chosenBoxesSelectOnClick()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, selects);
+        SelectProbe w;
+        showActive(&w);
+        w.findChild<QPushButton *>(QStringLiteral("CmClose"))->setFocus();
+        auto *b = w.findChild<QLineEdit *>(box);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), b);
+        QTest::qWait(20); // a click's caret comes after the focus
+        QCOMPARE(b->selectedText(), selects ? b->text() : QString());
     }
 
     void focusGoesToTheFirstEnabledControl()

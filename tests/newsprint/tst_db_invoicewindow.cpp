@@ -49,6 +49,8 @@ private slots:
     void captionKeysAreNotBound_data();
     void longInvoiceWithMissingMasterSurvivesEdit();
     void captionKeysAreNotBound();
+    void colouredBoxesGreyInViewState_data();
+    void colouredBoxesGreyInViewState();
 
 private:
     frmInvoiceMaster *openNew();
@@ -627,6 +629,10 @@ void TestInvoiceWindow::edit_data()
                                       << "view";
     QTest::newRow("finalised, administrator") << "finalised" << kAdminUserId << "You Cannot Edit Finalized Invoice.   "
                                               << "edit";
+    // The id is read as a number, as the sign-on stores it or otherwise.
+    QTest::newRow("finalised, administrator id with a leading zero")
+        << "finalised" << QString(u'0' + kAdminUserId) << "You Cannot Edit Finalized Invoice.   "
+        << "edit";
     QTest::newRow("finalised, the user who may release") << "finalised"
                                                          << "742"
                                                          << "You Cannot Edit Finalized Invoice.   "
@@ -866,3 +872,30 @@ void TestInvoiceWindow::longInvoiceWithMissingMasterSurvivesEdit()
 
 QTEST_MAIN(TestInvoiceWindow)
 #include "tst_db_invoicewindow.moc"
+
+void TestInvoiceWindow::colouredBoxesGreyInViewState_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("invoice number, red") << "TxInvoiceNo" << QColor(Qt::red);
+    QTest::newRow("net bill, maroon") << "TxNet" << QColor(128, 0, 0);
+    QTest::newRow("CGST, maroon") << "TxCGST" << QColor(128, 0, 0);
+    QTest::newRow("grand total, maroon") << "TxGrandTotal" << QColor(128, 0, 0);
+}
+
+void TestInvoiceWindow::colouredBoxesGreyInViewState()
+{
+    // A read-only invoice must not look editable: its coloured boxes grey like the plain ones.
+    QFETCH(QString, box);
+    QFETCH(QColor, colour);
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    auto *coloured = m_w->findChild<QLineEdit *>(box);
+    QVERIFY(coloured);
+    QVERIFY(!coloured->isEnabled());
+    const QColor grey = m_w->TxFreight->palette().color(QPalette::Disabled, QPalette::Text);
+    QCOMPARE(coloured->palette().color(QPalette::Disabled, QPalette::Text), grey);
+    click(m_w->editButton());
+    QVERIFY(coloured->isEnabled());
+    QCOMPARE(coloured->palette().color(QPalette::Active, QPalette::Text), colour);
+}

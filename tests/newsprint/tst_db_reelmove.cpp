@@ -49,6 +49,10 @@ private slots:
     void openedByName();
     void focusOrder_data();
     void focusOrder();
+    void keysAndClicks_data();
+    void keysAndClicks();
+    void selectOnEntry_data();
+    void selectOnEntry();
 
 private:
     ReelTickWindow *open(ReelTickWindow::Kind kind);
@@ -191,10 +195,11 @@ void TestReelMove::cleanup()
 
 ReelTickWindow *TestReelMove::open(ReelTickWindow::Kind kind)
 {
-    m_w = new ReelTickWindow(kind);
-    m_w->show();
-    m_w->activateWindow();
-    if (!QTest::qWaitForWindowActive(m_w))
+    // As the menu opens it: the registry gives the new window the focus, which it hands to its first control.
+    registerNewsprintWindows();
+    m_w = qobject_cast<ReelTickWindow *>(WindowRegistry::instance().open(
+        kind == ReelTickWindow::ToPress ? ReelTickWindow::kToPressName : ReelTickWindow::kToUnitName));
+    if (!m_w || !QTest::qWaitForWindowActive(m_w))
         qWarning("window not active");
     return m_w;
 }
@@ -355,6 +360,12 @@ void TestReelMove::gridShowsReel()
         (m_w->grid()->isColumnHidden(c) ? hidden : shown) << QString::number(c);
     }
     QCOMPARE(hidden, (QStringList{"7", "8", "10", "11", "12"}));
+    // The heading row is drawn on blue, not in the style's grey (the style shades the blue a little).
+    QHeaderView *heading = m_w->grid()->horizontalHeader();
+    const QImage drawn = heading->grab().toImage();
+    const QColor c =
+        drawn.pixelColor(heading->sectionViewportPosition(ReelTickModel::ColWeight) + 3, drawn.height() / 2);
+    QVERIFY2(c.blue() - c.red() > 60, qPrintable(c.name()));
     QCOMPARE(m_w->model()->data(m_w->model()->index(0, 4), Qt::TextAlignmentRole).value<Qt::Alignment>(),
              Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
 }
@@ -810,29 +821,143 @@ void TestReelMove::openedByName()
 void TestReelMove::focusOrder_data()
 {
     QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("unitChosen"); // a destination picked, so Set is enabled
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("press") << int(ReelTickWindow::ToPress)
+    QTest::newRow("press") << int(ReelTickWindow::ToPress) << false
                            << QStringList{"CmTransfer", "CmClose", "GrInvoice", "CmSelectAll", "TxSearch"};
-    QTest::newRow("unit") << int(ReelTickWindow::ToUnit)
-                          << QStringList{"TxInvoiceNo", "CmTransfer", "CmClose", "CmSelectAll",
-                                         "TxUnitCode",  "TxUnitName", "CmSet",   "GrInvoice"};
+    QTest::newRow("unit, Set disabled: passed over")
+        << int(ReelTickWindow::ToUnit) << false
+        << QStringList{"TxInvoiceNo", "CmTransfer", "CmClose", "CmSelectAll", "TxUnitCode", "TxUnitName", "GrInvoice"};
+    QTest::newRow("unit, Set enabled") << int(ReelTickWindow::ToUnit) << true
+                                       << QStringList{"TxInvoiceNo", "CmTransfer", "CmClose", "CmSelectAll",
+                                                      "TxUnitCode",  "TxUnitName", "CmSet",   "GrInvoice"};
 }
 
 void TestReelMove::focusOrder()
 {
     QFETCH(int, kind);
+    QFETCH(bool, unitChosen);
     QFETCH(QStringList, order);
     open(ReelTickWindow::Kind(kind));
     QWidget *start = m_w->findChild<QWidget *>(order.first());
     QCOMPARE(QApplication::focusWidget(), start);
-    QStringList seen;
-    QWidget *w = start;
-    do {
-        if (order.contains(w->objectName()) && !seen.contains(w->objectName()))
-            seen << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w && w != start);
-    QCOMPARE(seen, order);
+    if (kind == ReelTickWindow::ToUnit)
+        QTest::keyClick(start, Qt::Key_F5); // a filled grid, whose cells Tab must not walk through
+    if (unitChosen) {
+        pickDestination("Adv");
+        start->setFocus();
+    }
+    // Tab goes round the controls in order and back to the first; Shift+Tab goes the other way.
+    QStringList forward{order.first()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(forward, order + QStringList{order.first()});
+    QStringList backward{order.first()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        backward.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(backward, order + QStringList{order.first()});
+}
+
+void TestReelMove::keysAndClicks_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("control"); // where the key goes; "row" clicks the first reel row
+    QTest::addColumn<QString>("input");   // a key name, "click" or "double-click"
+    QTest::addColumn<bool>("refilled");   // the list was read again
+    QTest::addColumn<QString>("tick");    // the first reel's tick afterwards
+    const int press = ReelTickWindow::ToPress, unit = ReelTickWindow::ToUnit;
+    QTest::newRow("press: F5 is not bound") << press << "TxSearch"
+                                            << "F5" << false << "1";
+    QTest::newRow("press: F9 does not close") << press << "CmTransfer"
+                                              << "F9" << false << "1";
+    QTest::newRow("press: Esc does not close") << press << "GrInvoice"
+                                               << "Esc" << false << "1";
+    QTest::newRow("press: Enter in the search box") << press << "TxSearch"
+                                                    << "Enter" << false << "1";
+    QTest::newRow("press: a click ticks") << press << "row"
+                                          << "click" << false << "0";
+    QTest::newRow("press: a double-click ticks once") << press << "row"
+                                                      << "double-click" << false << "0";
+    QTest::newRow("unit: F5 in the grid fills") << unit << "GrInvoice"
+                                                << "F5" << true << "1";
+    QTest::newRow("unit: F5 in the unit box fills") << unit << "TxUnitCode"
+                                                    << "F5" << true << "1";
+    QTest::newRow("unit: F9 does not close") << unit << "TxInvoiceNo"
+                                             << "F9" << false << "1";
+    QTest::newRow("unit: Esc does not close") << unit << "TxInvoiceNo"
+                                              << "Esc" << false << "1";
+    QTest::newRow("unit: Enter in the unit box") << unit << "TxUnitCode"
+                                                 << "Enter" << false << "1";
+    QTest::newRow("unit: a click does not tick") << unit << "row"
+                                                 << "click" << false << "1";
+    QTest::newRow("unit: a double-click ticks") << unit << "row"
+                                                << "double-click" << false << "0";
+}
+
+void TestReelMove::keysAndClicks()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, control);
+    QFETCH(QString, input);
+    QFETCH(bool, refilled);
+    QFETCH(QString, tick);
+    open(ReelTickWindow::Kind(kind));
+    if (kind == ReelTickWindow::ToUnit)
+        QTest::keyClick(box("TxInvoiceNo"), Qt::Key_F5);
+    startUnticked();
+    const QStringList before = listed();
+    QCOMPARE(before.first(), QString("R45-1"));
+    // Another workstation issues the first reel: only a refill drops it.
+    run(QStringLiteral(
+        "Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_reel_no='R45-1'"));
+    if (control == "row") {
+        QTableView *g = m_w->grid();
+        const QPoint at = g->visualRect(m_w->model()->index(0, ReelTickModel::ColReelNo)).center();
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, at);
+        if (input == "double-click")
+            QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, at);
+    } else {
+        QWidget *target = m_w->findChild<QWidget *>(control);
+        QVERIFY2(target, qPrintable(control));
+        target->setFocus();
+        const QMap<QString, Qt::Key> keys{
+            {"F5", Qt::Key_F5}, {"F9", Qt::Key_F9}, {"Esc", Qt::Key_Escape}, {"Enter", Qt::Key_Return}};
+        QTest::keyClick(target, keys.value(input));
+    }
+    QTest::qWait(50);
+    QVERIFY(m_w);
+    QVERIFY(m_w->isVisible());
+    QCOMPARE(listed().contains("R45-1"), !refilled);
+    QCOMPARE(ui().texts(), QStringList{});
+    if (!refilled)
+        QCOMPARE(m_w->model()->tickText(0), tick);
+}
+
+void TestReelMove::selectOnEntry_data()
+{
+    QTest::addColumn<QString>("boxName");
+    QTest::newRow("invoice box") << "TxInvoiceNo";
+    QTest::newRow("unit box") << "TxUnitCode";
+}
+
+void TestReelMove::selectOnEntry()
+{
+    QFETCH(QString, boxName);
+    open(ReelTickWindow::ToUnit);
+    QTest::keyClicks(box("TxInvoiceNo"), "N0000045");
+    pickDestination("Adv");
+    QLineEdit *b = m_w->findChild<QLineEdit *>(boxName);
+    const QString text = b->text();
+    QVERIFY(!text.isEmpty());
+    button("CmClose")->setFocus();
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), b);
+    // The caret a click places comes after the focus; the whole text is selected all the same.
+    QTRY_COMPARE(b->selectedText(), text);
 }
 
 QTEST_MAIN(TestReelMove)

@@ -1,0 +1,10 @@
+#pragma once
+#include <QHeaderView>
+#include <QString>
+
+// The heading row of the invoice and transfer grids: white on blue.
+inline void paintHeadingRow(QHeaderView *heading)
+{
+    heading->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: rgb(49, 111, 147); color: white; }"));
+}

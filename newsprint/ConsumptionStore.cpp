@@ -1,0 +1,238 @@
+#include "ConsumptionStore.h"
+#include "Desktop.h"
+#include "mdlVelmora.h"
+
+namespace {
+// A null QString would reach the server as NULL; an empty box is stored as empty text.
+QString box(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QVariant number(Decimal d)
+{
+    return QVariant::fromValue(d);
+}
+} // namespace
+
+ConsumptionStore::ConsumptionStore(Database &db, ConsumptionContext context) : m_db(db), m_ctx(std::move(context)) {}
+
+QString ConsumptionStore::seriesKey(const QString &compCode, const QString &unitCode)
+{
+    return QStringLiteral("CN_") + compCode + u'_' + unitCode;
+}
+
+QString ConsumptionStore::productLookupQuery()
+{
+    return QStringLiteral("Select * from velmora.productmaster order by product_name");
+}
+
+QString ConsumptionStore::unitLookupQuery()
+{
+    return QStringLiteral("Select unit_code,unit_name from velmora.unitmaster where unit_app_acc=0 order by "
+                          "unit_priority");
+}
+
+QString ConsumptionStore::reelLookupQuery(const QString &typed, QVariantList *values) const
+{
+    QString sql = QStringLiteral("Select invtrans_reel_no,ac_name,brand_name,gsm_name,reeltype_name,invtrans_rate,"
+                                 "invtrans_weight,invtrans_id from ")
+        + table("inv_invoice_trans") + QStringLiteral(" inner join ") + table("inv_invoice")
+        + QStringLiteral(" on inv_trans_id=invtrans_id and inv_invoice.comp_code=? inner join ")
+        + m_ctx.accountsDb.table("acc_accountheads")
+        + QStringLiteral(" on ac_code=inv_supp_code and ac_comp_code=? inner join ") + table("inv_brandmaster")
+        + QStringLiteral(" on brand_code=inv_brand_code inner join ") + table("inv_gsm")
+        + QStringLiteral(" on gsm_code=invtrans_gsm inner join ") + table("inv_reeltype")
+        + QStringLiteral(" on reeltype_code=invtrans_reel_type"
+                         " where invtrans_cons_flag=1 and invtrans_util_flag=0 and invtrans_unit_code=?"
+                         " and inv_invoice_trans.comp_code=?");
+    *values = {m_ctx.compCode, m_ctx.compCode, m_ctx.unitCode, m_ctx.compCode};
+    const QString text = typed.trimmed();
+    if (!text.isEmpty()) {
+        sql += QStringLiteral(" and invtrans_reel_no like ?");
+        values->append(QStringLiteral("%") + text + QStringLiteral("%"));
+    }
+    return sql;
+}
+
+Decimal ConsumptionStore::available(const QString &reelNo, const QString &transId)
+{
+    RecordSet rs = m_db.query(QStringLiteral("Select invtrans_weight from ") + table("inv_invoice_trans")
+                                  + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? limit 1"),
+                              {box(transId), box(reelNo)});
+    const Decimal weight = rs.next() ? rs.decimal(QStringLiteral("invtrans_weight")) : Decimal();
+    rs.close();
+    const QString used = m_db.firstValue(QStringLiteral("Select sum(cons_qty) from ") + table("inv_consumption")
+                                             + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and "
+                                                              "cons_cancel_flag=0"),
+                                         {box(reelNo), box(transId)});
+    return weight - Decimal::fromText(used);
+}
+
+SaveNewResult ConsumptionStore::saveNew(const ConsumptionEntry &entry)
+{
+    return retryOnLockConflict([&] { return saveNewOnce(entry); });
+}
+
+SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
+{
+    SaveNewResult result;
+    const QString reelNo = entry.reelNo.trimmed();
+    const QString transId = entry.transId.trimmed();
+    Transaction t(m_db);
+
+    // The reel row serialises every booking on the reel: whoever holds it sees
+    // all bookings stored before and none can be added until the commit.
+    RecordSet reel = m_db.query(QStringLiteral("Select invtrans_weight from ") + table("inv_invoice_trans")
+                                    + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and "
+                                                     "invtrans_unit_code=? and comp_code=? and invtrans_cons_flag=1"
+                                                     " FOR UPDATE"),
+                                {box(transId), box(reelNo), m_ctx.unitCode, m_ctx.compCode});
+    if (!reel.next()) {
+        result.outcome = SaveNewResult::NoSuchReel;
+        return result;
+    }
+    const Decimal weight = reel.decimal(QStringLiteral("invtrans_weight"));
+    reel.close();
+    // Read after the lock: the transaction's first plain read, so it sees
+    // every booking committed before this save got the reel.
+    const QString used = m_db.firstValue(QStringLiteral("Select sum(cons_qty) from ") + table("inv_consumption")
+                                             + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and "
+                                                              "cons_cancel_flag=0"),
+                                         {reelNo, transId});
+    result.available = weight - Decimal::fromText(used);
+    // The quantity is stored with three decimals; compare what will be stored.
+    const Decimal qty = entry.qty.rounded(3);
+    if (qty > result.available) {
+        result.outcome = SaveNewResult::OverBooked;
+        return result;
+    }
+
+    // A code already stored (by hand, or by a program that skips the counter)
+    // is stepped over: codes are unique per company.
+    const QString code = ClaimCode(m_db, m_ctx.storesDb, seriesKey(m_ctx.compCode, m_ctx.unitCode),
+                                   CodeTarget{table("inv_consumption"),
+                                              QStringLiteral("cons_no"),
+                                              {{QStringLiteral("comp_code"), m_ctx.compCode}}})
+                             .trimmed();
+
+    m_db.execute(QStringLiteral("Insert into ") + table("inv_consumption")
+                     + QStringLiteral("(unit_code,cons_unit_code,comp_code,cons_no,cons_date,cons_pdt_code,"
+                                      "cons_reel_no,cons_inv_no,cons_qty,cons_rate,cons_amt,created_by,created_date,"
+                                      "created_time) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                 {m_ctx.unitCode, box(entry.consUnitCode.trimmed()), m_ctx.compCode, code, sqlDate(entry.date),
+                  box(entry.productCode.trimmed()), reelNo, transId, number(qty), number(entry.rate),
+                  number(entry.amount), m_ctx.userId, auditDate(), auditTime()});
+
+    // A remainder that shows as 0.00 counts as nothing left.
+    const Decimal remainder = result.available - qty;
+    result.usedUp = remainder.rounded(2).isZero();
+    if (result.usedUp) {
+        const qint64 marked = m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
+                                               + QStringLiteral(" set invtrans_util_flag=1 where invtrans_reel_no=?"
+                                                                " and invtrans_unit_code=? and invtrans_id=? and "
+                                                                "comp_code=?"),
+                                           {reelNo, m_ctx.unitCode, transId, m_ctx.compCode});
+        if (marked == 0)
+            throw DbError(QStringLiteral("The reel %1 could not be marked used up.").arg(reelNo));
+    }
+    t.commit();
+    result.outcome = SaveNewResult::Saved;
+    result.code = code;
+    return result;
+}
+
+qint64 ConsumptionStore::saveEdit(const QString &code, const QDate &date, const QString &productCode,
+                                  const QString &consUnitCode)
+{
+    Transaction t(m_db);
+    const qint64 matched =
+        m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
+                         + QStringLiteral(" Set cons_date=?, cons_pdt_code=?,cons_unit_code=?, modified_by=?,"
+                                          "modified_date=?,modified_time=? Where cons_no=? and unit_code=? and "
+                                          "comp_code=?"),
+                     {sqlDate(date), box(productCode), box(consUnitCode.trimmed()), m_ctx.userId, auditDate(),
+                      auditTime(), box(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
+    t.commit();
+    return matched;
+}
+
+std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &code)
+{
+    // The reel is found by its invoice and its number: a reel number alone may
+    // occur on the reels of several invoices.
+    RecordSet rs =
+        m_db.query(QStringLiteral("Select ") + table("inv_consumption")
+                       + QStringLiteral(".*,product_name,ac_name,brand_name,gsm_name,reeltype_name from ")
+                       + table("inv_consumption")
+                       + QStringLiteral(" inner join velmora.productmaster on product_code=cons_pdt_code")
+                       + QStringLiteral(" inner join ") + table("inv_invoice_trans")
+                       + QStringLiteral(" on invtrans_id=cons_inv_no and invtrans_reel_no=cons_reel_no inner join ")
+                       + table("inv_invoice") + QStringLiteral(" on inv_trans_id=invtrans_id inner join ")
+                       + table("inv_brandmaster") + QStringLiteral(" on brand_code=inv_brand_code inner join ")
+                       + table("inv_gsm") + QStringLiteral(" on gsm_code=invtrans_gsm inner join ")
+                       + table("inv_reeltype") + QStringLiteral(" on reeltype_code=invtrans_reel_type inner join ")
+                       + m_ctx.accountsDb.table("acc_accountheads")
+                       + QStringLiteral(" on ac_code=inv_supp_code and ac_comp_code=? where cons_no=? and ")
+                       + table("inv_consumption") + QStringLiteral(".comp_code=? and ") + table("inv_consumption")
+                       + QStringLiteral(".unit_code=? limit 1"),
+                   {m_ctx.compCode, box(code), m_ctx.compCode, m_ctx.unitCode});
+    if (!rs.next())
+        return std::nullopt;
+    ConsumptionRecord r;
+    r.code = rs.text(QStringLiteral("cons_no"));
+    r.date = rs.date(QStringLiteral("cons_date"));
+    r.productCode = rs.text(QStringLiteral("cons_pdt_code"));
+    r.productName = rs.text(QStringLiteral("product_name"));
+    r.supplierName = rs.text(QStringLiteral("ac_name"));
+    r.brandName = rs.text(QStringLiteral("brand_name"));
+    r.gsmName = rs.text(QStringLiteral("gsm_name"));
+    r.reelTypeName = rs.text(QStringLiteral("reeltype_name"));
+    r.reelNo = rs.text(QStringLiteral("cons_reel_no"));
+    r.transId = rs.text(QStringLiteral("cons_inv_no"));
+    r.qty = rs.decimal(QStringLiteral("cons_qty"));
+    r.rate = rs.decimal(QStringLiteral("cons_rate"));
+    r.amount = rs.decimal(QStringLiteral("cons_amt"));
+    r.consUnitCode = rs.text(QStringLiteral("cons_unit_code"));
+    r.cancelled = rs.flag(QStringLiteral("cons_cancel_flag"));
+    return r;
+}
+
+bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const QString &transId)
+{
+    return retryOnLockConflict([&] {
+        Transaction t(m_db);
+        // The reel first, in the same order as a save takes its locks.
+        m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
+                       + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? FOR UPDATE"),
+                   {box(transId), box(reelNo)})
+            .close();
+        const qint64 cancelled =
+            m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
+                             + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and "
+                                              "cons_inv_no=? and unit_code=? and cons_cancel_flag=0"),
+                         {box(code), box(reelNo), box(transId), m_ctx.unitCode});
+        if (cancelled == 0)
+            return false; // rolled back: nothing was changed
+        m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
+                         + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=?"),
+                     {box(transId), box(reelNo)});
+        t.commit();
+        return true;
+    });
+}
+
+RecordSet ConsumptionStore::list(const QDate &from, const QDate &to, const QString &search)
+{
+    QString sql = QStringLiteral("Select cons_no,cons_date,cons_reel_no,cons_qty,cons_rate,cons_amt,cons_pdt_code,"
+                                 "cons_inv_no From ")
+        + table("inv_consumption")
+        + QStringLiteral(" Where cons_date>=? and cons_date<=? and unit_code=? and cons_cancel_flag=0");
+    QVariantList values{sqlDate(from), sqlDate(to), m_ctx.unitCode};
+    if (!search.isEmpty()) {
+        sql += QStringLiteral(" and cons_reel_no like ?");
+        values << QStringLiteral("%") + search + QStringLiteral("%");
+    }
+    sql += QStringLiteral(" order by cons_no,cons_date");
+    return m_db.query(sql, values);
+}
