@@ -17,7 +17,6 @@
 class TestConsumption : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
     void productsAreListedAndTicked();
@@ -56,16 +55,6 @@ void clickRow(QTableView *view, int row)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
 }
 } // namespace
-
-void TestConsumption::initTestCase()
-{
-    connectAndReset();
-    // The product table belongs to the consumption entry's schema block.
-    if (GetFirstValue(QStringLiteral("SELECT COUNT(*) FROM information_schema.tables WHERE table_schema='velmora' "
-                                     "AND table_name='productmaster'"))
-        == u"0")
-        QSKIP("velmora.productmaster is not in the schema yet");
-}
 
 void TestConsumption::init()
 {
