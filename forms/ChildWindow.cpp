@@ -56,6 +56,13 @@ void ChildWindow::setFocusOrder(const QList<QWidget *> &controls)
         m_focusOrder << w;
 }
 
+void ChildWindow::setTabChain(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        setTabOrder(controls.at(i - 1), controls.at(i));
+    setFocusOrder(controls);
+}
+
 void ChildWindow::returnToLastControl()
 {
     m_returnToLast = true;

@@ -46,6 +46,9 @@ protected:
     // The window itself takes no typing: the focus it receives goes to the
     // first of these controls that is enabled and takes focus.
     void setFocusOrder(const QList<QWidget *> &controls);
+    // Tab goes through these controls in this order, and the window opens
+    // with the focus on the first of them (as setFocusOrder).
+    void setTabChain(const QList<QWidget *> &controls);
     // ...unless a control of the window held the focus before and is still
     // enabled: the clerk gets back the control left when the window was.
     void returnToLastControl();
