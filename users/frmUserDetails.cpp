@@ -130,6 +130,14 @@ QTableView *unitList(QWidget *parent, const char *name, QAbstractItemModel *mode
     v->horizontalHeader()->setStretchLastSection(true);
     return v;
 }
+
+QList<int> selectedRowNumbers(const QTableView *view)
+{
+    QList<int> rows;
+    for (const QModelIndex &i : view->selectionModel()->selectedRows())
+        rows.append(i.row());
+    return rows;
+}
 } // namespace
 
 frmUserDetails::frmUserDetails(QWidget *parent) : RecordWindow(parent), m_store(gConnection)
@@ -448,19 +456,13 @@ void frmUserDetails::GrUserDetails_Click()
 
 void frmUserDetails::CmAllow_Click()
 {
-    QList<int> rows;
-    for (const QModelIndex &i : LvAvailable->selectionModel()->selectedRows())
-        rows.append(i.row());
-    for (const UnitEntry &u : m_available->take(rows))
+    for (const UnitEntry &u : m_available->take(selectedRowNumbers(LvAvailable)))
         m_assigned->append(u);
 }
 
 void frmUserDetails::CmDisallow_Click()
 {
-    QList<int> rows;
-    for (const QModelIndex &i : LvAssigned->selectionModel()->selectedRows())
-        rows.append(i.row());
-    for (const UnitEntry &u : m_assigned->take(rows))
+    for (const UnitEntry &u : m_assigned->take(selectedRowNumbers(LvAssigned)))
         m_available->insertInOrder(u);
 }
 
