@@ -105,6 +105,13 @@ void ChildWindow::enterMovesToNextField()
     watch(this);
 }
 
+void ChildWindow::enterMovesFocus(QWidget *from, QWidget *to, Qt::FocusReason reason)
+{
+    m_enterJumps.insert(from, EnterJump{to, reason});
+    from->removeEventFilter(this);
+    from->installEventFilter(this);
+}
+
 void ChildWindow::selectTextOnEntry()
 {
     m_selectOnEntry = true;
@@ -146,6 +153,13 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyPress: {
         auto *ke = static_cast<QKeyEvent *>(event);
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+            const auto jump = m_enterJumps.constFind(watched);
+            if (jump != m_enterJumps.cend() && jump->to) {
+                jump->to->setFocus(jump->reason);
+                return true;
+            }
+        }
         if (m_keys.contains(ke->key()) && formKeyDown(ke))
             return true;
         if (m_enterMoves && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSet>
@@ -36,6 +37,8 @@ protected:
     void takeKeysFirst(const QSet<int> &keys);
     // Enter in a text box moves to the next control in tab order.
     void enterMovesToNextField();
+    // Enter in `from` moves the focus to `to`, before anything else takes the key.
+    void enterMovesFocus(QWidget *from, QWidget *to, Qt::FocusReason reason);
     // Every text box selects its whole text when entered.
     void selectTextOnEntry();
     // Only these boxes do, by keyboard or mouse alike; may be called again to add boxes.
@@ -67,4 +70,9 @@ private:
     QList<QPointer<QWidget>> m_focusOrder;
     QList<QPointer<QWidget>> m_selectBoxes;
     QPointer<QWidget> m_lastControl;
+    struct EnterJump {
+        QPointer<QWidget> to;
+        Qt::FocusReason reason;
+    };
+    QHash<const QObject *, EnterJump> m_enterJumps;
 };
