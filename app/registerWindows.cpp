@@ -1,6 +1,7 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "Startup.h"
 #include "UserWindows.h"
@@ -12,4 +13,5 @@ void registerAllWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerReportsWindows();
 }

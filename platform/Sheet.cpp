@@ -316,11 +316,32 @@ void Sheet::ClearCells(int firstRow, int firstColumn, int lastRow, int lastColum
     firstRow = qMax(1, firstRow);
     firstColumn = qMax(1, firstColumn);
     const int last = qMin(lastRow, int(m_rows.size()));
+    // Lines and fills go with the values: a refill must not leave an earlier
+    // row's box or tint on a row that now holds other data. Font, alignment
+    // and number format stay, as the layout set them.
+    QHash<quint32, quint32> plain;
     for (int r = firstRow; r <= last; ++r) {
         auto &cells = m_rows[r - 1];
         const int end = qMin(lastColumn, int(cells.size()));
-        for (int c = firstColumn; c <= end; ++c)
-            cells[c - 1].clearValue();
+        for (int c = firstColumn; c <= end; ++c) {
+            SheetCell &cell = cells[c - 1];
+            cell.clearValue();
+            const quint32 index = cell.format();
+            if (index == 0)
+                continue;
+            auto it = plain.constFind(index);
+            if (it == plain.constEnd()) {
+                CellFormat f = m_formats[index];
+                const CellFormat defaults;
+                f.borderStyle = defaults.borderStyle;
+                f.borderColor = defaults.borderColor;
+                f.pattern = defaults.pattern;
+                f.patternForeground = defaults.patternForeground;
+                f.patternBackground = defaults.patternBackground;
+                it = plain.insert(index, intern(f));
+            }
+            cell.setFormat(*it);
+        }
         trimCells(r);
     }
     trimRows();

@@ -198,6 +198,8 @@ public:
     // Widths given in 1/256 of a digit's width (the report layouts' unit) as
     // twips: a digit of the sheet's Arial 10 is 7 pixels, 105 twips.
     static int twipsFromCharUnits(int units) { return int((qint64(units) * 105 + 128) / 256); }
+    // The same width given in 1/256 of a digit's width, as report layouts state it.
+    void setColumnWidthChars(int column, int units) { setColumnWidth(column, twipsFromCharUnits(units)); }
     int RowHeight(int row) const;
     // 0 hides the row.
     void setRowHeight(int row, int twips);
@@ -218,8 +220,9 @@ public:
     // Selects the block the SetSelection... operations act on; the corners may
     // come in any order.
     void SelectCells(int firstRow, int firstColumn, int lastRow, int lastColumn);
-    // Kind 1 empties the values of the block and keeps its formats; no other
-    // kind is used, and any other kind leaves the sheet unchanged.
+    // Kind 1 empties the values of the block and takes away its lines and
+    // fills; font, alignment and number format stay. No other kind is used,
+    // and any other kind leaves the sheet unchanged.
     void ClearCells(int firstRow, int firstColumn, int lastRow, int lastColumn, int kind);
     void SetActiveCell(int row, int column);
     int ActiveRow() const { return m_activeRow; }

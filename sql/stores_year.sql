@@ -218,6 +218,8 @@ CREATE TABLE IF NOT EXISTS inv_consumption (
   PRIMARY KEY (comp_code, cons_no),
   -- bookings of one reel: available quantity, re-pricing, cancel
   KEY ix_cons_reel (cons_inv_no, cons_reel_no, cons_cancel_flag),
+  -- the press stock: the valid quantity booked on each reel, from the index alone
+  KEY ix_cons_reel_qty (cons_inv_no, cons_reel_no, cons_cancel_flag, cons_qty),
   KEY ix_cons_reel_no (cons_reel_no),
   -- the consumption list: unit and date range
   KEY ix_cons_list (unit_code, cons_date),

@@ -37,10 +37,13 @@ start)
   else
     fresh=0
   fi
+  # Temporary tables live in the server's own folder, never in a shared /tmp
+  # that something else may clean while the server runs.
+  mkdir -p "$dir/tmp"
   net=(--skip-networking)
   if [ -n "$port" ]; then net=(--bind-address=127.0.0.1 --port="$port"); fi
   mariadbd --no-defaults --datadir="$dir/data" --socket="$sock" --pid-file="$dir/mariadbd.pid" \
-    --user="$(id -un)" --log-error="$dir/error.log" "${net[@]}" \
+    --tmpdir="$dir/tmp" --user="$(id -un)" --log-error="$dir/error.log" "${net[@]}" \
     --innodb-buffer-pool-size=64M --innodb-log-file-size=16M --innodb-flush-log-at-trx-commit=2 \
     --sql-mode=STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION \
     --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci >/dev/null 2>&1 &

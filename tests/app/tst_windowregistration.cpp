@@ -1,6 +1,7 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
 #include "WindowRegistry.h"
@@ -31,13 +32,12 @@ void registerLinkedWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerReportsWindows();
 }
 
 const QStringList kStillToCome = {
     QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
-    QStringLiteral("frmrptNewsprintStock"),
-    QStringLiteral("frmrptConsumption"),
     QStringLiteral("frmrptFAPendingBills"),
     QStringLiteral("frmrptFABills"),
     QStringLiteral("frmCUGBSNL"),

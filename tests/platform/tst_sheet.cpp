@@ -19,6 +19,7 @@ private slots:
     void rowCountPutDropsRowsBelow();
     void clearCellsEmptiesValuesAndKeepsFormats();
     void clearCellsOfAnotherKindChangesNothing();
+    void clearCellsTakesLinesAndFillsAway();
     void selectionFormatsActOnTheBlock_data();
     void selectionFormatsActOnTheBlock();
     void bordersOfSidesAndOutline_data();
@@ -516,6 +517,40 @@ void TestSheet::displayOptionsSignalOnlyChanges()
     sheet.setShowGridLines(false);
     QCOMPARE(changed.count(), 3);
     QVERIFY(!sheet.ShowRowHeadings() && !sheet.ShowColumnHeadings() && !sheet.ShowGridLines());
+}
+
+// A second fill must not show the first fill's boxes and tints on rows that
+// now hold other data; what the layout set for the columns stays.
+void TestSheet::clearCellsTakesLinesAndFillsAway()
+{
+    m_sheet->SelectCells(4, 1, 8, 3);
+    m_sheet->SetSelectionAlignment(4, false, 2, 0);
+    m_sheet->setSelectionNumberFormat("0.00");
+    m_sheet->SetSelectionFont("ARIAL", 8, true, false, false, false, 128, false, false);
+    m_sheet->SelectCells(6, 1, 6, 3);
+    m_sheet->SetSelectionBorder(1, 1, 1, 1, 1, 1, 0, -1, -1, -1, -1);
+    m_sheet->SetSelectionPattern(1, 12632256, 12632256);
+    m_sheet->setCellNumber(6, 2, Decimal::fromInt(5));
+    m_sheet->ClearCells(5, 1, 8, 3, 1);
+    for (int c = 1; c <= 3; ++c) {
+        const CellFormat &f = m_sheet->formatAt(6, c);
+        QCOMPARE(f.pattern, quint8(0));
+        QCOMPARE(f.borderStyle, (std::array<quint8, 4>{}));
+        QVERIFY(!f.showsWhenEmpty());
+        QCOMPARE(f.fontName, QString("ARIAL"));
+        QVERIFY(f.bold);
+        QCOMPARE(f.fontColor, 128);
+        QCOMPARE(f.horizontal, quint8(CellFormat::AlignRight));
+        QCOMPARE(f.numberFormat, QString("0.00"));
+    }
+    QCOMPARE(m_sheet->CellText(6, 2), QString());
+    // Rows outside the block keep everything.
+    m_sheet->SelectCells(4, 1, 4, 1);
+    m_sheet->SetSelectionPattern(1, 255, 255);
+    m_sheet->ClearCells(5, 1, 8, 3, 1);
+    QCOMPARE(m_sheet->formatAt(4, 1).pattern, quint8(1));
+    m_sheet->setColumnWidthChars(2, 2560);
+    QCOMPARE(m_sheet->ColumnWidth(2), 1050);
 }
 
 QTEST_GUILESS_MAIN(TestSheet)

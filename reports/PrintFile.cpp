@@ -1,0 +1,243 @@
+#include "PrintFile.h"
+#include "Desktop.h"
+#include "Sheet.h"
+#include "mdlVelmora.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kPageLines = 72;
+constexpr int kLastBodyCount = 59; // a row found past this count opens a new page
+constexpr int kFooterPadTo = 70;
+constexpr std::array<int, 5> kWidths{10, 21, 21, 12, 12};
+constexpr std::array<char, 5> kAlignments{'L', 'L', 'L', 'R', 'R'};
+
+// Windows-1252 bytes 0x80 to 0x9F that stand for characters outside Latin-1.
+struct HighByte {
+    char16_t ch;
+    unsigned char byte;
+};
+constexpr HighByte kHighBytes[] = {
+    {u'\u20AC', 0x80}, {u'\u201A', 0x82}, {u'\u0192', 0x83}, {u'\u201E', 0x84}, {u'\u2026', 0x85}, {u'\u2020', 0x86},
+    {u'\u2021', 0x87}, {u'\u02C6', 0x88}, {u'\u2030', 0x89}, {u'\u0160', 0x8A}, {u'\u2039', 0x8B}, {u'\u0152', 0x8C},
+    {u'\u017D', 0x8E}, {u'\u2018', 0x91}, {u'\u2019', 0x92}, {u'\u201C', 0x93}, {u'\u201D', 0x94}, {u'\u2022', 0x95},
+    {u'\u2013', 0x96}, {u'\u2014', 0x97}, {u'\u02DC', 0x98}, {u'\u2122', 0x99}, {u'\u0161', 0x9A}, {u'\u203A', 0x9B},
+    {u'\u0153', 0x9C}, {u'\u017E', 0x9E}, {u'\u0178', 0x9F},
+};
+
+// The byte of a character, or -1 when the code page has none.
+int byteOf(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return int(cp);
+    for (const HighByte &h : kHighBytes)
+        if (h.ch == cp)
+            return h.byte;
+    return -1;
+}
+
+QString rule()
+{
+    return QString(80, u'-');
+}
+
+class PageWriter {
+public:
+    explicit PageWriter(const PrintDocument &doc) : m_doc(doc) {}
+
+    QByteArray run()
+    {
+        header();
+        int count = 6;
+        Decimal sum4, sum5;
+        for (const PrintLine &line : m_doc.lines) {
+            if (count > kLastBodyCount) {
+                footer(count, sum4, sum5);
+                header();
+                count = 6;
+            }
+            if (line.kind == PrintLine::Total) {
+                write(rule());
+                write(QStringLiteral("\\D") + fields(line.fields, true) + QStringLiteral("\\d"));
+                count += 2;
+            } else {
+                write(fields(line.fields, true));
+                sum4 += Decimal::fromText(line.fields[3]);
+                sum5 += Decimal::fromText(line.fields[4]);
+                count += 1;
+            }
+        }
+        footer(count, Decimal(), Decimal());
+        return m_out;
+    }
+
+private:
+    void write(const QString &line)
+    {
+        m_out += toWindows1252(line);
+        m_out += "\r\n";
+    }
+
+    static QString pad(const QString &text, int width, char alignment)
+    {
+        return PadText(printableText(text), width, alignment == 'R' ? QStringLiteral("R") : QStringLiteral("L"));
+    }
+
+    static QString fields(const std::array<QString, 5> &values, bool amounts)
+    {
+        QString line;
+        for (int i = 0; i < 5; ++i) {
+            if (i > 0)
+                line += u' ';
+            const QString v = amounts && i >= 3 ? amountText(values[i]) : values[i];
+            line += pad(v, kWidths[i], kAlignments[i]);
+        }
+        return line;
+    }
+
+    void header()
+    {
+        write(QStringLiteral("\\E\\D") + pad(m_doc.titles[0], 40, 'L') + QStringLiteral("\\e\\d"));
+        write(QStringLiteral("\\E\\C") + pad(m_doc.titles[1], 40, 'L') + QStringLiteral("\\e\\c"));
+        write(QStringLiteral("\\D\\C") + pad(m_doc.titles[2], 136, 'L') + QStringLiteral("\\d\\c"));
+        write(rule());
+        write(QStringLiteral("\\D") + fields(m_doc.headings, false) + QStringLiteral("\\d"));
+        write(rule());
+    }
+
+    void footer(int count, Decimal sum4, Decimal sum5)
+    {
+        write(rule());
+        if (!sum4.isZero() && !sum5.isZero()) {
+            write(QStringLiteral("\\D") + pad(QStringLiteral("Page Total"), 10, 'L') + u' ' + QString(21, u' ') + u' '
+                  + QString(21, u' ') + u' ' + pad(sum4.toText(2), 12, 'R') + u' ' + pad(sum5.toText(2), 12, 'R')
+                  + QStringLiteral("\\d"));
+            write(rule());
+        } else {
+            write(QString());
+            write(QString());
+        }
+        write(QString());
+        write(QString());
+        write(pad(QStringLiteral("Circulation Manager   "), 80, 'R'));
+        count += 4;
+        while (count < kFooterPadTo) {
+            write(QString());
+            ++count;
+        }
+    }
+
+    const PrintDocument &m_doc;
+    QByteArray m_out;
+};
+
+} // namespace
+
+QString printableText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (char32_t cp : text.toUcs4()) {
+        if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0))
+            out += u' ';
+        else if (byteOf(cp) >= 0)
+            out += QChar(char16_t(cp));
+        else
+            out += u'?';
+    }
+    return out;
+}
+
+QByteArray toWindows1252(const QString &printable)
+{
+    QByteArray out;
+    out.reserve(printable.size());
+    for (QChar ch : printable) {
+        const int b = byteOf(ch.unicode());
+        out += b >= 0 ? char(b) : '?';
+    }
+    return out;
+}
+
+QString amountText(const QString &text)
+{
+    Decimal value;
+    if (!text.trimmed().isEmpty() && Decimal::tryParse(text, &value))
+        return value.toText(2);
+    return text;
+}
+
+PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row)
+{
+    const QString marker = sheet.CellText(row, 6);
+    if (marker.isEmpty())
+        return PrintMapping::End;
+    return marker == u"gtot" ? PrintMapping::Total : PrintMapping::Body;
+}
+
+PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &mapping)
+{
+    PrintDocument doc;
+    for (int r = 0; r < 3; ++r)
+        doc.titles[r] = sheet.CellText(r + 1, 1);
+    for (int i = 0; i < 5; ++i)
+        doc.headings[i] = sheet.CellText(4, mapping.columns[i]);
+    const int last = sheet.RowCount();
+    for (int row = 5; row <= last; ++row) {
+        const PrintMapping::RowKind kind =
+            mapping.rowKind ? mapping.rowKind(sheet, row) : markerColumnRowKind(sheet, row);
+        if (kind == PrintMapping::End)
+            break;
+        if (kind == PrintMapping::Skip)
+            continue;
+        PrintLine line;
+        line.kind = kind == PrintMapping::Total ? PrintLine::Total : PrintLine::Body;
+        for (int i = 0; i < 5; ++i)
+            line.fields[i] = sheet.CellText(row, mapping.columns[i]);
+        if (mapping.adjust)
+            mapping.adjust(sheet, row, line);
+        doc.lines.append(line);
+    }
+    return doc;
+}
+
+QByteArray printFileBytes(const PrintDocument &doc)
+{
+    return PageWriter(doc).run();
+}
+
+QString printFilePath()
+{
+    return QDir(programFolder()).filePath(QStringLiteral("tb.prn"));
+}
+
+bool writePrintFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString spoolerPath()
+{
+    // The spooler is installed beside the program; the program folder may be
+    // the per-user fallback, so the executable's own folder is asked too.
+    const QString name = QStringLiteral("didevadeduv");
+    for (const QString &folder : {programFolder(), QCoreApplication::applicationDirPath()}) {
+        if (folder.isEmpty())
+            continue;
+        const QFileInfo info(QDir(folder).filePath(name));
+        if (info.isFile() && info.isExecutable())
+            return info.absoluteFilePath();
+    }
+    return QString();
+}

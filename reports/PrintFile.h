@@ -1,0 +1,66 @@
+#pragma once
+#include "Decimal.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <functional>
+
+class Sheet;
+
+// The fixed-width page file the print spooler takes: 72-line pages of five
+// padded fields, the spooler's literal style codes around titles, headings
+// and totals, CR LF line ends, Windows-1252 bytes.
+
+// One line of the body: five field texts as the sheet shows them. Fields 4
+// and 5 are numbers when their text reads as one.
+struct PrintLine {
+    enum Kind { Body, Total };
+    std::array<QString, 5> fields;
+    Kind kind = Body;
+};
+
+// What a print holds, taken from the sheet through a report's mapping.
+struct PrintDocument {
+    std::array<QString, 3> titles;
+    std::array<QString, 5> headings;
+    QVector<PrintLine> lines;
+};
+
+// How a report lays its sheet onto the five printed fields. The default is
+// the plain rule: sheet columns 1 to 5, the body ending at the first row whose
+// column 6 is empty, "gtot" in column 6 marking a total row.
+struct PrintMapping {
+    enum RowKind { Body, Total, Skip, End };
+    std::array<int, 5> columns{1, 2, 3, 4, 5};
+    std::function<RowKind(const Sheet &, int row)> rowKind;
+    // Changes a printed line's fields where a report's text would not fit.
+    std::function<void(const Sheet &, int row, PrintLine &)> adjust;
+};
+
+PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row);
+
+// Rows 1 to 3 of column 1, the headings of row 4 and the body from row 5 to
+// the sheet's RowCount, as the mapping reads them.
+PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &mapping);
+
+// The bytes of the print file.
+QByteArray printFileBytes(const PrintDocument &doc);
+
+// Text as one byte a character: characters Windows-1252 lacks become "?", a
+// character beyond 16 bits counts as one, and control characters (a line
+// break inside a cell) become blanks so that no cell can break a page.
+QString printableText(const QString &text);
+QByteArray toWindows1252(const QString &printable);
+
+// "0.00" for a text that reads as a number; any other text unchanged.
+QString amountText(const QString &text);
+
+// The print file of the program: "tb.prn" in the program folder.
+QString printFilePath();
+// Writes the bytes atomically; false (nothing left open) on any failure.
+bool writePrintFile(const QString &path, const QByteArray &bytes);
+// The spooler beside the program; empty when it is missing.
+QString spoolerPath();

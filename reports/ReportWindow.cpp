@@ -1,0 +1,245 @@
+#include "ReportWindow.h"
+#include "ReportStore.h"
+#include "Sheet.h"
+#include "mdlVelmora.h"
+
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr ColorNumber kDarkBlue = 8388608;
+constexpr ColorNumber kLightGrey = 12632256;
+const QString kTitleFont = QStringLiteral("Book Antiqua");
+const QString kFileCannotBePrinted = QStringLiteral("File Cannot be Printed.   ");
+
+QDateEdit *datePicker(const QString &name, QWidget *parent)
+{
+    auto *d = new QDateEdit(parent);
+    d->setObjectName(name);
+    d->setLocale(QLocale::c());
+    d->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+    d->setCalendarPopup(true);
+    d->setDate(today());
+    return d;
+}
+
+SheetWindowConfig frameOf(const ReportConfig &c)
+{
+    SheetWindowConfig f;
+    f.windowName = c.windowName;
+    f.caption = c.caption;
+    f.sheetName = c.sheetName;
+    f.controlsBelowSheet = true;
+    f.clientArea = QSize(15000, 9000);
+    f.sheetSize = QSize(14800, 6000);
+    return f;
+}
+} // namespace
+
+ReportWindow::ReportWindow(ReportConfig config, QWidget *parent)
+    : SheetWindow(frameOf(config), parent), m_config(std::move(config))
+{
+    m_filters = new QGridLayout;
+    filterBar()->addLayout(m_filters);
+    filterBar()->addStretch(1);
+    DtFrom = datePicker(QStringLiteral("DtFrom"), this);
+    if (m_config.dateRange)
+        Dtto = datePicker(QStringLiteral("Dtto"), this);
+    const bool byCirculation = m_config.unitLookupByCirculation;
+    TxUnitCode = codeBox(
+        QStringLiteral("TxUnitCode"),
+        [byCirculation] {
+            return lookupOf(ReportStore::unitLookup(gUserId, byCirculation), QStringLiteral("Unit Help"), 4000,
+                            {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
+        },
+        true);
+
+    CmShow = addButton(QStringLiteral("CmShow"), QStringLiteral("Show - F5"));
+    if (m_config.print != ReportConfig::NoPrint) {
+        CmPrint = addButton(QStringLiteral("CmPrint"), QStringLiteral("Print - F7"));
+        if (m_config.print == ReportConfig::Prints)
+            connect(CmPrint, &QPushButton::clicked, this, &ReportWindow::CmPrint_Click);
+    }
+    CmExport = addButton(QStringLiteral("CmExport"), QStringLiteral("Export- F11"));
+    CmClose = addButton(QStringLiteral("CmClose"), QStringLiteral("Close- F9"));
+    connect(CmShow, &QPushButton::clicked, this, &ReportWindow::CmShow_Click);
+    connect(CmExport, &QPushButton::clicked, this, &ReportWindow::CmExport_Click);
+    connect(CmClose, &QPushButton::clicked, this, &ReportWindow::CmClose_Click);
+
+    LayoutSheet();
+    TxUnitCode->setChoice(gUnitCode, gUnitName);
+    selectOnEntry(TxUnitCode);
+}
+
+ReportWindow::~ReportWindow() = default;
+
+Lookup ReportWindow::lookupOf(const LookupQuery &query, const QString &caption, int width,
+                              const QList<LookupColumn> &columns)
+{
+    Lookup l;
+    l.statement = query.sql;
+    l.values = query.values;
+    l.caption = caption;
+    l.width = width;
+    l.columns = columns;
+    l.displayFields = 2;
+    return l;
+}
+
+LookupBox *ReportWindow::codeBox(const QString &name, std::function<Lookup()> lookup, bool delClears)
+{
+    auto *box = new LookupBox(this);
+    box->setObjectName(name);
+    box->setLookup(std::move(lookup));
+    box->setDelClears(delClears);
+    return box;
+}
+
+std::optional<QString> ReportWindow::filterCode(const LookupBox *box)
+{
+    if (box->text().isEmpty())
+        return std::nullopt;
+    return box->tag();
+}
+
+void ReportWindow::LayoutSheet()
+{
+    Sheet &s = *sheet();
+    const int columns = int(m_config.columns.size());
+    s.beginFill();
+    s.setColumnCount(columns);
+    s.setRowHeight(1, 500);
+    s.setTopVisibleRow(4);
+    const QString titles[3] = {gCompCode + QStringLiteral(" - ") + gUnitName, gUnitName, m_config.placeholderTitle};
+    const int sizes[3] = {14, 10, 8};
+    for (int r = 1; r <= 3; ++r) {
+        s.setCellText(r, 1, titles[r - 1]);
+        s.SelectCells(r, 1, r, 1);
+        s.SetSelectionFont(kTitleFont, sizes[r - 1], true, false, false, false, kDarkBlue, false, false);
+    }
+    s.setHeadingRowCount(4);
+    for (int c = 1; c <= columns; ++c)
+        s.setColumnWidthChars(c, m_config.columns.at(c - 1).width);
+    m_row = 4;
+    for (int c = 1; c <= columns; ++c)
+        s.setCellText(4, c, m_config.columns.at(c - 1).heading);
+    s.SelectCells(4, 1, 4, columns);
+    if (m_config.headingAlignedLeft)
+        s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
+    s.SetSelectionFont(QStringLiteral("ARIAL"), 8, true, false, false, false, 0, false, false);
+    s.SetSelectionBorder(-1, 1, 1, 1, 1, 1, 1, -1, -1, -1, -1);
+    s.SetSelectionPattern(1, kLightGrey, kLightGrey);
+    if (m_config.firstNumericColumn > 0) {
+        s.SelectCells(4, m_config.firstNumericColumn, s.RowCount(), m_config.lastNumericColumn);
+        s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
+        if (m_config.numericFormat)
+            s.setSelectionNumberFormat(QStringLiteral("0.00"));
+    }
+    s.setShowRowHeadings(false);
+    s.setShowColumnHeadings(false);
+    s.setShowGridLines(false);
+    s.SetActiveCell(1, 1);
+    s.endFill();
+}
+
+void ReportWindow::clearBody()
+{
+    m_row = 4;
+    sheet()->ClearCells(5, 1, sheet()->RowCount(), sheet()->ColumnCount(), 1);
+}
+
+void ReportWindow::setTitle(const QString &title)
+{
+    sheet()->setCellText(3, 1, title);
+}
+
+void ReportWindow::CmShow_Click()
+{
+    runGuarded([this] {
+        Sheet &s = *sheet();
+        s.beginFill();
+        LayoutSheet();
+        guarded([this] { FillSheet(); });
+        s.endFill();
+        s.SetActiveCell(s.RowCount(), s.ColumnCount());
+    });
+}
+
+QString ReportWindow::exportFileName() const
+{
+    const QDate date = m_config.exportDateIsTo && Dtto ? Dtto->date() : DtFrom->date();
+    return m_config.caption + u' ' + gUnitCode + u' ' + dateText(date);
+}
+
+void ReportWindow::CmExport_Click()
+{
+    SheetExport request;
+    request.proposedName = exportFileName();
+    // No extension is added: the file takes exactly the name confirmed.
+    request.appendXls = false;
+    request.hasContent = m_row > 4;
+    exportSheet(request);
+}
+
+void ReportWindow::CmPrint_Click()
+{
+    runGuarded(
+        [this] {
+            const QString path = printFilePath();
+            bool printed =
+                writePrintFile(path, printFileBytes(printDocumentFromSheet(*sheet(), m_config.printMapping)));
+            if (printed) {
+                const QString spooler = spoolerPath();
+                printed = !spooler.isEmpty() && ui().startProgram(spooler, {path}, QFileInfo(path).absolutePath());
+            }
+            if (!printed)
+                MsgBox(kFileCannotBePrinted, MsgButtons::Ok, MsgIcon::Information);
+        },
+        false);
+}
+
+void ReportWindow::CmClose_Click()
+{
+    unload();
+}
+
+void ReportWindow::setEnterChain(const QList<QWidget *> &chain)
+{
+    for (int i = 0; i + 1 < chain.size(); ++i) {
+        m_enterNext.insert(chain.at(i), chain.at(i + 1));
+        chain.at(i)->installEventFilter(this);
+    }
+}
+
+void ReportWindow::selectOnEntry(QLineEdit *box)
+{
+    m_selectOnEntry.append(box);
+    box->installEventFilter(this);
+}
+
+bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *ke = static_cast<QKeyEvent *>(event);
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+            if (QWidget *next = m_enterNext.value(qobject_cast<QWidget *>(watched))) {
+                next->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched); box && m_selectOnEntry.contains(box)) {
+            SelectAllText(box);
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus())
+                    SelectAllText(box);
+            });
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,114 @@
+#pragma once
+#include "Lookup.h"
+#include "PrintFile.h"
+#include "SheetWindow.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class QDateEdit;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+struct LookupQuery;
+
+// One column of a report sheet: heading and width in 1/256 of a digit.
+struct ReportColumn {
+    QString heading;
+    int width = 0;
+};
+
+// What one report window sets for itself on the frame.
+struct ReportConfig {
+    QString windowName; // registry name and objectName, e.g. "frmrptConsumption"
+    QString caption;    // caption and first part of the export's file name
+    QString sheetName = QStringLiteral("FBInvoice");
+    bool dateRange = false;      // Dtto beside DtFrom
+    bool exportDateIsTo = false; // the export's file name takes Dtto's date
+    enum PrintButton { NoPrint, PrintDoesNothing, Prints };
+    PrintButton print = Prints;
+    // The unit lookup offers units whose flag is 0: the circulation flag
+    // (consumption report) or the accounts flag (all others).
+    bool unitLookupByCirculation = false;
+    QString placeholderTitle;
+    QList<ReportColumn> columns;
+    // Heading row aligned left, centred vertically, before its style.
+    bool headingAlignedLeft = false;
+    // Columns aligned right from the heading row down; 0 for none.
+    int firstNumericColumn = 0;
+    int lastNumericColumn = 0;
+    bool numericFormat = false; // "0.00" on those columns too
+    PrintMapping printMapping;
+};
+
+// The report window frame: the sheet with three title rows and a heading row,
+// the report's filters under it, Show / Print / Export / Close. A report sets
+// its config, adds its own filters and writes FillSheet. No function key is
+// mapped: the keys in the captions are captions only.
+class ReportWindow : public SheetWindow {
+    Q_OBJECT
+public:
+    explicit ReportWindow(ReportConfig config, QWidget *parent = nullptr);
+    ~ReportWindow() override;
+
+    const ReportConfig &config() const { return m_config; }
+    // The last sheet row written: 4 after the layout.
+    int rowCounter() const { return m_row; }
+    // The export's suggested file name: caption, current unit, date.
+    QString exportFileName() const;
+
+    // A lookup list of two shown fields from a report statement.
+    static Lookup lookupOf(const LookupQuery &query, const QString &caption, int width,
+                           const QList<LookupColumn> &columns);
+
+public slots:
+    void CmShow_Click();
+    void CmExport_Click();
+    void CmPrint_Click();
+    void CmClose_Click();
+
+protected:
+    // The frame's layout steps with the config's values; clears no cell.
+    void LayoutSheet();
+    // Builds the statement from the filters, runs it and writes the rows.
+    // Returns after a refusal (its message shown); throws DbError.
+    virtual void FillSheet() = 0;
+
+    // Rows 5 to RowCount emptied; the row counter back to 4.
+    void clearBody();
+    void setTitle(const QString &title);
+    int &row() { return m_row; }
+
+    // A code box: F1 opens `lookup`; Del empties text and code when asked.
+    LookupBox *codeBox(const QString &name, std::function<Lookup()> lookup, bool delClears);
+    // The code a box filters on: none while its text is empty, else the code
+    // of its last lookup (empty when the text was typed without one).
+    static std::optional<QString> filterCode(const LookupBox *box);
+
+    // Where a report puts its filters (below the sheet), and the frame's own.
+    QGridLayout *filterGrid() const { return m_filters; }
+    QDateEdit *DtFrom = nullptr;
+    QDateEdit *Dtto = nullptr;
+    LookupBox *TxUnitCode = nullptr;
+    QPushButton *CmShow = nullptr;
+    QPushButton *CmPrint = nullptr;
+    QPushButton *CmExport = nullptr;
+    QPushButton *CmClose = nullptr;
+
+    // Enter in each widget moves the focus to the next one of the list; a
+    // window may have several chains.
+    void setEnterChain(const QList<QWidget *> &chain);
+    // The box selects its whole text when entered.
+    void selectOnEntry(QLineEdit *box);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    ReportConfig m_config;
+    QGridLayout *m_filters = nullptr;
+    QHash<QWidget *, QWidget *> m_enterNext;
+    QList<QLineEdit *> m_selectOnEntry;
+    int m_row = 4;
+};

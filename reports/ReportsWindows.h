@@ -1,0 +1,4 @@
+#pragma once
+
+// Enters the report windows in the main window's registry.
+void registerReportsWindows();

@@ -1,0 +1,203 @@
+#include "frmrptNewsprintStock.h"
+#include "NewsprintReportStore.h"
+#include "Sheet.h"
+#include "mdlVelmora.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr ColorNumber kDarkRed = 128;
+const QString kArial = QStringLiteral("ARIAL");
+const QString kTotalLabel = QStringLiteral("Total No of Reels. ");
+
+NewsprintReportStore store()
+{
+    return NewsprintReportStore(gConnection, gInvDbName, gAcDbName, gCompCode);
+}
+
+QLineEdit *box(const QString &name, QWidget *parent)
+{
+    auto *b = new QLineEdit(parent);
+    b->setObjectName(name);
+    return b;
+}
+
+// Printed: serial, supplier, reel number, weight and amount; unit headings as
+// lines of their own and the total row as a total line.
+PrintMapping printMapping()
+{
+    PrintMapping m;
+    m.columns = {1, 2, 4, 7, 9};
+    m.rowKind = [](const Sheet &s, int row) {
+        if (!s.CellText(row, 1).isEmpty())
+            return PrintMapping::Body;
+        const QString label = s.CellText(row, 2);
+        if (label.isEmpty())
+            return PrintMapping::Skip;
+        return label.startsWith(kTotalLabel) ? PrintMapping::Total : PrintMapping::Body;
+    };
+    // The count would not fit beside the label in the supplier's field.
+    m.adjust = [](const Sheet &, int, PrintLine &line) {
+        if (line.kind == PrintLine::Total && line.fields[1].startsWith(kTotalLabel)) {
+            line.fields[0] = QStringLiteral("Total");
+            line.fields[1] = QStringLiteral("No of Reels. ") + line.fields[1].mid(kTotalLabel.size());
+        }
+    };
+    return m;
+}
+} // namespace
+
+ReportConfig frmrptNewsprintStock::reportConfig()
+{
+    ReportConfig c;
+    c.windowName = QStringLiteral("frmrptNewsprintStock");
+    c.caption = QStringLiteral("Newsprint Stock");
+    c.placeholderTitle = QStringLiteral("Newsprint Stock");
+    c.columns = {
+        {QStringLiteral("Sl No"), 1200},        {QStringLiteral("Supplier"), 6000},  {QStringLiteral("Brand"), 3200},
+        {QStringLiteral("Reel No"), 3200},      {QStringLiteral("Reel Type"), 3500}, {QStringLiteral("GSM"), 2000},
+        {QStringLiteral("Weight(KG)"), 2500},   {QStringLiteral("Rate"), 2000},      {QStringLiteral("Amount"), 3000},
+        {QStringLiteral("Invoice Date"), 3500}, {QStringLiteral("Invoice No"), 3500}};
+    c.headingAlignedLeft = true;
+    c.firstNumericColumn = 7;
+    c.lastNumericColumn = 11;
+    c.printMapping = printMapping();
+    return c;
+}
+
+frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(reportConfig(), parent)
+{
+    CbStockType = new QComboBox(this);
+    CbStockType->setObjectName(QStringLiteral("CbStockType"));
+    CbStockType->addItems({QStringLiteral("Godown"), QStringLiteral("Press")});
+    CbStockType->setCurrentIndex(0);
+    TxUnitCode->setReadOnly(true);
+    const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
+                                            {9000, QStringLiteral("Scheme Name")}};
+    const QList<LookupColumn> typeColumns{{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}};
+    // The supplier and brand lists search the names for the box's text.
+    TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
+    TxSuppCode->setLookup([this, schemeColumns] {
+        return lookupOf(store().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"), 10500, schemeColumns);
+    });
+    TxBrandCode = codeBox(QStringLiteral("TxBrandCode"), {}, false);
+    TxBrandCode->setLookup([this, schemeColumns] {
+        return lookupOf(store().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"), 10500, schemeColumns);
+    });
+    TxGSM = codeBox(
+        QStringLiteral("TxGSM"),
+        [typeColumns] { return lookupOf(store().gsmLookup(), QStringLiteral("Type"), 6000, typeColumns); }, true);
+    TxReelType = codeBox(
+        QStringLiteral("TxReelType"),
+        [typeColumns] { return lookupOf(store().reelTypeLookup(), QStringLiteral("Type"), 6000, typeColumns); }, true);
+    TxSearch = box(QStringLiteral("TxSearch"), this);
+
+    QGridLayout *g = filterGrid();
+    auto label = [this](const char *text) { return new QLabel(QString::fromLatin1(text), this); };
+    g->addWidget(label("Ason Date"), 0, 0);
+    g->addWidget(DtFrom, 0, 1);
+    g->addWidget(label("Search"), 0, 2);
+    g->addWidget(TxSearch, 0, 3);
+    g->addWidget(label("Brand"), 0, 4);
+    g->addWidget(TxBrandCode, 0, 5);
+    g->addWidget(label("Stock Type"), 1, 0);
+    g->addWidget(CbStockType, 1, 1);
+    g->addWidget(label("Unit"), 1, 2);
+    g->addWidget(TxUnitCode, 1, 3);
+    g->addWidget(label("GSM"), 1, 4);
+    g->addWidget(TxGSM, 1, 5);
+    g->addWidget(label("Supplier"), 2, 0);
+    g->addWidget(TxSuppCode, 2, 1, 1, 3);
+    g->addWidget(label("Reel Type"), 2, 4);
+    g->addWidget(TxReelType, 2, 5);
+
+    for (QLineEdit *b : {TxSuppCode, TxBrandCode, TxGSM, TxReelType})
+        selectOnEntry(b);
+    setEnterChain({DtFrom, CbStockType, TxUnitCode, TxSuppCode, TxBrandCode, TxGSM, TxReelType, CmShow});
+    setTabOrder(TxReelType, TxSearch);
+}
+
+void frmrptNewsprintStock::FillSheet()
+{
+    clearBody();
+    const bool press = CbStockType->currentIndex() == 1;
+    setTitle(
+        QStringLiteral("Newsprint Purchase (%1)  As on %2").arg(CbStockType->currentText(), dateText(DtFrom->date())));
+    StockFilter f;
+    f.press = press;
+    f.unitCode = filterCode(TxUnitCode);
+    f.supplierCode = filterCode(TxSuppCode);
+    f.brandCode = filterCode(TxBrandCode);
+    f.gsmCode = filterCode(TxGSM);
+    f.reelTypeCode = filterCode(TxReelType);
+    f.search = TxSearch->text();
+
+    Sheet &s = *sheet();
+    const int columns = s.ColumnCount();
+    QString unit;
+    bool first = true;
+    int reels = 0;
+    Decimal weightTotal, amountTotal;
+    QList<int> headings;
+    store().stock(f, [&](const StockRow &r) {
+        ++reels;
+        if (first || r.unitCode != unit) {
+            first = false;
+            unit = r.unitCode;
+            ++row();
+            s.setCellText(row(), 2, r.unitName);
+            headings.append(row());
+        }
+        ++row();
+        const int n = row();
+        s.setCellText(n, 1, QString::number(reels));
+        s.setCellText(n, 2, r.supplierName);
+        s.setCellText(n, 3, r.brandName);
+        s.setCellText(n, 4, r.reelNo);
+        s.setCellText(n, 6, r.gsmName);
+        s.setCellText(n, 5, r.reelTypeName);
+        const Decimal weight = r.weight.rounded(2);
+        const Decimal rate = r.rate.rounded(2);
+        const Decimal amount = (weight * rate).rounded(2);
+        s.setCellNumber(n, 7, weight);
+        s.setCellNumber(n, 8, rate);
+        s.setCellNumber(n, 9, amount);
+        weightTotal += weight;
+        amountTotal += amount;
+        s.setCellText(n, 10, dateText(r.invoiceDate));
+        s.setCellText(n, 11, r.transId);
+    });
+    if (row() > 4) {
+        // One format for all reel rows, then the unit headings over it.
+        s.SelectCells(5, 1, row(), columns);
+        s.SetSelectionFont(kArial, 8, false, false, false, false, 0, false, false);
+        s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
+        s.SelectCells(5, 7, row(), columns);
+        s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
+        s.setSelectionNumberFormat(QStringLiteral("0.00"));
+        for (int h : std::as_const(headings)) {
+            s.SelectCells(h, 2, h, 2);
+            s.SetSelectionFont(kArial, 10, true, false, false, false, kDarkRed, false, false);
+        }
+    }
+    row() += 2;
+    const int t = row();
+    s.setCellText(t, 2, kTotalLabel + QString::number(reels));
+    s.setCellNumber(t, 7, weightTotal);
+    s.setCellNumber(t, 9, amountTotal);
+    s.SelectCells(t, 2, t, 2);
+    s.SetSelectionFont(kArial, 10, true, false, false, false, kDarkRed, false, false);
+    s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
+    s.SelectCells(t, 7, t, columns);
+    s.SetSelectionFont(kArial, 10, true, false, false, false, kDarkRed, false, false);
+    s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
+    s.setSelectionNumberFormat(QStringLiteral("0.00"));
+    s.setRowCount(t + 5);
+    if (t > 10)
+        s.setTopVisibleRow(t - 9);
+}
