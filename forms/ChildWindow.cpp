@@ -56,6 +56,13 @@ void ChildWindow::setFocusOrder(const QList<QWidget *> &controls)
         m_focusOrder << w;
 }
 
+void ChildWindow::setTabChain(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        setTabOrder(controls.at(i - 1), controls.at(i));
+    setFocusOrder(controls);
+}
+
 void ChildWindow::returnToLastControl()
 {
     m_returnToLast = true;
@@ -96,6 +103,13 @@ void ChildWindow::enterMovesToNextField()
 {
     m_enterMoves = true;
     watch(this);
+}
+
+void ChildWindow::enterMovesFocus(QWidget *from, QWidget *to, Qt::FocusReason reason)
+{
+    m_enterJumps.insert(from, EnterJump{to, reason});
+    from->removeEventFilter(this);
+    from->installEventFilter(this);
 }
 
 void ChildWindow::selectTextOnEntry()
@@ -139,6 +153,13 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyPress: {
         auto *ke = static_cast<QKeyEvent *>(event);
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+            const auto jump = m_enterJumps.constFind(watched);
+            if (jump != m_enterJumps.cend() && jump->to) {
+                jump->to->setFocus(jump->reason);
+                return true;
+            }
+        }
         if (m_keys.contains(ke->key()) && formKeyDown(ke))
             return true;
         if (m_enterMoves && (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSet>
@@ -36,6 +37,8 @@ protected:
     void takeKeysFirst(const QSet<int> &keys);
     // Enter in a text box moves to the next control in tab order.
     void enterMovesToNextField();
+    // Enter in `from` moves the focus to `to`, before anything else takes the key.
+    void enterMovesFocus(QWidget *from, QWidget *to, Qt::FocusReason reason);
     // Every text box selects its whole text when entered.
     void selectTextOnEntry();
     // Only these boxes do, by keyboard or mouse alike; may be called again to add boxes.
@@ -46,6 +49,9 @@ protected:
     // The window itself takes no typing: the focus it receives goes to the
     // first of these controls that is enabled and takes focus.
     void setFocusOrder(const QList<QWidget *> &controls);
+    // Tab goes through these controls in this order, and the window opens
+    // with the focus on the first of them (as setFocusOrder).
+    void setTabChain(const QList<QWidget *> &controls);
     // ...unless a control of the window held the focus before and is still
     // enabled: the clerk gets back the control left when the window was.
     void returnToLastControl();
@@ -64,4 +70,9 @@ private:
     QList<QPointer<QWidget>> m_focusOrder;
     QList<QPointer<QWidget>> m_selectBoxes;
     QPointer<QWidget> m_lastControl;
+    struct EnterJump {
+        QPointer<QWidget> to;
+        Qt::FocusReason reason;
+    };
+    QHash<const QObject *, EnterJump> m_enterJumps;
 };

@@ -1,5 +1,7 @@
 #include "CodeNameMasterWindow.h"
+#include "GridHeading.h"
 #include "GridTextModel.h"
+#include "ListTable.h"
 #include "mdlVelmora.h"
 #include <QGridLayout>
 #include <QHeaderView>
@@ -75,16 +77,9 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
     m_grid = new MasterGrid(this);
     m_grid->setObjectName(m_config.gridName);
     m_grid->setTabKeyNavigation(false); // Tab leaves the grid for the next control in tab order
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setHighlightSections(false);
+    setUpListTable(m_grid, m_model);
     if (m_config.colouredHeading)
-        m_grid->horizontalHeader()->setStyleSheet(
-            QStringLiteral("QHeaderView::section { background-color: rgb(49, 111, 147); color: white; }"));
+        paintHeadingRow(m_grid->horizontalHeader());
     m_grid->setColumnHidden(0, true);
     for (int c = 0; c < m_config.gridColumns.size(); ++c) {
         const int width = m_config.gridColumns.at(c).width;
@@ -126,9 +121,7 @@ void CodeNameMasterWindow::applyTabOrder(const QStringList &objectNames)
     for (const QString &name : objectNames)
         if (auto *w = findChild<QWidget *>(name))
             order << w;
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
-    setFocusOrder(order);
+    setTabChain(order);
 }
 
 bool CodeNameMasterWindow::formKeyDown(QKeyEvent *event)

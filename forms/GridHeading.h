@@ -2,7 +2,8 @@
 #include <QHeaderView>
 #include <QString>
 
-// The heading row of the invoice and transfer grids: white on blue.
+// The heading row of the invoice and transfer grids and of the coloured
+// code/name masters: white on blue.
 inline void paintHeadingRow(QHeaderView *heading)
 {
     heading->setStyleSheet(

@@ -1,11 +1,13 @@
 #include "frmListView.h"
 #include "GridTextModel.h"
+#include "ListTable.h"
 #include "mdlVelmora.h"
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -55,14 +57,8 @@ frmListView::frmListView(QWidget *parent) : QDialog(parent)
     m_grid = new LookupGrid(this);
     m_grid->setObjectName(QStringLiteral("GrHelp"));
     m_grid->setTabKeyNavigation(false); // Tab goes back to the search box
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUpListTable(m_grid, m_model);
     m_grid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    m_grid->verticalHeader()->hide();
-    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
-    m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->setColumnHidden(0, true);
     m_grid->installEventFilter(this);
     // A double-click anywhere on the grid chooses its current row, on the headings too.
@@ -95,7 +91,8 @@ void frmListView::ShowForm(const QString &HelpQry, const QVariantList &values, i
         rs.close();
         return;
     }
-    frmListView dlg(QApplication::activeWindow());
+    const QPointer<QWidget> before = QApplication::activeWindow();
+    frmListView dlg(before);
     dlg.layOut(HelpText, FormWidth, columns);
     dlg.fill(rs, std::clamp(DisplayFields, 1, kColumns - 1));
     rs.close();
@@ -110,6 +107,10 @@ void frmListView::ShowForm(const QString &HelpQry, const QVariantList &values, i
     } else {
         dlg.exec();
     }
+    // Without a window manager nothing hands the activation back, and the
+    // clerk's next keys would go nowhere.
+    if (before && before->isVisible())
+        before->activateWindow();
 }
 
 void frmListView::layOut(const QString &caption, int formWidth, const QList<LookupColumn> &columns)

@@ -69,19 +69,8 @@ ItemMasterWindow::ItemMasterWindow(const ItemMasterKind &kind, QWidget *parent)
     fieldsLayout()->addWidget(m_txMeasureName, 2, 2);
 
     applyTabOrder(config().tabOrder);
-}
-
-bool ItemMasterWindow::eventFilter(QObject *watched, QEvent *event)
-{
     // Enter in the measurement code box moves on to New (F1 is the box's own).
-    if (watched == m_txMeasure && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CmNew->setFocus(Qt::TabFocusReason);
-            return true;
-        }
-    }
-    return CodeNameMasterWindow::eventFilter(watched, event);
+    enterMovesFocus(m_txMeasure, CmNew, Qt::TabFocusReason);
 }
 
 QWidget *ItemMasterWindow::afterNameBox() const

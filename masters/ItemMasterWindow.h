@@ -30,7 +30,6 @@ protected:
     QList<EntryCheck> entryChecks() override;
     CodeNameEntry gatherEntry() const override;
     QWidget *afterNameBox() const override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     LookupBox *m_txMeasure = nullptr;

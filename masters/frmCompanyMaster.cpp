@@ -1,5 +1,5 @@
 #include "frmCompanyMaster.h"
-#include "SheetView.h"
+#include "Twips.h"
 #include "mdlVelmora.h"
 #include <QGridLayout>
 #include <QLabel>
@@ -44,7 +44,7 @@ frmCompanyMaster::frmCompanyMaster(QWidget *parent) : RecordWindow(parent)
         label->setBuddy(box);
         fields->addWidget(label, line, 0);
         if (line == 0) {
-            box->setFixedWidth(SheetView::twipsToPixels(1600));
+            box->setFixedWidth(twipsToPixels(1600));
             fields->addWidget(box, line, 1, Qt::AlignLeft);
         } else {
             fields->addWidget(box, line, 1);
@@ -69,9 +69,7 @@ frmCompanyMaster::frmCompanyMaster(QWidget *parent) : RecordWindow(parent)
 
     QList<QWidget *> order(m_boxes.cbegin(), m_boxes.cend());
     order << CmNew << CmEdit << CmCancel << CmClose;
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
-    setFocusOrder(order);
+    setTabChain(order);
 
     resize(sizeHint());
     enterMovesToNextField();
@@ -86,7 +84,7 @@ frmCompanyMaster::~frmCompanyMaster() = default;
 
 QSize frmCompanyMaster::sizeHint() const
 {
-    const QSize designed(SheetView::twipsToPixels(8055), SheetView::twipsToPixels(5160));
+    const QSize designed(twipsToPixels(8055), twipsToPixels(5160));
     return designed.expandedTo(minimumSizeHint());
 }
 

@@ -145,16 +145,18 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
 qint64 ConsumptionStore::saveEdit(const QString &code, const QDate &date, const QString &productCode,
                                   const QString &consUnitCode)
 {
-    Transaction t(m_db);
-    const qint64 matched =
-        m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
-                         + QStringLiteral(" Set cons_date=?, cons_pdt_code=?,cons_unit_code=?, modified_by=?,"
-                                          "modified_date=?,modified_time=? Where cons_no=? and unit_code=? and "
-                                          "comp_code=?"),
-                     {sqlDate(date), box(productCode), box(consUnitCode.trimmed()), m_ctx.userId, auditDate(),
-                      auditTime(), box(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
-    t.commit();
-    return matched;
+    return retryOnLockConflict([&] {
+        Transaction t(m_db);
+        const qint64 matched =
+            m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
+                             + QStringLiteral(" Set cons_date=?, cons_pdt_code=?,cons_unit_code=?, modified_by=?,"
+                                              "modified_date=?,modified_time=? Where cons_no=? and unit_code=? and "
+                                              "comp_code=?"),
+                         {sqlDate(date), box(productCode), box(consUnitCode.trimmed()), m_ctx.userId, auditDate(),
+                          auditTime(), box(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
+        t.commit();
+        return matched;
+    });
 }
 
 std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &code)

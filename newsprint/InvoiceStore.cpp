@@ -51,26 +51,26 @@ QString InvoiceStore::seriesKey(const QString &compCode, const QString &unitCode
 
 InvoiceStore::Saved InvoiceStore::saveNew(Invoice &invoice)
 {
-    return retriedOnLockConflict([&] { return saveNewOnce(invoice); });
+    // The number check spans every company and unit, so the saves that
+    // serialise it are all new invoices of the year, not one unit's series.
+    return serialisedSave(m_db, t("inv_invoice"), [&] { return saveNewOnce(invoice); });
 }
 
 InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
 {
     Transaction tx(m_db);
     // The series row stays locked until the end, so a second workstation's
-    // save of the same series waits here and then sees this invoice.
+    // save of the same series waits here and then takes the next code.
     const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit),
                                    {t("inv_invoice"),
                                     QStringLiteral("inv_trans_id"),
                                     {{QStringLiteral("comp_code"), m_comp}, {QStringLiteral("unit_code"), m_unit}}});
     const QString number = invoice.invoiceNo.trimmed();
-    {
-        RecordSet dup = m_db.query(QStringLiteral("Select inv_trans_id from ") + t("inv_invoice")
-                                       + QStringLiteral(" Where inv_invoice_no=? limit 1"),
-                                   {box(number)});
-        if (dup.next())
-            return Saved::DuplicateNumber;
-    }
+    if (saveCheckFinds(m_db,
+                       QStringLiteral("Select inv_trans_id from ") + t("inv_invoice")
+                           + QStringLiteral(" Where inv_invoice_no=?"),
+                       {box(number)}))
+        return Saved::DuplicateNumber;
     m_db.execute(
         QStringLiteral("Insert into ") + t("inv_invoice")
             + QStringLiteral("(unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_receipt_date, "
@@ -111,7 +111,7 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
 
 InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice)
 {
-    return retriedOnLockConflict([&] { return saveEditOnce(invoice); });
+    return retryOnLockConflict([&] { return saveEditOnce(invoice); });
 }
 
 InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice)

@@ -197,14 +197,6 @@ void ReelTickWindow::showEvent(QShowEvent *event)
     placeSelectAll();
 }
 
-void ReelTickWindow::setTabChain(const QList<QWidget *> &order)
-{
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
-    // The window opens with the focus on the first control of its order.
-    setFocusOrder(order);
-}
-
 bool ReelTickWindow::AllSelected() const
 {
     return g_allSelected[m_kind];

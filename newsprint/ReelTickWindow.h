@@ -49,8 +49,6 @@ protected:
 private:
     void buildGrid(QWidget *parent);
     void placeSelectAll();
-    // Tab goes through the controls in this order; the first takes the focus the window gets.
-    void setTabChain(const QList<QWidget *> &order);
     void emptyGrid();
     void toggleCurrentRow();
     // Grid rows from the first up to the first whose cell in `column` is empty.

@@ -67,7 +67,7 @@ int runBatch(const QString &sql, const QList<ReelMove> &reels,
 {
     if (reels.isEmpty())
         return 0;
-    return retriedOnLockConflict([&] {
+    return retryOnLockConflict([&] {
         int changed = 0;
         Transaction t(gConnection);
         for (const ReelMove &m : reels)

@@ -95,7 +95,8 @@ frmConsumption::frmConsumption(QWidget *parent) : ListWindow(consumptionListConf
     filterBar()->addWidget(lbTo);
     filterBar()->addWidget(m_dtTo);
     filterBar()->addStretch(1);
-    m_dtFrom->installEventFilter(this);
+    // Enter in the first date moves to the second; nowhere else does it fill.
+    enterMovesFocus(m_dtFrom, m_dtTo, Qt::OtherFocusReason);
 
     // The search row sits between the sheet and the buttons.
     auto *searchRow = new QHBoxLayout;
@@ -186,17 +187,4 @@ void frmConsumption::CmDelete_Click()
         }
     }
     FillList();
-}
-
-bool frmConsumption::eventFilter(QObject *watched, QEvent *event)
-{
-    // Enter in the first date moves to the second; nowhere else does it fill.
-    if (watched == m_dtFrom && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_dtTo->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-    }
-    return ListWindow::eventFilter(watched, event);
 }

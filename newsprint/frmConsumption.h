@@ -23,7 +23,6 @@ public slots:
 
 protected:
     RecordSet runQuery() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QDateEdit *m_dtFrom = nullptr;

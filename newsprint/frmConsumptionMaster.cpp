@@ -2,7 +2,7 @@
 #include "Desktop.h"
 #include "Lookup.h"
 #include "NumericKey.h"
-#include "SheetView.h"
+#include "Twips.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
 #include <QFrame>
@@ -119,7 +119,7 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : RecordWindow(paren
     // Code boxes wide enough for a whole code, a reel number or a quantity.
     for (QLineEdit *b : {m_txConsumptionCode, static_cast<QLineEdit *>(m_txReelNo), m_txGSM, m_txReelType,
                          static_cast<QLineEdit *>(m_txProductCode), static_cast<QLineEdit *>(m_txUnitCode), m_txQty})
-        b->setMinimumWidth(SheetView::twipsToPixels(1800));
+        b->setMinimumWidth(twipsToPixels(1800));
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(5, 1);
     outer->addLayout(grid);
@@ -201,7 +201,7 @@ frmConsumptionMaster::~frmConsumptionMaster() = default;
 
 QSize frmConsumptionMaster::sizeHint() const
 {
-    const QSize designed(SheetView::twipsToPixels(9000), SheetView::twipsToPixels(5600));
+    const QSize designed(twipsToPixels(9000), twipsToPixels(5600));
     return designed.expandedTo(minimumSizeHint());
 }
 

@@ -54,11 +54,6 @@ bool DbError::isConnectionLost() const
         || m_code == kConnectionKilled || m_code == kClientInteractionTimeout;
 }
 
-bool isLockConflict(const DbError &e)
-{
-    return e.isLockConflict();
-}
-
 ConnectionSpec ConnectionSpec::fromText(const QString &connectionText)
 {
     ConnectionSpec s;

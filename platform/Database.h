@@ -205,22 +205,3 @@ private:
     Database &m_db;
     bool m_done = false;
 };
-
-// Another workstation held a lock the transaction needed (deadlock or
-// lock-wait timeout); the server asks for the transaction to be run again.
-bool isLockConflict(const DbError &e);
-
-// Runs `run`, one whole transaction, again while it fails on a lock conflict,
-// three times in all; any other failure, or the third, is thrown.
-template <class Run> auto retriedOnLockConflict(Run run)
-{
-    constexpr int kAttempts = 3;
-    for (int attempt = 1;; ++attempt) {
-        try {
-            return run();
-        } catch (const DbError &e) {
-            if (attempt >= kAttempts || !isLockConflict(e))
-                throw;
-        }
-    }
-}

@@ -32,7 +32,6 @@ public:
     Sheet *sheet() const { return m_sheet; }
 
     // The program's one conversion (Twips.h), under the view's name for its older callers.
-    static constexpr int twipsToPixels(int twips) { return ::twipsToPixels(twips); }
 
 signals:
     void RowDoubleClick(int row, int column);

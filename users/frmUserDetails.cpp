@@ -1,5 +1,6 @@
 #include "frmUserDetails.h"
 #include "GridTextModel.h"
+#include "ListTable.h"
 #include "frmListView.h"
 #include "mdlVelmora.h"
 #include <QAbstractTableModel>
@@ -124,16 +125,18 @@ QTableView *unitList(QWidget *parent, const char *name, QAbstractItemModel *mode
 {
     auto *v = new QTableView(parent);
     v->setObjectName(QString::fromLatin1(name));
-    v->setModel(model);
-    v->setSelectionBehavior(QAbstractItemView::SelectRows);
-    v->setSelectionMode(mode);
-    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUpListTable(v, model, mode);
     v->setShowGrid(false);
-    v->verticalHeader()->hide();
     v->horizontalHeader()->setStretchLastSection(true);
-    v->horizontalHeader()->setHighlightSections(false);
-    v->verticalHeader()->setDefaultSectionSize(v->fontMetrics().height() + 6);
     return v;
+}
+
+QList<int> selectedRowNumbers(const QTableView *view)
+{
+    QList<int> rows;
+    for (const QModelIndex &i : view->selectionModel()->selectedRows())
+        rows.append(i.row());
+    return rows;
 }
 } // namespace
 
@@ -156,13 +159,7 @@ frmUserDetails::frmUserDetails(QWidget *parent) : RecordWindow(parent), m_store(
     auto *details = new QWidget;
     GrUserDetails = new QTableView(details);
     GrUserDetails->setObjectName(QStringLiteral("GrUserDetails"));
-    GrUserDetails->setModel(m_grid);
-    GrUserDetails->setSelectionBehavior(QAbstractItemView::SelectRows);
-    GrUserDetails->setSelectionMode(QAbstractItemView::SingleSelection);
-    GrUserDetails->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    GrUserDetails->verticalHeader()->hide();
-    GrUserDetails->verticalHeader()->setDefaultSectionSize(GrUserDetails->fontMetrics().height() + 6);
-    GrUserDetails->horizontalHeader()->setHighlightSections(false);
+    setUpListTable(GrUserDetails, m_grid);
     GrUserDetails->setMinimumWidth(twipsToPixels(2965 + 4965) + 24);
 
     auto *lbGroup = new QLabel(QStringLiteral("User Group"), details);
@@ -459,19 +456,13 @@ void frmUserDetails::GrUserDetails_Click()
 
 void frmUserDetails::CmAllow_Click()
 {
-    QList<int> rows;
-    for (const QModelIndex &i : LvAvailable->selectionModel()->selectedRows())
-        rows.append(i.row());
-    for (const UnitEntry &u : m_available->take(rows))
+    for (const UnitEntry &u : m_available->take(selectedRowNumbers(LvAvailable)))
         m_assigned->append(u);
 }
 
 void frmUserDetails::CmDisallow_Click()
 {
-    QList<int> rows;
-    for (const QModelIndex &i : LvAssigned->selectionModel()->selectedRows())
-        rows.append(i.row());
-    for (const UnitEntry &u : m_assigned->take(rows))
+    for (const UnitEntry &u : m_assigned->take(selectedRowNumbers(LvAssigned)))
         m_available->insertInOrder(u);
 }
 

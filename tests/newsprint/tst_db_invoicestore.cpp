@@ -17,6 +17,7 @@ private slots:
     void duplicateNumberRefused();
     void failingSaveLeavesNothing();
     void twoStationsSavingAtOnceGetDistinctIds();
+    void twoUnitsSavingOneNumberAtOnceStoreItOnce();
     void saveEditRewritesReelsAndKeepsTheirState();
     void saveEditRepricesBookings();
     void saveEditOfAnotherUnitsInvoiceRefused_data();
@@ -234,6 +235,35 @@ void TestInvoiceStore::twoStationsSavingAtOnceGetDistinctIds()
     QCOMPARE(value("Select count(distinct invtrans_id) from vstores_2024.inv_invoice_trans"), QString("2"));
     QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("80"));
     QCOMPARE(GetNextNumber("INV_01_TVM"), QString("N0000003"));
+}
+
+// Stations of different units draw from different series, so only the
+// number check itself keeps them from storing one invoice number twice.
+void TestInvoiceStore::twoUnitsSavingOneNumberAtOnceStoreItOnce()
+{
+    constexpr int kRounds = 4;
+    const QStringList units{QStringLiteral("TVM"), QStringLiteral("KTM")};
+    std::atomic<int> saved[kRounds] = {};
+    std::atomic<int> refused[kRounds] = {};
+    const QStringList errors = onStations(2, [&](Database &db, int station) {
+        InvoiceStore s(db, DbName("vstores_2024"), DbName("vacc_2024"), "01", units.at(station), 2);
+        for (int round = 0; round < kRounds; ++round) {
+            Invoice inv = invoice(QStringLiteral("SHARED-%1").arg(round), 40);
+            const InvoiceStore::Saved result = s.saveNew(inv);
+            if (result == InvoiceStore::Saved::Saved)
+                ++saved[round];
+            else if (result == InvoiceStore::Saved::DuplicateNumber)
+                ++refused[round];
+        }
+    });
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+    for (int round = 0; round < kRounds; ++round) {
+        QCOMPARE(saved[round].load(), 1);
+        QCOMPARE(refused[round].load(), 1);
+    }
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice"), QString::number(kRounds));
+    QCOMPARE(value("Select count(distinct inv_invoice_no) from vstores_2024.inv_invoice"), QString::number(kRounds));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString::number(kRounds * 40));
 }
 
 void TestInvoiceStore::saveEditRewritesReelsAndKeepsTheirState()

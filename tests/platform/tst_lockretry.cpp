@@ -24,7 +24,10 @@ void TestLockRetry::retries_data()
     QTest::newRow("no failure") << QStringList{} << 1 << "";
     QTest::newRow("one deadlock, then done") << QStringList{kDeadlock} << 2 << "";
     QTest::newRow("two lock waits, then done") << QStringList{kLockWait, kLockWait} << 3 << "";
-    QTest::newRow("a third conflict is thrown") << QStringList{kDeadlock, kLockWait, kDeadlock} << 3 << kDeadlock;
+    QTest::newRow("five conflicts, then done")
+        << QStringList{kDeadlock, kLockWait, kDeadlock, kLockWait, kDeadlock} << 6 << "";
+    QTest::newRow("a sixth conflict is thrown")
+        << QStringList{kDeadlock, kLockWait, kDeadlock, kLockWait, kDeadlock, kLockWait} << 6 << kLockWait;
     QTest::newRow("another failure is thrown at once") << QStringList{kOther} << 1 << kOther;
     QTest::newRow("another failure after a conflict") << QStringList{kDeadlock, kOther} << 2 << kOther;
 }
@@ -38,7 +41,7 @@ void TestLockRetry::retries()
     QString caught;
     int result = 0;
     try {
-        result = retriedOnLockConflict([&] {
+        result = retryOnLockConflict([&] {
             ++ran;
             if (ran <= failures.size())
                 throw DbError(failures.at(ran - 1));
