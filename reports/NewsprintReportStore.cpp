@@ -1,4 +1,5 @@
 #include "NewsprintReportStore.h"
+#include "mdlVelmora.h"
 #include "Desktop.h"
 #include "SupplierHeads.h"
 
@@ -233,4 +234,9 @@ LookupQuery NewsprintReportStore::reelTypeLookup() const
     return {QStringLiteral("SELECT reeltype_code, reeltype_name FROM %1 ORDER BY reeltype_name")
                 .arg(m_stores.table("inv_reeltype")),
             {}};
+}
+
+NewsprintReportStore NewsprintReportStore::current()
+{
+    return NewsprintReportStore(gConnection, gInvDbName, gAcDbName, gCompCode);
 }

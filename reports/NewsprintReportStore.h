@@ -70,6 +70,8 @@ struct StockRow {
 class NewsprintReportStore {
 public:
     NewsprintReportStore(Database &db, const DbName &storesDb, const DbName &accountsDb, const QString &compCode);
+    // The store of the working context: its connection, year databases and company.
+    static NewsprintReportStore current();
 
     QList<ProductEntry> products();
     // Rows in brand order, then date. Throws DbError.

@@ -243,3 +243,10 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
     }
     return ChildWindow::eventFilter(watched, event);
 }
+
+QLineEdit *ReportWindow::makeBox(const QString &name, QWidget *parent)
+{
+    auto *b = new QLineEdit(parent);
+    b->setObjectName(name);
+    return b;
+}

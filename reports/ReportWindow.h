@@ -86,6 +86,8 @@ protected:
     // The code a box filters on: none while its text is empty, else the code
     // of its last lookup (empty when the text was typed without one).
     static std::optional<QString> filterCode(const LookupBox *box);
+    // A plain filter box carrying its control name.
+    static QLineEdit *makeBox(const QString &name, QWidget *parent);
 
     // Where a report puts its filters (below the sheet), and the frame's own.
     QGridLayout *filterGrid() const { return m_filters; }

@@ -19,18 +19,6 @@ constexpr ColorNumber kDarkRed = 128;
 constexpr ColorNumber kRed = 192;
 const QString kArial = QStringLiteral("arial");
 
-NewsprintReportStore store()
-{
-    return NewsprintReportStore(gConnection, gInvDbName, gAcDbName, gCompCode);
-}
-
-QLineEdit *box(const QString &name, QWidget *parent)
-{
-    auto *b = new QLineEdit(parent);
-    b->setObjectName(name);
-    return b;
-}
-
 // Printed: serial, date, reel, quantity and amount; brand headings and
 // totals as lines of their own.
 PrintMapping printMapping()
@@ -74,7 +62,7 @@ ReportConfig frmrptConsumption::reportConfig()
 
 frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfig(), parent)
 {
-    TxReelNo = box(QStringLiteral("TxReelNo"), this);
+    TxReelNo = makeBox(QStringLiteral("TxReelNo"), this);
     TxProductCode = codeBox(
         QStringLiteral("TxProductCode"),
         [] {
@@ -82,7 +70,7 @@ frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfi
                             {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
         },
         false);
-    TxProductName = box(QStringLiteral("TxProductName"), this);
+    TxProductName = makeBox(QStringLiteral("TxProductName"), this);
     TxMaterialCode = codeBox(QStringLiteral("TxMaterialCode"), {}, false);
     TxMaterialCode->setLookup([this] {
         return lookupOf(NewsprintReportStore::materialLookup(gCompCode, TxMaterialCode->text()),
@@ -92,7 +80,7 @@ frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfi
     // These boxes show the code itself; the name goes beside them.
     for (LookupBox *b : {TxProductCode, TxMaterialCode})
         b->setShows(LookupBox::Shows::Code);
-    TxMaterialName = box(QStringLiteral("TxMaterialName"), this);
+    TxMaterialName = makeBox(QStringLiteral("TxMaterialName"), this);
 
     QGridLayout *g = filterGrid();
     auto label = [this](const char *text) { return new QLabel(QString::fromLatin1(text), this); };
@@ -145,7 +133,7 @@ frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfi
 void frmrptConsumption::LoadProductList()
 {
     QList<QPair<QString, QString>> list;
-    for (const ProductEntry &p : store().products())
+    for (const ProductEntry &p : NewsprintReportStore::current().products())
         list.append({p.code, p.name});
     m_products->setProducts(list);
 }
@@ -204,7 +192,7 @@ void frmrptConsumption::FillSheet()
     QList<int> headings;
     QList<QPair<int, Decimal>> brandTotals; // row and total, with the brand's label written later
     QStringList brandLabels;
-    store().consumption(f, [&](const ConsumptionRow &r) {
+    NewsprintReportStore::current().consumption(f, [&](const ConsumptionRow &r) {
         if (first || r.brandName != brand) {
             ++row();
             if (!first) {

@@ -15,18 +15,6 @@ constexpr ColorNumber kDarkRed = 128;
 const QString kArial = QStringLiteral("ARIAL");
 const QString kTotalLabel = QStringLiteral("Total No of Reels. ");
 
-NewsprintReportStore store()
-{
-    return NewsprintReportStore(gConnection, gInvDbName, gAcDbName, gCompCode);
-}
-
-QLineEdit *box(const QString &name, QWidget *parent)
-{
-    auto *b = new QLineEdit(parent);
-    b->setObjectName(name);
-    return b;
-}
-
 // Printed: serial, supplier, reel number, weight and amount; unit headings as
 // lines of their own and the total row as a total line.
 PrintMapping printMapping()
@@ -83,19 +71,28 @@ frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(repor
     // The supplier and brand lists search the names for the box's text.
     TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
     TxSuppCode->setLookup([this, schemeColumns] {
-        return lookupOf(store().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"), 10500, schemeColumns);
+        return lookupOf(NewsprintReportStore::current().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"),
+                        10500, schemeColumns);
     });
     TxBrandCode = codeBox(QStringLiteral("TxBrandCode"), {}, false);
     TxBrandCode->setLookup([this, schemeColumns] {
-        return lookupOf(store().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"), 10500, schemeColumns);
+        return lookupOf(NewsprintReportStore::current().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"),
+                        10500, schemeColumns);
     });
     TxGSM = codeBox(
         QStringLiteral("TxGSM"),
-        [typeColumns] { return lookupOf(store().gsmLookup(), QStringLiteral("Type"), 6000, typeColumns); }, true);
+        [typeColumns] {
+            return lookupOf(NewsprintReportStore::current().gsmLookup(), QStringLiteral("Type"), 6000, typeColumns);
+        },
+        true);
     TxReelType = codeBox(
         QStringLiteral("TxReelType"),
-        [typeColumns] { return lookupOf(store().reelTypeLookup(), QStringLiteral("Type"), 6000, typeColumns); }, true);
-    TxSearch = box(QStringLiteral("TxSearch"), this);
+        [typeColumns] {
+            return lookupOf(NewsprintReportStore::current().reelTypeLookup(), QStringLiteral("Type"), 6000,
+                            typeColumns);
+        },
+        true);
+    TxSearch = makeBox(QStringLiteral("TxSearch"), this);
 
     QGridLayout *g = filterGrid();
     auto label = [this](const char *text) { return new QLabel(QString::fromLatin1(text), this); };
@@ -144,7 +141,7 @@ void frmrptNewsprintStock::FillSheet()
     int reels = 0;
     Decimal weightTotal, amountTotal;
     QList<int> headings;
-    store().stock(f, [&](const StockRow &r) {
+    NewsprintReportStore::current().stock(f, [&](const StockRow &r) {
         ++reels;
         if (first || r.unitCode != unit) {
             first = false;
