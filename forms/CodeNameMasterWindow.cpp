@@ -188,7 +188,7 @@ bool CodeNameMasterWindow::SaveNew()
 {
     // The name check runs inside the save, after the series is locked: two
     // stations can never both store one name.
-    SaveResult r;
+    CodeNameSaveResult r;
     if (!guarded([&] { r = store().addEntry(gatherEntry(), m_config.seriesKey()); }))
         return false;
     if (r.duplicate) {
@@ -203,7 +203,7 @@ bool CodeNameMasterWindow::SaveNew()
 
 bool CodeNameMasterWindow::SaveEdit()
 {
-    SaveResult r;
+    CodeNameSaveResult r;
     if (!guarded([&] { r = store().renameEntry(gatherEntry(), m_oldName); }))
         return false;
     if (r.duplicate) {

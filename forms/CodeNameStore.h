@@ -12,7 +12,7 @@ struct CodeNameEntry {
 };
 
 // What a save did.
-struct SaveResult {
+struct CodeNameSaveResult {
     bool duplicate = false; // another row holds the name: nothing was written
     QString code;           // a new entry: the code it was stored under
     qint64 matched = 0;     // a rename: the rows it matched (0: no such row in scope)
@@ -36,9 +36,9 @@ public:
     // locked, and saves of the table are serialised across workstations, so
     // two stations can never both pass it. A duplicate writes nothing and
     // leaves the series as it was.
-    virtual SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) = 0;
+    virtual CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) = 0;
     // Renames the row of entry.code, unless another row holds the new name
     // (both compared trimmed; rows named `oldName` do not count). The check runs
     // inside the rename's transaction, serialised as addEntry.
-    virtual SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) = 0;
+    virtual CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) = 0;
 };

@@ -33,7 +33,7 @@ QList<QStringList> CodeNameTableStore::rows()
     return out;
 }
 
-SaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, qualifiedTable(), [&] {
         Transaction t(m_db);
@@ -45,7 +45,7 @@ SaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QStrin
         if (saveCheckFinds(m_db,
                            QStringLiteral("Select 1 from %1 where %2=?").arg(qualifiedTable(), m_table.nameColumn),
                            {entry.name.trimmed()}))
-            return SaveResult{true, {}, 0};
+            return CodeNameSaveResult{true, {}, 0};
         QString columns = QStringLiteral("unit_code, comp_code, %1, %2").arg(m_table.codeColumn, m_table.nameColumn);
         QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed()};
         if (!m_table.groupColumn.isEmpty()) {
@@ -60,11 +60,11 @@ SaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QStrin
         m_db.execute(QStringLiteral("Insert into %1 (%2) values (%3)").arg(qualifiedTable(), columns, marks.join(u',')),
                      values);
         t.commit();
-        return SaveResult{false, code, 1};
+        return CodeNameSaveResult{false, code, 1};
     });
 }
 
-SaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
     QString sql =
         QStringLiteral("Update %1 set %2=?, modified_by=?, modified_date=?, modified_time=? where %3=? and comp_code=?")
@@ -79,10 +79,10 @@ SaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QSt
         if (saveCheckFinds(
                 m_db, QStringLiteral("Select 1 from %1 where %2<>? and %2=?").arg(qualifiedTable(), m_table.nameColumn),
                 {oldName.trimmed(), entry.name.trimmed()}))
-            return SaveResult{true, {}, 0};
+            return CodeNameSaveResult{true, {}, 0};
         const qint64 matched = m_db.execute(sql, values);
         t.commit();
-        return SaveResult{false, entry.code.trimmed(), matched};
+        return CodeNameSaveResult{false, entry.code.trimmed(), matched};
     });
 }
 

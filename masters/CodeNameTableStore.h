@@ -24,8 +24,8 @@ public:
 
     QList<QStringList> rows() override;
     int nameLength() override;
-    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
-    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
+    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     QString qualifiedTable() const;

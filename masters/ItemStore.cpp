@@ -27,7 +27,7 @@ QList<QStringList> ItemStore::rows()
     return out;
 }
 
-SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
     const QString table = gInvDbName.table("inv_itemmaster");
     const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
@@ -40,7 +40,7 @@ SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &series
         const QString check =
             QStringLiteral("Select 1 from %1 where item_name=?").arg(table) + typeCondition(checkValues);
         if (saveCheckFinds(m_db, check, checkValues))
-            return SaveResult{true, {}, 0};
+            return CodeNameSaveResult{true, {}, 0};
         QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
         QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
         if (m_type) {
@@ -54,11 +54,11 @@ SaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &series
             marks << QStringLiteral("?");
         m_db.execute(QStringLiteral("Insert into %1 (%2) values (%3)").arg(table, columns, marks.join(u',')), values);
         t.commit();
-        return SaveResult{false, code, 1};
+        return CodeNameSaveResult{false, code, 1};
     });
 }
 
-SaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
     const QString table = gInvDbName.table("inv_itemmaster");
     QVariantList values{entry.name, userIdNumber(), auditDate(), auditTime(), entry.code.trimmed(), gCompCode};
@@ -72,10 +72,10 @@ SaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &old
     return serialisedSave(m_db, table, [&] {
         Transaction t(m_db);
         if (saveCheckFinds(m_db, check, checkValues))
-            return SaveResult{true, {}, 0};
+            return CodeNameSaveResult{true, {}, 0};
         const qint64 matched = m_db.execute(sql, values);
         t.commit();
-        return SaveResult{false, entry.code.trimmed(), matched};
+        return CodeNameSaveResult{false, entry.code.trimmed(), matched};
     });
 }
 

@@ -16,8 +16,8 @@ public:
     QList<QStringList> rows() override;
     // As saveNew and saveEdit, with the name check inside the save.
     int nameLength() override;
-    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
-    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
+    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
     // The measurement lookup: code and name of every measurement, by name.
     static QString measurementLookup();

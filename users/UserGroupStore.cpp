@@ -11,7 +11,7 @@ QList<QStringList> UserGroupStore::rows()
     return out;
 }
 
-SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         // The series lies in the working year's stores database, the groups centrally.
@@ -22,17 +22,17 @@ SaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &s
         if (saveCheckFinds(m_db,
                            QStringLiteral("Select 1 from velmora.usergroups where user_group_name=? and unit_code=?"),
                            {entry.name.trimmed(), gUnitCode}))
-            return SaveResult{true, {}, 0};
+            return CodeNameSaveResult{true, {}, 0};
         m_db.execute(QStringLiteral("Insert into velmora.usergroups (unit_code, user_group_code, "
                                     "user_group_name, created_by, created_date, created_time)"
                                     " values (?,?,?,?,?,?)"),
                      {gUnitCode, code, entry.name.trimmed(), userIdNumber(), auditDate(), auditTime()});
         t.commit();
-        return SaveResult{false, code, 1};
+        return CodeNameSaveResult{false, code, 1};
     });
 }
 
-SaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
 {
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         Transaction t(m_db);
@@ -40,13 +40,13 @@ SaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString
                            QStringLiteral("Select 1 from velmora.usergroups where user_group_name<>?"
                                           " and user_group_name=? and unit_code=?"),
                            {oldName.trimmed(), entry.name.trimmed(), gUnitCode}))
-            return SaveResult{true, {}, 0};
+            return CodeNameSaveResult{true, {}, 0};
         const qint64 matched = m_db.execute(
             QStringLiteral("Update velmora.usergroups set user_group_name=?, modified_by=?, modified_date=?,"
                            " modified_time=? where unit_code=? and user_group_code=?"),
             {entry.name, userIdNumber(), auditDate(), auditTime(), gUnitCode, entry.code});
         t.commit();
-        return SaveResult{false, entry.code, matched};
+        return CodeNameSaveResult{false, entry.code, matched};
     });
 }
 

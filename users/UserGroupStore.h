@@ -10,8 +10,8 @@ public:
     explicit UserGroupStore(Database &db = gConnection) : m_db(db) {}
     QList<QStringList> rows() override;
     int nameLength() override;
-    SaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
-    SaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
+    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
+    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     Database &m_db;

@@ -132,7 +132,7 @@ void TestConcurrentSaves::sameNamesFromEightStations()
         for (int n = 0; n < names.size(); ++n) {
             const QString &name = names[(n + station * 3) % names.size()];
             try {
-                const SaveResult r = store->addEntry({firstCode, name, {QStringLiteral("M0001")}}, series);
+                const CodeNameSaveResult r = store->addEntry({firstCode, name, {QStringLiteral("M0001")}}, series);
                 if (r.duplicate) {
                     ++tally.duplicates;
                 } else {
@@ -173,7 +173,7 @@ void TestConcurrentSaves::twoRenamesToOneName()
         const QString code = station % 2 == 0 ? QStringLiteral("GSM0001") : QStringLiteral("GSM0002");
         const QString old = station % 2 == 0 ? QStringLiteral("45 GSM") : QStringLiteral("48.8 GSM");
         try {
-            const SaveResult r = store.renameEntry({code, QStringLiteral("50 GSM"), {}}, old);
+            const CodeNameSaveResult r = store.renameEntry({code, QStringLiteral("50 GSM"), {}}, old);
             if (r.duplicate)
                 ++tally.duplicates;
             else
@@ -286,7 +286,7 @@ void TestConcurrentSaves::counterOnAUsedCode()
     gCompCode = company;
     const QString series = QStringLiteral("GSM_%1_NO").arg(company);
     gConnection.execute("Update vstores_2024.numbersetup set no_value=? where no_id=?", {counter, series});
-    const SaveResult r = CodeNameTableStore(gsmTable()).addEntry({counter, QStringLiteral("60 GSM"), {}}, series);
+    const CodeNameSaveResult r = CodeNameTableStore(gsmTable()).addEntry({counter, QStringLiteral("60 GSM"), {}}, series);
     QVERIFY(!r.duplicate);
     QCOMPARE(r.code, savedCode);
     QCOMPARE(value("Select gsm_name from vstores_2024.inv_gsm where comp_code=? and gsm_code=?", {company, savedCode}),

@@ -24,7 +24,11 @@ QString testTempDir()
 
 void openTestDatabase(Database &db, const QString &database)
 {
-    Database::setEndpointOverride(qEnvironmentVariable("VELMORA_TEST_SOCKET"));
+    // Stations on several threads open connections at once: the socket is
+    // written only when a test changed it, never while others read it.
+    const QString socket = qEnvironmentVariable("VELMORA_TEST_SOCKET");
+    if (Database::endpointOverride() != socket)
+        Database::setEndpointOverride(socket);
     ConnectionSpec params;
     params.server = QStringLiteral("127.0.0.1");
     params.user = QStringLiteral("root");
