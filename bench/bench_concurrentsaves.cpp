@@ -99,7 +99,7 @@ bool runPhase(Database &admin, bool shared)
                 const QString name = !shared || n % 2 == 0 ? QStringLiteral("S%1 grade %2").arg(i).arg(n)
                                                            : QStringLiteral("shared grade %1").arg(n);
                 try {
-                    const SaveResult r = store.addEntry({QString(), name, {}}, QStringLiteral("GSM_01_NO"));
+                    const CodeNameSaveResult r = store.addEntry({QString(), name, {}}, QStringLiteral("GSM_01_NO"));
                     if (r.duplicate)
                         ++t.duplicates;
                     else
