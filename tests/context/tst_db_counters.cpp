@@ -94,37 +94,18 @@ void TestCounters::twoStationsSavingAtOnceGetDistinctCodes()
 {
     // Both stations were shown the same code at New; both save at the same time.
     QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0003"));
-    std::atomic<bool> go{false};
     QString codes[2];
-    QString errors[2];
-    auto station = [&](int i) {
-        Database db(QStringLiteral("station-%1").arg(i));
-        try {
-            openTestDatabase(db);
-            while (!go)
-                QThread::yieldCurrentThread();
-            Transaction t(db);
-            const QString code = ClaimCode(db, DbName("vstores_2024"), "GSM_01_NO", gsmCodes());
-            QThread::msleep(50);
-            db.execute(
-                "Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values ('TVM','01',?,?)",
-                {code, QStringLiteral("station %1").arg(i)});
-            t.commit();
-            codes[i] = code;
-        } catch (const DbError &e) {
-            errors[i] = e.serverText();
-        }
-    };
-    QThread *a = QThread::create(station, 0);
-    QThread *b = QThread::create(station, 1);
-    a->start();
-    b->start();
-    go = true;
-    a->wait();
-    b->wait();
-    delete a;
-    delete b;
-    QVERIFY2(errors[0].isEmpty() && errors[1].isEmpty(), qPrintable(errors[0] + errors[1]));
+    const QStringList errors = onStations(2, [&](Database &db, int i) {
+        Transaction t(db);
+        const QString code = ClaimCode(db, DbName("vstores_2024"), "GSM_01_NO", gsmCodes());
+        QThread::msleep(50);
+        db.execute(
+            "Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values ('TVM','01',?,?)",
+            {code, QStringLiteral("station %1").arg(i)});
+        t.commit();
+        codes[i] = code;
+    });
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     QVERIFY(codes[0] != codes[1]);
     QCOMPARE(QSet<QString>({codes[0], codes[1]}), QSet<QString>({"GSM0003", "GSM0004"}));
     QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0005"));

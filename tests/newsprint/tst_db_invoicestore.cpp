@@ -204,33 +204,14 @@ void TestInvoiceStore::failingSaveLeavesNothing()
 
 void TestInvoiceStore::twoStationsSavingAtOnceGetDistinctIds()
 {
-    std::atomic<bool> go{false};
     QString ids[2];
-    QString errors[2];
-    auto station = [&](int i) {
-        Database db(QStringLiteral("station-%1").arg(i));
-        try {
-            openTestDatabase(db);
-            InvoiceStore s(db, DbName("vstores_2024"), DbName("vacc_2024"), "01", "TVM", 2);
-            Invoice inv = invoice(QStringLiteral("STATION-%1").arg(i), 40);
-            while (!go)
-                QThread::yieldCurrentThread();
-            if (s.saveNew(inv) == InvoiceStore::Saved::Saved)
-                ids[i] = inv.transId;
-        } catch (const DbError &e) {
-            errors[i] = e.serverText();
-        }
-    };
-    QThread *a = QThread::create(station, 0);
-    QThread *b = QThread::create(station, 1);
-    a->start();
-    b->start();
-    go = true;
-    a->wait();
-    b->wait();
-    delete a;
-    delete b;
-    QVERIFY2(errors[0].isEmpty() && errors[1].isEmpty(), qPrintable(errors[0] + errors[1]));
+    const QStringList errors = onStations(2, [&](Database &db, int i) {
+        InvoiceStore s(db, DbName("vstores_2024"), DbName("vacc_2024"), "01", "TVM", 2);
+        Invoice inv = invoice(QStringLiteral("STATION-%1").arg(i), 40);
+        if (s.saveNew(inv) == InvoiceStore::Saved::Saved)
+            ids[i] = inv.transId;
+    });
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     QCOMPARE(QSet<QString>({ids[0], ids[1]}), QSet<QString>({"N0000001", "N0000002"}));
     QCOMPARE(value("Select count(distinct invtrans_id) from vstores_2024.inv_invoice_trans"), QString("2"));
     QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("80"));
