@@ -53,10 +53,10 @@ public:
     {
         header();
         int count = 6;
-        Decimal sum4, sum5;
+        std::array<Decimal, 2> sums;
         for (const PrintLine &line : m_doc.lines) {
             if (count > kLastBodyCount) {
-                footer(count, sum4, sum5);
+                footer(count, sums);
                 header();
                 count = 6;
             }
@@ -66,12 +66,13 @@ public:
                 count += 2;
             } else {
                 write(fields(line.fields, true));
-                sum4 += Decimal::fromText(line.fields[3]);
-                sum5 += Decimal::fromText(line.fields[4]);
+                for (int i = 0; i < 2; ++i)
+                    if (isAmount(i))
+                        sums[i] += Decimal::fromText(line.fields[3 + i]);
                 count += 1;
             }
         }
-        footer(count, Decimal(), Decimal());
+        footer(count, {});
         return m_out;
     }
 
@@ -87,13 +88,15 @@ private:
         return PadText(printableText(text), width, alignment == 'R' ? QStringLiteral("R") : QStringLiteral("L"));
     }
 
-    static QString fields(const std::array<QString, 5> &values, bool amounts)
+    bool isAmount(int lastField) const { return m_doc.lastFields[lastField] == PrintField::Amount; }
+
+    QString fields(const std::array<QString, 5> &values, bool amounts) const
     {
         QString line;
         for (int i = 0; i < 5; ++i) {
             if (i > 0)
                 line += u' ';
-            const QString v = amounts && i >= 3 ? amountText(values[i]) : values[i];
+            const QString v = amounts && i >= 3 && isAmount(i - 3) ? amountText(values[i]) : values[i];
             line += pad(v, kWidths[i], kAlignments[i]);
         }
         return line;
@@ -109,12 +112,23 @@ private:
         write(rule());
     }
 
-    void footer(int count, Decimal sum4, Decimal sum5)
+    void footer(int count, const std::array<Decimal, 2> &sums)
     {
         write(rule());
-        if (!sum4.isZero() && !sum5.isZero()) {
+        // The page total stands when every amount field has a sum; a text
+        // field's place in it stays blank.
+        bool anyAmount = false, allNonZero = true;
+        QString totals[2];
+        for (int i = 0; i < 2; ++i) {
+            if (!isAmount(i))
+                continue;
+            anyAmount = true;
+            allNonZero = allNonZero && !sums[i].isZero();
+            totals[i] = sums[i].toText(2);
+        }
+        if (anyAmount && allNonZero) {
             write(QStringLiteral("\\D") + pad(QStringLiteral("Page Total"), 10, 'L') + u' ' + QString(21, u' ') + u' '
-                  + QString(21, u' ') + u' ' + pad(sum4.toText(2), 12, 'R') + u' ' + pad(sum5.toText(2), 12, 'R')
+                  + QString(21, u' ') + u' ' + pad(totals[0], 12, 'R') + u' ' + pad(totals[1], 12, 'R')
                   + QStringLiteral("\\d"));
             write(rule());
         } else {
@@ -182,6 +196,7 @@ PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row)
 PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &mapping)
 {
     PrintDocument doc;
+    doc.lastFields = mapping.lastFields;
     for (int r = 0; r < 3; ++r)
         doc.titles[r] = sheet.CellText(r + 1, 1);
     for (int i = 0; i < 5; ++i)

@@ -15,18 +15,23 @@ class Sheet;
 // and totals, CR LF line ends, Windows-1252 bytes.
 
 // One line of the body: five field texts as the sheet shows them. Fields 4
-// and 5 are numbers when their text reads as one.
+// and 5 are amounts unless the document says they are text.
 struct PrintLine {
     enum Kind { Body, Total };
     std::array<QString, 5> fields;
     Kind kind = Body;
 };
 
+// Fields 4 and 5: an amount prints "0.00" and is summed into the page total;
+// a text (an invoice number) prints as it stands and is never summed.
+enum class PrintField { Amount, Text };
+
 // What a print holds, taken from the sheet through a report's mapping.
 struct PrintDocument {
     std::array<QString, 3> titles;
     std::array<QString, 5> headings;
     QVector<PrintLine> lines;
+    std::array<PrintField, 2> lastFields{PrintField::Amount, PrintField::Amount};
 };
 
 // How a report lays its sheet onto the five printed fields. The default is
@@ -35,6 +40,7 @@ struct PrintDocument {
 struct PrintMapping {
     enum RowKind { Body, Total, Skip, End };
     std::array<int, 5> columns{1, 2, 3, 4, 5};
+    std::array<PrintField, 2> lastFields{PrintField::Amount, PrintField::Amount}; // fields 4 and 5
     std::function<RowKind(const Sheet &, int row)> rowKind;
     // Changes a printed line's fields where a report's text would not fit.
     std::function<void(const Sheet &, int row, PrintLine &)> adjust;

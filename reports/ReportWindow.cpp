@@ -13,6 +13,7 @@
 
 namespace {
 constexpr ColorNumber kDarkBlue = 8388608;
+constexpr ColorNumber kDarkRed = 128;
 constexpr ColorNumber kLightGrey = 12632256;
 const QString kTitleFont = QStringLiteral("Book Antiqua");
 const QString kFileCannotBePrinted = QStringLiteral("File Cannot be Printed.   ");
@@ -71,6 +72,14 @@ ReportWindow::ReportWindow(ReportConfig config, QWidget *parent)
     connect(CmExport, &QPushButton::clicked, this, &ReportWindow::CmExport_Click);
     connect(CmClose, &QPushButton::clicked, this, &ReportWindow::CmClose_Click);
 
+    connect(sheet(), &Sheet::RowDoubleClick, this, [this](int row, int) {
+        // Nothing happens while a Show (or any sheet action) runs: the row
+        // may belong to a fill that is being replaced.
+        if (busy() || !isDataRow(row))
+            return;
+        drillDown(row);
+    });
+
     LayoutSheet();
     TxUnitCode->setChoice(gUnitCode, gUnitName);
     selectOnEntry(TxUnitCode);
@@ -112,6 +121,8 @@ void ReportWindow::LayoutSheet()
     Sheet &s = *sheet();
     const int columns = int(m_config.columns.size());
     s.beginFill();
+    m_dataRows.clear();
+    m_groupHeadings.clear();
     s.setColumnCount(columns);
     s.setRowHeight(1, 500);
     s.setTopVisibleRow(4);
@@ -150,7 +161,95 @@ void ReportWindow::LayoutSheet()
 void ReportWindow::clearBody()
 {
     m_row = 4;
+    m_dataRows.clear();
+    m_groupHeadings.clear();
     sheet()->ClearCells(5, 1, sheet()->RowCount(), sheet()->ColumnCount(), 1);
+}
+
+void ReportWindow::drillDown(int) {}
+
+void ReportWindow::markDataRow(int row)
+{
+    if (!m_dataRows.contains(row))
+        m_dataRows.insert(row, QStringList(m_config.keyColumns.size()));
+}
+
+void ReportWindow::setRowKey(int row, int column, const QString &value)
+{
+    const int index = column - int(m_config.columns.size()) - 1;
+    Q_ASSERT(index >= 0 && index < m_config.keyColumns.size());
+    markDataRow(row);
+    m_dataRows[row][index] = value;
+}
+
+QString ReportWindow::rowKey(int row, int column) const
+{
+    const int index = column - int(m_config.columns.size()) - 1;
+    const auto it = m_dataRows.constFind(row);
+    if (it == m_dataRows.constEnd() || index < 0 || index >= it->size())
+        return QString();
+    return it->at(index);
+}
+
+int ReportWindow::addGroupHeading(int column, const QString &text)
+{
+    ++m_row;
+    sheet()->setCellText(m_row, column, text);
+    m_groupHeadings.append(m_row);
+    return m_row;
+}
+
+void ReportWindow::styleGroupHeadings(int firstColumn, int lastColumn, int size)
+{
+    Sheet &s = *sheet();
+    for (int h : std::as_const(m_groupHeadings)) {
+        s.SelectCells(h, firstColumn, h, lastColumn);
+        s.SetSelectionFont(m_config.bodyFont, size, true, false, false, false, kDarkRed, false, false);
+    }
+}
+
+void ReportWindow::styleBody(int firstRow, int lastRow, int rightFrom, int rightTo, bool amounts)
+{
+    if (lastRow < firstRow)
+        return;
+    Sheet &s = *sheet();
+    s.SelectCells(firstRow, 1, lastRow, s.ColumnCount());
+    s.SetSelectionFont(m_config.bodyFont, 8, false, false, false, false, 0, false, false);
+    if (m_config.bodyAlignedLeft)
+        s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
+    if (rightFrom <= 0)
+        return;
+    s.SelectCells(firstRow, rightFrom, lastRow, rightTo);
+    s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
+    if (amounts)
+        s.setSelectionNumberFormat(QStringLiteral("0.00"));
+}
+
+int ReportWindow::nextTotalRow()
+{
+    m_row += 2;
+    return m_row;
+}
+
+void ReportWindow::styleTotalRow(int row, int labelColumn, int firstAmountColumn, int lastAmountColumn)
+{
+    Sheet &s = *sheet();
+    s.SelectCells(row, labelColumn, row, labelColumn);
+    s.SetSelectionFont(m_config.bodyFont, 10, true, false, false, false, kDarkRed, false, false);
+    s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
+    s.SelectCells(row, firstAmountColumn, row, lastAmountColumn);
+    s.SetSelectionFont(m_config.bodyFont, 10, true, false, false, false, kDarkRed, false, false);
+    s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
+    s.setSelectionNumberFormat(QStringLiteral("0.00"));
+}
+
+void ReportWindow::finishFill(int lastRow, const EndOfFill &end)
+{
+    Sheet &s = *sheet();
+    if (lastRow > end.growPast)
+        s.setRowCount(lastRow + end.rowsAfter);
+    if (lastRow > end.scrollPast)
+        s.setTopVisibleRow(lastRow - end.rowsAbove);
 }
 
 void ReportWindow::setTitle(const QString &title)

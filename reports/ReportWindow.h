@@ -41,6 +41,24 @@ struct ReportConfig {
     int lastNumericColumn = 0;
     bool numericFormat = false; // "0.00" on those columns too
     PrintMapping printMapping;
+    // The font of the body, its group headings and totals; whether the body
+    // is aligned left (else General: text left, numbers right).
+    QString bodyFont = QStringLiteral("ARIAL");
+    bool bodyAlignedLeft = true;
+    // Keys a drill-down reads, numbered on from the shown columns (the first
+    // is column columns.size() + 1). They are kept by the window, never in the
+    // sheet, so no export or print carries them, and every fill starts them
+    // empty.
+    QList<ReportColumn> keyColumns;
+};
+
+// How a fill leaves the sheet: RowCount some rows past the last row written
+// and the view scrolled so that row stays in sight.
+struct EndOfFill {
+    int rowsAfter = 5;   // RowCount = last row + rowsAfter
+    int growPast = 0;    // RowCount is set only when the last row lies past this
+    int scrollPast = 10; // the view scrolls when the last row lies past this
+    int rowsAbove = 9;   // ... to TopVisibleRow = last row - rowsAbove
 };
 
 // The report window frame: the sheet with three title rows and a heading row,
@@ -63,6 +81,12 @@ public:
     static Lookup lookupOf(const LookupQuery &query, const QString &caption, int width,
                            const QList<LookupColumn> &columns);
 
+    // True for a row the current fill wrote as a data row (never a title,
+    // heading, group, total or empty row).
+    bool isDataRow(int row) const { return m_dataRows.contains(row); }
+    // A key column's value on a data row of the current fill; empty elsewhere.
+    QString rowKey(int row, int column) const;
+
 public slots:
     void CmShow_Click();
     void CmExport_Click();
@@ -76,10 +100,36 @@ protected:
     // Returns after a refusal (its message shown); throws DbError.
     virtual void FillSheet() = 0;
 
-    // Rows 5 to RowCount emptied; the row counter back to 4.
+    // Rows 5 to RowCount emptied; the row counter back to 4; the data rows
+    // and their keys forgotten.
     void clearBody();
     void setTitle(const QString &title);
     int &row() { return m_row; }
+
+    // --- Fill helpers ---
+    // Marks `row` as a data row of this fill: the one kind of row a
+    // double-click acts on.
+    void markDataRow(int row);
+    // A key column's value for a data row (marks the row as one).
+    void setRowKey(int row, int column, const QString &value);
+    // A group heading (a unit, a brand) in its own row under the last one
+    // written; styleGroupHeadings formats them all at the end of the fill.
+    int addGroupHeading(int column, const QString &text);
+    void styleGroupHeadings(int firstColumn, int lastColumn, int size);
+    // The body's look: the body font 8, black, left and centred vertically; columns
+    // `rightFrom` to `rightTo` right-aligned, with "0.00" when asked.
+    void styleBody(int firstRow, int lastRow, int rightFrom, int rightTo, bool amounts = true);
+    // The total row, two rows under the last row written: the row counter
+    // moves there. styleTotalRow gives it "ARIAL" 10 bold dark red, the label
+    // left and the amounts right in "0.00".
+    int nextTotalRow();
+    void styleTotalRow(int row, int labelColumn, int firstAmountColumn, int lastAmountColumn);
+    // RowCount and the scroll after the last row written.
+    void finishFill(int lastRow, const EndOfFill &end = {});
+
+    // A double-click on a data row of the current fill; rows of any other
+    // kind, and a double-click while a Show runs, never get here.
+    virtual void drillDown(int row);
 
     // A code box: F1 opens `lookup`; Del empties text and code when asked.
     LookupBox *codeBox(const QString &name, std::function<Lookup()> lookup, bool delClears);
@@ -113,4 +163,6 @@ private:
     QHash<QWidget *, QWidget *> m_enterNext;
     QList<QLineEdit *> m_selectOnEntry;
     int m_row = 4;
+    QHash<int, QStringList> m_dataRows; // data row -> its key columns' values
+    QList<int> m_groupHeadings;
 };

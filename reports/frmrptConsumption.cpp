@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr ColorNumber kDarkRed = 128;
 constexpr ColorNumber kRed = 192;
 const QString kArial = QStringLiteral("arial");
 
@@ -49,6 +48,8 @@ ReportConfig frmrptConsumption::reportConfig()
     c.exportDateIsTo = true;
     c.unitLookupByCirculation = true;
     c.placeholderTitle = QStringLiteral("News Print Consumption");
+    c.bodyFont = kArial;
+    c.bodyAlignedLeft = false;
     c.columns = {{QStringLiteral("Sl No"), 1200},       {QStringLiteral("Date"), 3000},
                  {QStringLiteral("Particulars"), 7000}, {QStringLiteral("Quantity"), 3500},
                  {QStringLiteral("Rate"), 3500},        {QStringLiteral("Amount"), 3500},
@@ -189,22 +190,20 @@ void frmrptConsumption::FillSheet()
     QString brand;
     bool first = true;
     Decimal brandTotal, grandTotal;
-    QList<int> headings;
     QList<QPair<int, Decimal>> brandTotals; // row and total, with the brand's label written later
     QStringList brandLabels;
     NewsprintReportStore::current().consumption(f, [&](const ConsumptionRow &r) {
         if (first || r.brandName != brand) {
-            ++row();
             if (!first) {
+                ++row();
                 brandTotals.append({row(), brandTotal});
                 brandLabels.append(QStringLiteral("Total (") + brand + u')');
                 brandTotal = Decimal();
-                row() += 2;
+                ++row(); // one empty row before the next brand
             }
             first = false;
             brand = r.brandName;
-            s.setCellText(row(), 2, brand);
-            headings.append(row());
+            addGroupHeading(2, brand);
         }
         ++row();
         ++serial;
@@ -224,23 +223,18 @@ void frmrptConsumption::FillSheet()
         return; // nothing found: no total rows
     // One format for the whole body, then the heading and total rows over it:
     // the same look as row by row, without a format call per row.
-    s.SelectCells(5, 1, row(), columns);
-    s.SetSelectionFont(kArial, 8, false, false, false, false, 0, false, false);
-    s.SelectCells(5, 4, row(), 6);
-    s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
-    s.setSelectionNumberFormat(QStringLiteral("0.00"));
-    for (int h : std::as_const(headings)) {
-        s.SelectCells(h, 1, h, columns);
-        s.SetSelectionFont(kArial, 8, true, false, false, false, kDarkRed, false, false);
-    }
+    styleBody(5, row(), 4, 6);
+    styleGroupHeadings(1, columns, 8);
     for (int i = 0; i < brandTotals.size(); ++i)
         writeBrandTotal(brandTotals[i].first, brandLabels[i], brandTotals[i].second);
     ++row();
     writeBrandTotal(row(), QStringLiteral("Total  (") + brand + u')', brandTotal);
     row() += 2;
     writeBrandTotal(row(), QStringLiteral("Grand Total"), grandTotal);
-    if (row() > 20)
-        s.setRowCount(row() + 2);
-    if (row() > 15)
-        s.setTopVisibleRow(row() - 13);
+    EndOfFill end;
+    end.rowsAfter = 2;
+    end.growPast = 20;
+    end.scrollPast = 15;
+    end.rowsAbove = 13;
+    finishFill(row(), end);
 }

@@ -11,8 +11,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr ColorNumber kDarkRed = 128;
-const QString kArial = QStringLiteral("ARIAL");
 const QString kTotalLabel = QStringLiteral("Total No of Reels. ");
 
 // Printed: serial, supplier, reel number, weight and amount; unit headings as
@@ -140,15 +138,12 @@ void frmrptNewsprintStock::FillSheet()
     bool first = true;
     int reels = 0;
     Decimal weightTotal, amountTotal;
-    QList<int> headings;
     NewsprintReportStore::current().stock(f, [&](const StockRow &r) {
         ++reels;
         if (first || r.unitCode != unit) {
             first = false;
             unit = r.unitCode;
-            ++row();
-            s.setCellText(row(), 2, r.unitName);
-            headings.append(row());
+            addGroupHeading(2, r.unitName);
         }
         ++row();
         const int n = row();
@@ -169,32 +164,13 @@ void frmrptNewsprintStock::FillSheet()
         s.setCellText(n, 10, dateText(r.invoiceDate));
         s.setCellText(n, 11, r.transId);
     });
-    if (row() > 4) {
-        // One format for all reel rows, then the unit headings over it.
-        s.SelectCells(5, 1, row(), columns);
-        s.SetSelectionFont(kArial, 8, false, false, false, false, 0, false, false);
-        s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
-        s.SelectCells(5, 7, row(), columns);
-        s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
-        s.setSelectionNumberFormat(QStringLiteral("0.00"));
-        for (int h : std::as_const(headings)) {
-            s.SelectCells(h, 2, h, 2);
-            s.SetSelectionFont(kArial, 10, true, false, false, false, kDarkRed, false, false);
-        }
-    }
-    row() += 2;
-    const int t = row();
+    // One format for all reel rows, then the unit headings over it.
+    styleBody(5, row(), 7, columns);
+    styleGroupHeadings(2, 2, 10);
+    const int t = nextTotalRow();
     s.setCellText(t, 2, kTotalLabel + QString::number(reels));
     s.setCellNumber(t, 7, weightTotal);
     s.setCellNumber(t, 9, amountTotal);
-    s.SelectCells(t, 2, t, 2);
-    s.SetSelectionFont(kArial, 10, true, false, false, false, kDarkRed, false, false);
-    s.SetSelectionAlignment(CellFormat::AlignLeft, false, CellFormat::AlignMiddle, 0);
-    s.SelectCells(t, 7, t, columns);
-    s.SetSelectionFont(kArial, 10, true, false, false, false, kDarkRed, false, false);
-    s.SetSelectionAlignment(CellFormat::AlignRight, false, CellFormat::AlignMiddle, 0);
-    s.setSelectionNumberFormat(QStringLiteral("0.00"));
-    s.setRowCount(t + 5);
-    if (t > 10)
-        s.setTopVisibleRow(t - 9);
+    styleTotalRow(t, 2, 7, columns);
+    finishFill(t);
 }

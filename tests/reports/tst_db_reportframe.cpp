@@ -40,6 +40,11 @@ private slots:
     void unitLookup_data();
     void unitLookup();
     void unitBoxKeys();
+    void drillDownActsOnDataRowsOfThisFill_data();
+    void drillDownActsOnDataRowsOfThisFill();
+    void keyColumnsStayOutOfSheetExportAndPrint();
+    void totalRowAndEndOfFill_data();
+    void totalRowAndEndOfFill();
 
 private:
     class TestReport;
@@ -60,6 +65,12 @@ public:
     bool boxedRow = false;
     int fills = 0;
     std::function<void()> duringFill;
+    // A unit heading over the rows, a key per row, a total row and the end
+    // of fill, all through the frame's helpers.
+    bool keyed = false;
+    QList<QPair<int, QString>> drilled; // row and key the drill-down read
+
+    void drillDown(int r) override { drilled.append({r, rowKey(r, 7)}); }
 
     void FillSheet() override
     {
@@ -69,6 +80,25 @@ public:
         if (duringFill)
             duringFill();
         Sheet &s = *sheet();
+        if (keyed) {
+            addGroupHeading(2, QStringLiteral("Unit A"));
+            for (int i = 1; i <= rows; ++i) {
+                ++row();
+                s.setCellText(row(), 1, QString::number(i));
+                s.setCellText(row(), 2, QStringLiteral("Item %1").arg(i));
+                s.setCellNumber(row(), 5, Decimal::fromInt(i));
+                s.setCellText(row(), 6, QStringLiteral("x"));
+                setRowKey(row(), 7, QStringLiteral("KEYCODE-%1").arg(i));
+            }
+            styleBody(5, row(), 4, 5);
+            styleGroupHeadings(2, 2, 10);
+            const int t = nextTotalRow();
+            s.setCellText(t, 2, QStringLiteral("Total"));
+            s.setCellNumber(t, 5, Decimal::fromInt(rows * (rows + 1) / 2));
+            styleTotalRow(t, 2, 4, 5);
+            finishFill(t);
+            return;
+        }
         for (int i = 1; i <= rows; ++i) {
             ++row();
             s.setCellText(row(), 1, QString::number(i));
@@ -121,6 +151,7 @@ TestReportFrame::TestReport *TestReportFrame::open(bool range, ReportConfig::Pri
     c.firstNumericColumn = 4;
     c.lastNumericColumn = 5;
     c.numericFormat = true;
+    c.keyColumns = {{"Key", 0}};
     auto *w = new TestReport(c);
     m_w = w;
     w->show();
@@ -455,6 +486,139 @@ void TestReportFrame::unitBoxKeys()
     QTest::keyClick(unit, Qt::Key_Delete);
     QCOMPARE(unit->text(), QString());
     QCOMPARE(unit->tag(), QString());
+}
+
+void TestReportFrame::drillDownActsOnDataRowsOfThisFill_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("key"); // empty: nothing happens
+    QTest::newRow("title row") << 1 << QString();
+    QTest::newRow("heading row") << 4 << QString();
+    QTest::newRow("unit heading") << 5 << QString();
+    QTest::newRow("first data row") << 6 << QStringLiteral("KEYCODE-1");
+    QTest::newRow("last data row") << 7 << QStringLiteral("KEYCODE-2");
+    QTest::newRow("empty row") << 8 << QString();
+    QTest::newRow("total row") << 9 << QString();
+    QTest::newRow("data row of the earlier, longer fill") << 10 << QString();
+    QTest::newRow("below everything") << 30 << QString();
+}
+
+void TestReportFrame::drillDownActsOnDataRowsOfThisFill()
+{
+    QFETCH(int, row);
+    QFETCH(QString, key);
+    TestReport *w = open();
+    w->keyed = true;
+    w->rows = 5;
+    w->CmShow_Click();
+    w->rows = 2;
+    w->CmShow_Click();
+    w->sheet()->doubleClickCell(row, 2);
+    if (key.isEmpty()) {
+        QCOMPARE(w->drilled.size(), 0);
+    } else {
+        QCOMPARE(w->drilled.size(), 1);
+        QCOMPARE(w->drilled.first().first, row);
+        QCOMPARE(w->drilled.first().second, key);
+    }
+    // A Show after the layout only: no row of the sheet is a data row.
+    w->drilled.clear();
+    w->keyed = false;
+    w->rows = 0;
+    w->CmShow_Click();
+    w->sheet()->doubleClickCell(6, 1);
+    QCOMPARE(w->drilled.size(), 0);
+}
+
+void TestReportFrame::keyColumnsStayOutOfSheetExportAndPrint()
+{
+    TestReport *w = open();
+    w->keyed = true;
+    w->rows = 3;
+    bool clickedDuringShow = false;
+    w->duringFill = [&] {
+        if (!clickedDuringShow) {
+            clickedDuringShow = true;
+            w->sheet()->doubleClickCell(6, 1);
+        }
+    };
+    w->CmShow_Click();
+    QVERIFY(clickedDuringShow);
+    QCOMPARE(w->drilled.size(), 0); // a double-click while the Show runs does nothing
+    Sheet &s = *w->sheet();
+    QCOMPARE(w->rowKey(6, 7), QStringLiteral("KEYCODE-1"));
+    for (int r = 1; r <= s.RowCount(); ++r)
+        for (int c = 1; c <= 10; ++c)
+            QVERIFY2(!s.CellText(r, c).startsWith("KEYCODE"), qPrintable(QStringLiteral("%1,%2").arg(r).arg(c)));
+
+    const QString path = m_programFolder + "/keys.xls";
+    ui().saveAnswers.enqueue(path);
+    w->CmExport_Click();
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray xls = f.readAll();
+    QVERIFY(xls.contains("Item 3")); // strings are stored 8-bit when they can be
+    QVERIFY(!xls.contains("KEYCODE"));
+
+    QFile spooler(m_programFolder + "/didevadeduv");
+    QVERIFY(spooler.open(QIODevice::WriteOnly));
+    spooler.setPermissions(spooler.permissions() | QFileDevice::ExeOwner);
+    spooler.close();
+    w->CmPrint_Click();
+    QFile prn(m_programFolder + "/tb.prn");
+    QVERIFY(prn.open(QIODevice::ReadOnly));
+    QVERIFY(!prn.readAll().contains("KEYCODE"));
+}
+
+void TestReportFrame::totalRowAndEndOfFill_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("totalRow");
+    QTest::addColumn<int>("topRow");
+    // The unit heading takes row 5, so the data rows start at 6.
+    QTest::newRow("no data row") << 0 << 7 << 4;
+    QTest::newRow("total row 10") << 3 << 10 << 4;
+    QTest::newRow("total row 11 scrolls") << 4 << 11 << 2;
+    QTest::newRow("long list") << 40 << 47 << 38;
+}
+
+void TestReportFrame::totalRowAndEndOfFill()
+{
+    QFETCH(int, rows);
+    QFETCH(int, totalRow);
+    QFETCH(int, topRow);
+    TestReport *w = open();
+    w->keyed = true;
+    w->rows = rows;
+    w->CmShow_Click();
+    const Sheet &s = *w->sheet();
+    QCOMPARE(w->rowCounter(), totalRow);
+    QCOMPARE(s.CellText(totalRow, 2), QStringLiteral("Total"));
+    QCOMPARE(s.CellText(totalRow - 1, 2), QString());
+    QCOMPARE(s.RowCount(), totalRow + 5);
+    QCOMPARE(s.TopVisibleRow(), topRow);
+    const CellFormat &label = s.formatAt(totalRow, 2);
+    QCOMPARE(label.fontName, QStringLiteral("ARIAL"));
+    QCOMPARE(label.fontSize, 10);
+    QVERIFY(label.bold);
+    QCOMPARE(label.fontColor, 128);
+    QCOMPARE(label.horizontal, quint8(CellFormat::AlignLeft));
+    const CellFormat &amount = s.formatAt(totalRow, 5);
+    QCOMPARE(amount.fontColor, 128);
+    QCOMPARE(amount.horizontal, quint8(CellFormat::AlignRight));
+    QCOMPARE(amount.numberFormat, QStringLiteral("0.00"));
+    const CellFormat &unit = s.formatAt(5, 2);
+    QVERIFY(unit.bold);
+    QCOMPARE(unit.fontSize, 10);
+    QCOMPARE(unit.fontColor, 128);
+    if (rows > 0) {
+        const CellFormat &body = s.formatAt(6, 2);
+        QCOMPARE(body.fontName, QStringLiteral("ARIAL"));
+        QCOMPARE(body.fontSize, 8);
+        QVERIFY(!body.bold);
+        QCOMPARE(body.horizontal, quint8(CellFormat::AlignLeft));
+        QCOMPARE(s.CellText(6, 5), QStringLiteral("1.00"));
+    }
 }
 
 QTEST_MAIN(TestReportFrame)

@@ -12,6 +12,8 @@ private slots:
     void pageBreaksAfterFiftyFourBodyLines();
     void pageTotalLine_data();
     void pageTotalLine();
+    void textFieldPrintsAsItStandsAndIsNotSummed_data();
+    void textFieldPrintsAsItStandsAndIsNotSummed();
     void totalLineIsRuledAndBoldAndNotSummed();
     void bodyFields_data();
     void bodyFields();
@@ -302,6 +304,31 @@ void TestPrintFile::fileIsReplacedWhole()
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("ab\r\n"));
     QVERIFY(!writePrintFile(QDir(dir).filePath(QStringLiteral("no such folder/tb.prn")), "x"));
+}
+
+void TestPrintFile::textFieldPrintsAsItStandsAndIsNotSummed_data()
+{
+    QTest::addColumn<QString>("invoiceNo");
+    QTest::addColumn<QByteArray>("printed");
+    QTest::newRow("numeric invoice number") << "1234" << QByteArray("1234");
+    QTest::newRow("invoice number with letters") << "INV-12" << QByteArray("INV-12");
+    QTest::newRow("decimal-looking number") << "12.5" << QByteArray("12.5");
+    QTest::newRow("empty") << "" << QByteArray();
+}
+
+void TestPrintFile::textFieldPrintsAsItStandsAndIsNotSummed()
+{
+    QFETCH(QString, invoiceNo);
+    QFETCH(QByteArray, printed);
+    PrintDocument d = document(55, invoiceNo, QStringLiteral("10"));
+    d.lastFields = {PrintField::Text, PrintField::Amount};
+    const QList<QByteArray> lines = linesOf(printFileBytes(d));
+    QCOMPARE(lines.size(), 144);
+    QCOMPARE(lines.at(6), fields("1", "Supplier", "R-1", printed, "10.00"));
+    // The page total holds the amount field alone; the text field's place is blank.
+    QCOMPARE(lines.at(61),
+             "\\D" + QByteArray("Page Total") + QByteArray(45, ' ') + QByteArray(12, ' ') + ' '
+                 + QByteArray("540.00").rightJustified(12) + "\\d");
 }
 
 QTEST_GUILESS_MAIN(TestPrintFile)
