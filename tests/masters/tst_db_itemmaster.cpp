@@ -118,10 +118,14 @@ void TestItemMaster::listsEveryItemOnce_data()
     QTest::addColumn<QStringList>("rows"); // code:name:measurement, by name
     QTest::newRow("other stores: type 1, a missing measurement shows empty")
         << "frmItemMasterGeneral"
-        << "01" << QStringList{"I0003:BLANKET WASH:", "I0002:PRINTING INK:Kg"};
+        << "01"
+        << QStringList{"I0003:BLANKET WASH:", "12:CLEANING CLOTH:Nos", "120:CLEANING CLOTH ROLL:Nos",
+                       "I0002:PRINTING INK:Kg"};
     QTest::newRow("fixed assets: both types")
         << "frmFAItemMaster"
-        << "01" << QStringList{"I0003:BLANKET WASH:", "I0001:DESKTOP COMPUTER:Nos", "I0002:PRINTING INK:Kg"};
+        << "01"
+        << QStringList{"I0003:BLANKET WASH:", "12:CLEANING CLOTH:Nos", "120:CLEANING CLOTH ROLL:Nos",
+                       "I0001:DESKTOP COMPUTER:Nos", "I0002:PRINTING INK:Kg"};
     QTest::newRow("own company's measurement first, another company's when it has none")
         << "frmItemMasterGeneral"
         << "02" << QStringList{"I0001:CO2 ITEM:Kilogram", "I0002:CO2 LIQUID:Litre"};
@@ -263,7 +267,7 @@ void TestItemMaster::newItemChecks()
     QCOMPARE(m_fixture.ui().shown.last().title, QString("Inventory"));
     QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     QVERIFY(m_w->isEntering());
-    QCOMPARE(value("Select count(*) from vstores_2024.inv_itemmaster"), QString("3"));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_itemmaster"), QString("5"));
 }
 
 void TestItemMaster::duplicateNewNames_data()
@@ -300,7 +304,7 @@ void TestItemMaster::duplicateNewNames()
         QCOMPARE(m_fixture.ui().texts(), QStringList{"The Same Brand Already Exists.   "});
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box("TxName")));
         QVERIFY(m_w->isEntering());
-        QCOMPARE(value("Select count(*) from vstores_2024.inv_itemmaster"), QString("4"));
+        QCOMPARE(value("Select count(*) from vstores_2024.inv_itemmaster"), QString("6"));
     } else {
         QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().texts().join('\n')));
         QCOMPARE(value("Select item_name from vstores_2024.inv_itemmaster where comp_code='01' and item_code='I0004'"),
