@@ -201,15 +201,7 @@ LookupQuery NewsprintReportStore::materialLookup(const QString &compCode, const 
 
 LookupQuery NewsprintReportStore::supplierLookup(const QString &nameText) const
 {
-    const SqlCondition supplier = supplierHeadCondition(m_comp);
-    QString sql = QStringLiteral("SELECT ac_code, ac_name FROM ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" WHERE ") + supplier.sql;
-    QVariantList v = supplier.values;
-    if (!nameText.isEmpty()) {
-        sql += QStringLiteral(" AND ac_name LIKE ?");
-        v << likeAnywhere(nameText);
-    }
-    return {sql + QStringLiteral(" ORDER BY ac_name"), v};
+    return ReportStore::supplierLookup(m_accounts, m_comp, nameText);
 }
 
 LookupQuery NewsprintReportStore::brandLookup(const QString &nameText) const

@@ -1,4 +1,5 @@
 #include "ReportStore.h"
+#include "SupplierHeads.h"
 
 LookupQuery ReportStore::unitLookup(const QString &userId, bool byCirculation)
 {
@@ -10,4 +11,17 @@ LookupQuery ReportStore::unitLookup(const QString &userId, bool byCirculation)
                        "order by unit_priority")
             .arg(flag),
         {userId}};
+}
+
+LookupQuery ReportStore::supplierLookup(const DbName &accountsDb, const QString &compCode, const QString &nameText)
+{
+    const SqlCondition supplier = supplierHeadCondition(compCode);
+    QString sql = QStringLiteral("SELECT ac_code, ac_name FROM ") + accountsDb.table("acc_accountheads")
+        + QStringLiteral(" WHERE ") + supplier.sql;
+    QVariantList v = supplier.values;
+    if (!nameText.isEmpty()) {
+        sql += QStringLiteral(" AND ac_name LIKE ?");
+        v << u'%' + nameText + u'%';
+    }
+    return {sql + QStringLiteral(" ORDER BY ac_name"), v};
 }

@@ -1,6 +1,10 @@
 #include "ReportsWindows.h"
 #include "WindowRegistry.h"
 #include "frmrptConsumption.h"
+#include "frmrptFABills.h"
+#include "frmrptFAPendingBills.h"
+#include "frmrptFixedAssetBillDetails.h"
+#include "frmrptFixedAssetInvoice.h"
 #include "frmrptNewsprintStock.h"
 
 void registerReportsWindows()
@@ -11,4 +15,14 @@ void registerReportsWindows()
         QStringLiteral("frmrptConsumption"), [] { return new frmrptConsumption; }, WindowRegistry::Kind::Many);
     r.registerWindow(
         QStringLiteral("frmrptNewsprintStock"), [] { return new frmrptNewsprintStock; }, WindowRegistry::Kind::Many);
+    r.registerWindow(
+        QStringLiteral("frmrptFABills"), [] { return new frmrptFABills; }, WindowRegistry::Kind::Many);
+    r.registerWindow(
+        QStringLiteral("frmrptFAPendingBills"), [] { return new frmrptFAPendingBills; }, WindowRegistry::Kind::Many);
+    // Reached by drill-down only. The bill details are one window that every
+    // supplier reuses; each supplier's pending invoices open a window of their own.
+    r.registerWindow(QStringLiteral("frmrptFixedAssetBillDetails"), [] { return new frmrptFixedAssetBillDetails; });
+    r.registerWindow(
+        QStringLiteral("frmrptFixedAssetInvoice"), [] { return new frmrptFixedAssetInvoice; },
+        WindowRegistry::Kind::Many);
 }

@@ -38,8 +38,6 @@ void registerLinkedWindows()
 const QStringList kStillToCome = {
     QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
-    QStringLiteral("frmrptFAPendingBills"),
-    QStringLiteral("frmrptFABills"),
     QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
