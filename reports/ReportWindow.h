@@ -120,7 +120,7 @@ protected:
     // `rightFrom` to `rightTo` right-aligned, with "0.00" when asked.
     void styleBody(int firstRow, int lastRow, int rightFrom, int rightTo, bool amounts = true);
     // The total row, two rows under the last row written: the row counter
-    // moves there. styleTotalRow gives it "ARIAL" 10 bold dark red, the label
+    // moves there. styleTotalRow gives it the body font 10 bold dark red, the label
     // left and the amounts right in "0.00".
     int nextTotalRow();
     void styleTotalRow(int row, int labelColumn, int firstAmountColumn, int lastAmountColumn);
