@@ -1,9 +1,9 @@
 #include "Startup.h"
-#include <QApplication>
+#include "GuardedApplication.h"
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     registerAllWindows();

@@ -75,7 +75,15 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
         if (b.numeric)
             installNumericKey(e, *b.numeric);
         if (b.totalsOnChange)
-            connect(e, &QLineEdit::textChanged, this, [this] { CalculateTotals(); });
+            connect(e, &QLineEdit::textChanged, this, [this, e] {
+                try {
+                    CalculateTotals();
+                } catch (const DecimalOverflow &) {
+                    // The keystroke that took a total beyond the range is taken back.
+                    MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+                    e->undo();
+                }
+            });
         w = e;
         break;
     }

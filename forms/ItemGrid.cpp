@@ -238,10 +238,33 @@ void ItemGrid::RenumberRows()
     m_model->numberRows(m_config.numberColumn);
 }
 
-void ItemGrid::CalculateTotals()
+bool ItemGrid::CalculateTotals()
 {
-    if (m_calculate)
-        m_calculate();
+    try {
+        if (m_calculate)
+            m_calculate();
+    } catch (const DecimalOverflow &) {
+        return false;
+    }
+    return true;
+}
+
+bool ItemGrid::fitsRange(const QString &text)
+{
+    try {
+        Decimal::fromText(text);
+    } catch (const DecimalOverflow &) {
+        return false;
+    }
+    return true;
+}
+
+bool ItemGrid::refuseOverflow(const QString &before)
+{
+    setCell(CurRow, CurCol, before);
+    CalculateTotals();
+    MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    return true;
 }
 
 void ItemGrid::placeOverCell(QWidget *w)
@@ -424,6 +447,11 @@ bool ItemGrid::enterKey()
     const ItemGridColumn &c = column(CurCol);
     const ItemGridEnter &rule = c.enter;
     const QString text = m_editor->text();
+    // A number beyond the range, or one whose amount or total would be, is
+    // refused as typed; the cell and the totals keep what they held.
+    const QString before = cell(CurRow, CurCol);
+    if (c.numeric && !fitsRange(text))
+        return refuseOverflow(before);
     if (!rule.refusal.isEmpty() && isBlank(text, c)) {
         MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);
         return true;
@@ -440,7 +468,8 @@ bool ItemGrid::enterKey()
         MoveEditor();
         return true;
     }
-    CalculateTotals();
+    if (!CalculateTotals())
+        return refuseOverflow(before);
     if (rule.next == ItemGridEnter::kNextRow) {
         CurCol = m_config.keyColumn;
         ++CurRow;
@@ -468,14 +497,24 @@ void ItemGrid::arrowKey(bool up)
             CurRow += step;
         }
         break;
-    case ItemGridArrow::NumberMove:
+    case ItemGridArrow::NumberMove: {
+        const QString before = cell(CurRow, CurCol);
+        if (!fitsRange(text)) {
+            refuseOverflow(before);
+            return;
+        }
         if (Decimal::fromText(text).isZero()) {
             setCell(CurRow, CurCol, QStringLiteral("0.00"));
         } else {
             setCell(CurRow, CurCol, text);
+            if (!CalculateTotals()) {
+                refuseOverflow(before);
+                return;
+            }
             CurRow = std::max(1, CurRow + step);
         }
         break;
+    }
     }
     MoveEditor();
     if (!up || m_config.selectAllAfterUp)

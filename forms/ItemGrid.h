@@ -140,7 +140,9 @@ public:
     void RenumberRows();
     // Whether the editor's text repeats the key of another filled row; shows the notice itself.
     bool IsDuplicateRow();
-    void CalculateTotals();
+    // False, with the totals left as they were, when a product or sum leaves
+    // the range of Decimal.
+    bool CalculateTotals();
 
     void GrInvoice_Click(int row, int column);
     // The editor's key-down handler; true when the key was used up.
@@ -157,6 +159,9 @@ protected:
 private:
     const ItemGridColumn &column(int c) const;
     bool isBlank(const QString &text, const ItemGridColumn &c) const;
+    static bool fitsRange(const QString &text);
+    // Puts the cell back as it was and tells the clerk the number is too large; true.
+    bool refuseOverflow(const QString &before);
     void removeCurrentRow();
     void copyRowAbove();
     void lookup();

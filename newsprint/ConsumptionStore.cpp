@@ -71,6 +71,12 @@ Decimal ConsumptionStore::available(const QString &reelNo, const QString &transI
 
 SaveNewResult ConsumptionStore::saveNew(const ConsumptionEntry &entry)
 {
+    // A product beyond the range of Decimal is refused before anything is written.
+    try {
+        (void)(entry.qty * entry.rate);
+    } catch (const DecimalOverflow &) {
+        throw DbError(Decimal::overflowMessage());
+    }
     return retryOnLockConflict([&] { return saveNewOnce(entry); });
 }
 

@@ -31,6 +31,26 @@ QList<const InvoiceReel *> filledReels(const QList<InvoiceReel> &reels)
 // Rows per insert statement: one round trip for a whole invoice of usual size.
 constexpr int kReelsPerInsert = 100;
 
+// A reel's amount and the sums of an invoice must be formable at all; one
+// beyond the range of Decimal is refused before anything is written.
+void refuseBeyondRange(const Invoice &invoice)
+{
+    try {
+        Decimal total;
+        Decimal weight;
+        for (const InvoiceReel &r : invoice.reels) {
+            total += (r.weight * r.rate).rounded(2);
+            weight += r.weight;
+        }
+        const Decimal grand = invoice.total + invoice.roundPlus - invoice.roundMinus;
+        const Decimal taxes = invoice.cgst + invoice.sgst + invoice.igst + invoice.tcs;
+        (void)(grand + taxes);
+        (void)(grand - taxes);
+    } catch (const DecimalOverflow &) {
+        throw DbError(Decimal::overflowMessage());
+    }
+}
+
 } // namespace
 
 InvoiceStore::InvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb, const QString &compCode,
@@ -51,6 +71,7 @@ QString InvoiceStore::seriesKey(const QString &compCode, const QString &unitCode
 
 InvoiceStore::Saved InvoiceStore::saveNew(Invoice &invoice)
 {
+    refuseBeyondRange(invoice);
     // The number check spans every company and unit, so the saves that
     // serialise it are all new invoices of the year, not one unit's series.
     return serialisedSave(m_db, t("inv_invoice"), [&] { return saveNewOnce(invoice); });
@@ -111,6 +132,7 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
 
 InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice)
 {
+    refuseBeyondRange(invoice);
     return retryOnLockConflict([&] { return saveEditOnce(invoice); });
 }
 

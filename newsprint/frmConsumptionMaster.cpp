@@ -303,7 +303,13 @@ void frmConsumptionMaster::TxReelNo_Edited()
 
 void frmConsumptionMaster::showAmount()
 {
-    m_txAmount->setText((numberOf(m_txQty) * numberOf(m_txRate)).toText(2));
+    try {
+        m_txAmount->setText((numberOf(m_txQty) * numberOf(m_txRate)).toText(2));
+    } catch (const DecimalOverflow &) {
+        // No amount is shown for a product beyond the range; the save refuses it too.
+        m_txAmount->clear();
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    }
 }
 
 void frmConsumptionMaster::TxQty_Change()
@@ -327,7 +333,10 @@ void frmConsumptionMaster::TxQty_Change()
 void frmConsumptionMaster::newStarted()
 {
     // Only read here: the save takes the code from the counter itself.
-    m_txConsumptionCode->setText(GetNextNumber(ConsumptionStore::seriesKey(gCompCode, gUnitCode)));
+    // A database failure here shows its text; the save claims the code itself.
+    guarded([this] {
+        m_txConsumptionCode->setText(GetNextNumber(ConsumptionStore::seriesKey(gCompCode, gUnitCode)));
+    });
     m_txReelNo->setFocus(Qt::OtherFocusReason);
 }
 
@@ -422,7 +431,7 @@ void frmConsumptionMaster::LoadRecord(const QString &code)
     m_txRate->setText(found->rate.toText(2));
     m_txAmount->setText(found->amount.toText(2));
     m_txUnitCode->setChoice(found->consUnitCode, found->consUnitCode);
-    m_txUnitName->setText(GetUnitName(found->consUnitCode));
+    guarded([&] { m_txUnitName->setText(GetUnitName(found->consUnitCode)); });
 }
 
 void frmConsumptionMaster::enableInputs(bool on)
@@ -451,7 +460,8 @@ void frmConsumptionMaster::ClearFields()
     m_txReelType->clear();
     m_txRate->setText(QStringLiteral("0.00"));
     m_txUnitCode->setChoice(gUnitCode, gUnitCode);
-    m_txUnitName->setText(GetUnitName(gUnitCode));
+    m_txUnitName->clear();
+    guarded([this] { m_txUnitName->setText(GetUnitName(gUnitCode)); });
     m_txProductCode->clearChoice();
     m_txAmount->setText(QStringLiteral("0.00"));
     m_txQty->setText(QStringLiteral("0.00"));

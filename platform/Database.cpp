@@ -231,6 +231,7 @@ void Database::open(const ConnectionSpec &params)
         throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
     m_spec = params;
     connect();
+    m_wanted = true;
 }
 
 void Database::connect()
@@ -260,22 +261,51 @@ void Database::connect()
     {
         // Strict for this session whatever the server's default: a too-long or
         // malformed value is refused with the server's text, never cut or zeroed.
+        // A row held by another station is waited for a few seconds only, never
+        // the server's default of minutes; a shorter server setting stays.
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral(
-                "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES')")))
+                "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES'),"
+                " SESSION innodb_lock_wait_timeout = LEAST(@@GLOBAL.innodb_lock_wait_timeout, %1)")
+                        .arg(kSessionLockWaitSeconds)))
             giveUp(failure(q.lastError()));
     }
     m_database = m_spec.database;
     m_inTransaction = false;
+    ++m_session;
 }
 
 void Database::reconnect()
 {
-    close();
+    closeSession();
     connect();
 }
 
+void Database::ensureOpen()
+{
+    if (isOpen())
+        return;
+    if (!m_wanted)
+        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (m_namedLocks > 0)
+        throw m_lockedLoss;
+    connect();
+}
+
+void Database::loseLockedSession(const DbError &e)
+{
+    m_lockedLoss = e;
+    closeSession();
+    throw e;
+}
+
 void Database::close()
+{
+    m_wanted = false;
+    closeSession();
+}
+
+void Database::closeSession()
 {
     if (!QSqlDatabase::contains(m_name))
         return;
@@ -303,8 +333,7 @@ QSqlDatabase Database::handle() const
 
 QSqlQuery Database::prepared(const QString &sql, const QVariantList &values)
 {
-    if (!isOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
+    ensureOpen();
     try {
         return runOnce(sql, values);
     } catch (const DbError &e) {
@@ -314,8 +343,13 @@ QSqlQuery Database::prepared(const QString &sql, const QVariantList &values)
         // before the loss is gone with the old one.
         if (m_inTransaction) {
             rollback();
+            if (m_namedLocks > 0)
+                loseLockedSession(e);
             throw;
         }
+        // Nor a locked section: the new session would not hold the lock.
+        if (m_namedLocks > 0)
+            loseLockedSession(e);
     }
     reconnect();
     return runOnce(sql, values);
@@ -383,15 +417,16 @@ void Database::runScript(const QString &script)
 
 void Database::begin()
 {
-    if (!isOpen())
-        throw DbError(QStringLiteral("Operation is not allowed when the object is closed."));
     // The server would silently commit the open transaction on a second start.
     if (m_inTransaction)
         throw DbError(QStringLiteral("A transaction is already open on this connection."));
+    ensureOpen();
     if (!handle().transaction()) {
         const DbError e = failure(handle().lastError());
         if (!e.isConnectionLost())
             throw e;
+        if (m_namedLocks > 0)
+            loseLockedSession(e);
         // Nothing has run in the transaction yet: a new session may begin it.
         reconnect();
         if (!handle().transaction())
@@ -434,14 +469,19 @@ NamedLock::NamedLock(Database &db, const QString &name, int timeoutSeconds) : m_
     const QString got = m_db.firstValue(QStringLiteral("Select GET_LOCK(?, ?)"), {m_name, timeoutSeconds});
     if (got != u"1")
         throw DbError(QStringLiteral("Lock wait timeout exceeded; try restarting transaction"), kLockWaitTimeout);
+    m_session = m_db.m_session;
+    ++m_db.m_namedLocks;
 }
 
 NamedLock::~NamedLock()
 {
+    --m_db.m_namedLocks;
+    // A lost session has let go of its locks already; a new one never had this one.
+    if (m_session != m_db.m_session || !m_db.isOpen())
+        return;
     try {
         m_db.firstValue(QStringLiteral("Select RELEASE_LOCK(?)"), {m_name});
     } catch (const DbError &) {
-        // A lost session has let go of its locks already.
     }
 }
 

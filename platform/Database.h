@@ -108,7 +108,8 @@ public:
     // an update reports the rows it matched, and makes the session strict, so
     // that a value too long or malformed for its column is refused with the
     // server's text instead of being cut, whatever the server's own default.
-    // Throws DbError.
+    // The session waits for another session's row lock at most
+    // kSessionLockWaitSeconds. Throws DbError.
     void open(const ConnectionSpec &params);
     void openText(const QString &connectionText) { open(ConnectionSpec::fromText(connectionText)); }
     void close();
@@ -118,7 +119,10 @@ public:
     // Runs a statement; returns the rows it matched. Throws DbError. A statement
     // that finds the connection lost outside a transaction reconnects once with
     // the same parameters, session settings and database, and runs again; inside
-    // a transaction the transaction is rolled back and the error reported.
+    // a transaction the transaction is rolled back and the error reported. Inside
+    // a NamedLock's section the error is reported too: a new session would not
+    // hold the lock. A connection that could not be opened again stays wanted:
+    // the next statement tries anew, so the program heals once the server is back.
     qint64 execute(const QString &sql, const QVariantList &values = {});
     RecordSet query(const QString &sql, const QVariantList &values = {});
     // First column of the first row as text; empty for no row or NULL.
@@ -143,29 +147,53 @@ public:
     QHash<QString, int> columnLengths(const DbName &schema, const QString &table);
 
 private:
+    friend class NamedLock;
     QSqlDatabase handle() const;
     QSqlQuery prepared(const QString &sql, const QVariantList &values);
     QSqlQuery runOnce(const QString &sql, const QVariantList &values);
     void connect();
     void reconnect();
+    void closeSession();
+    // Opens the session again when it was lost and the program still wants it.
+    void ensureOpen();
+    // A lost session inside a locked section: dropped, and the loss reported.
+    [[noreturn]] void loseLockedSession(const DbError &e);
     QString m_name;
     QString m_database;
     ConnectionSpec m_spec;
     bool m_inTransaction = false;
+    // Opened by the program and not closed by it: a lost session is opened again.
+    bool m_wanted = false;
+    // Counts the sessions opened, so a named lock knows whether its session still lives.
+    int m_session = 0;
+    int m_namedLocks = 0;
+    DbError m_lockedLoss{QString()};
 };
+
+// How long a session waits for another session's row lock before the server
+// gives up with a lock-wait timeout, and how long a save may spend on attempts
+// in all before the clerk hears the server's text.
+constexpr int kSessionLockWaitSeconds = 5;
+constexpr std::chrono::seconds kSaveRetryBudget{30};
 
 // Runs a whole save, a callable that opens and commits its own Transaction,
 // again when the server refused it for a deadlock or a lock-wait timeout:
 // a few times, after a short and growing pause, before the error goes on to
 // the clerk. The failed attempt was rolled back entirely, so nothing of it stays.
-template <class Save> auto retryOnLockConflict(Save &&save) -> decltype(save())
+// An attempt starts only while even its full lock wait ends within the budget,
+// so a blocked save answers the clerk within about half a minute.
+template <class Save>
+auto retryOnLockConflict(Save &&save, std::chrono::milliseconds budget = kSaveRetryBudget) -> decltype(save())
 {
     constexpr int kAttempts = 6;
+    const auto start = std::chrono::steady_clock::now();
     for (int attempt = 1;; ++attempt) {
         try {
             return save();
         } catch (const DbError &e) {
-            if (!e.isLockConflict() || attempt == kAttempts)
+            const auto spent = std::chrono::steady_clock::now() - start;
+            if (!e.isLockConflict() || attempt == kAttempts
+                || spent + std::chrono::seconds(kSessionLockWaitSeconds) > budget)
                 throw;
             // 10, 20, 40, 80, 160 ms, spread by the attempt's own clock so that
             // two stations that collided do not meet again at once.
@@ -182,7 +210,7 @@ template <class Save> auto retryOnLockConflict(Save &&save) -> decltype(save())
 // DbError, which retryOnLockConflict retries.
 class NamedLock {
 public:
-    NamedLock(Database &db, const QString &name, int timeoutSeconds = 10);
+    NamedLock(Database &db, const QString &name, int timeoutSeconds = kSessionLockWaitSeconds);
     ~NamedLock();
     NamedLock(const NamedLock &) = delete;
     NamedLock &operator=(const NamedLock &) = delete;
@@ -190,6 +218,7 @@ public:
 private:
     Database &m_db;
     QString m_name;
+    int m_session = 0;
 };
 
 // Rolls back unless commit() was called and succeeded.

@@ -40,6 +40,9 @@ bool guarded(const std::function<void()> &body)
     } catch (const DbError &e) {
         MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
         return false;
+    } catch (const DecimalOverflow &) {
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
     }
 }
 

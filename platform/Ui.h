@@ -61,7 +61,8 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons = MsgButtons::Ok, MsgIc
                  const QString &title = QString());
 
 // Runs a handler body; a database failure shows the server's error text
-// (information icon) and leaves the window as it was. Returns false on failure.
+// (information icon), a number beyond the range of Decimal its message, and
+// the window stays as it was. Returns false on failure.
 bool guarded(const std::function<void()> &body);
 
 // The desktop implementation with real dialogs.

@@ -1,3 +1,4 @@
+#include <array>
 #include "PrintFile.h"
 #include "Desktop.h"
 #include "Sheet.h"
@@ -45,6 +46,91 @@ QString rule()
     return QString(80, u'-');
 }
 
+// A number text split into its parts: sign, whole digits, decimal digits.
+struct NumberText {
+    bool negative = false;
+    QString whole;
+    QString fraction;
+};
+
+// Reads the number at the start of a text (leading blanks, a sign, digits with
+// at most one point); with `whole` set the rest of the text may hold blanks only.
+bool readNumberText(const QString &text, bool whole, NumberText *out)
+{
+    int pos = 0;
+    const int n = int(text.size());
+    while (pos < n && text[pos].isSpace())
+        ++pos;
+    NumberText t;
+    if (pos < n && (text[pos] == u'-' || text[pos] == u'+'))
+        t.negative = text[pos++] == u'-';
+    bool point = false;
+    for (; pos < n; ++pos) {
+        const QChar c = text[pos];
+        if (c.unicode() >= '0' && c.unicode() <= '9')
+            (point ? t.fraction : t.whole) += c;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            break;
+    }
+    while (whole && pos < n && text[pos].isSpace())
+        ++pos;
+    if (t.whole.isEmpty() && t.fraction.isEmpty())
+        return false;
+    if (whole && pos != n)
+        return false;
+    *out = t;
+    return true;
+}
+
+// The printed sums of a page: the leading numbers of column texts, added in a
+// range far beyond any page, so that a column of long numbers sums exactly.
+class PageSum {
+public:
+    void add(const QString &text)
+    {
+        NumberText t;
+        if (!readNumberText(text, false, &t))
+            return;
+        QString digits = t.whole;
+        while (digits.size() > 1 && digits.startsWith(u'0'))
+            digits.remove(0, 1);
+        if (digits.size() > kWholeDigits)
+            throw DecimalOverflow();
+        __int128 units = 0;
+        for (QChar c : digits)
+            units = units * 10 + (c.unicode() - '0');
+        const QString fraction = (t.fraction.left(Decimal::kScale)).leftJustified(Decimal::kScale, u'0');
+        for (QChar c : fraction)
+            units = units * 10 + (c.unicode() - '0');
+        m_units += t.negative ? -units : units;
+        if (m_units > kLimit || m_units < -kLimit)
+            throw DecimalOverflow();
+    }
+    bool isZero() const { return m_units == 0; }
+    QString text() const
+    {
+        // Rounded once, half away from zero, to the cent.
+        constexpr __int128 step = Decimal::kUnit / 100;
+        const bool negative = m_units < 0;
+        __int128 cents = (negative ? -m_units : m_units) / step;
+        if ((negative ? -m_units : m_units) % step * 2 >= step)
+            ++cents;
+        QString digits;
+        for (__int128 v = cents; v > 0; v /= 10)
+            digits.prepend(QChar(u'0' + int(v % 10)));
+        digits = digits.rightJustified(3, u'0');
+        digits.insert(digits.size() - 2, u'.');
+        return negative && cents != 0 ? u'-' + digits : digits;
+    }
+
+private:
+    static constexpr int kWholeDigits = 30;
+    static constexpr __int128 kLimit = __int128(1000000000000000000LL) * 1000000000000000000LL * 10;
+    __int128 m_units = 0;
+};
+
 class PageWriter {
 public:
     explicit PageWriter(const PrintDocument &doc) : m_doc(doc) {}
@@ -53,7 +139,7 @@ public:
     {
         header();
         int count = 6;
-        std::array<Decimal, 2> sums;
+        std::array<PageSum, 2> sums;
         for (const PrintLine &line : m_doc.lines) {
             if (count > kLastBodyCount) {
                 footer(count, sums);
@@ -68,7 +154,7 @@ public:
                 write(fields(line.fields, true));
                 for (int i = 0; i < 2; ++i)
                     if (isAmount(i))
-                        sums[i] += Decimal::fromText(line.fields[3 + i]);
+                        sums[i].add(line.fields[3 + i]);
                 count += 1;
             }
         }
@@ -112,7 +198,7 @@ private:
         write(rule());
     }
 
-    void footer(int count, const std::array<Decimal, 2> &sums)
+    void footer(int count, const std::array<PageSum, 2> &sums)
     {
         write(rule());
         // The page total stands when every amount field has a sum; a text
@@ -124,7 +210,7 @@ private:
                 continue;
             anyAmount = true;
             allNonZero = allNonZero && !sums[i].isZero();
-            totals[i] = sums[i].toText(2);
+            totals[i] = sums[i].text();
         }
         if (anyAmount && allNonZero) {
             write(QStringLiteral("\\D") + pad(QStringLiteral("Page Total"), 10, 'L') + u' ' + QString(21, u' ') + u' '
@@ -179,10 +265,29 @@ QByteArray toWindows1252(const QString &printable)
 
 QString amountText(const QString &text)
 {
-    Decimal value;
-    if (!text.trimmed().isEmpty() && Decimal::tryParse(text, &value))
-        return value.toText(2);
-    return text;
+    // Worked on the digits themselves: a number of any length prints as it
+    // reads, rounded once to the cent.
+    NumberText t;
+    if (!readNumberText(text, true, &t))
+        return text;
+    QString whole = t.whole;
+    while (whole.size() > 1 && whole.startsWith(u'0'))
+        whole.remove(0, 1);
+    if (whole.isEmpty())
+        whole = QStringLiteral("0");
+    QString cents = whole + t.fraction.left(2).leftJustified(2, u'0');
+    if (t.fraction.size() > 2 && t.fraction[2] >= u'5') {
+        int i = int(cents.size()) - 1;
+        while (i >= 0 && cents[i] == u'9')
+            cents[i--] = u'0';
+        if (i < 0)
+            cents.prepend(u'1');
+        else
+            cents[i] = QChar(cents[i].unicode() + 1);
+    }
+    const bool zero = cents.count(u'0') == cents.size();
+    cents.insert(cents.size() - 2, u'.');
+    return t.negative && !zero ? u'-' + cents : cents;
 }
 
 PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row)

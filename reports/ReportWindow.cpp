@@ -290,8 +290,14 @@ void ReportWindow::CmPrint_Click()
     runGuarded(
         [this] {
             const QString path = printFilePath();
-            bool printed =
-                writePrintFile(path, printFileBytes(printDocumentFromSheet(*sheet(), m_config.printMapping)));
+            QByteArray bytes;
+            try {
+                bytes = printFileBytes(printDocumentFromSheet(*sheet(), m_config.printMapping));
+            } catch (const DecimalOverflow &) {
+                MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+                return;
+            }
+            bool printed = writePrintFile(path, bytes);
             if (printed) {
                 const QString spooler = spoolerPath();
                 printed = !spooler.isEmpty() && ui().startProgram(spooler, {path}, QFileInfo(path).absolutePath());

@@ -253,6 +253,12 @@ void TestItemGrid::keys_data()
     QTest::newRow("empty reel number below row 1 leaves the grid")
         << QStringList{r1, r2, "R3|||||||"} << "at:4,1 Enter"
         << QStringList{r1, r2, "R3|||||||", "|||||||"} << "4,1" << "" << none << 1;
+    // The amount 99999999 x 99999 lies beyond the range of the numbers: the
+    // rate is refused as typed and nothing wraps into the amount or the totals.
+    QTest::newRow("rate whose amount is too large")
+        << QStringList{"R1|48 GSM|ROLL|99999999.00|10.00|999999990.00|G48|T1"} << "at:1,5 Del 99999 Enter"
+        << QStringList{"R1|48 GSM|ROLL|99999999.00|10.00|999999990.00|G48|T1"} << "1,5" << "99999.00"
+        << QStringList{"C:The number is too large.   "} << 0;
     QTest::newRow("GSM must be chosen")
         << QStringList{"R1|||||||"} << "at:1,2 Enter"
         << QStringList{"R1|||||||"} << "1,2" << "" << QStringList{"C:Please Select the GSM Type.   "} << 0;

@@ -158,6 +158,20 @@ void TestConsumptionStore::savedRowAndCounter()
              QStringLiteral("TVM|KTM|01|C0000001|2024-06-10|VWK|R100|N0000001|12.345|42.50|524.66|0|2|"
                             "2024/06/10|11:22:33|-"));
     QVERIFY(!rs.next());
+
+    // A quantity whose amount lies beyond the range of the numbers is refused,
+    // and nothing more is stored.
+    ConsumptionEntry huge = entry(QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("99999999"));
+    huge.rate = Decimal::fromText("99999");
+    try {
+        store().saveNew(huge);
+        QFAIL("a wrapped amount was stored");
+    } catch (const DbError &e) {
+        QCOMPARE(e.serverText(), Decimal::overflowMessage());
+    }
+    QCOMPARE(gConnection.firstValue(QStringLiteral("Select count(*) from vstores_2024.inv_consumption")),
+             QStringLiteral("1"));
+    QCOMPARE(counter(), QStringLiteral("C0000002"));
 }
 
 void TestConsumptionStore::codeFollowsCounterMovedMeanwhile()

@@ -191,6 +191,23 @@ void TestInvoiceStore::duplicateNumberRefused()
 
 void TestInvoiceStore::failingSaveLeavesNothing()
 {
+    {
+        // A reel amount beyond the range of the numbers is refused before anything is written.
+        Invoice inv = invoice("HUGE-1", 1);
+        inv.reels[0].weight = Decimal::fromText("99999999");
+        inv.reels[0].rate = Decimal::fromText("99999");
+        const QString counter = value("Select no_value from numbersetup where no_id=?",
+                                      {InvoiceStore::seriesKey("01", "TVM")});
+        try {
+            store().saveNew(inv);
+            QFAIL("a wrapped amount was stored");
+        } catch (const DbError &e) {
+            QCOMPARE(e.serverText(), Decimal::overflowMessage());
+        }
+        QCOMPARE(value("Select count(*) from inv_invoice where inv_invoice_no='HUGE-1'"), QString("0"));
+        QCOMPARE(value("Select no_value from numbersetup where no_id=?", {InvoiceStore::seriesKey("01", "TVM")}),
+                 counter);
+    }
     // A reel number longer than its column fails the reels' insert after the
     // header and the counter were written.
     Invoice inv = invoice("LONG-1", 2);

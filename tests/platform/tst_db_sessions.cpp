@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <optional>
 
 // What a session brings with it: strict values, one reconnect after a lost
 // connection, and saves retried when the server picked them as a deadlock
@@ -12,11 +13,17 @@ class TestSessions : public QObject {
 private slots:
     void init();
     void cleanup();
+    void testServerChecksGroupingAndValues();
     void strictOnANonStrictServer_data();
     void strictOnANonStrictServer();
     void killedConnectionReconnectsOnce_data();
     void killedConnectionReconnectsOnce();
     void killedInsideTransactionRollsBack();
+    void reopensOnceTheServerIsBack();
+    void lostInsideLockedSectionFailsTheSave_data();
+    void lostInsideLockedSectionFailsTheSave();
+    void sessionWaitsShortlyForARow_data();
+    void sessionWaitsShortlyForARow();
     void deadlockedSaveRunsAgain();
     void otherFailuresAreNotRetried();
     void lockWaitRunsOutAfterFewAttempts();
@@ -48,6 +55,20 @@ void TestSessions::cleanup()
     m_admin.execute(QStringLiteral("SET GLOBAL sql_mode = ?"), {m_globalMode});
     m_admin.execute(QStringLiteral("SET GLOBAL innodb_lock_wait_timeout = 50"));
     m_db.close();
+}
+
+// Every statement of every test runs as a careful production server would
+// run it: a column neither grouped nor aggregated is refused.
+void TestSessions::testServerChecksGroupingAndValues()
+{
+    const QString mode = m_db.firstValue(QStringLiteral("Select @@SESSION.sql_mode"));
+    QVERIFY2(mode.contains(u"ONLY_FULL_GROUP_BY") && mode.contains(u"STRICT_TRANS_TABLES"), qPrintable(mode));
+    try {
+        m_db.firstValue(QStringLiteral("Select comp_code, gsm_name from vstores_2024.inv_gsm group by comp_code"));
+        QFAIL("a column outside the grouping was taken");
+    } catch (const DbError &e) {
+        QVERIFY2(e.serverText().contains(u"GROUP BY"), qPrintable(e.serverText()));
+    }
 }
 
 void TestSessions::strictOnANonStrictServer_data()
@@ -141,6 +162,107 @@ void TestSessions::killedInsideTransactionRollsBack()
              QString("GSM0003"));
     QCOMPARE(m_db.firstValue(QStringLiteral("Select count(*) from vstores_2024.inv_gsm where gsm_name='Lost'")),
              QString("0"));
+}
+
+// The server was away when the first statement after a drop wanted it: the
+// statement fails with the client's own text, and a later one, once the server
+// answers again, runs on a new session with the same database and settings.
+void TestSessions::reopensOnceTheServerIsBack()
+{
+    openTestDatabase(m_db, QStringLiteral("vstores_2023"));
+    m_admin.execute(QStringLiteral("KILL ") + sessionId(m_db));
+    QThread::msleep(50);
+    const QString socket = Database::endpointOverride();
+    Database::setEndpointOverride(socket + QStringLiteral(".away"));
+    for (int i = 0; i < 2; ++i) {
+        try {
+            m_db.firstValue(QStringLiteral("Select 1"));
+            QFAIL("a statement ran with the server away");
+        } catch (const DbError &e) {
+            QVERIFY2(e.serverText().contains(u"connect", Qt::CaseInsensitive), qPrintable(e.serverText()));
+        }
+    }
+    Database::setEndpointOverride(socket);
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select no_value from numbersetup where no_id='GSM_01_NO'")),
+             QString("GSM0001"));
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select database()")), QString("vstores_2023"));
+    QVERIFY(m_db.firstValue(QStringLiteral("Select @@SESSION.sql_mode")).contains(u"STRICT_ALL_TABLES"));
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select @@SESSION.innodb_lock_wait_timeout")),
+             QString::number(kSessionLockWaitSeconds));
+    // A connection the program closed stays closed.
+    m_db.close();
+    QVERIFY_THROWS_EXCEPTION(DbError, m_db.firstValue(QStringLiteral("Select 1")));
+    QVERIFY(!m_db.isOpen());
+}
+
+void TestSessions::lostInsideLockedSectionFailsTheSave_data()
+{
+    QTest::addColumn<bool>("insideTransaction");
+    QTest::newRow("before the transaction begins") << false;
+    QTest::newRow("inside the transaction") << true;
+}
+
+// A save serialised by a named lock never goes on without it: the loss fails
+// the save with the server's text, and nothing of it is stored.
+void TestSessions::lostInsideLockedSectionFailsTheSave()
+{
+    QFETCH(bool, insideTransaction);
+    Database other(QStringLiteral("other"));
+    openTestDatabase(other);
+    int statementsRun = 0;
+    try {
+        NamedLock lock(m_db, QStringLiteral("velmora.test"));
+        std::optional<Transaction> t;
+        if (insideTransaction) {
+            t.emplace(m_db);
+            m_db.execute(QStringLiteral("Update numbersetup set no_value='GSM0100' where no_id='GSM_01_NO'"));
+        }
+        m_admin.execute(QStringLiteral("KILL ") + sessionId(m_db));
+        QThread::msleep(50);
+        // The other station takes the lock the lost session let go of.
+        QCOMPARE(other.firstValue(QStringLiteral("Select GET_LOCK('velmora.test', 0)")), QString("1"));
+        if (!insideTransaction)
+            t.emplace(m_db);
+        m_db.execute(QStringLiteral("Update numbersetup set no_value='GSM0200' where no_id='GSM_01_NO'"));
+        ++statementsRun;
+        m_db.execute(QStringLiteral("Update numbersetup set no_value='M0200' where no_id='MES_01_NO'"));
+        ++statementsRun;
+        t->commit();
+        QFAIL("the save went on without its lock");
+    } catch (const DbError &e) {
+        QVERIFY2(e.isConnectionLost(), qPrintable(e.serverText()));
+        QVERIFY2(!e.serverText().contains(u"closed"), qPrintable(e.serverText()));
+    }
+    QCOMPARE(statementsRun, 0);
+    other.firstValue(QStringLiteral("Select RELEASE_LOCK('velmora.test')"));
+    // Saved again, the save runs on a new session.
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select no_value from numbersetup where no_id='GSM_01_NO'")),
+             QString("GSM0003"));
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select no_value from numbersetup where no_id='MES_01_NO'")),
+             QString("M0003"));
+    NamedLock again(m_db, QStringLiteral("velmora.test"), 0);
+}
+
+void TestSessions::sessionWaitsShortlyForARow_data()
+{
+    QTest::addColumn<int>("serverWait");
+    QTest::addColumn<int>("sessionWait");
+    QTest::newRow("server default of minutes") << 50 << kSessionLockWaitSeconds;
+    QTest::newRow("shorter server setting stays") << 2 << 2;
+}
+
+void TestSessions::sessionWaitsShortlyForARow()
+{
+    QFETCH(int, serverWait);
+    QFETCH(int, sessionWait);
+    m_admin.execute(QStringLiteral("SET GLOBAL innodb_lock_wait_timeout = ?"), {serverWait});
+    openTestDatabase(m_db);
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select @@SESSION.innodb_lock_wait_timeout")),
+             QString::number(sessionWait));
+    m_admin.execute(QStringLiteral("KILL ") + sessionId(m_db));
+    QThread::msleep(50);
+    QCOMPARE(m_db.firstValue(QStringLiteral("Select @@SESSION.innodb_lock_wait_timeout")),
+             QString::number(sessionWait));
 }
 
 // Two saves that lock two rows in opposite order: the server cancels one,

@@ -21,15 +21,19 @@ void TestLockRetry::retries_data()
     QTest::addColumn<QStringList>("failures"); // what the attempts throw, in order; then they succeed
     QTest::addColumn<int>("runs");
     QTest::addColumn<QString>("thrown"); // empty: the result came back
-    QTest::newRow("no failure") << QStringList{} << 1 << "";
-    QTest::newRow("one deadlock, then done") << QStringList{kDeadlock} << 2 << "";
-    QTest::newRow("two lock waits, then done") << QStringList{kLockWait, kLockWait} << 3 << "";
+    QTest::addColumn<int>("budgetSeconds");
+    QTest::newRow("no failure") << QStringList{} << 1 << "" << 30;
+    QTest::newRow("one deadlock, then done") << QStringList{kDeadlock} << 2 << "" << 30;
+    QTest::newRow("two lock waits, then done") << QStringList{kLockWait, kLockWait} << 3 << "" << 30;
     QTest::newRow("five conflicts, then done")
-        << QStringList{kDeadlock, kLockWait, kDeadlock, kLockWait, kDeadlock} << 6 << "";
+        << QStringList{kDeadlock, kLockWait, kDeadlock, kLockWait, kDeadlock} << 6 << "" << 30;
     QTest::newRow("a sixth conflict is thrown")
-        << QStringList{kDeadlock, kLockWait, kDeadlock, kLockWait, kDeadlock, kLockWait} << 6 << kLockWait;
-    QTest::newRow("another failure is thrown at once") << QStringList{kOther} << 1 << kOther;
-    QTest::newRow("another failure after a conflict") << QStringList{kDeadlock, kOther} << 2 << kOther;
+        << QStringList{kDeadlock, kLockWait, kDeadlock, kLockWait, kDeadlock, kLockWait} << 6 << kLockWait << 30;
+    QTest::newRow("another failure is thrown at once") << QStringList{kOther} << 1 << kOther << 30;
+    QTest::newRow("another failure after a conflict") << QStringList{kDeadlock, kOther} << 2 << kOther << 30;
+    // A conflict when the next attempt's lock wait would end past the budget
+    // goes to the clerk at once.
+    QTest::newRow("no budget left for another attempt") << QStringList{kDeadlock} << 1 << kDeadlock << 4;
 }
 
 void TestLockRetry::retries()
@@ -37,6 +41,7 @@ void TestLockRetry::retries()
     QFETCH(QStringList, failures);
     QFETCH(int, runs);
     QFETCH(QString, thrown);
+    QFETCH(int, budgetSeconds);
     int ran = 0;
     QString caught;
     int result = 0;
@@ -46,7 +51,7 @@ void TestLockRetry::retries()
             if (ran <= failures.size())
                 throw DbError(failures.at(ran - 1));
             return 42;
-        });
+        }, std::chrono::seconds(budgetSeconds));
     } catch (const DbError &e) {
         caught = e.serverText();
     }

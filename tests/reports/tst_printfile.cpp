@@ -150,6 +150,10 @@ void TestPrintFile::pageTotalLine_data()
                                << "3"
                                << lead + QByteArray("675.00").rightJustified(12) + ' '
             + QByteArray("162.00").rightJustified(12) + "\\d";
+    QTest::newRow("fifteen digits a row") << "123456789012345"
+                                          << "0.0049999999"
+                                          << lead + QByteArray("666666660666") + ' '
+            + QByteArray("0.27").rightJustified(12) + "\\d";
     QTest::newRow("second sum zero") << "12.5"
                                      << "0" << QByteArray();
     QTest::newRow("first sum zero") << ""
@@ -202,6 +206,16 @@ void TestPrintFile::bodyFields_data()
         << QByteArray("1234567890 A supplier with a lon B                             1.00 1234567890.5");
     QTest::newRow("negative and blanks") << QStringList{"3", "", "", " -7.5 ", "0"}
                                          << fields("3", "", "", "-7.50", "0.00");
+    // Numbers of thirteen and more digits print as they read, cut to the field
+    // like any text, never wrapped to another number.
+    QTest::newRow("thirteen digits") << QStringList{"4", "", "", "1234567890123", "-1234567890123"}
+                                     << fields("4", "", "", "123456789012", "-12345678901");
+    QTest::newRow("fifteen digits") << QStringList{"5", "", "", "123456789012345", "9999999999999.999"}
+                                    << fields("5", "", "", "123456789012", "100000000000");
+    QTest::newRow("thirty digits") << QStringList{"6", "", "", "123456789012345678901234567890", "99999999.995"}
+                                   << fields("6", "", "", "123456789012", "100000000.00");
+    QTest::newRow("rounded once") << QStringList{"7", "", "", "0.0049999999", "-0.0049"}
+                                  << fields("7", "", "", "0.00", "0.00");
 }
 
 void TestPrintFile::bodyFields()
