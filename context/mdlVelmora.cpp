@@ -221,14 +221,41 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
         RecordSet found = db.query(used, values);
         return found.next();
     };
-    int skipped = 0;
+    // A lagging counter moves past the highest code its series has stored in
+    // one step, so it never walks over used codes one by one while the
+    // caller holds its locks. Read only in that case: the scan locks what it
+    // reads until the caller commits.
+    const auto pastHighest = [&](const QString &c) {
+        int i = int(c.size());
+        while (i > 0 && isDigit(c[i - 1]))
+            --i;
+        const QString prefix = c.left(i);
+        QString pattern = prefix;
+        pattern.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+        QString sql = QStringLiteral("Select %2 from %1 where %2 like ? and substring(%2, ?) regexp '^[0-9]+$'")
+                          .arg(target.table, target.codeColumn);
+        QVariantList values{pattern + u'%', int(prefix.size()) + 1};
+        for (const auto &[column, value] : target.scope) {
+            sql += QStringLiteral(" and %1=?").arg(column);
+            values << value;
+        }
+        sql += QStringLiteral(" order by char_length(%1) desc, %1 desc limit 1 LOCK IN SHARE MODE").arg(target.codeColumn);
+        RecordSet highest = db.query(sql, values);
+        if (!highest.next())
+            return NextCode(c);
+        const QString top = highest.text(0).trimmed();
+        // The counter's own width stays when the stored codes are shorter.
+        return top.size() < c.size() || (top.size() == c.size() && top < c) ? NextCode(c) : NextCode(top);
+    };
+    int jumps = 0;
     while (isUsed(code)) {
-        if (++skipped > kMaxCodesSkipped)
-            throw DbError(QStringLiteral("The number setup of %1 stands behind %2 codes already used; "
+        // Another workstation of a series with the same prefix may have
+        // stored a code just now; a few jumps settle that.
+        if (++jumps > kMaxCounterJumps)
+            throw DbError(QStringLiteral("The number setup of %1 could not be moved past the codes already used; "
                                          "contact the system administrator.")
-                              .arg(seriesKey)
-                              .arg(kMaxCodesSkipped));
-        code = NextCode(code);
+                              .arg(seriesKey));
+        code = pastHighest(code);
     }
     const QString next = NextCode(code);
     db.execute(QStringLiteral("Update ") + storesDb.table("numbersetup")

@@ -243,6 +243,7 @@ Invoice frmInvoiceMaster::shownInvoice() const
         reel.amount = Decimal::fromText(g.cell(r, ReelGrid::Amount));
         reel.consFlag = g.cell(r, ReelGrid::ConsFlag).trimmed().toInt();
         reel.finalize = g.cell(r, ReelGrid::FinalizeFlag).trimmed().toInt();
+        reel.line = g.cell(r, ReelGrid::StoredLine).toInt();
         inv.reels << reel;
     }
     return inv;
@@ -267,8 +268,18 @@ bool frmInvoiceMaster::SaveEdit()
 {
     const Invoice inv = shownInvoice();
     InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;
-    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv); }))
+    QString refusal;
+    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv, &refusal); }))
         return false;
+    if (result == InvoiceStore::Saved::Finalized) {
+        // Another workstation finalised it after the edit began.
+        MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    if (result == InvoiceStore::Saved::ReelInUse) {
+        MsgBox(refusal, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     if (result != InvoiceStore::Saved::Saved) {
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
@@ -323,6 +334,7 @@ void frmInvoiceMaster::showInvoice(const Invoice &inv)
         g.setCell(r, ReelGrid::ReelTypeCode, reel.reelTypeCode);
         g.setCell(r, ReelGrid::ConsFlag, QString::number(reel.consFlag));
         g.setCell(r, ReelGrid::FinalizeFlag, QString::number(reel.finalize));
+        g.setCell(r, ReelGrid::StoredLine, QString::number(reel.line));
         ++r;
     }
     CalculateTotals();
