@@ -151,7 +151,8 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         qint64 bookings = 0; // cancelled ones too: they still name the reel
         Decimal booked;      // valid bookings
         bool claimed = false;
-        bool leftGodown() const { return consFlag != 0 || utilFlag != 0 || bookings > 0; }
+        bool moved = false; // lies in another unit than the one that entered it
+        bool leftGodown() const { return moved || consFlag != 0 || utilFlag != 0 || bookings > 0; }
     };
     QList<Stored> stored;
     {
@@ -164,7 +165,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                                       + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=? "
                                                        "order by invtrans_slno FOR UPDATE"),
                                   {box(id), m_unit, m_comp});
-        while (rs.next())
+        while (rs.next()) {
             stored << Stored{int(rs.integer(QStringLiteral("invtrans_slno"))),
                              rs.text(1),
                              rs.text(2),
@@ -174,7 +175,9 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                              rs.decimal(QStringLiteral("invtrans_weight")),
                              0,
                              Decimal(),
-                             false};
+                             false,
+                             rs.text(2) != m_unit};
+        }
     }
     {
         // A booking belongs to the reel of its company lying in its unit.
