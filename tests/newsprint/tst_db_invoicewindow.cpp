@@ -51,6 +51,8 @@ private slots:
     void captionKeysAreNotBound();
     void colouredBoxesGreyInViewState_data();
     void colouredBoxesGreyInViewState();
+    void saveEditRechecksTheStoredInvoice_data();
+    void saveEditRechecksTheStoredInvoice();
 
 private:
     frmInvoiceMaster *openNew();
@@ -870,8 +872,6 @@ void TestInvoiceWindow::longInvoiceWithMissingMasterSurvivesEdit()
              QStringLiteral("60/1"));
 }
 
-QTEST_MAIN(TestInvoiceWindow)
-#include "tst_db_invoicewindow.moc"
 
 void TestInvoiceWindow::colouredBoxesGreyInViewState_data()
 {
@@ -899,3 +899,43 @@ void TestInvoiceWindow::colouredBoxesGreyInViewState()
     QVERIFY(coloured->isEnabled());
     QCOMPARE(coloured->palette().color(QPalette::Active, QPalette::Text), colour);
 }
+
+void TestInvoiceWindow::saveEditRechecksTheStoredInvoice_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // what another workstation did after Edit
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored"); // reel number and marks after the save
+    QTest::newRow("finalised")
+        << "Update vstores_2024.inv_invoice_trans t join vstores_2024.inv_invoice i on i.inv_trans_id=t.invtrans_id "
+           "set i.inv_finalize=1, t.invtrans_finalize=1"
+        << "You Cannot Edit Finalized Invoice.   "
+        << "R1/1/0";
+    QTest::newRow("the renamed reel issued to the press")
+        << "Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1"
+        << "Reel R1 has been moved, issued to the press or consumed; its number cannot be changed.   "
+        << "R1/0/1";
+    QTest::newRow("nothing") << "" << "" << "R1X/0/0";
+}
+
+void TestInvoiceWindow::saveEditRechecksTheStoredInvoice()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    click(m_w->editButton());
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    m_w->grid()->setCell(1, ReelGrid::ReelNo, QStringLiteral("R1X"));
+    if (!meanwhile.isEmpty())
+        gConnection.execute(meanwhile);
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(stateOf(m_w), message.isEmpty() ? QStringLiteral("view") : QStringLiteral("edit"));
+    QCOMPARE(field("Select group_concat(concat_ws('/', invtrans_reel_no, invtrans_finalize, invtrans_cons_flag)) "
+                   "from vstores_2024.inv_invoice_trans"),
+             stored);
+}
+
+QTEST_MAIN(TestInvoiceWindow)
+#include "tst_db_invoicewindow.moc"
