@@ -91,8 +91,8 @@ struct CodeTarget {
 // New unless another workstation saved meanwhile) and advances the row to the
 // following code. When the code is already present in `target` (stored by
 // hand, by another program, or by another series with the same prefix) the
-// claim moves past the highest code of that prefix stored in `target`, so the
-// series recovers by itself in one step. A missing row, or a value that is empty or does not end
+// claim moves past the whole run of consecutive codes stored from it on, so
+// the series recovers by itself in one step. A missing row, or a value that is empty or does not end
 // in a number, is a broken series: the number-setup failure ends the program.
 QString ClaimCode(const QString &seriesKey, const CodeTarget &target);
 // The same on another connection and stores database.
