@@ -224,25 +224,41 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
 bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const QString &transId)
 {
     return retryOnLockConflict([&] {
+        // The list shows the unit's bookings of every company: the booking's
+        // own company names its reel, the one of that company lying in this unit.
+        QStringList companies;
+        {
+            RecordSet rs = m_db.query(QStringLiteral("Select distinct comp_code from ") + table("inv_consumption")
+                                          + QStringLiteral(" where cons_no=? and cons_reel_no=? and cons_inv_no=? and "
+                                                           "unit_code=? and cons_cancel_flag=0 order by comp_code"),
+                                      {box(code), box(reelNo), box(transId), m_ctx.unitCode});
+            while (rs.next())
+                companies << rs.text(0);
+        }
         Transaction t(m_db);
-        // The reel first, in the same order as a save takes its locks.
-        // The booking's reel is the one of its company lying in its unit.
-        m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
-                       + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and comp_code=? and "
-                                        "invtrans_unit_code=? FOR UPDATE"),
-                   {box(transId), box(reelNo), m_ctx.compCode, m_ctx.unitCode})
-            .close();
-        const qint64 cancelled =
-            m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
-                             + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and "
-                                              "cons_inv_no=? and unit_code=? and comp_code=? and cons_cancel_flag=0"),
-                         {box(code), box(reelNo), box(transId), m_ctx.unitCode, m_ctx.compCode});
+        qint64 cancelled = 0;
+        for (const QString &comp : companies) {
+            // The reel first, in the same order as a save takes its locks.
+            m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
+                           + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and comp_code=? and "
+                                            "invtrans_unit_code=? FOR UPDATE"),
+                       {box(transId), box(reelNo), comp, m_ctx.unitCode})
+                .close();
+            const qint64 one = m_db.execute(
+                QStringLiteral("Update ") + table("inv_consumption")
+                    + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and cons_inv_no=? "
+                                     "and unit_code=? and comp_code=? and cons_cancel_flag=0"),
+                {box(code), box(reelNo), box(transId), m_ctx.unitCode, comp});
+            if (one == 0)
+                continue; // cancelled meanwhile
+            cancelled += one;
+            m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
+                             + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=? "
+                                              "and comp_code=? and invtrans_unit_code=?"),
+                         {box(transId), box(reelNo), comp, m_ctx.unitCode});
+        }
         if (cancelled == 0)
             return false; // rolled back: nothing was changed
-        m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
-                         + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=? and "
-                                          "comp_code=? and invtrans_unit_code=?"),
-                     {box(transId), box(reelNo), m_ctx.compCode, m_ctx.unitCode});
         t.commit();
         return true;
     });

@@ -91,8 +91,10 @@ public:
     qint64 saveEdit(const QString &code, const QDate &date, const QString &productCode, const QString &consUnitCode);
     std::optional<ConsumptionRecord> loadRecord(const QString &code);
 
-    // Cancels one valid booking of the unit and makes its reel consumable
-    // again, in one transaction. False when no such valid booking exists.
+    // Cancels a valid booking of the unit, of whichever company (the list
+    // shows them all), and makes its reel, the one of the booking's company
+    // lying in this unit, consumable again, in one transaction. False when no
+    // such valid booking exists.
     bool cancel(const QString &code, const QString &reelNo, const QString &transId);
 
     // Valid bookings of the unit in a date range whose reel number contains

@@ -504,6 +504,15 @@ void TestConsumptionStore::sharedIdsKeepReelsApart()
     QVERIFY(store().cancel(r.code, QStringLiteral("R1"), QStringLiteral("N0000001")));
     QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1")), 0);
     QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("KTM")), 1);
+
+    // Company 02's booking, listed in this unit too, frees company 02's reel alone.
+    gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_util_flag=1"));
+    QVERIFY(store().cancel(QStringLiteral("TC1"), QStringLiteral("R1"), QStringLiteral("N0000001")));
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("TVM"),
+                                   QStringLiteral("02")),
+             0);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1")), 1);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("KTM")), 1);
 }
 
 void TestConsumptionStore::storeRefusesWhatTheWindowNeverSends_data()
