@@ -108,9 +108,9 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
     return Saved::Saved;
 }
 
-InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice, QString *refusal)
+InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice, QString *refusal, QList<int> *lines)
 {
-    return retryOnLockConflict([&] { return saveEditOnce(invoice, refusal); });
+    return retryOnLockConflict([&] { return saveEditOnce(invoice, refusal, lines); });
 }
 
 namespace {
@@ -120,7 +120,7 @@ QString reelKey(const QString &reelNo)
 }
 } // namespace
 
-InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *refusal)
+InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *refusal, QList<int> *lines)
 {
     const QString id = invoice.transId.trimmed();
     Transaction tx(m_db);
@@ -314,6 +314,11 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                      {dec(r->rate), r->rate.toString(), box(id), box(r->reelNo.trimmed()), m_comp, row.unitCode});
     }
     tx.commit();
+    if (lines) {
+        lines->clear();
+        for (const ReelRow &row : rows)
+            *lines << row.slNo;
+    }
     return Saved::Saved;
 }
 

@@ -102,8 +102,10 @@ public:
     // booked on it: ReelInUse, with the message naming the reel in `refusal`.
     // Finalized when the invoice is finalised now and the user is not the
     // administrator; NoSuchInvoice when this company and unit have no invoice
-    // of that code. Nothing is written after a refusal.
-    Saved saveEdit(const Invoice &invoice, QString *refusal = nullptr);
+    // of that code. Nothing is written after a refusal. When saved, `lines`
+    // gets the stored line of each saved row, in order, so that a window that
+    // stays on the invoice knows its reels at the next edit.
+    Saved saveEdit(const Invoice &invoice, QString *refusal = nullptr, QList<int> *lines = nullptr);
     // The invoice of that code in this company, with its supplier and brand
     // names and its reels in order; a reel whose GSM or reel-type master row
     // is missing comes with an empty name. Nothing when there is no such
@@ -142,7 +144,7 @@ public:
 
 private:
     Saved saveNewOnce(Invoice &invoice);
-    Saved saveEditOnce(const Invoice &invoice, QString *refusal);
+    Saved saveEditOnce(const Invoice &invoice, QString *refusal, QList<int> *lines);
     struct ReelRow {
         const InvoiceReel *reel;
         int slNo;

@@ -261,6 +261,9 @@ bool frmInvoiceMaster::SaveNew()
         return false;
     }
     LbSerialNo->setText(inv.transId);
+    // The reels were stored in the grid's order: line r is row r.
+    for (int r = 1; r <= inv.reels.size(); ++r)
+        GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(r));
     return true;
 }
 
@@ -269,7 +272,8 @@ bool frmInvoiceMaster::SaveEdit()
     const Invoice inv = shownInvoice();
     InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;
     QString refusal;
-    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv, &refusal); }))
+    QList<int> lines;
+    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv, &refusal, &lines); }))
         return false;
     if (result == InvoiceStore::Saved::Finalized) {
         // Another workstation finalised it after the edit began.
@@ -284,6 +288,9 @@ bool frmInvoiceMaster::SaveEdit()
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    // The window stays on the invoice: the next edit knows each row's reel.
+    for (int r = 1; r <= lines.size(); ++r)
+        GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(lines.at(r - 1)));
     return true;
 }
 
