@@ -86,9 +86,10 @@ public:
     static QString seriesKey(const QString &compCode, const QString &unitCode);
 
     // Stores a new invoice and its reels in one transaction under the next code
-    // of the series, which it writes into invoice.transId. The reels end at the
-    // first one without a reel number; they are stored entered (no mark set) in
-    // this unit. DuplicateNumber when any invoice of the year, of whatever
+    // of the series that no invoice of the year holds, of whatever company or
+    // unit (bookings name a reel by that code), and writes it into
+    // invoice.transId. The reels end at the first one without a reel number;
+    // they are stored entered (no mark set) in this unit. DuplicateNumber when any invoice of the year, of whatever
     // company or unit, has the trimmed invoice number; nothing is written then.
     Saved saveNew(Invoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and unit
