@@ -147,7 +147,7 @@ int main(int argc, char **argv)
         QList<ReelMove> there;
         for (int i = 0; i < kBatch; ++i) {
             const ReelRow &r = model.reel(i * (model.reelCount() / kBatch));
-            there.append({r.transId, r.slNo, r.enteringUnit, QStringLiteral("KTM")});
+            there.append({r.transId, r.slNo, r.enteringUnit, QStringLiteral("KTM"), r.reelNo});
         }
         const auto timedBatch = [&](const QString &what, const std::function<int()> &run, const QString &undo) {
             int moved = 0;

@@ -12,3 +12,8 @@ SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias
     c.values = {compCode};
     return c;
 }
+
+SqlCondition supplierHeadJoin(const QString &supplierColumn, const QString &compCode, const QString &alias)
+{
+    return {QStringLiteral("%1.ac_code=%2 and %1.ac_comp_code=?").arg(alias, supplierColumn), {compCode}};
+}

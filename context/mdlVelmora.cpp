@@ -221,14 +221,53 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
         RecordSet found = db.query(used, values);
         return found.next();
     };
-    int skipped = 0;
+    // A lagging counter moves past the codes already used from it on in one
+    // step: to the end of the run of consecutive codes that starts at it, so
+    // it never walks over them one by one while the caller holds its locks,
+    // and never leaps into a range that another series of the same pattern
+    // numbers further on. Read only in that case: the scan keeps what it
+    // reads locked until the caller commits.
+    const auto pastUsedRun = [&](const QString &c) {
+        int i = int(c.size());
+        while (i > 0 && isDigit(c[i - 1]))
+            --i;
+        const QString prefix = c.left(i);
+        const int width = int(c.size()) - i;
+        QString pattern = prefix;
+        pattern.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+        const QString next = QStringLiteral("concat(?, lpad(cast(substring(a.%1, ?) as unsigned)+1, "
+                                            "greatest(?, char_length(cast(substring(a.%1, ?) as unsigned)+1)), '0'))")
+                                 .arg(target.codeColumn);
+        QString sql = QStringLiteral("Select a.%2 from %1 a where a.%2 like ? and char_length(a.%2)=? and a.%2>=? and "
+                                     "substring(a.%2, ?) regexp '^[0-9]+$'")
+                          .arg(target.table, target.codeColumn);
+        QVariantList values{pattern + u'%', int(c.size()), c, i + 1};
+        QString scopeA, scopeB;
+        QVariantList scopeValues;
+        for (const auto &[column, value] : target.scope) {
+            scopeA += QStringLiteral(" and a.%1=?").arg(column);
+            scopeB += QStringLiteral(" and b.%1=?").arg(column);
+            scopeValues << value;
+        }
+        sql += scopeA;
+        values += scopeValues;
+        sql += QStringLiteral(" and not exists (Select 1 from %1 b where b.%2=%3%4) order by a.%2 limit 1 "
+                              "LOCK IN SHARE MODE")
+                   .arg(target.table, target.codeColumn, next, scopeB);
+        values << prefix << i + 1 << width << i + 1;
+        values += scopeValues;
+        RecordSet last = db.query(sql, values);
+        return last.next() ? NextCode(last.text(0)) : NextCode(c);
+    };
+    int jumps = 0;
     while (isUsed(code)) {
-        if (++skipped > kMaxCodesSkipped)
-            throw DbError(QStringLiteral("The number setup of %1 stands behind %2 codes already used; "
+        // Another workstation of a series with the same prefix may have
+        // stored a code just now; a few jumps settle that.
+        if (++jumps > kMaxCounterJumps)
+            throw DbError(QStringLiteral("The number setup of %1 could not be moved past the codes already used; "
                                          "contact the system administrator.")
-                              .arg(seriesKey)
-                              .arg(kMaxCodesSkipped));
-        code = NextCode(code);
+                              .arg(seriesKey));
+        code = pastUsedRun(code);
     }
     const QString next = NextCode(code);
     db.execute(QStringLiteral("Update ") + storesDb.table("numbersetup")

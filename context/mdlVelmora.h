@@ -89,15 +89,16 @@ struct CodeTarget {
 // Takes the code a new record is saved under, inside the caller's transaction:
 // locks the series row, uses the code it holds now (which is the code shown at
 // New unless another workstation saved meanwhile) and advances the row to the
-// following code. A code already present in `target` (stored by hand or by
-// another program) is stepped over, a bounded number of times, so the series
-// recovers by itself. A missing row, or a value that is empty or does not end
+// following code. When the code is already present in `target` (stored by
+// hand, by another program, or by another series with the same prefix) the
+// claim moves past the whole run of consecutive codes stored from it on, so
+// the series recovers by itself in one step. A missing row, or a value that is empty or does not end
 // in a number, is a broken series: the number-setup failure ends the program.
 QString ClaimCode(const QString &seriesKey, const CodeTarget &target);
 // The same on another connection and stores database.
 QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey, const CodeTarget &target);
-// How many used codes a claim steps over before it gives up with an error.
-inline constexpr int kMaxCodesSkipped = 1000;
+// How many times a claim moves past the stored codes before it gives up with an error.
+inline constexpr int kMaxCounterJumps = 5;
 
 // Runs one save that has a duplicate check, on `db`: saves of the same kind
 // (the same `lockName`, e.g. the table) are serialised on every workstation

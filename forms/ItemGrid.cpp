@@ -307,12 +307,12 @@ void ItemGrid::MoveEditor()
 
 bool ItemGrid::IsDuplicateRow()
 {
-    const QString text = m_editor->text();
+    const QString text = m_config.trimKey ? m_editor->text().trimmed() : m_editor->text();
     if (text.isEmpty())
         return false;
     const QString wanted = text.toUpper();
     for (int i = 1; i < rows(); ++i) {
-        const QString key = cell(i, m_config.keyColumn);
+        const QString key = m_config.trimKey ? cell(i, m_config.keyColumn).trimmed() : cell(i, m_config.keyColumn);
         if (key.isEmpty())
             return false;
         if (key.toUpper() == wanted && i != CurRow) {
@@ -413,6 +413,8 @@ void ItemGrid::lookup()
 // Enter in the key column; true when the handler ends.
 bool ItemGrid::enterKeyColumn()
 {
+    if (m_config.trimKey)
+        m_editor->setText(m_editor->text().trimmed());
     const QString text = m_editor->text();
     if (text.isEmpty()) {
         // An empty key ends the line entry, except on the first line where there is none yet.
@@ -488,7 +490,12 @@ void ItemGrid::arrowKey(bool up)
     switch (rule) {
     case ItemGridArrow::Stay: break;
     case ItemGridArrow::Key:
-        setCell(CurRow, CurCol, text);
+        if (m_config.trimKey && CurCol == m_config.keyColumn) {
+            m_editor->setText(text.trimmed());
+            setCell(CurRow, CurCol, text.trimmed());
+        } else {
+            setCell(CurRow, CurCol, text);
+        }
         // The first line is checked too, though the editor does not leave it.
         if (m_config.duplicateTest && IsDuplicateRow()) {
             for (int c : m_config.duplicateClears)

@@ -82,6 +82,9 @@ struct ItemGridConfig {
     // row already holds (ignoring case) and empty these cells of the row.
     bool duplicateTest = false;
     QList<int> duplicateClears;
+    // The key is trimmed as it is committed (Enter, Up, Down) and compared
+    // trimmed: a key of blanks alone is empty.
+    bool trimKey = false;
     // Enter in the key column goes on only when the row holds a code here;
     // without one it shows this refusal, or with none ends silently.
     int keyCodeColumn = -1;

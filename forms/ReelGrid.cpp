@@ -82,11 +82,14 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.columns[ReelTypeCode] = shown("Reel Type Code", 0);
     g.columns[ConsFlag] = shown("Cons Flag", 0);
     g.columns[FinalizeFlag] = shown("", 0);
+    g.columns[StoredLine] = shown("", 0);
 
     g.keyColumn = ReelNo;
     g.initialRows = 50;
     g.growthStep = 1;
     g.duplicateTest = true;
+    // A reel number of blanks would count in the totals but end the saved reels.
+    g.trimKey = true;
     // The hidden GSM code stays: the next choice overwrites it.
     g.duplicateClears = {ReelNo, Gsm};
     g.copyFirst = Gsm;

@@ -20,6 +20,7 @@ enum Column {
     ReelTypeCode,
     ConsFlag,
     FinalizeFlag,
+    StoredLine, // hidden: the stored line the row was loaded from; empty for a new row
     ColumnCount
 };
 

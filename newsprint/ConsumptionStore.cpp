@@ -38,7 +38,8 @@ QString ConsumptionStore::reelLookupQuery(const QString &typed, QVariantList *va
     QString sql = QStringLiteral("Select invtrans_reel_no,ac_name,brand_name,gsm_name,reeltype_name,invtrans_rate,"
                                  "invtrans_weight,invtrans_id from ")
         + table("inv_invoice_trans") + QStringLiteral(" inner join ") + table("inv_invoice")
-        + QStringLiteral(" on inv_trans_id=invtrans_id and inv_invoice.comp_code=? inner join ")
+        + QStringLiteral(" on inv_trans_id=invtrans_id and inv_invoice.comp_code=? and "
+                         "inv_invoice.unit_code=inv_invoice_trans.unit_code inner join ")
         + m_ctx.accountsDb.table("acc_accountheads")
         + QStringLiteral(" on ac_code=inv_supp_code and ac_comp_code=? inner join ") + table("inv_brandmaster")
         + QStringLiteral(" on brand_code=inv_brand_code inner join ") + table("inv_gsm")
@@ -57,15 +58,18 @@ QString ConsumptionStore::reelLookupQuery(const QString &typed, QVariantList *va
 
 Decimal ConsumptionStore::available(const QString &reelNo, const QString &transId)
 {
+    // The reel of this company lying in this unit, and the bookings made on it
+    // here: ids and reel numbers repeat across units and companies.
     RecordSet rs = m_db.query(QStringLiteral("Select invtrans_weight from ") + table("inv_invoice_trans")
-                                  + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? limit 1"),
-                              {box(transId), box(reelNo)});
+                                  + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and comp_code=? and "
+                                                   "invtrans_unit_code=? limit 1"),
+                              {box(transId), box(reelNo), m_ctx.compCode, m_ctx.unitCode});
     const Decimal weight = rs.next() ? rs.decimal(QStringLiteral("invtrans_weight")) : Decimal();
     rs.close();
     const QString used = m_db.firstValue(QStringLiteral("Select sum(cons_qty) from ") + table("inv_consumption")
-                                             + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and "
-                                                              "cons_cancel_flag=0"),
-                                         {box(reelNo), box(transId)});
+                                             + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and comp_code=? "
+                                                              "and unit_code=? and cons_cancel_flag=0"),
+                                         {box(reelNo), box(transId), m_ctx.compCode, m_ctx.unitCode});
     return weight - Decimal::fromText(used);
 }
 
@@ -83,13 +87,19 @@ SaveNewResult ConsumptionStore::saveNew(const ConsumptionEntry &entry)
 SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
 {
     SaveNewResult result;
+    // The window never sends these; the store refuses them for any caller.
+    if (entry.qty.isNegative() || entry.qty.isZero() || entry.qty.rounded(3) != entry.qty) {
+        result.outcome = SaveNewResult::BadQuantity;
+        return result;
+    }
     const QString reelNo = entry.reelNo.trimmed();
     const QString transId = entry.transId.trimmed();
     Transaction t(m_db);
 
     // The reel row serialises every booking on the reel: whoever holds it sees
     // all bookings stored before and none can be added until the commit.
-    RecordSet reel = m_db.query(QStringLiteral("Select invtrans_weight from ") + table("inv_invoice_trans")
+    RecordSet reel = m_db.query(QStringLiteral("Select invtrans_weight, invtrans_util_flag from ")
+                                    + table("inv_invoice_trans")
                                     + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and "
                                                      "invtrans_unit_code=? and comp_code=? and invtrans_cons_flag=1"
                                                      " FOR UPDATE"),
@@ -99,13 +109,18 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
         return result;
     }
     const Decimal weight = reel.decimal(QStringLiteral("invtrans_weight"));
+    const bool usedUp = reel.integer(QStringLiteral("invtrans_util_flag")) != 0;
     reel.close();
+    if (usedUp) {
+        result.outcome = SaveNewResult::UsedUp;
+        return result;
+    }
     // Read after the lock: the transaction's first plain read, so it sees
     // every booking committed before this save got the reel.
     const QString used = m_db.firstValue(QStringLiteral("Select sum(cons_qty) from ") + table("inv_consumption")
                                              + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and "
-                                                              "cons_cancel_flag=0"),
-                                         {reelNo, transId});
+                                                              "comp_code=? and unit_code=? and cons_cancel_flag=0"),
+                                         {reelNo, transId, m_ctx.compCode, m_ctx.unitCode});
     result.available = weight - Decimal::fromText(used);
     // The quantity is stored with three decimals; compare what will be stored.
     const Decimal qty = entry.qty.rounded(3);
@@ -175,8 +190,14 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
                        + table("inv_consumption")
                        + QStringLiteral(" inner join velmora.productmaster on product_code=cons_pdt_code")
                        + QStringLiteral(" inner join ") + table("inv_invoice_trans")
-                       + QStringLiteral(" on invtrans_id=cons_inv_no and invtrans_reel_no=cons_reel_no inner join ")
-                       + table("inv_invoice") + QStringLiteral(" on inv_trans_id=invtrans_id inner join ")
+                       + QStringLiteral(" on invtrans_id=cons_inv_no and invtrans_reel_no=cons_reel_no and ")
+                       + table("inv_invoice_trans") + QStringLiteral(".comp_code=") + table("inv_consumption")
+                       + QStringLiteral(".comp_code and invtrans_unit_code=") + table("inv_consumption")
+                       + QStringLiteral(".unit_code inner join ") + table("inv_invoice")
+                       + QStringLiteral(" on inv_trans_id=invtrans_id and ") + table("inv_invoice")
+                       + QStringLiteral(".comp_code=") + table("inv_invoice_trans") + QStringLiteral(".comp_code and ")
+                       + table("inv_invoice") + QStringLiteral(".unit_code=") + table("inv_invoice_trans")
+                       + QStringLiteral(".unit_code inner join ")
                        + table("inv_brandmaster") + QStringLiteral(" on brand_code=inv_brand_code inner join ")
                        + table("inv_gsm") + QStringLiteral(" on gsm_code=invtrans_gsm inner join ")
                        + table("inv_reeltype") + QStringLiteral(" on reeltype_code=invtrans_reel_type inner join ")
@@ -209,22 +230,41 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
 bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const QString &transId)
 {
     return retryOnLockConflict([&] {
+        // The list shows the unit's bookings of every company: the booking's
+        // own company names its reel, the one of that company lying in this unit.
+        QStringList companies;
+        {
+            RecordSet rs = m_db.query(QStringLiteral("Select distinct comp_code from ") + table("inv_consumption")
+                                          + QStringLiteral(" where cons_no=? and cons_reel_no=? and cons_inv_no=? and "
+                                                           "unit_code=? and cons_cancel_flag=0 order by comp_code"),
+                                      {box(code), box(reelNo), box(transId), m_ctx.unitCode});
+            while (rs.next())
+                companies << rs.text(0);
+        }
         Transaction t(m_db);
-        // The reel first, in the same order as a save takes its locks.
-        m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
-                       + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? FOR UPDATE"),
-                   {box(transId), box(reelNo)})
-            .close();
-        const qint64 cancelled =
-            m_db.execute(QStringLiteral("Update ") + table("inv_consumption")
-                             + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and "
-                                              "cons_inv_no=? and unit_code=? and cons_cancel_flag=0"),
-                         {box(code), box(reelNo), box(transId), m_ctx.unitCode});
+        qint64 cancelled = 0;
+        for (const QString &comp : companies) {
+            // The reel first, in the same order as a save takes its locks.
+            m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
+                           + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and comp_code=? and "
+                                            "invtrans_unit_code=? FOR UPDATE"),
+                       {box(transId), box(reelNo), comp, m_ctx.unitCode})
+                .close();
+            const qint64 one = m_db.execute(
+                QStringLiteral("Update ") + table("inv_consumption")
+                    + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and cons_inv_no=? "
+                                     "and unit_code=? and comp_code=? and cons_cancel_flag=0"),
+                {box(code), box(reelNo), box(transId), m_ctx.unitCode, comp});
+            if (one == 0)
+                continue; // cancelled meanwhile
+            cancelled += one;
+            m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
+                             + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=? "
+                                              "and comp_code=? and invtrans_unit_code=?"),
+                         {box(transId), box(reelNo), comp, m_ctx.unitCode});
+        }
         if (cancelled == 0)
             return false; // rolled back: nothing was changed
-        m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
-                         + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=?"),
-                     {box(transId), box(reelNo)});
         t.commit();
         return true;
     });

@@ -51,6 +51,8 @@ struct SaveNewResult {
         Saved,
         NoSuchReel, // the reel is no longer at the press in this unit
         OverBooked, // more than the reel still holds
+        UsedUp,      // the reel is marked used up
+        BadQuantity, // not above 0, or finer than a gram (three decimals)
     };
     Outcome outcome = Saved;
     QString code;        // Saved: the code stored
@@ -76,7 +78,9 @@ public:
     // The reel's weight less its valid bookings.
     Decimal available(const QString &reelNo, const QString &transId);
 
-    // Stores a new booking in one transaction: locks the reel, recomputes what
+    // Stores a new booking in one transaction: refuses a quantity that is not
+    // above 0 or has more than three decimals, locks the reel, refuses it
+    // when it is used up, recomputes what
     // it holds from the stored valid bookings, refuses more than that, takes
     // the next free code from the counter and marks the reel used up when the
     // remainder shows as 0.00. Runs again when another workstation's lock was
@@ -87,8 +91,10 @@ public:
     qint64 saveEdit(const QString &code, const QDate &date, const QString &productCode, const QString &consUnitCode);
     std::optional<ConsumptionRecord> loadRecord(const QString &code);
 
-    // Cancels one valid booking of the unit and makes its reel consumable
-    // again, in one transaction. False when no such valid booking exists.
+    // Cancels a valid booking of the unit, of whichever company (the list
+    // shows them all), and makes its reel, the one of the booking's company
+    // lying in this unit, consumable again, in one transaction. False when no
+    // such valid booking exists.
     bool cancel(const QString &code, const QString &reelNo, const QString &transId);
 
     // Valid bookings of the unit in a date range whose reel number contains

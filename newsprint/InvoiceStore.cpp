@@ -1,7 +1,6 @@
 #include "InvoiceStore.h"
 #include "Desktop.h"
 #include "mdlVelmora.h"
-#include <QHash>
 
 namespace {
 
@@ -82,10 +81,10 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
     Transaction tx(m_db);
     // The series row stays locked until the end, so a second workstation's
     // save of the same series waits here and then takes the next code.
-    const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit),
-                                   {t("inv_invoice"),
-                                    QStringLiteral("inv_trans_id"),
-                                    {{QStringLiteral("comp_code"), m_comp}, {QStringLiteral("unit_code"), m_unit}}});
+    // Bookings name their reel by transaction id and reel number, so an id
+    // is kept unique over the whole year, whatever company or unit stored it.
+    const QString code =
+        ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit), {t("inv_invoice"), QStringLiteral("inv_trans_id"), {}});
     const QString number = invoice.invoiceNo.trimmed();
     if (saveCheckFinds(m_db,
                        QStringLiteral("Select inv_trans_id from ") + t("inv_invoice")
@@ -123,23 +122,153 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
          auditTime()});
     QList<ReelRow> rows;
     for (const InvoiceReel *r : filledReels(invoice.reels))
-        rows << ReelRow{r, m_unit, 0, 0, 0};
+        rows << ReelRow{r, int(rows.size()) + 1, m_unit, 0, 0, 0};
     insertReels(code, rows);
     tx.commit();
     invoice.transId = code;
     return Saved::Saved;
 }
 
-InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice)
+InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice, QString *refusal, QList<int> *lines)
 {
     refuseBeyondRange(invoice);
-    return retryOnLockConflict([&] { return saveEditOnce(invoice); });
+    return retryOnLockConflict([&] { return saveEditOnce(invoice, refusal, lines); });
 }
 
-InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice)
+namespace {
+QString reelKey(const QString &reelNo)
+{
+    return reelNo.trimmed().toUpper();
+}
+} // namespace
+
+InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *refusal, QList<int> *lines)
 {
     const QString id = invoice.transId.trimmed();
     Transaction tx(m_db);
+    // The header row serialises the edit with finalising on other
+    // workstations: what it holds now decides, not what the window loaded.
+    {
+        RecordSet head = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice")
+                                        + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=? FOR UPDATE"),
+                                    {box(id), m_unit, m_comp});
+        if (!head.next())
+            return Saved::NoSuchInvoice;
+        if (head.integer(QStringLiteral("inv_finalize")) != 0 && m_user != kAdminUserId.toLongLong())
+            return Saved::Finalized;
+    }
+
+    // The grid knows nothing of where a reel lies now or whether it is used
+    // up, and its flags are as old as the load: a reel that is stored keeps
+    // all its marks as the database holds them, so an edit never sends a
+    // transferred reel home or makes a used-up or issued reel available again.
+    struct Stored {
+        int slNo;
+        QString reelNo;
+        QString unitCode;
+        int consFlag;
+        int finalize;
+        int utilFlag;
+        Decimal weight;
+        qint64 bookings = 0; // cancelled ones too: they still name the reel
+        Decimal booked;      // valid bookings
+        bool claimed = false;
+        bool moved = false; // lies in another unit than the one that entered it
+        bool leftGodown() const { return moved || consFlag != 0 || utilFlag != 0 || bookings > 0; }
+    };
+    QList<Stored> stored;
+    {
+        // The reel rows first: a booking locks its reel before it is stored,
+        // so none can be added while the edit holds them.
+        RecordSet rs = m_db.query(QStringLiteral("Select invtrans_slno, invtrans_reel_no, invtrans_unit_code, "
+                                                 "invtrans_cons_flag, invtrans_finalize, invtrans_util_flag, "
+                                                 "invtrans_weight from ")
+                                      + t("inv_invoice_trans")
+                                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=? "
+                                                       "order by invtrans_slno FOR UPDATE"),
+                                  {box(id), m_unit, m_comp});
+        while (rs.next()) {
+            stored << Stored{int(rs.integer(QStringLiteral("invtrans_slno"))),
+                             rs.text(1),
+                             rs.text(2),
+                             int(rs.integer(QStringLiteral("invtrans_cons_flag"))),
+                             int(rs.integer(QStringLiteral("invtrans_finalize"))),
+                             int(rs.integer(QStringLiteral("invtrans_util_flag"))),
+                             rs.decimal(QStringLiteral("invtrans_weight")),
+                             0,
+                             Decimal(),
+                             false,
+                             rs.text(2) != m_unit};
+        }
+    }
+    {
+        // A booking belongs to the reel of its company lying in its unit.
+        RecordSet rs = m_db.query(QStringLiteral("Select cons_reel_no, unit_code, count(*) as bookings, sum(case "
+                                                 "when cons_cancel_flag=0 then cons_qty else 0 end) as booked from ")
+                                      + t("inv_consumption")
+                                      + QStringLiteral(" where cons_inv_no=? and comp_code=? group by cons_reel_no, "
+                                                       "unit_code LOCK IN SHARE MODE"),
+                                  {box(id), m_comp});
+        while (rs.next()) {
+            for (Stored &s : stored) {
+                if (reelKey(s.reelNo) == reelKey(rs.text(0)) && s.unitCode == rs.text(1)) {
+                    s.bookings += rs.integer(QStringLiteral("bookings"));
+                    s.booked += rs.decimal(QStringLiteral("booked"));
+                }
+            }
+        }
+    }
+    // Which stored reel each row is: its line, else a reel of its number
+    // that no other row took.
+    const QList<const InvoiceReel *> filled = filledReels(invoice.reels);
+    QList<Stored *> match(filled.size(), nullptr);
+    for (int i = 0; i < filled.size(); ++i) {
+        for (Stored &s : stored) {
+            if (filled[i]->line > 0 && s.slNo == filled[i]->line && !s.claimed) {
+                s.claimed = true;
+                match[i] = &s;
+                break;
+            }
+        }
+    }
+    for (int i = 0; i < filled.size(); ++i) {
+        if (match[i])
+            continue;
+        for (Stored &s : stored) {
+            if (!s.claimed && reelKey(s.reelNo) == reelKey(filled[i]->reelNo)) {
+                s.claimed = true;
+                match[i] = &s;
+                break;
+            }
+        }
+    }
+    const auto refuse = [&](const QString &text) {
+        if (refusal)
+            *refusal = text;
+        return Saved::ReelInUse;
+    };
+    for (const Stored &s : stored) {
+        if (!s.claimed && s.leftGodown())
+            return refuse(QStringLiteral("Reel %1 has been moved, issued to the press or consumed; it cannot be "
+                                         "removed from the invoice.   ")
+                              .arg(s.reelNo));
+    }
+    QList<int> kept;
+    for (int i = 0; i < filled.size(); ++i) {
+        const Stored *s = match[i];
+        if (!s)
+            continue;
+        if (s->leftGodown() && reelKey(s->reelNo) != reelKey(filled[i]->reelNo))
+            return refuse(QStringLiteral("Reel %1 has been moved, issued to the press or consumed; its number "
+                                         "cannot be changed.   ")
+                              .arg(s->reelNo));
+        if (filled[i]->weight < s->booked)
+            return refuse(QStringLiteral("Reel %1 cannot weigh less than the %2 kg booked on it.   ")
+                              .arg(s->reelNo, s->booked.toText(3)));
+        if (s->leftGodown())
+            kept << s->slNo;
+    }
+
     const qint64 matched = m_db.execute(
         QStringLiteral("Update ") + t("inv_invoice")
             + QStringLiteral(" Set inv_invoice_no=?, inv_date=?, inv_receipt_date=?, inv_supp_code=?, "
@@ -171,58 +300,47 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice)
          m_comp});
     if (matched == 0)
         return Saved::NoSuchInvoice;
-
-    // The grid knows nothing of where a reel lies now or whether it is used
-    // up, and its flags are as old as the load: a reel that is stored keeps
-    // all its marks as the database holds them, so an edit never sends a
-    // transferred reel home or makes a used-up or issued reel available again.
-    struct Stored {
-        QString unitCode;
-        int consFlag;
-        int finalize;
-        int utilFlag;
-    };
-    QHash<QString, Stored> stored;
-    {
-        RecordSet rs = m_db.query(QStringLiteral("Select invtrans_reel_no, invtrans_unit_code, invtrans_cons_flag, "
-                                                 "invtrans_finalize, invtrans_util_flag from ")
-                                      + t("inv_invoice_trans")
-                                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=? "
-                                                       "order by invtrans_slno FOR UPDATE"),
-                                  {box(id), m_unit, m_comp});
-        while (rs.next()) {
-            const QString key = rs.text(0).trimmed().toUpper();
-            if (!stored.contains(key))
-                stored.insert(key,
-                              Stored{rs.text(1), int(rs.integer(QStringLiteral("invtrans_cons_flag"))),
-                                     int(rs.integer(QStringLiteral("invtrans_finalize"))),
-                                     int(rs.integer(QStringLiteral("invtrans_util_flag")))});
-        }
-    }
     m_db.execute(QStringLiteral("Delete From ") + t("inv_invoice_trans")
                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=?"),
                  {box(id), m_unit, m_comp});
 
-    const QList<const InvoiceReel *> filled = filledReels(invoice.reels);
+    // A reel that has left the godown keeps its line number, which lists and
+    // moves address it by; the other reels take the free numbers in order.
     QList<ReelRow> rows;
-    for (const InvoiceReel *r : filled) {
-        const auto it = stored.constFind(r->reelNo.trimmed().toUpper());
-        if (it != stored.cend())
-            rows << ReelRow{r, it->unitCode, it->consFlag, it->finalize, it->utilFlag};
+    int next = 1;
+    for (int i = 0; i < filled.size(); ++i) {
+        const InvoiceReel *r = filled[i];
+        const Stored *s = match[i];
+        int slNo;
+        if (s && s->leftGodown()) {
+            slNo = s->slNo;
+        } else {
+            while (kept.contains(next))
+                ++next;
+            slNo = next++;
+        }
+        if (s)
+            rows << ReelRow{r, slNo, s->unitCode, s->consFlag, s->finalize, s->utilFlag};
         else
-            rows << ReelRow{r, m_unit, r->consFlag, r->finalize, 0};
+            rows << ReelRow{r, slNo, m_unit, r->consFlag, r->finalize, 0};
     }
     insertReels(id, rows);
 
     // Every booking of the reel, cancelled ones too, takes the invoice's rate.
     // The rate is cast so that the product is computed in decimals.
-    for (const InvoiceReel *r : filled) {
+    for (const ReelRow &row : rows) {
+        const InvoiceReel *r = row.reel;
         m_db.execute(QStringLiteral("Update ") + t("inv_consumption")
                          + QStringLiteral(" set cons_rate=?, cons_amt=cons_qty * CAST(? AS DECIMAL(16,2)) "
-                                          "where cons_inv_no=? and cons_reel_no=? and comp_code=?"),
-                     {dec(r->rate), r->rate.toString(), box(id), box(r->reelNo.trimmed()), m_comp});
+                                          "where cons_inv_no=? and cons_reel_no=? and comp_code=? and unit_code=?"),
+                     {dec(r->rate), r->rate.toString(), box(id), box(r->reelNo.trimmed()), m_comp, row.unitCode});
     }
     tx.commit();
+    if (lines) {
+        lines->clear();
+        for (const ReelRow &row : rows)
+            *lines << row.slNo;
+    }
     return Saved::Saved;
 }
 
@@ -245,9 +363,8 @@ void InvoiceStore::insertReels(const QString &transId, const QList<ReelRow> &row
             if (i > from)
                 sql += u',';
             sql += one;
-            // The place on the invoice is the reel's order: 1, 2, 3 ... without gaps.
             values << m_unit << m_comp << transId << box(r.reelNo.trimmed()) << box(r.gsmCode.trimmed())
-                   << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << i + 1
+                   << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << row.slNo
                    << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
         }
         m_db.execute(sql, values);
@@ -259,13 +376,13 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
     // Brand, GSM and reel-type codes are joined by the code alone, whatever
     // the master row's company; a code held by several companies still gives
     // one row.
-    const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("h"));
+    const SqlCondition supplier = supplierHeadJoin(QStringLiteral("i.inv_supp_code"), m_comp, QStringLiteral("h"));
     QVariantList values = supplier.values;
     values << box(transId) << m_comp << m_unit;
     RecordSet head = m_db.query(
         QStringLiteral("Select i.*, h.ac_name, b.brand_name From ") + t("inv_invoice")
             + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads")
-            + QStringLiteral(" h on h.ac_code=i.inv_supp_code and ") + supplier.sql
+            + QStringLiteral(" h on ") + supplier.sql
             + QStringLiteral(" Inner Join (Select brand_code, min(brand_name) as brand_name From ")
             + t("inv_brandmaster")
             + QStringLiteral(" group by brand_code) b on b.brand_code=i.inv_brand_code"
@@ -311,6 +428,7 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
     while (rs.next()) {
         InvoiceReel r;
         r.slNo = int(rs.integer(QStringLiteral("invtrans_slno")));
+        r.line = r.slNo;
         r.reelNo = rs.text(QStringLiteral("invtrans_reel_no"));
         r.gsmCode = rs.text(QStringLiteral("invtrans_gsm"));
         r.gsmName = rs.text(QStringLiteral("gsm_name"));
@@ -381,7 +499,7 @@ InvoiceStore::Corrected InvoiceStore::correctInvoiceNo(const QString &transId, c
 
 RecordSet InvoiceStore::list(const QDate &from, const QDate &to, const QString &reelText)
 {
-    const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("h"));
+    const SqlCondition supplier = supplierHeadJoin(QStringLiteral("i.inv_supp_code"), m_comp, QStringLiteral("h"));
     QVariantList values = supplier.values;
     // The amounts come as the list shows them: a NULL tax counts 0, and the
     // amount before taxes is worked out by the server in exact decimals.
@@ -394,7 +512,7 @@ RecordSet InvoiceStore::list(const QDate &from, const QDate &to, const QString &
                                  "ifnull(i.inv_cust_duty,0) as inv_tcs, i.inv_grand_total, i.inv_freight, "
                                  "i.inv_weight From ")
         + t("inv_invoice") + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" h on h.ac_code=i.inv_supp_code and ") + supplier.sql
+        + QStringLiteral(" h on ") + supplier.sql
         + QStringLiteral(" Inner Join (Select brand_code, min(brand_name) as brand_name From ") + t("inv_brandmaster")
         + QStringLiteral(" group by brand_code) b on b.brand_code=i.inv_brand_code");
     if (!reelText.isEmpty()) {

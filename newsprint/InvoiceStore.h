@@ -10,6 +10,10 @@
 // One reel of a newsprint invoice, as a row of the reel grid holds it.
 struct InvoiceReel {
     int slNo = 0; // place on the invoice from 1; the saves number the reels by their order
+    // The stored line (invtrans_slno) the row was loaded from; 0 for a row
+    // added in the window. saveEdit knows a stored reel by it, so a renamed
+    // reel is still the same reel.
+    int line = 0;
     QString reelNo;
     QString gsmCode;
     QString gsmName; // read by loadRecord; empty when the GSM master row is missing
@@ -60,7 +64,13 @@ struct Invoice {
 // before its error is thrown.
 class InvoiceStore {
 public:
-    enum class Saved { Saved, DuplicateNumber, NoSuchInvoice };
+    enum class Saved {
+        Saved,
+        DuplicateNumber,
+        NoSuchInvoice,
+        Finalized, // saveEdit: finalised meanwhile, and the user is not the administrator
+        ReelInUse, // saveEdit: the edit would break a reel that has left the godown
+    };
     enum class Removed { Removed, NotAllowed, NoSuchInvoice };
     enum class Corrected { Corrected, EmptyNumber, NoSuchInvoice };
 
@@ -76,19 +86,27 @@ public:
     static QString seriesKey(const QString &compCode, const QString &unitCode);
 
     // Stores a new invoice and its reels in one transaction under the next code
-    // of the series, which it writes into invoice.transId. The reels end at the
-    // first one without a reel number; they are stored entered (no mark set) in
-    // this unit. DuplicateNumber when any invoice of the year, of whatever
+    // of the series that no invoice of the year holds, of whatever company or
+    // unit (bookings name a reel by that code), and writes it into
+    // invoice.transId. The reels end at the first one without a reel number;
+    // they are stored entered (no mark set) in this unit. DuplicateNumber when any invoice of the year, of whatever
     // company or unit, has the trimmed invoice number; nothing is written then.
     Saved saveNew(Invoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and unit
     // and rewrites its reels from invoice.reels (up to the first without a reel
     // number), in one transaction; the bookings of each reel are re-priced at
-    // the reel's rate. A reel found stored under the same reel number keeps its
-    // unit and its marks; a new one lies in this unit with no mark but the
-    // carried flags. NoSuchInvoice (nothing written) when this company and unit
-    // have no invoice of that code.
-    Saved saveEdit(const Invoice &invoice);
+    // the reel's rate. A row is the stored reel of its `line`, or, without
+    // one, the stored reel of the same number; that reel keeps its unit and
+    // its marks. A new row lies in this unit with no mark but the carried
+    // flags. A reel that has left the godown (moved, issued or booked) keeps
+    // its line number and may not be renamed, removed or weigh less than is
+    // booked on it: ReelInUse, with the message naming the reel in `refusal`.
+    // Finalized when the invoice is finalised now and the user is not the
+    // administrator; NoSuchInvoice when this company and unit have no invoice
+    // of that code. Nothing is written after a refusal. When saved, `lines`
+    // gets the stored line of each saved row, in order, so that a window that
+    // stays on the invoice knows its reels at the next edit.
+    Saved saveEdit(const Invoice &invoice, QString *refusal = nullptr, QList<int> *lines = nullptr);
     // The invoice of that code in this company, with its supplier and brand
     // names and its reels in order; a reel whose GSM or reel-type master row
     // is missing comes with an empty name. Nothing when there is no such
@@ -127,9 +145,10 @@ public:
 
 private:
     Saved saveNewOnce(Invoice &invoice);
-    Saved saveEditOnce(const Invoice &invoice);
+    Saved saveEditOnce(const Invoice &invoice, QString *refusal, QList<int> *lines);
     struct ReelRow {
         const InvoiceReel *reel;
+        int slNo;
         QString unitCode;
         int consFlag;
         int finalize;

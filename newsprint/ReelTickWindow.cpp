@@ -351,7 +351,7 @@ void ReelTickWindow::runBatch(const QString &question, bool toUnit)
             // A ticked reel that was given no destination stays where it is.
             if (toUnit && (to.isEmpty() || to == gUnitCode))
                 continue;
-            reels.append({reel.transId, reel.slNo, reel.enteringUnit, to});
+            reels.append({reel.transId, reel.slNo, reel.enteringUnit, to, reel.reelNo});
         }
         meant = int(reels.size());
         const bool done = guarded(

@@ -1,5 +1,6 @@
 #include "ReelTransferStore.h"
 #include "mdlVelmora.h"
+#include <QSet>
 #include <functional>
 
 namespace {
@@ -84,11 +85,12 @@ int markReels(const QString &assignment, const QList<ReelMove> &reels,
               const std::function<QVariantList(const ReelMove &)> &setValues)
 {
     QVariantList godown;
-    const QString sql = QStringLiteral("Update %1 set %2 where invtrans_id=? and invtrans_slno=? and unit_code=? and ")
+    const QString sql = QStringLiteral("Update %1 set %2 where invtrans_id=? and invtrans_slno=? and unit_code=? and "
+                                       "invtrans_reel_no=? and ")
                             .arg(gInvDbName.table("inv_invoice_trans"), assignment)
         + inGodown(godown, QString());
     return runBatch(sql, reels, [&](const ReelMove &m) {
-        return setValues(m) + QVariantList{m.transId, m.slNo, m.enteringUnit} + godown;
+        return setValues(m) + QVariantList{m.transId, m.slNo, m.enteringUnit, m.reelNo.trimmed()} + godown;
     });
 }
 
@@ -139,6 +141,18 @@ int ReelTransferStore::issueToPress(const QList<ReelMove> &reels)
 
 int ReelTransferStore::moveToUnits(const QList<ReelMove> &reels)
 {
+    // The window offers only the other units; the store holds any caller to that.
+    QSet<QString> checked;
+    for (const ReelMove &m : reels) {
+        const QString to = m.toUnit.trimmed();
+        if (checked.contains(to))
+            continue;
+        if (to.isEmpty() || to == gUnitCode || to == kCorporateUnit
+            || GetFirstValue(QStringLiteral("Select unit_code from velmora.unitmaster where unit_code=?"), {to})
+                   .isEmpty())
+            throw DbError(QStringLiteral("\"%1\" is not a unit the reels can be transferred to.   ").arg(to));
+        checked.insert(to);
+    }
     return markReels(QStringLiteral("invtrans_unit_code=?"), reels,
                      [](const ReelMove &m) { return QVariantList{m.toUnit.trimmed()}; });
 }

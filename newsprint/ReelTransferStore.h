@@ -22,12 +22,15 @@ struct ReelRow {
     QString enteringUnit; // unit that entered the invoice; part of the reel's key
 };
 
-// The key of one reel and, for a stock transfer, the unit it goes to.
+// The key of one reel and, for a stock transfer, the unit it goes to. The
+// reel number is the one the list showed: an edit of the invoice may have
+// given the line to another reel since, which is then left alone.
 struct ReelMove {
     QString transId;
     QString slNo;
     QString enteringUnit;
     QString toUnit; // unused for an issue to the press
+    QString reelNo;
 };
 
 // The statements of the two reel-movement windows on inv_invoice_trans. Every
@@ -49,7 +52,9 @@ public:
     // a failure throws DbError, and then nothing is issued.
     static int issueToPress(const QList<ReelMove> &reels);
     // Moves each reel to its toUnit in one transaction; returns how many moved.
-    // Retried and thrown as issueToPress; after a failure nothing moves.
+    // Retried and thrown as issueToPress; after a failure nothing moves. A
+    // destination that is not a unit of the company, or is the current unit
+    // or the corporate office, refuses the whole batch with a DbError.
     static int moveToUnits(const QList<ReelMove> &reels);
 
     // The destination units of the signed-on user: every unit of theirs but

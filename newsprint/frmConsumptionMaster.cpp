@@ -388,8 +388,13 @@ bool frmConsumptionMaster::SaveNew()
         TxQty_Change();
         return false;
     case SaveNewResult::NoSuchReel:
+    case SaveNewResult::UsedUp:
         MsgBox(kBadReel, MsgButtons::Ok, MsgIcon::Critical);
         m_txReelNo->setFocus(Qt::OtherFocusReason);
+        return false;
+    case SaveNewResult::BadQuantity:
+        MsgBox(QStringLiteral("Please Enter the Quantity.  "), MsgButtons::Ok, MsgIcon::Information);
+        m_txQty->setFocus(Qt::OtherFocusReason);
         return false;
     }
     return false;

@@ -243,6 +243,7 @@ Invoice frmInvoiceMaster::shownInvoice() const
         reel.amount = Decimal::fromText(g.cell(r, ReelGrid::Amount));
         reel.consFlag = g.cell(r, ReelGrid::ConsFlag).trimmed().toInt();
         reel.finalize = g.cell(r, ReelGrid::FinalizeFlag).trimmed().toInt();
+        reel.line = g.cell(r, ReelGrid::StoredLine).toInt();
         inv.reels << reel;
     }
     return inv;
@@ -260,6 +261,9 @@ bool frmInvoiceMaster::SaveNew()
         return false;
     }
     LbSerialNo->setText(inv.transId);
+    // The reels were stored in the grid's order: line r is row r.
+    for (int r = 1; r <= inv.reels.size(); ++r)
+        GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(r));
     return true;
 }
 
@@ -267,12 +271,26 @@ bool frmInvoiceMaster::SaveEdit()
 {
     const Invoice inv = shownInvoice();
     InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;
-    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv); }))
+    QString refusal;
+    QList<int> lines;
+    if (!guarded([&] { result = InvoiceStore::current().saveEdit(inv, &refusal, &lines); }))
         return false;
+    if (result == InvoiceStore::Saved::Finalized) {
+        // Another workstation finalised it after the edit began.
+        MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    if (result == InvoiceStore::Saved::ReelInUse) {
+        MsgBox(refusal, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     if (result != InvoiceStore::Saved::Saved) {
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    // The window stays on the invoice: the next edit knows each row's reel.
+    for (int r = 1; r <= lines.size(); ++r)
+        GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(lines.at(r - 1)));
     return true;
 }
 
@@ -323,6 +341,7 @@ void frmInvoiceMaster::showInvoice(const Invoice &inv)
         g.setCell(r, ReelGrid::ReelTypeCode, reel.reelTypeCode);
         g.setCell(r, ReelGrid::ConsFlag, QString::number(reel.consFlag));
         g.setCell(r, ReelGrid::FinalizeFlag, QString::number(reel.finalize));
+        g.setCell(r, ReelGrid::StoredLine, QString::number(reel.line));
         ++r;
     }
     CalculateTotals();

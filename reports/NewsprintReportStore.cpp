@@ -66,15 +66,16 @@ LookupQuery NewsprintReportStore::consumptionQuery(const ConsumptionFilter &f) c
         QStringLiteral(
             "SELECT c.cons_date, c.cons_qty, c.cons_amt, c.cons_rate, c.cons_pdt_code, c.cons_reel_no, "
             "b.name AS brand_name, c.cons_unit_code "
-            "FROM (SELECT cons_reel_no, cons_inv_no, cons_pdt_code, cons_unit_code, MIN(cons_date) AS cons_date, "
+            "FROM (SELECT cons_reel_no, cons_inv_no, unit_code, cons_pdt_code, cons_unit_code, MIN(cons_date) AS cons_date, "
             "SUM(cons_qty) AS cons_qty, SUM(cons_amt) AS cons_amt, MAX(cons_rate) AS cons_rate "
             "FROM %1 WHERE comp_code=? AND cons_date>=? AND cons_date<=? AND cons_cancel_flag=0 AND cons_pdt_code IN "
             "(%2)%3 "
-            "GROUP BY cons_reel_no, cons_inv_no, cons_pdt_code, cons_unit_code) c "
+            "GROUP BY cons_reel_no, cons_inv_no, unit_code, cons_pdt_code, cons_unit_code) c "
             "INNER JOIN %4 t ON t.invtrans_reel_no=c.cons_reel_no AND t.invtrans_id=c.cons_inv_no AND t.comp_code=? "
+            "AND t.invtrans_unit_code=c.unit_code "
             "INNER JOIN %5 i ON i.inv_trans_id=t.invtrans_id AND i.comp_code=t.comp_code AND i.unit_code=t.unit_code "
             "INNER JOIN %6 b ON b.code=i.inv_brand_code "
-            "ORDER BY b.name, c.cons_date, c.cons_reel_no, c.cons_inv_no, c.cons_pdt_code, c.cons_unit_code")
+            "ORDER BY b.name, c.cons_date, c.cons_reel_no, c.cons_inv_no, c.unit_code, c.cons_pdt_code, c.cons_unit_code")
             .arg(m_stores.table("inv_consumption"), marks.join(u','), narrow, m_stores.table("inv_invoice_trans"),
                  m_stores.table("inv_invoice"),
                  masterNames(m_stores.table("inv_brandmaster"), "brand_code", "brand_name"));
@@ -105,11 +106,14 @@ LookupQuery NewsprintReportStore::stockQuery(const StockFilter &f) const
     // Press: what the valid bookings took from the reel, as the consumption
     // entry counts it; a cancelled booking gives its quantity back. One
     // correlated sum per reel reads the covering booking index only.
+    // A booking belongs to the reel of its company lying in its unit: ids and
+    // reel numbers repeat across units and companies.
     const QString booked = QStringLiteral("(SELECT SUM(c.cons_qty) FROM %1 c WHERE c.cons_inv_no=t.invtrans_id "
-                                          "AND c.cons_reel_no=t.invtrans_reel_no AND c.cons_cancel_flag=0)")
+                                          "AND c.cons_reel_no=t.invtrans_reel_no AND c.comp_code=t.comp_code "
+                                          "AND c.unit_code=t.invtrans_unit_code AND c.cons_cancel_flag=0)")
                                .arg(m_stores.table("inv_consumption"));
     const QString consumed = f.press ? QStringLiteral(", ") + booked + QStringLiteral(" AS tot_qty") : QString();
-    const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("a"));
+    const SqlCondition supplier = supplierHeadJoin(QStringLiteral("i.inv_supp_code"), m_comp, QStringLiteral("a"));
     QVariantList v{m_comp, m_comp, m_comp};
     v += supplier.values;
     v << m_comp << m_comp;
@@ -146,7 +150,7 @@ LookupQuery NewsprintReportStore::stockQuery(const StockFilter &f) const
                        "INNER JOIN %4 r ON r.code=t.invtrans_reel_type "
                        "INNER JOIN %5 g ON g.code=t.invtrans_gsm "
                        "INNER JOIN velmora.unitmaster u ON u.unit_code=t.invtrans_unit_code "
-                       "INNER JOIN %6 a ON a.ac_code=i.inv_supp_code AND %9 "
+                       "INNER JOIN %6 a ON %9 "
                        "INNER JOIN %7 b ON b.code=i.inv_brand_code "
                        "WHERE %8")
             .arg(consumed, m_stores.table("inv_invoice_trans"), m_stores.table("inv_invoice"),

@@ -217,8 +217,9 @@ CREATE TABLE IF NOT EXISTS inv_consumption (
   -- A code names one booking of the company; cancel and load address it by code.
   PRIMARY KEY (comp_code, cons_no),
   -- bookings of one reel (available quantity, re-pricing, cancel) and the press
-  -- stock's valid quantity per reel, read from the index alone
-  KEY ix_cons_reel (cons_inv_no, cons_reel_no, cons_cancel_flag, cons_qty),
+  -- stock's valid quantity per reel, read from the index alone; a reel is its
+  -- id and number in its company and the unit where it lies
+  KEY ix_cons_reel (cons_inv_no, cons_reel_no, comp_code, unit_code, cons_cancel_flag, cons_qty),
   KEY ix_cons_reel_no (cons_reel_no),
   -- the consumption list: unit and date range
   KEY ix_cons_list (unit_code, cons_date),

@@ -35,6 +35,8 @@ private slots:
     void firstValueTexts();
     void claimReadsTheCommittedCodeNotTheSnapshot();
     void claimOutsideTransactionRefused();
+    void laggingCounterJumpsPastStoredCodes_data();
+    void laggingCounterJumpsPastStoredCodes();
 };
 
 void TestCounters::init()
@@ -186,6 +188,38 @@ void TestCounters::claimOutsideTransactionRefused()
 {
     QVERIFY_THROWS_EXCEPTION(DbError, ClaimCode("GSM_01_NO", gsmCodes()));
     QCOMPARE(GetNextNumber("GSM_01_NO"), QString("GSM0003"));
+}
+
+
+void TestCounters::laggingCounterJumpsPastStoredCodes_data()
+{
+    QTest::addColumn<int>("stored"); // codes GSM0003 onwards already stored
+    QTest::addColumn<QString>("later"); // a code stored further on, by another series of the same pattern
+    QTest::addColumn<QString>("claimed");
+    QTest::newRow("one used code") << 1 << "" << "GSM0004";
+    // Another unit's series with the same start booked this many times.
+    QTest::newRow("far behind") << 1500 << "" << "GSM1503";
+    QTest::newRow("a range numbered further on stays its own") << 2 << "GSM0100" << "GSM0005";
+}
+
+void TestCounters::laggingCounterJumpsPastStoredCodes()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, later);
+    QFETCH(QString, claimed);
+    QStringList rows;
+    for (int i = 0; i < stored; ++i)
+        rows << QStringLiteral("('TVM','01','GSM%1','g%1')").arg(i + 3, 4, 10, QLatin1Char('0'));
+    if (!later.isEmpty())
+        rows << QStringLiteral("('KTM','01','%1','later')").arg(later);
+    // Codes of another prefix or of another company do not count.
+    rows << QStringLiteral("('TVM','01','GSMX9999','other prefix')") << QStringLiteral("('TVM','02','GSM8000','02')");
+    gConnection.execute("Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values "
+                        + rows.join(u','));
+    Transaction t(gConnection);
+    QCOMPARE(ClaimCode("GSM_01_NO", gsmCodes()), claimed);
+    t.commit();
+    QCOMPARE(GetNextNumber("GSM_01_NO"), NextCode(claimed));
 }
 
 QTEST_MAIN(TestCounters)

@@ -204,9 +204,9 @@ void TestItemGrid::layout()
     QCOMPARE(m_grid->objectName(), QString("GrInvoice"));
     QCOMPARE(m_grid->editor()->objectName(), QString("TxMove"));
     QCOMPARE(m_grid->rows(), 50);
-    QCOMPARE(m_grid->model()->columnCount(), 11);
+    QCOMPARE(m_grid->model()->columnCount(), 12);
     const QStringList headings{"Sl No",    "Reel No",        "GSM",       "Reel Type", "Weight", "Rate", "Amount",
-                               "GSM Code", "Reel Type Code", "Cons Flag", ""};
+                               "GSM Code", "Reel Type Code", "Cons Flag", "",          ""};
     for (int c = 0; c < headings.size(); ++c)
         QCOMPARE(m_grid->model()->headerData(c, Qt::Horizontal).toString(), headings.at(c));
     for (int c : {7, 8, 9, 10})
@@ -323,6 +323,18 @@ void TestItemGrid::keys_data()
     QTest::newRow("a reel below an empty row is no duplicate")
         << QStringList{r1, "|||||||", "R9|||||||"} << "at:1,1 Del r9 Enter"
         << QStringList{"R9|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1", "|||||||", "R9|||||||"} << "1,2" << "48 GSM" << none << 0;
+    QTest::newRow("blanks around a reel number are trimmed at Enter")
+        << QStringList{r1} << "at:2,1 __ab12__ Enter"
+        << QStringList{r1, "AB12|||||0.00||"} << "2,2" << "" << none << 0;
+    QTest::newRow("a reel number of blanks is empty and ends the reels")
+        << QStringList{r1} << "at:2,1 ___ Enter"
+        << QStringList{r1, "|||||||"} << "2,1" << "" << none << 1;
+    QTest::newRow("Up trims the reel number")
+        << QStringList{r1, r2, "R3|||||||"} << "at:3,1 Del _ab3_ Up"
+        << QStringList{r1, r2, "ab3|||||0.00||"} << "2,1" << "R2" << none << 0;
+    QTest::newRow("a duplicate with a blank after it")
+        << QStringList{r1, r2, "R3|||||||"} << "at:3,1 Del R1_ Enter"
+        << QStringList{r1, r2, "|||||0.00||"} << "3,1" << "" << QStringList{dup1} << 0;
     QTest::newRow("Enter on the amount stays")
         << QStringList{r1} << "at:1,6 5 Enter" << QStringList{r1} << "1,6" << "1000.00" << none << 0;
     // clang-format on

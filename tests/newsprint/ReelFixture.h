@@ -27,16 +27,20 @@ struct Reel {
     QString comp = QStringLiteral("01");
 };
 
-// One invoice holding the reel (an invoice is written once per trans id).
+// One invoice holding the reel (an invoice is written once per trans id,
+// company and unit: ids stored by an older program repeat across them).
 inline void add(const Reel &r, Database &db = gConnection)
 {
     db.execute(QStringLiteral("Insert ignore into vstores_2024.inv_invoice(unit_code,comp_code,inv_trans_id,"
                               "inv_invoice_no,inv_date,inv_receipt_date,inv_supp_code,inv_brand_code,inv_finalize) "
                               "Select ?,?,?,?,'2024-05-02','2024-05-03',?,'B0001',1 from dual where not exists("
-                              "Select 1 from vstores_2024.inv_invoice where inv_trans_id=? and comp_code=?)"),
-               {r.unit, r.comp, r.transId, QStringLiteral("SUP-") + r.transId, r.supplier, r.transId, r.comp});
-    const QString slno = db.firstValue(
-        QStringLiteral("Select count(*)+1 from vstores_2024.inv_invoice_trans where invtrans_id=?"), {r.transId});
+                              "Select 1 from vstores_2024.inv_invoice where inv_trans_id=? and comp_code=? and "
+                              "unit_code=?)"),
+               {r.unit, r.comp, r.transId, QStringLiteral("SUP-") + r.transId + u'-' + r.unit + u'-' + r.comp,
+                r.supplier, r.transId, r.comp, r.unit});
+    const QString slno = db.firstValue(QStringLiteral("Select count(*)+1 from vstores_2024.inv_invoice_trans where "
+                                                      "invtrans_id=? and comp_code=? and unit_code=?"),
+                                       {r.transId, r.comp, r.unit});
     db.execute(QStringLiteral("Insert into vstores_2024.inv_invoice_trans(unit_code,comp_code,invtrans_id,"
                               "invtrans_slno,invtrans_reel_no,invtrans_gsm,invtrans_reel_type,invtrans_weight,"
                               "invtrans_rate,invtrans_amt,invtrans_unit_code,invtrans_finalize,invtrans_cons_flag,"
@@ -44,11 +48,12 @@ inline void add(const Reel &r, Database &db = gConnection)
                {r.unit, r.comp, r.transId, slno, r.reelNo, r.weight, r.rate, r.unit, r.consFlag, r.utilFlag});
 }
 
-inline int utilFlag(const QString &transId, const QString &reelNo)
+inline int utilFlag(const QString &transId, const QString &reelNo, const QString &unit = QStringLiteral("TVM"),
+                    const QString &comp = QStringLiteral("01"))
 {
     return GetFirstValue(QStringLiteral("Select invtrans_util_flag from vstores_2024.inv_invoice_trans where "
-                                        "invtrans_id=? and invtrans_reel_no=?"),
-                         {transId, reelNo})
+                                        "invtrans_id=? and invtrans_reel_no=? and invtrans_unit_code=? and comp_code=?"),
+                         {transId, reelNo, unit, comp})
         .toInt();
 }
 

@@ -32,6 +32,9 @@ private slots:
     void cancelOnlyValidBooking();
     void listRangeSearchAndValidity_data();
     void listRangeSearchAndValidity();
+    void sharedIdsKeepReelsApart();
+    void storeRefusesWhatTheWindowNeverSends_data();
+    void storeRefusesWhatTheWindowNeverSends();
 
 private:
     ConsumptionStore store() { return ConsumptionStore(gConnection, context()); }
@@ -452,6 +455,107 @@ void TestConsumptionStore::listRangeSearchAndValidity()
     while (rs.next())
         got << rs.text(QStringLiteral("cons_no"));
     QCOMPARE(got.join(u','), codes);
+}
+
+
+namespace {
+// TVM's N0000001/R1 beside KTM's and company 02's reel of the same id and
+// number, as units whose counters once stood at the same value stored them.
+void seedSharedIds()
+{
+    Reel tvm{QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("800")};
+    Reel ktm = tvm;
+    ktm.weight = QStringLiteral("600");
+    ktm.unit = QStringLiteral("KTM");
+    ktm.supplier = QStringLiteral("441200002");
+    Reel other = tvm;
+    other.weight = QStringLiteral("500");
+    other.comp = QStringLiteral("02");
+    reelfixture::add(tvm);
+    reelfixture::add(ktm);
+    reelfixture::add(other);
+}
+} // namespace
+
+void TestConsumptionStore::sharedIdsKeepReelsApart()
+{
+    seedSharedIds();
+    // 200 kg already taken from KTM's reel, 50 kg from company 02's.
+    book(QStringLiteral("KC0000001"), QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("200"), 0,
+         QStringLiteral("2024-06-01"), QStringLiteral("KTM"));
+    gConnection.execute(QStringLiteral("Insert into vstores_2024.inv_consumption(unit_code,cons_unit_code,comp_code,"
+                                       "cons_no,cons_reel_no,cons_inv_no,cons_qty) Values('TVM','TVM','02','TC1',"
+                                       "'R1','N0000001',50)"));
+
+    // The lookup offers TVM's reel once.
+    QVariantList values;
+    RecordSet rs = gConnection.query(store().reelLookupQuery(QStringLiteral("R1"), &values), values);
+    QStringList offered;
+    while (rs.next())
+        offered << rs.text(QStringLiteral("invtrans_weight")) + u'/' + rs.text(QStringLiteral("ac_name"));
+    QCOMPARE(offered, QStringList{QStringLiteral("800.00/Kerala Newsprint Mills")});
+    QCOMPARE(store().available(QStringLiteral("R1"), QStringLiteral("N0000001")), Decimal::fromInt(800));
+
+    // The whole reel can be booked here, and only this unit's reel is used up.
+    const SaveNewResult r = store().saveNew(entry(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("800")));
+    QCOMPARE(int(r.outcome), int(SaveNewResult::Saved));
+    QCOMPARE(r.available, Decimal::fromInt(800));
+    QVERIFY(r.usedUp);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1")), 1);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("KTM")), 0);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("TVM"),
+                                   QStringLiteral("02")),
+             0);
+
+    // Its load shows its own invoice's supplier.
+    const std::optional<ConsumptionRecord> loaded = store().loadRecord(r.code);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->supplierName, QStringLiteral("Kerala Newsprint Mills"));
+
+    // Cancelling it clears the mark of this unit's reel alone.
+    gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_util_flag=1 where "
+                                       "invtrans_unit_code='KTM'"));
+    QVERIFY(store().cancel(r.code, QStringLiteral("R1"), QStringLiteral("N0000001")));
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1")), 0);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("KTM")), 1);
+
+    // Company 02's booking, listed in this unit too, frees company 02's reel alone.
+    gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_util_flag=1"));
+    QVERIFY(store().cancel(QStringLiteral("TC1"), QStringLiteral("R1"), QStringLiteral("N0000001")));
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("TVM"),
+                                   QStringLiteral("02")),
+             0);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1")), 1);
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R1"), QStringLiteral("KTM")), 1);
+}
+
+void TestConsumptionStore::storeRefusesWhatTheWindowNeverSends_data()
+{
+    QTest::addColumn<QString>("qty");
+    QTest::addColumn<int>("utilFlag");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("nothing") << "0" << 0 << int(SaveNewResult::BadQuantity);
+    QTest::newRow("a negative quantity") << "-5" << 0 << int(SaveNewResult::BadQuantity);
+    QTest::newRow("below a gram") << "10.0005" << 0 << int(SaveNewResult::BadQuantity);
+    QTest::newRow("a used-up reel") << "1" << 1 << int(SaveNewResult::UsedUp);
+    QTest::newRow("grams are fine") << "10.125" << 0 << int(SaveNewResult::Saved);
+}
+
+void TestConsumptionStore::storeRefusesWhatTheWindowNeverSends()
+{
+    QFETCH(QString, qty);
+    QFETCH(int, utilFlag);
+    QFETCH(int, outcome);
+    Reel reel{QStringLiteral("N0000001"), QStringLiteral("R100"), QStringLiteral("500")};
+    reel.utilFlag = utilFlag;
+    reelfixture::add(reel);
+    const SaveNewResult r = store().saveNew(entry(QStringLiteral("N0000001"), QStringLiteral("R100"), qty));
+    QCOMPARE(int(r.outcome), outcome);
+    const bool saved = outcome == int(SaveNewResult::Saved);
+    QCOMPARE(GetFirstValue(QStringLiteral("Select count(*) from vstores_2024.inv_consumption")),
+             saved ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(counter(), saved ? QStringLiteral("C0000002") : QStringLiteral("C0000001"));
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R100")), utilFlag);
 }
 
 QTEST_GUILESS_MAIN(TestConsumptionStore)

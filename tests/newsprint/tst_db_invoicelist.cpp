@@ -37,7 +37,7 @@ private:
 
 namespace {
 // Invoices of the fixture's supplier heads; N3 is another unit's, N4 another
-// company's, N5 of a head that is no supplier, N6 of a missing brand.
+// company's, N5 of a supplier with no head in this company, N6 of a missing brand.
 const char *kInvoices =
     "Insert into vstores_2024.inv_invoice (unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, "
     "inv_receipt_date, inv_supp_code, inv_brand_code, inv_freight, inv_weight, inv_total, inv_cgst, inv_sgst, "
@@ -49,7 +49,7 @@ const char *kInvoices =
     "('TVM','01','N0000007','KNM-7','2024-06-15','2024-06-15','441100105','B0003',10,500,100,0,0,18,100,118,0),"
     "('KTM','01','N0000001','KTM-1','2024-05-01','2024-05-01','441200001','B0001',1,1,1,0,0,0,1,1,0),"
     "('TVM','02','N0000004','CO2-1','2024-05-01','2024-05-01','441200001','B0001',1,1,1,0,0,0,1,1,0),"
-    "('TVM','01','N0000005','HEAD-1','2024-05-01','2024-05-01','441100000000000','B0001',1,1,1,0,0,0,1,1,0),"
+    "('TVM','01','N0000005','HEAD-1','2024-05-01','2024-05-01','441200009','B0001',1,1,1,0,0,0,1,1,0),"
     "('TVM','01','N0000006','BRAND-1','2024-05-01','2024-05-01','441200001','B0404',1,1,1,0,0,0,1,1,0)";
 // N2 holds two reels with "77" in their numbers; the KTM invoice that shares
 // N1's code holds reel 9977.

@@ -35,6 +35,13 @@ private slots:
     void loadTakesOnlyItsOwnUnitsReels();
     void lookups_data();
     void lookups();
+    void newIdUniqueOverTheYear();
+    void saveEditRechecksFinalizeUnderLock_data();
+    void saveEditRechecksFinalizeUnderLock();
+    void saveEditGuardsReelsOutOfTheGodown_data();
+    void saveEditGuardsReelsOutOfTheGodown();
+    void reelOutOfTheGodownKeepsItsLine();
+    void saveEditRepricesOnlyItsOwnReelsBookings();
 
 private:
     static Invoice invoice(const QString &number, int reels);
@@ -496,10 +503,11 @@ void TestInvoiceStore::loadNeedsSupplierHeadAndBrand_data()
                                    << "B0001" << true;
     QTest::newRow("brand of another group") << "441200001"
                                             << "B0003" << true;
-    QTest::newRow("group head, not a supplier") << "441100000000000"
-                                                << "B0001" << false;
+    // The join takes the head by code and company; the supplier pattern is the lookup's.
+    QTest::newRow("group head outside the supplier pattern") << "441100000000000"
+                                                             << "B0001" << true;
     QTest::newRow("head of another kind") << "441300001"
-                                          << "B0001" << false;
+                                          << "B0001" << true;
     QTest::newRow("supplier of company 02 only") << "441200009"
                                                  << "B0001" << false;
     QTest::newRow("missing brand") << "441200001"
@@ -532,14 +540,17 @@ void TestInvoiceStore::loadReadsNullTaxesAsZero()
 
 void TestInvoiceStore::loadTakesOnlyItsOwnUnitsReels()
 {
-    // Each unit's series starts at the same code.
+    // Codes stored by an older program repeat across units.
     Invoice tvm = invoice("OWN-TVM", 2);
     Invoice ktm = invoice("OWN-KTM", 3);
     for (InvoiceReel &r : ktm.reels)
         r.reelNo = QStringLiteral("K") + r.reelNo;
     store("TVM").saveNew(tvm);
     store("KTM").saveNew(ktm);
-    QCOMPARE(tvm.transId, ktm.transId);
+    gConnection.execute("Update vstores_2024.inv_invoice set inv_trans_id=? where unit_code='KTM'", {tvm.transId});
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_id=? where unit_code='KTM'",
+                        {tvm.transId});
+    ktm.transId = tvm.transId;
 
     const std::optional<Invoice> inTvm = store("TVM").loadRecord(tvm.transId);
     QVERIFY(inTvm);
@@ -578,6 +589,183 @@ void TestInvoiceStore::lookups()
     while (rs.next())
         got << rs.text(1);
     QCOMPARE(got, names);
+}
+
+
+void TestInvoiceStore::newIdUniqueOverTheYear()
+{
+    // Counters of other units and companies standing at the same value, as
+    // the shipped data once had them.
+    gConnection.execute("Update vstores_2024.numbersetup set no_value='N0000001' where no_id in ('INV_01_KTM', "
+                        "'INV_02_TVM')");
+    Invoice tvm = invoice("ID-TVM", 1);
+    Invoice ktm = invoice("ID-KTM", 1);
+    Invoice other = invoice("ID-02", 1);
+    QCOMPARE(store("TVM").saveNew(tvm), InvoiceStore::Saved::Saved);
+    QCOMPARE(store("KTM").saveNew(ktm), InvoiceStore::Saved::Saved);
+    InvoiceStore company2(gConnection, DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("02"),
+                          QStringLiteral("TVM"), 2);
+    QCOMPARE(company2.saveNew(other), InvoiceStore::Saved::Saved);
+    QCOMPARE(QStringList({tvm.transId, ktm.transId, other.transId}),
+             QStringList({"N0000001", "N0000002", "N0000003"}));
+    QCOMPARE(GetNextNumber("INV_01_KTM"), QString("N0000003"));
+    QCOMPARE(GetNextNumber("INV_02_TVM"), QString("N0000004"));
+}
+
+void TestInvoiceStore::saveEditRechecksFinalizeUnderLock_data()
+{
+    QTest::addColumn<qint64>("user");
+    QTest::addColumn<int>("result");
+    QTest::newRow("a clerk") << qint64(2) << int(InvoiceStore::Saved::Finalized);
+    QTest::newRow("the administrator") << qint64(1) << int(InvoiceStore::Saved::Saved);
+}
+
+void TestInvoiceStore::saveEditRechecksFinalizeUnderLock()
+{
+    QFETCH(qint64, user);
+    QFETCH(int, result);
+    Invoice inv = invoice("F-1", 2);
+    store().saveNew(inv);
+    // The edit was begun on the open invoice; another workstation finalised it since.
+    std::optional<Invoice> loaded = store("TVM", user).loadRecord(inv.transId);
+    QVERIFY(loaded);
+    store().finalize(inv.transId);
+    Invoice edit = *loaded;
+    edit.invoiceNo = QStringLiteral("F-1/EDITED");
+    edit.reels.removeLast();
+    QCOMPARE(int(store("TVM", user).saveEdit(edit)), result);
+    const bool saved = result == int(InvoiceStore::Saved::Saved);
+    QCOMPARE(value("Select inv_invoice_no from vstores_2024.inv_invoice"), saved ? QString("F-1/EDITED") : QString("F-1"));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans where invtrans_finalize=1"),
+             saved ? QString("1") : QString("2"));
+}
+
+namespace {
+QString reelRows()
+{
+    return GetFirstValue("Select group_concat(concat_ws('/', invtrans_slno, invtrans_reel_no, invtrans_weight, "
+                         "invtrans_unit_code, invtrans_finalize, invtrans_cons_flag, invtrans_util_flag) order by "
+                         "invtrans_slno separator ' ') from vstores_2024.inv_invoice_trans");
+}
+} // namespace
+
+void TestInvoiceStore::saveEditGuardsReelsOutOfTheGodown_data()
+{
+    QTest::addColumn<QString>("state");  // what became of R002 since the load
+    QTest::addColumn<QString>("action"); // what the edit does to it
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("stored"); // the reels after a saved edit
+    const QString renamed = "Reel R002 has been moved, issued to the press or consumed; its number cannot be "
+                            "changed.   ";
+    const QString removed = "Reel R002 has been moved, issued to the press or consumed; it cannot be removed from "
+                            "the invoice.   ";
+    QTest::newRow("moved, renamed") << "moved" << "rename" << renamed << "";
+    QTest::newRow("moved, removed") << "moved" << "remove" << removed << "";
+    QTest::newRow("issued, renamed") << "issued" << "rename" << renamed << "";
+    QTest::newRow("issued, removed") << "issued" << "remove" << removed << "";
+    QTest::newRow("booked, removed") << "booked" << "remove" << removed << "";
+    QTest::newRow("booked, below its bookings")
+        << "booked" << "weigh 300" << "Reel R002 cannot weigh less than the 300.500 kg booked on it.   " << "";
+    QTest::newRow("booked, down to its bookings")
+        << "booked" << "weigh 300.5" << ""
+        << "1/R001/812.50/TVM/1/0/0 2/R002/300.50/TVM/1/1/0 3/R003/812.50/TVM/1/0/0";
+    QTest::newRow("moved, re-weighed")
+        << "moved" << "weigh 700" << "" << "1/R001/812.50/TVM/1/0/0 2/R002/700.00/KTM/1/0/0 3/R003/812.50/TVM/1/0/0";
+    QTest::newRow("in the godown, renamed")
+        << "godown" << "rename" << "" << "1/R001/812.50/TVM/1/0/0 2/R002X/812.50/TVM/1/0/0 3/R003/812.50/TVM/1/0/0";
+    QTest::newRow("in the godown, removed")
+        << "godown" << "remove" << "" << "1/R001/812.50/TVM/1/0/0 2/R003/812.50/TVM/1/0/0";
+}
+
+void TestInvoiceStore::saveEditGuardsReelsOutOfTheGodown()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, action);
+    QFETCH(QString, refusal);
+    QFETCH(QString, stored);
+    Invoice inv = invoice("G-1", 3);
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    // The administrator loads the finalised invoice to correct it.
+    std::optional<Invoice> loaded = store("TVM", 1).loadRecord(inv.transId);
+    QVERIFY(loaded);
+    if (state == "moved")
+        gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_unit_code='KTM' where "
+                            "invtrans_reel_no='R002'");
+    if (state == "issued" || state == "booked")
+        gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where "
+                            "invtrans_reel_no='R002'");
+    if (state == "booked")
+        gConnection.execute("Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, "
+                            "cons_inv_no, cons_qty, cons_rate, cons_amt, cons_cancel_flag) values "
+                            "('TVM','01','C1','R002',?,300.5,48.35,14529.18,0), "
+                            "('TVM','01','C2','R002',?,100,48.35,4835,1)",
+                            {inv.transId, inv.transId});
+    const QString before = reelRows();
+    Invoice edit = *loaded;
+    if (action == "rename")
+        edit.reels[1].reelNo = QStringLiteral("R002X");
+    else if (action == "remove")
+        edit.reels.removeAt(1);
+    else
+        edit.reels[1].weight = Decimal::fromText(action.mid(6));
+    QString why;
+    const InvoiceStore::Saved result = store("TVM", 1).saveEdit(edit, &why);
+    QCOMPARE(why, refusal);
+    if (!refusal.isEmpty()) {
+        QCOMPARE(result, InvoiceStore::Saved::ReelInUse);
+        QCOMPARE(reelRows(), before);
+        QCOMPARE(value("Select modified_by from vstores_2024.inv_invoice"), QString());
+    } else {
+        QCOMPARE(result, InvoiceStore::Saved::Saved);
+        QCOMPARE(reelRows(), stored);
+    }
+}
+
+void TestInvoiceStore::reelOutOfTheGodownKeepsItsLine()
+{
+    Invoice inv = invoice("L-1", 3);
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_reel_no='R003'");
+    std::optional<Invoice> loaded = store("TVM", 1).loadRecord(inv.transId);
+    QVERIFY(loaded);
+    // R001 goes, R009 is added after the issued R003.
+    Invoice edit = *loaded;
+    edit.reels.removeFirst();
+    InvoiceReel added = edit.reels.last();
+    added.line = 0;
+    added.reelNo = QStringLiteral("R009");
+    added.consFlag = 0;
+    edit.reels << added;
+    QCOMPARE(store("TVM", 1).saveEdit(edit), InvoiceStore::Saved::Saved);
+    // The issued reel is still line 3, which the press lists address it by.
+    QCOMPARE(reelRows(), QString("1/R002/812.50/TVM/1/0/0 2/R009/812.50/TVM/1/0/0 3/R003/812.50/TVM/1/1/0"));
+}
+
+void TestInvoiceStore::saveEditRepricesOnlyItsOwnReelsBookings()
+{
+    // KTM's invoice was stored by an older program under TVM's code, with a
+    // reel of the same number; each reel has a booking in its own unit.
+    Invoice tvm = invoice("RP-TVM", 1);
+    Invoice ktm = invoice("RP-KTM", 1);
+    store("TVM").saveNew(tvm);
+    store("KTM").saveNew(ktm);
+    gConnection.execute("Update vstores_2024.inv_invoice set inv_trans_id=? where unit_code='KTM'", {tvm.transId});
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_id=? where unit_code='KTM'",
+                        {tvm.transId});
+    gConnection.execute(
+        "Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, cons_inv_no, cons_qty, "
+        "cons_rate, cons_amt) values ('TVM','01','C1','R001',?,10,48.35,483.50), "
+        "('KTM','01','KC1','R001',?,10,48.35,483.50)",
+        {tvm.transId, tvm.transId});
+    std::optional<Invoice> loaded = store("TVM").loadRecord(tvm.transId);
+    QVERIFY(loaded);
+    loaded->reels[0].rate = Decimal::fromText("50");
+    QCOMPARE(store("TVM").saveEdit(*loaded), InvoiceStore::Saved::Saved);
+    QCOMPARE(value("Select group_concat(concat(cons_no,' ',cons_amt) order by cons_no) from "
+                   "vstores_2024.inv_consumption"),
+             QString("C1 500.00,KC1 483.50"));
 }
 
 QTEST_GUILESS_MAIN(TestInvoiceStore)

@@ -51,6 +51,9 @@ private slots:
     void captionKeysAreNotBound();
     void colouredBoxesGreyInViewState_data();
     void colouredBoxesGreyInViewState();
+    void saveEditRechecksTheStoredInvoice_data();
+    void saveEditRechecksTheStoredInvoice();
+    void secondEditKnowsTheReelsOfTheFirst();
 
 private:
     frmInvoiceMaster *openNew();
@@ -870,8 +873,6 @@ void TestInvoiceWindow::longInvoiceWithMissingMasterSurvivesEdit()
              QStringLiteral("60/1"));
 }
 
-QTEST_MAIN(TestInvoiceWindow)
-#include "tst_db_invoicewindow.moc"
 
 void TestInvoiceWindow::colouredBoxesGreyInViewState_data()
 {
@@ -899,3 +900,81 @@ void TestInvoiceWindow::colouredBoxesGreyInViewState()
     QVERIFY(coloured->isEnabled());
     QCOMPARE(coloured->palette().color(QPalette::Active, QPalette::Text), colour);
 }
+
+void TestInvoiceWindow::saveEditRechecksTheStoredInvoice_data()
+{
+    QTest::addColumn<QString>("meanwhile"); // what another workstation did after Edit
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stored"); // reel number and marks after the save
+    QTest::newRow("finalised")
+        << "Update vstores_2024.inv_invoice_trans t join vstores_2024.inv_invoice i on i.inv_trans_id=t.invtrans_id "
+           "set i.inv_finalize=1, t.invtrans_finalize=1"
+        << "You Cannot Edit Finalized Invoice.   "
+        << "R1/1/0";
+    QTest::newRow("the renamed reel issued to the press")
+        << "Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1"
+        << "Reel R1 has been moved, issued to the press or consumed; its number cannot be changed.   "
+        << "R1/0/1";
+    QTest::newRow("nothing") << "" << "" << "R1X/0/0";
+}
+
+void TestInvoiceWindow::saveEditRechecksTheStoredInvoice()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, message);
+    QFETCH(QString, stored);
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    click(m_w->editButton());
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    m_w->grid()->setCell(1, ReelGrid::ReelNo, QStringLiteral("R1X"));
+    if (!meanwhile.isEmpty())
+        gConnection.execute(meanwhile);
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(stateOf(m_w), message.isEmpty() ? QStringLiteral("view") : QStringLiteral("edit"));
+    QCOMPARE(field("Select group_concat(concat_ws('/', invtrans_reel_no, invtrans_finalize, invtrans_cons_flag)) "
+                   "from vstores_2024.inv_invoice_trans"),
+             stored);
+}
+
+
+void TestInvoiceWindow::secondEditKnowsTheReelsOfTheFirst()
+{
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    for (int n = 2; n <= 3; ++n)
+        gConnection.execute("Insert into vstores_2024.inv_invoice_trans (unit_code, comp_code, invtrans_id, "
+                            "invtrans_slno, invtrans_reel_no, invtrans_gsm, invtrans_reel_type, invtrans_weight, "
+                            "invtrans_rate, invtrans_amt, invtrans_unit_code, invtrans_cons_flag) values "
+                            "('TVM','01','N0000005',?,?,'GSM0001','RT0001',10,2,20,'TVM',?)",
+                            {n, QStringLiteral("R%1").arg(n), n == 3 ? 1 : 0});
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    // The first edit removes R1 and adds R4; the issued R3 keeps its line 3.
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(g->editor(), Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(g->cell(1, ReelGrid::ReelNo), QStringLiteral("R2"));
+    const QStringList r4{"R4", "", "", "10.00", "2.00", "", "GSM0001", "RT0001"};
+    const QList<int> columns{ReelGrid::ReelNo, ReelGrid::Gsm,    ReelGrid::ReelType, ReelGrid::Weight,
+                             ReelGrid::Rate,   ReelGrid::Amount, ReelGrid::GsmCode,  ReelGrid::ReelTypeCode};
+    for (int c = 0; c < columns.size(); ++c)
+        g->setCell(3, columns.at(c), r4.at(c));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    const QString reels = "Select group_concat(concat_ws('/', invtrans_slno, invtrans_reel_no, invtrans_cons_flag) "
+                          "order by invtrans_slno) from vstores_2024.inv_invoice_trans";
+    QCOMPARE(field(reels), QStringLiteral("1/R2/0,2/R4/0,3/R3/1"));
+
+    // R4 is issued meanwhile; a second edit from the same window changes nothing of it.
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_reel_no='R4'");
+    click(m_w->editButton());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field(reels), QStringLiteral("1/R2/0,2/R4/1,3/R3/1"));
+}
+
+QTEST_MAIN(TestInvoiceWindow)
+#include "tst_db_invoicewindow.moc"

@@ -53,6 +53,9 @@ private slots:
     void keysAndClicks();
     void selectOnEntry_data();
     void selectOnEntry();
+    void tickedReelRenumberedByAnEditIsLeftAlone();
+    void storeRefusesADestinationTheWindowNeverOffers_data();
+    void storeRefusesADestinationTheWindowNeverOffers();
 
 private:
     ReelTickWindow *open(ReelTickWindow::Kind kind);
@@ -958,6 +961,60 @@ void TestReelMove::selectOnEntry()
     QCOMPARE(QApplication::focusWidget(), b);
     // The caret a click places comes after the focus; the whole text is selected all the same.
     QTRY_COMPARE(b->selectedText(), text);
+}
+
+
+void TestReelMove::tickedReelRenumberedByAnEditIsLeftAlone()
+{
+    open(ReelTickWindow::ToPress);
+    startUnticked();
+    tickReels({"R45-2"});
+    // Meanwhile an edit on another workstation removed R45-1: R45-3 now has
+    // the line R45-2 had when the list was read.
+    run(QStringLiteral("Delete from vstores_2024.inv_invoice_trans where invtrans_reel_no='R45-1'"));
+    run(QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_slno=invtrans_slno-1 where "
+                       "invtrans_id='N0000045' and unit_code='TVM'"));
+    const QString before = allStates();
+    ui().answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(button("CmTransfer"), Qt::LeftButton);
+    QCOMPARE(allStates(), before);
+    QCOMPARE(ui().texts().last(),
+             QString("1 of the 1 selected reels were not transferred: another workstation has issued, moved or "
+                     "changed them since the list was shown.   "));
+}
+
+void TestReelMove::storeRefusesADestinationTheWindowNeverOffers_data()
+{
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("another unit") << "KTM" << true;
+    QTest::newRow("the current unit") << "TVM" << false;
+    QTest::newRow("the corporate office") << "CRP" << false;
+    QTest::newRow("no such unit") << "XYZ" << false;
+    QTest::newRow("nothing") << "" << false;
+}
+
+void TestReelMove::storeRefusesADestinationTheWindowNeverOffers()
+{
+    QFETCH(QString, to);
+    QFETCH(bool, moves);
+    const QString before = allStates();
+    bool refused = false;
+    int moved = 0;
+    try {
+        // R46-1 to a proper unit beside R45-2 to the unit under test: a refusal stops the whole batch.
+        moved = ReelTransferStore::moveToUnits({{"N0000046", "1", "TVM", "KTM", "R46-1"},
+                                                {"N0000045", "2", "TVM", to, "R45-2"}});
+    } catch (const DbError &e) {
+        refused = true;
+        QVERIFY2(QString::fromUtf8(e.what()).contains("is not a unit the reels can be transferred to"), e.what());
+    }
+    QCOMPARE(refused, !moves);
+    QCOMPARE(moved, moves ? 2 : 0);
+    if (!moves)
+        QCOMPARE(allStates(), before);
+    else
+        QCOMPARE(state("R45-2"), QString("1/0/0/KTM/TVM"));
 }
 
 QTEST_MAIN(TestReelMove)

@@ -55,6 +55,20 @@ INSERT INTO vstores_2024.inv_consumption (unit_code, cons_unit_code, comp_code, 
 )"));
 }
 
+// KTM's invoice stored by an older program under TVM's code INV1, with its
+// own reel R2 at the press in KTM and a booking made there.
+void insertSharedIdOfKtm()
+{
+    gConnection.runScript(QStringLiteral(R"(
+INSERT INTO vstores_2024.inv_invoice (unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_supp_code, inv_brand_code, inv_finalize) VALUES
+ ('KTM', '01', 'INV1', 'K-KTM', '2024-05-01', '441200002', 'B0004', 1);
+INSERT INTO vstores_2024.inv_invoice_trans (unit_code, comp_code, invtrans_id, invtrans_slno, invtrans_reel_no, invtrans_gsm, invtrans_reel_type, invtrans_weight, invtrans_rate, invtrans_unit_code, invtrans_finalize, invtrans_cons_flag, invtrans_util_flag) VALUES
+ ('KTM', '01', 'INV1', 1, 'R2', 'GSM0001', 'RT0001', 1000, 30, 'KTM', 1, 1, 0);
+INSERT INTO vstores_2024.inv_consumption (unit_code, cons_unit_code, comp_code, cons_no, cons_date, cons_pdt_code, cons_reel_no, cons_inv_no, cons_qty, cons_rate, cons_amt, cons_cancel_flag) VALUES
+ ('KTM', 'KTM', '01', 'KCN1', '2024-07-03', 'P01', 'R2', 'INV1', 300, 30, 9000, 0);
+)"));
+}
+
 // The products the consumption report offers, in place of the fixture's.
 inline void insertProducts()
 {

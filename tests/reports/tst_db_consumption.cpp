@@ -1,4 +1,5 @@
 #include "NewsprintFixture.h"
+#include "NewsprintReportStore.h"
 #include "ProductPickModel.h"
 #include "TestSupport.h"
 #include "frmListView.h"
@@ -28,6 +29,7 @@ private slots:
     void printHoldsTheRows();
     void productLookupFillsCodeAndName();
     void enterWalksTheFilters();
+    void bookingsCountUnderTheirOwnReel();
 
 private:
     frmrptConsumption *open();
@@ -327,6 +329,25 @@ void TestConsumption::enterWalksTheFilters()
         QCOMPARE(QApplication::focusWidget()->objectName(), to);
     }
     QVERIFY(ui().shown.isEmpty());
+}
+
+
+void TestConsumption::bookingsCountUnderTheirOwnReel()
+{
+    insertSharedIdOfKtm();
+    ConsumptionFilter f;
+    f.from = QDate(2024, 7, 1);
+    f.to = QDate(2024, 7, 31);
+    f.products = {QStringLiteral("P01"), QStringLiteral("P02")};
+    f.reelNo = QStringLiteral("R2");
+    QStringList got;
+    NewsprintReportStore::current().consumption(f, [&](const ConsumptionRow &r) {
+        got << r.brandName + u'/' + r.productCode + u'/' + r.qty.toText(3) + u'/' + r.amount.toText(2) + u'/'
+                + r.unitCode;
+    });
+    QCOMPARE(got, QStringList({"Kerala Newsprint/P01/400.000/16000.00/TVM",
+                               "Kerala Newsprint/P02/100.500/4020.00/TVM",
+                               "Tamil Newsprint/P01/300.000/9000.00/KTM"}));
 }
 
 QTEST_MAIN(TestConsumption)

@@ -1,4 +1,5 @@
 #include "NewsprintFixture.h"
+#include "NewsprintReportStore.h"
 #include "PrintFile.h"
 #include "TestSupport.h"
 #include "frmListView.h"
@@ -27,6 +28,7 @@ private slots:
     void printHoldsTheReels();
     void lookupsAndTheirKeys();
     void enterWalksTheFilters();
+    void reelsOfSharedIdsAndHeadsOutsideThePattern();
 
 private:
     frmrptNewsprintStock *open();
@@ -331,6 +333,32 @@ void TestNewsprintStock::enterWalksTheFilters()
     }
     QCOMPARE(walked,
              (QStringList{"CbStockType", "TxUnitCode", "TxSuppCode", "TxBrandCode", "TxGSM", "TxReelType", "CmShow"}));
+}
+
+
+void TestNewsprintStock::reelsOfSharedIdsAndHeadsOutsideThePattern()
+{
+    insertSharedIdOfKtm();
+    // INV2's supplier is a head of the company outside the supplier pattern.
+    gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice set inv_supp_code='441100000000000' where "
+                                       "inv_trans_id='INV2'"));
+    NewsprintReportStore store = NewsprintReportStore::current();
+    const auto list = [&](bool press, const QString &unit) {
+        StockFilter f;
+        f.press = press;
+        f.unitCode = unit;
+        QStringList got;
+        store.stock(f, [&](const StockRow &r) {
+            got << r.reelNo + u'/' + r.supplierName + u'/' + r.weight.toText(2);
+        });
+        return got;
+    };
+    // Each unit's R2 less its own bookings: TVM 1000 - 500.5, KTM 1000 - 300.
+    QCOMPARE(list(true, QStringLiteral("TVM")),
+             QStringList({"R2/Kerala Newsprint Mills/499.50", "R3/Kerala Newsprint Mills/800.00"}));
+    QCOMPARE(list(true, QStringLiteral("KTM")), QStringList({"R2/Hindustan Paper Traders/700.00"}));
+    QCOMPARE(list(false, QStringLiteral("TVM")),
+             QStringList({"R1/Kerala Newsprint Mills/500.00", "R7/Creditors Group Head/300.00"}));
 }
 
 QTEST_MAIN(TestNewsprintStock)
