@@ -1,4 +1,5 @@
 #include "ChildWindow.h"
+#include "Database.h"
 #include "mdlVelmora.h"
 #include <QChildEvent>
 #include <QKeyEvent>
@@ -47,6 +48,23 @@ QPushButton *ChildWindow::makeButton(const QString &objectName, const QString &c
     // Outside a dialog a button ignores Enter unless told otherwise.
     b->setAutoDefault(true);
     return b;
+}
+
+void ChildWindow::setFixedFrame()
+{
+    setFixedSize(size());
+    setProperty(kFixedFrameProperty, true);
+}
+
+void ChildWindow::limitBoxes(const std::function<QHash<QString, int>()> &read)
+{
+    try {
+        const QHash<QString, int> lengths = read();
+        for (auto it = lengths.cbegin(); it != lengths.cend(); ++it)
+            if (auto *box = findChild<QLineEdit *>(it.key()); box && it.value() > 0)
+                box->setMaxLength(it.value());
+    } catch (const DbError &) {
+    }
 }
 
 void ChildWindow::setFocusOrder(const QList<QWidget *> &controls)

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QWidget>
+#include <functional>
 
 class QKeyEvent;
 class QLabel;
@@ -27,12 +28,23 @@ public:
     // Closes the window (and its subwindow frame); the registry forgets it.
     void unload();
 
+    // Set on a window of fixed size without minimise and maximise buttons;
+    // the registry gives its subwindow frame the same.
+    static constexpr const char *kFixedFrameProperty = "velmoraFixedFrame";
+
     // The window's title label: Times New Roman 14.25 pt bold, centred.
     static QLabel *makeTitleLabel(const QString &text, const QString &objectName, QWidget *parent);
     // A command button; Enter on the focused button presses it, as a click does.
     static QPushButton *makeButton(const QString &objectName, const QString &caption, QWidget *parent);
 
 protected:
+    // The window keeps its present size and offers no minimise or maximise
+    // button; call once it has its size.
+    void setFixedFrame();
+    // Each text box named in what `read` gives (box name -> length) takes no
+    // more characters than the column it fills. Lengths that cannot be read
+    // leave the boxes open: the server refuses what does not fit.
+    void limitBoxes(const std::function<QHash<QString, int>()> &read);
     // Keys the window wants before its controls; call once the controls exist.
     void takeKeysFirst(const QSet<int> &keys);
     // Enter in a text box moves to the next control in tab order.

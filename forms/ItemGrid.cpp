@@ -238,6 +238,12 @@ void ItemGrid::RenumberRows()
     m_model->numberRows(m_config.numberColumn);
 }
 
+void ItemGrid::setMaxLength(int column, int length)
+{
+    if (column >= 0 && column < m_config.columns.size())
+        m_config.columns[column].maxLength = length;
+}
+
 bool ItemGrid::CalculateTotals()
 {
     try {
@@ -284,8 +290,8 @@ void ItemGrid::MoveEditor()
         setRows(rows() + std::max(m_config.growthStep, 1));
     CurRow = std::max(CurRow, 1);
     RenumberRows();
-    m_editor->setMaxLength(32767);
     const ItemGridColumn &c = column(CurCol);
+    m_editor->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
     m_numeric->setKeyPress(c.numericFilter);
     setCurrentIndex(m_model->index(CurRow - 1, CurCol));
 

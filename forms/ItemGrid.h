@@ -64,6 +64,7 @@ struct ItemGridColumn {
     int lookupCodeColumn = -1;                       // where the chosen code goes
     bool lookupWritesCell = false;                   // the chosen name reaches the cell at once, not with Enter
     bool datePicker = false;                         // edited through the floating date picker
+    int maxLength = 0;                               // characters the editor takes (the stored column's); 0: any
     ItemGridEnter enter;
     ItemGridArrow up = ItemGridArrow::Stay;
     ItemGridArrow down = ItemGridArrow::Stay;
@@ -133,6 +134,8 @@ public:
     // Drops every line and leaves `rows` empty rows (heading included).
     void clearRows(int rows);
     QString cell(int row, int column) const;
+    // The editor takes at most `length` characters in `column` (0: any).
+    void setMaxLength(int column, int length);
     void setCell(int row, int column, const QString &text);
     // Lines from row 1 up to the first whose cell in `column` is empty.
     int filledRows() const { return filledRows(m_config.keyColumn); }

@@ -1,4 +1,6 @@
 #include "WindowRegistry.h"
+#include "ChildWindow.h"
+#include <QApplication>
 #include <QMdiSubWindow>
 
 WindowRegistry &WindowRegistry::instance()
@@ -60,10 +62,16 @@ QWidget *WindowRegistry::create(const QString &name)
     w->setObjectName(name);
     w->setAttribute(Qt::WA_DeleteOnClose);
     if (m_area) {
-        QMdiSubWindow *sub = m_area->addSubWindow(w);
+        const bool fixed = w->property(ChildWindow::kFixedFrameProperty).toBool();
+        QMdiSubWindow *sub = fixed ? m_area->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint
+                                                                 | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                                 | Qt::WindowCloseButtonHint)
+                                   : m_area->addSubWindow(w);
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setWindowTitle(w->windowTitle());
         sub->adjustSize();
+        if (fixed)
+            sub->setFixedSize(sub->size());
         sub->hide();
         QObject::connect(w, &QWidget::windowTitleChanged, sub, &QWidget::setWindowTitle);
     }
@@ -84,6 +92,7 @@ QWidget *WindowRegistry::load(const QString &name)
 
 QWidget *WindowRegistry::open(const QString &name)
 {
+    const bool fresh = kind(name) == Kind::Many || !find(name);
     QWidget *w = load(name);
     if (!w)
         return nullptr;
@@ -100,11 +109,15 @@ QWidget *WindowRegistry::open(const QString &name)
     w->activateWindow();
     // A window brought back keeps the control the clerk left; a new one takes
     // the focus itself and passes it to its first control.
+    // Showing a new subwindow already focused the first control of its focus
+    // chain; the window's own focus order comes first, where it has one.
     QWidget *last = w->focusWidget();
-    if (last && last != w && w->isAncestorOf(last))
-        last->setFocus(Qt::OtherFocusReason);
-    else
+    if (fresh || !last || last == w || !w->isAncestorOf(last)) {
         w->setFocus(Qt::OtherFocusReason);
+        if (QApplication::focusWidget() != w || !last || last == w || !w->isAncestorOf(last))
+            return w;
+    }
+    last->setFocus(Qt::OtherFocusReason);
     return w;
 }
 

@@ -98,21 +98,16 @@ RecordSet CompanyStore::list()
 
 QHash<QString, int> CompanyStore::boxLengths()
 {
-    const QHash<QString, int> columns = m_db.columnLengths(m_storesDb, QStringLiteral("inv_companymaster"));
-    static const std::pair<const char *, const char *> boxes[] = {{"TxCompanyCode", "comp_code"},
-                                                                  {"TxCompanyName", "comp_name"},
-                                                                  {"TxAddress", "comp_address"},
-                                                                  {"TxAddress1", "comp_address1"},
-                                                                  {"TxAddress2", "comp_address2"},
-                                                                  {"TxAddress3", "comp_address3"},
-                                                                  {"TxPhone", "comp_phone"},
-                                                                  {"TxFax", "comp_fax"},
-                                                                  {"TxEmail", "comp_email"},
-                                                                  {"TxTin", "comp_tin"},
-                                                                  {"TxVat", "comp_vat"}};
-    QHash<QString, int> lengths;
-    for (const auto &[box, column] : boxes)
-        if (columns.contains(QLatin1String(column)))
-            lengths.insert(QLatin1String(box), columns.value(QLatin1String(column)));
-    return lengths;
+    return m_db.boxLengths(m_storesDb, QStringLiteral("inv_companymaster"),
+                           {{"TxCompanyCode", "comp_code"},
+                            {"TxCompanyName", "comp_name"},
+                            {"TxAddress", "comp_address"},
+                            {"TxAddress1", "comp_address1"},
+                            {"TxAddress2", "comp_address2"},
+                            {"TxAddress3", "comp_address3"},
+                            {"TxPhone", "comp_phone"},
+                            {"TxFax", "comp_fax"},
+                            {"TxEmail", "comp_email"},
+                            {"TxTin", "comp_tin"},
+                            {"TxVat", "comp_vat"}});
 }

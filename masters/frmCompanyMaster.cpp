@@ -54,15 +54,8 @@ frmCompanyMaster::frmCompanyMaster(QWidget *parent) : RecordWindow(parent)
         ++line;
     }
     fields->setColumnStretch(1, 1);
-    // Each box holds what its column holds; an unknown length leaves it open
-    // and the server refuses what does not fit.
-    try {
-        const QHash<QString, int> lengths = CompanyStore(gConnection, gInvDbName).boxLengths();
-        for (QLineEdit *box : std::as_const(m_boxes))
-            if (lengths.value(box->objectName()) > 0)
-                box->setMaxLength(lengths.value(box->objectName()));
-    } catch (const DbError &) {
-    }
+    // Each box holds what its column holds.
+    limitBoxes([] { return CompanyStore(gConnection, gInvDbName).boxLengths(); });
     outer->addLayout(fields);
 
     outer->addWidget(makeButtonBar({CmNew, CmEdit, CmCancel, CmClose, nullptr}));

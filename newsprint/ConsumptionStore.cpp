@@ -284,3 +284,12 @@ RecordSet ConsumptionStore::list(const QDate &from, const QDate &to, const QStri
     sql += QStringLiteral(" order by cons_no,cons_date");
     return m_db.query(sql, values);
 }
+
+QHash<QString, int> ConsumptionStore::boxLengths()
+{
+    return m_db.boxLengths(m_ctx.storesDb, QStringLiteral("inv_consumption"),
+                           {{"TxConsumptionCode", "cons_no"},
+                            {"TxReelNo", "cons_reel_no"},
+                            {"TxProductCode", "cons_pdt_code"},
+                            {"TxUnitCode", "cons_unit_code"}});
+}

@@ -101,6 +101,9 @@ public:
     // `search` (empty: every reel), by code and date.
     RecordSet list(const QDate &from, const QDate &to, const QString &search);
 
+    // The lengths of the text columns the consumption window's boxes fill, by box name.
+    QHash<QString, int> boxLengths();
+
 private:
     SaveNewResult saveNewOnce(const ConsumptionEntry &entry);
     QString table(const char *name) const { return m_ctx.storesDb.table(name); }

@@ -1,6 +1,8 @@
 #include "InvoiceStore.h"
 #include "Desktop.h"
 #include "mdlVelmora.h"
+#include <QHash>
+#include <QRegularExpression>
 
 namespace {
 
@@ -48,6 +50,17 @@ void refuseBeyondRange(const Invoice &invoice)
     } catch (const DecimalOverflow &) {
         throw DbError(Decimal::overflowMessage());
     }
+}
+
+// The server counts "at row N" within one insert statement; the clerk knows
+// the reel by its row on the invoice.
+QString withReelRow(QString text, int rowsBefore)
+{
+    static const QRegularExpression atRow(QStringLiteral("at row (\\d+)"));
+    const QRegularExpressionMatch m = atRow.match(text);
+    if (m.hasMatch())
+        text.replace(m.capturedStart(1), m.capturedLength(1), QString::number(m.captured(1).toInt() + rowsBefore));
+    return text;
 }
 
 } // namespace
@@ -367,7 +380,11 @@ void InvoiceStore::insertReels(const QString &transId, const QList<ReelRow> &row
                    << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << row.slNo
                    << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
         }
-        m_db.execute(sql, values);
+        try {
+            m_db.execute(sql, values);
+        } catch (const DbError &e) {
+            throw DbError(withReelRow(e.serverText(), from), e.code());
+        }
     }
 }
 
@@ -553,4 +570,15 @@ SqlCondition InvoiceStore::brandLookup(const QString &nameText) const
     }
     q.sql += QStringLiteral(" order by brand_name");
     return q;
+}
+
+InvoiceStore::BoxLengths InvoiceStore::boxLengths()
+{
+    BoxLengths lengths;
+    lengths.boxes = m_db.boxLengths(
+        m_stores, QStringLiteral("inv_invoice"),
+        {{"TxInvoiceNo", "inv_invoice_no"}, {"TxSuppCode", "inv_supp_code"}, {"TxBrandCode", "inv_brand_code"}});
+    lengths.reelNo = m_db.columnLengths(m_stores, QStringLiteral("inv_invoice_trans"))
+                         .value(QStringLiteral("invtrans_reel_no"));
+    return lengths;
 }

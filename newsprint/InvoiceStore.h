@@ -3,6 +3,7 @@
 #include "Decimal.h"
 #include "SupplierHeads.h"
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -142,6 +143,14 @@ public:
     // ordered by name, code and name first.
     SqlCondition supplierLookup(const QString &nameText) const;
     SqlCondition brandLookup(const QString &nameText) const;
+
+    // The lengths of the text columns the invoice window fills: its boxes by
+    // name, and the reel number of a grid row (0: unknown).
+    struct BoxLengths {
+        QHash<QString, int> boxes;
+        int reelNo = 0;
+    };
+    BoxLengths boxLengths();
 
 private:
     Saved saveNewOnce(Invoice &invoice);

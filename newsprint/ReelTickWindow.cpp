@@ -142,7 +142,13 @@ ReelTickWindow::ReelTickWindow(Kind kind, QWidget *parent) : ChildWindow(parent)
         m_model->clear(kDesignedRows, kDesignedRows);
     }
     GrInvoice_Scroll();
-    resize(twipsToPixels(12400), twipsToPixels(toPress ? 7200 : 7800));
+    resize(sizeHint());
+}
+
+QSize ReelTickWindow::sizeHint() const
+{
+    return QSize(twipsToPixels(12400), twipsToPixels(m_kind == ToPress ? 7200 : 7800))
+        .expandedTo(minimumSizeHint());
 }
 
 void ReelTickWindow::buildGrid(QWidget *parent)

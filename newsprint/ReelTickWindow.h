@@ -45,6 +45,8 @@ protected:
     bool formKeyDown(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // The designed size: the subwindow frame opens at it, grid columns in view.
+    QSize sizeHint() const override;
 
 private:
     void buildGrid(QWidget *parent);

@@ -181,12 +181,21 @@ frmConsumptionMaster::frmConsumptionMaster(QWidget *parent) : RecordWindow(paren
 
     connect(m_txQty, &QLineEdit::textChanged, this, &frmConsumptionMaster::TxQty_Change);
     connect(m_txRate, &QLineEdit::textChanged, this, &frmConsumptionMaster::showAmount);
-    new NumericKeyFilter(m_txQty, NumericKeySettings{12, 3, 1, false}, NumericKeySettings{12, 2, 1, false});
+    // Both handlers of the quantity keep the same two places: a key-down
+    // filter of three places would turn the "0.00" of a zero quantity into
+    // "0.000" on every key, and the key-press filter back, losing the caret,
+    // so that nothing below 1 kg could be typed.
+    installNumericKey(m_txQty, NumericKeySettings{12, 2, 1, false});
     installNumericKey(m_txRate, NumericKeySettings{12, 2, 1, false});
 
+    // Boxes hold what their columns hold.
+    limitBoxes([this] { return store().boxLengths(); });
+
     resize(sizeHint());
+    setFixedFrame();
     alsoTakeKeys({Qt::Key_Return, Qt::Key_Enter});
-    selectTextOnEntry();
+    // Only the boxes the clerk types into select their text on entry.
+    selectTextOnEntry({m_txReelNo, m_txProductCode, m_txQty, m_txRate, m_txUnitCode});
     SetEditMode(false);
 
     // Load: the booking handed over by the list, if any.
@@ -383,9 +392,14 @@ bool frmConsumptionMaster::SaveNew()
         m_txQtyAvail->setText((r.available - e.qty).toText(2));
         return true;
     case SaveNewResult::OverBooked:
-        // Others booked from the reel since it was chosen: what it holds now.
+        // Others booked from the reel since it was chosen: the box shows what
+        // it holds now, and the quantity stays as typed for the clerk to
+        // mend, so a second Save never stores a quantity nobody typed.
         m_qtyAvailTag = r.available.toString();
-        TxQty_Change();
+        m_txQtyAvail->setText(r.available.toText(2));
+        MsgBox(kOverBooked, MsgButtons::Ok, MsgIcon::Critical);
+        m_txQty->setFocus(Qt::OtherFocusReason);
+        m_txQty->selectAll();
         return false;
     case SaveNewResult::NoSuchReel:
     case SaveNewResult::UsedUp:

@@ -194,6 +194,12 @@ frmInvoiceMaster::frmInvoiceMaster(QWidget *parent) : InvoiceEntryWindow(invoice
     TxTotal = box(name("TxTotal"));
     TxGrandTotal = box(name("TxGrandTotal"));
     Cmrelease = CmRemoveFinalize;
+    // Boxes and reel cells hold what their columns hold.
+    limitBoxes([this] {
+        const InvoiceStore::BoxLengths lengths = InvoiceStore::current().boxLengths();
+        GrInvoice->setMaxLength(ReelGrid::ReelNo, lengths.reelNo);
+        return lengths.boxes;
+    });
     formLoad();
 }
 

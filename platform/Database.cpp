@@ -464,6 +464,17 @@ QHash<QString, int> Database::columnLengths(const DbName &schema, const QString 
     return lengths;
 }
 
+QHash<QString, int> Database::boxLengths(const DbName &schema, const QString &table,
+                                         std::initializer_list<std::pair<const char *, const char *>> boxes)
+{
+    const QHash<QString, int> columns = columnLengths(schema, table);
+    QHash<QString, int> lengths;
+    for (const auto &[box, column] : boxes)
+        if (columns.contains(QLatin1String(column)))
+            lengths.insert(QLatin1String(box), columns.value(QLatin1String(column)));
+    return lengths;
+}
+
 NamedLock::NamedLock(Database &db, const QString &name, int timeoutSeconds) : m_db(db), m_name(name.left(64))
 {
     const QString got = m_db.firstValue(QStringLiteral("Select GET_LOCK(?, ?)"), {m_name, timeoutSeconds});

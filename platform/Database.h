@@ -145,6 +145,10 @@ public:
     // The declared lengths, in characters, of the text columns of a table, by
     // column name; columns without a character length are left out.
     QHash<QString, int> columnLengths(const DbName &schema, const QString &table);
+    // The same under the names of the boxes that fill the columns, given as
+    // box and column pairs; a column without a length is left out.
+    QHash<QString, int> boxLengths(const DbName &schema, const QString &table,
+                                   std::initializer_list<std::pair<const char *, const char *>> boxes);
 
 private:
     friend class NamedLock;

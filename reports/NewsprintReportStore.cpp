@@ -47,9 +47,9 @@ LookupQuery NewsprintReportStore::consumptionQuery(const ConsumptionFilter &f) c
         v << p;
     }
     QString narrow;
-    if (!f.unitCode.isEmpty()) {
+    if (f.unitCode) {
         narrow += QStringLiteral(" AND cons_unit_code=?");
-        v << f.unitCode;
+        v << *f.unitCode;
     }
     if (!f.productCode.isEmpty()) {
         narrow += QStringLiteral(" AND cons_pdt_code=?");

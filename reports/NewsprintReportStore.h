@@ -23,8 +23,10 @@ struct ConsumptionFilter {
     QDate from;
     QDate to;
     QStringList products; // the ticked products; at least one
-    QString unitCode;     // empty: every consuming unit
-    QString productCode;  // empty: no product narrowing
+    // Absent: every consuming unit. An empty code is a condition that matches
+    // no booking (a unit box whose text was typed without a lookup).
+    std::optional<QString> unitCode;
+    QString productCode; // empty: no product narrowing
     QString reelNo;       // part of a reel number; empty: every reel
 };
 

@@ -180,7 +180,7 @@ void frmrptConsumption::FillSheet()
     f.from = from;
     f.to = to;
     f.products = products;
-    f.unitCode = filterCode(TxUnitCode).value_or(QString());
+    f.unitCode = filterCode(TxUnitCode);
     f.productCode = TxProductCode->text();
     f.reelNo = TxReelNo->text();
 

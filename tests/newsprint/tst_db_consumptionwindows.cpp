@@ -8,6 +8,7 @@
 #include "frmListView.h"
 #include "mdlVelmora.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
+#include <QMdiSubWindow>
 #include "WindowRegistry.h"
 #include <QApplication>
 #include <QDateEdit>
@@ -36,6 +37,12 @@ private slots:
     void editDuringNewEntryIsReported();
     void editLoadedBooking();
     void unitBoxKeys();
+    void quantityBelowOneKg_data();
+    void quantityBelowOneKg();
+    void fixedFrameInTheMainArea();
+    void selectOnEntry_data();
+    void selectOnEntry();
+    void reelBoxHoldsItsColumn();
     // The list
     void listRowsAndTotal_data();
     void listRowsAndTotal();
@@ -303,14 +310,24 @@ void TestConsumptionWindows::otherClerkBookedMeanwhile()
                                        "'N0000001',450)"));
     gConnection.execute(
         QStringLiteral("Update vstores_2024.numbersetup set no_value='C0000002' where no_id='CN_01_TVM'"));
+    const QString over = QStringLiteral("Consumed Quantity Could Be Greater Than Quantity Available in the Reel  ");
     press(Qt::Key_F5);
-    QCOMPARE(ui().texts(),
-             QStringList{QStringLiteral("Consumed Quantity Could Be Greater Than Quantity Available in the Reel  ")});
-    QCOMPARE(box("TxQty")->text(), QStringLiteral("50.00"));
-    QCOMPARE(box("TxQtyAvail")->text(), QStringLiteral("0.00"));
+    QCOMPARE(ui().texts(), QStringList{over});
+    // The typed quantity stays; the box beside it shows what the reel holds now.
+    QCOMPARE(box("TxQty")->text(), QStringLiteral("100.00"));
+    QCOMPARE(box("TxQtyAvail")->text(), QStringLiteral("50.00"));
+    QCOMPARE(focus(), box("TxQty"));
     QCOMPARE(button("CmNew")->text(), QStringLiteral("Save - F5"));
+    // Saving again without mending it is refused again: nothing untyped is stored.
     press(Qt::Key_F5);
-    QCOMPARE(ui().texts().size(), 1);
+    QCOMPARE(ui().texts(), (QStringList{over, over}));
+    QCOMPARE(box("TxQty")->text(), QStringLiteral("100.00"));
+    QCOMPARE(reelfixture::booked(QStringLiteral("N0000001"), QStringLiteral("R100")), QStringLiteral("450.000"));
+    QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R100")), 0);
+    type(QStringLiteral("50"));
+    QCOMPARE(box("TxQtyAvail")->text(), QStringLiteral("0.00"));
+    press(Qt::Key_F5);
+    QCOMPARE(ui().texts().size(), 2);
     QCOMPARE(box("TxConsumptionCode")->text(), QStringLiteral("C0000002"));
     QCOMPARE(reelfixture::booked(QStringLiteral("N0000001"), QStringLiteral("R100")), QStringLiteral("500.000"));
     QCOMPARE(reelfixture::utilFlag(QStringLiteral("N0000001"), QStringLiteral("R100")), 1);
@@ -380,6 +397,99 @@ void TestConsumptionWindows::unitBoxKeys()
     QCOMPARE(box("TxUnitName")->text(), QStringLiteral("Kottayam"));
     press(Qt::Key_Return);
     QCOMPARE(focus(), box("TxQty"));
+}
+
+void TestConsumptionWindows::quantityBelowOneKg_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("remaining");
+    QTest::newRow("0.01") << "0.01"
+                          << "0.01"
+                          << "499.99";
+    QTest::newRow("0.5") << "0.5"
+                         << "0.50"
+                         << "499.50";
+    QTest::newRow(".75") << ".75"
+                         << "0.75"
+                         << "499.25";
+    QTest::newRow("12.5") << "12.5"
+                          << "12.50"
+                          << "487.50";
+}
+
+void TestConsumptionWindows::quantityBelowOneKg()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, remaining);
+    openMaster(QString());
+    enterBooking(typed);
+    QCOMPARE(box("TxQty")->text(), shown);
+    QCOMPARE(box("TxQtyAvail")->text(), remaining);
+    QCOMPARE(ui().texts(), QStringList());
+    press(Qt::Key_F5);
+    QCOMPARE(ui().texts(), QStringList());
+    QCOMPARE(reelfixture::booked(QStringLiteral("N0000001"), QStringLiteral("R100")),
+             Decimal::fromText(shown).toText(3));
+}
+
+void TestConsumptionWindows::fixedFrameInTheMainArea()
+{
+    QMdiArea area;
+    area.resize(1400, 1000);
+    area.show();
+    WindowRegistry::instance().setArea(&area);
+    openMaster(QString());
+    auto *sub = qobject_cast<QMdiSubWindow *>(m_master->parentWidget());
+    QVERIFY(sub);
+    QVERIFY(!(sub->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(sub->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(sub->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(sub->minimumSize(), sub->maximumSize());
+    QCOMPARE(m_master->minimumSize(), m_master->maximumSize());
+    const QSize before = sub->size();
+    sub->showMaximized();
+    QCOMPARE(sub->size(), before);
+    WindowRegistry::instance().unloadAll();
+    WindowRegistry::instance().setArea(nullptr);
+}
+
+void TestConsumptionWindows::selectOnEntry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("selects");
+    for (const char *n : {"TxReelNo", "TxProductCode", "TxQty", "TxRate", "TxUnitCode"})
+        QTest::newRow(n) << QString::fromLatin1(n) << true;
+    for (const char *n : {"TxSupplierName", "TxBrandName", "TxGSM", "TxReelType", "TxProductName", "TxQtyAvail",
+                          "TxUnitName"})
+        QTest::newRow(n) << QString::fromLatin1(n) << false;
+}
+
+void TestConsumptionWindows::selectOnEntry()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, selects);
+    openMaster(QString());
+    enterBooking(QStringLiteral("100"));
+    QLineEdit *b = m_master->findChild<QLineEdit *>(name);
+    QVERIFY(b);
+    QVERIFY(!b->text().isEmpty());
+    button("CmNew")->setFocus();
+    b->setCursorPosition(0);
+    b->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    QCOMPARE(focus(), b);
+    QCOMPARE(b->selectedText(), selects ? b->text() : QString());
+}
+
+void TestConsumptionWindows::reelBoxHoldsItsColumn()
+{
+    openMaster(QString());
+    press(Qt::Key_F2);
+    box("TxReelNo")->setFocus();
+    type(QString(60, u'R'));
+    QCOMPARE(box("TxReelNo")->text(), QString(40, u'R'));
 }
 
 // --- the list ---

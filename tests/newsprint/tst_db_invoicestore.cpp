@@ -16,6 +16,8 @@ private slots:
     void duplicateNumberRefused_data();
     void duplicateNumberRefused();
     void failingSaveLeavesNothing();
+    void refusedReelNamedByItsRow_data();
+    void refusedReelNamedByItsRow();
     void twoStationsSavingAtOnceGetDistinctIds();
     void twoUnitsSavingOneNumberAtOnceStoreItOnce();
     void saveEditRewritesReelsAndKeepsTheirState();
@@ -224,6 +226,32 @@ void TestInvoiceStore::failingSaveLeavesNothing()
     QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice"), QString("0"));
     QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("0"));
     QCOMPARE(GetNextNumber("INV_01_TVM"), QString("N0000001"));
+}
+
+void TestInvoiceStore::refusedReelNamedByItsRow_data()
+{
+    QTest::addColumn<int>("reels");
+    QTest::addColumn<int>("longReel");
+    QTest::newRow("in the first hundred") << 30 << 20;
+    QTest::newRow("past the first hundred") << 130 << 120;
+    QTest::newRow("the two hundred and first") << 201 << 201;
+}
+
+void TestInvoiceStore::refusedReelNamedByItsRow()
+{
+    QFETCH(int, reels);
+    QFETCH(int, longReel);
+    Invoice inv = invoice("LONG-2", reels);
+    inv.reels[longReel - 1].reelNo = QString(41, QLatin1Char('X'));
+    QString text;
+    try {
+        store().saveNew(inv);
+    } catch (const DbError &e) {
+        text = e.serverText();
+    }
+    QVERIFY2(text.contains(QStringLiteral("invtrans_reel_no")), qPrintable(text));
+    QVERIFY2(text.endsWith(QStringLiteral("at row %1").arg(longReel)), qPrintable(text));
+    QCOMPARE(value("Select count(*) from vstores_2024.inv_invoice_trans"), QString("0"));
 }
 
 void TestInvoiceStore::twoStationsSavingAtOnceGetDistinctIds()

@@ -37,6 +37,7 @@ private slots:
     void saveRefusals();
     void duplicateInvoiceNumber();
     void failingSaveKeepsEverythingTyped();
+    void boxesAndReelCellsHoldTheirColumns();
     void edit_data();
     void edit();
     void finalise_data();
@@ -598,6 +599,7 @@ void TestInvoiceWindow::duplicateInvoiceNumber()
 void TestInvoiceWindow::failingSaveKeepsEverythingTyped()
 {
     QVERIFY(openNew());
+    m_w->grid()->setMaxLength(ReelGrid::ReelNo, 0); // as if the cell had no limit of its own
     typeHeader(QStringLiteral("KNM-LONG"));
     const QString tooLong(60, u'R');
     typeReel(tooLong, QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("10"), QStringLiteral("10"));
@@ -613,6 +615,26 @@ void TestInvoiceWindow::failingSaveKeepsEverythingTyped()
     QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice"), QStringLiteral("0"));
     QCOMPARE(field("Select no_value from vstores_2024.numbersetup where no_id='INV_01_TVM'"),
              QStringLiteral("N0000001"));
+}
+
+void TestInvoiceWindow::boxesAndReelCellsHoldTheirColumns()
+{
+    QVERIFY(openNew());
+    QTest::keyClicks(m_w->TxSuppCode, QString(30, u'S'));
+    QCOMPARE(m_w->TxSuppCode->text(), QString(20, u'S'));
+    m_w->TxSuppCode->clear();
+    typeHeader(QString(100, u'9'));
+    QCOMPARE(m_w->TxInvoiceNo->text(), QString(60, u'9'));
+    typeReel(QString(60, u'R'), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("10"),
+             QStringLiteral("10"));
+    QCOMPARE(m_w->grid()->cell(1, ReelGrid::ReelNo), QString(40, u'R'));
+    typeAmounts(QStringLiteral("5"), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field("Select concat(length(inv_invoice_no),'|',length(invtrans_reel_no)) from "
+                   "vstores_2024.inv_invoice join vstores_2024.inv_invoice_trans on invtrans_id=inv_trans_id"),
+             QStringLiteral("60|40"));
 }
 
 void TestInvoiceWindow::edit_data()

@@ -47,6 +47,8 @@ private slots:
     void failedBatchMovesNothing_data();
     void failedBatchMovesNothing();
     void openedByName();
+    void opensInTheMainArea_data();
+    void opensInTheMainArea();
     void focusOrder_data();
     void focusOrder();
     void keysAndClicks_data();
@@ -819,6 +821,43 @@ void TestReelMove::openedByName()
         WindowRegistry::instance().unloadAll();
         QTRY_VERIFY(!w);
     }
+}
+
+void TestReelMove::opensInTheMainArea_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("press") << int(ReelTickWindow::ToPress) << "CmTransfer";
+    QTest::newRow("unit") << int(ReelTickWindow::ToUnit) << "TxInvoiceNo";
+}
+
+void TestReelMove::opensInTheMainArea()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, focused);
+    // As the main window shows it: a subwindow of its area.
+    WindowRegistry::instance().unloadAll();
+    QMdiArea area;
+    area.resize(1400, 1000);
+    area.show();
+    WindowRegistry::instance().setArea(&area);
+    open(ReelTickWindow::Kind(kind));
+    QVERIFY(m_w);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+    // Every column the grid shows lies within its view.
+    QTableView *grid = m_w->grid();
+    int last = -1;
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        if (!grid->isColumnHidden(c))
+            last = c;
+    QVERIFY(last >= 0);
+    QVERIFY2(grid->columnViewportPosition(last) + grid->columnWidth(last) <= grid->viewport()->width(),
+             qPrintable(QStringLiteral("column %1 ends at %2, view %3 wide")
+                            .arg(last)
+                            .arg(grid->columnViewportPosition(last) + grid->columnWidth(last))
+                            .arg(grid->viewport()->width())));
+    WindowRegistry::instance().unloadAll();
+    WindowRegistry::instance().setArea(nullptr);
 }
 
 void TestReelMove::focusOrder_data()

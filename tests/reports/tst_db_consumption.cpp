@@ -24,6 +24,8 @@ private slots:
     void brandsGroupsAndTotals();
     void filters_data();
     void filters();
+    void typedUnitFiltersOnTag_data();
+    void typedUnitFiltersOnTag();
     void refusals_data();
     void refusals();
     void printHoldsTheRows();
@@ -228,6 +230,39 @@ void TestConsumption::filters()
     QVERIFY2(ui().shown.isEmpty(), qPrintable(ui().texts().join(u'\n')));
     QCOMPARE(w->sheet()->CellText(3, 1), "Consumption  " + title);
     QCOMPARE(rows(), expected);
+}
+
+void TestConsumption::typedUnitFiltersOnTag_data()
+{
+    QTest::addColumn<bool>("delFirst");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("reels");
+    // Del empties the Tag: a name typed then chooses no unit at all.
+    QTest::newRow("a unit name typed without a lookup") << true << "Kottayam" << QStringList{};
+    QTest::newRow("the chosen unit's name typed over") << false << "Kottayam" << QStringList{"R4"};
+}
+
+void TestConsumption::typedUnitFiltersOnTag()
+{
+    QFETCH(bool, delFirst);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, reels);
+    frmrptConsumption *w = open();
+    auto *unitBox = w->findChild<LookupBox *>("TxUnitCode");
+    unitBox->setChoice(QStringLiteral("KTM"), QStringLiteral("Kottayam"));
+    unitBox->setFocus();
+    if (delFirst)
+        QTest::keyClick(unitBox, Qt::Key_Delete);
+    unitBox->selectAll();
+    QTest::keyClicks(unitBox, typed);
+    QCOMPARE(unitBox->text(), typed);
+    w->CmShow_Click();
+    QVERIFY2(ui().shown.isEmpty(), qPrintable(ui().texts().join(u'\n')));
+    QStringList shown;
+    for (int r = 5; r <= w->rowCounter(); ++r)
+        if (!w->sheet()->CellText(r, 1).isEmpty())
+            shown << w->sheet()->CellText(r, 3);
+    QCOMPARE(shown, reels);
 }
 
 void TestConsumption::refusals_data()
