@@ -365,8 +365,10 @@ void frmFAInvoiceMaster::showBill(const FABill &bill)
     int r = 1;
     for (const FABillLine &l : bill.lines) {
         g.setCell(r, AssetGrid::SlNo, QString::number(l.slNo));
-        g.setCell(r, AssetGrid::ItemName, l.itemName);
-        g.setCell(r, AssetGrid::Brand, l.brandName);
+        // A line whose master row is missing shows its code: the totals count
+        // it and an edit, which stores the lines down to the first empty one, keeps it.
+        g.setCell(r, AssetGrid::ItemName, l.itemName.isEmpty() ? l.itemCode : l.itemName);
+        g.setCell(r, AssetGrid::Brand, l.brandName.isEmpty() ? l.brandCode : l.brandName);
         g.setCell(r, AssetGrid::Description, l.narration);
         g.setCell(r, AssetGrid::Warranty, l.warranty.isValid() ? dateText(l.warranty) : QString());
         g.setCell(r, AssetGrid::Qty, l.qty.toText(2));
