@@ -77,7 +77,7 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
         if (b.limit)
             connect(e, &QLineEdit::textChanged, this, [this, e, b] { limitCheck(e, b); });
         else if (b.totalsOnChange)
-            connect(e, &QLineEdit::textChanged, this, [this] { CalculateTotals(); });
+            connect(e, &QLineEdit::textChanged, this, [this] { recalculate(); });
         w = e;
         break;
     }
@@ -274,7 +274,17 @@ void InvoiceEntryWindow::limitCheck(QLineEdit *e, const InvoiceBox &b)
         return;
     }
     if (b.totalsOnChange)
+        recalculate();
+}
+
+void InvoiceEntryWindow::recalculate()
+{
+    // Typed amounts whose sum leaves the decimal range are refused, never wrapped.
+    try {
         CalculateTotals();
+    } catch (const DecimalOverflow &) {
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    }
 }
 
 QPushButton *InvoiceEntryWindow::barButton(const QString &name) const

@@ -226,6 +226,8 @@ protected:
     void setShownRecord(std::optional<ShownRecord> record) { m_shown = std::move(record); }
     // True while a load fills the boxes.
     bool loading() const { return m_loading; }
+    // CalculateTotals; a sum beyond the decimal range is shown, not thrown.
+    void recalculate();
 
     // RecordWindow hooks.
     void ClearFields() override;
@@ -246,6 +248,7 @@ private:
     void focusControl(const QString &name);
     bool enterKey(QWidget *from);
     void limitCheck(QLineEdit *box, const InvoiceBox &b);
+
     // Asks `question`; on Yes runs `store`. True once the stored invoice changed;
     // a failure or an invoice not stored here has been shown.
     bool confirmedStore(const QString &question, const std::function<bool()> &store);

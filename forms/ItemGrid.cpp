@@ -240,8 +240,15 @@ void ItemGrid::RenumberRows()
 
 void ItemGrid::CalculateTotals()
 {
-    if (m_calculate)
+    if (!m_calculate)
+        return;
+    // A product beyond the decimal range leaves the totals as they were; Enter
+    // refuses the cell that caused it.
+    try {
         m_calculate();
+    } catch (const DecimalOverflow &) {
+        m_overflowed = true;
+    }
 }
 
 void ItemGrid::placeOverCell(QWidget *w)
@@ -428,11 +435,24 @@ bool ItemGrid::enterKey()
         MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);
         return true;
     }
+    const auto refuseOverflow = [this] {
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        setCell(CurRow, CurCol, QString());
+        CalculateTotals();
+        MoveEditor();
+        return true;
+    };
     switch (rule.write) {
     case ItemGridEnter::Write::Nothing: MoveEditor(); return false;
     case ItemGridEnter::Write::Upper: setCell(CurRow, CurCol, text.toUpper()); break;
     case ItemGridEnter::Write::AsTyped: setCell(CurRow, CurCol, text); break;
-    case ItemGridEnter::Write::Fixed2: setCell(CurRow, CurCol, Decimal::fromText(text).toText(2)); break;
+    case ItemGridEnter::Write::Fixed2:
+        try {
+            setCell(CurRow, CurCol, Decimal::fromText(text).toText(2));
+        } catch (const DecimalOverflow &) {
+            return refuseOverflow();
+        }
+        break;
     }
     if (rule.needs >= 0 && Decimal::fromText(cell(CurRow, rule.needs)).isZero()) {
         MsgBox(rule.needsRefusal, MsgButtons::Ok, MsgIcon::Critical);
@@ -440,7 +460,10 @@ bool ItemGrid::enterKey()
         MoveEditor();
         return true;
     }
+    m_overflowed = false;
     CalculateTotals();
+    if (m_overflowed)
+        return refuseOverflow();
     if (rule.next == ItemGridEnter::kNextRow) {
         CurCol = m_config.keyColumn;
         ++CurRow;

@@ -176,4 +176,5 @@ private:
     std::function<void()> m_calculate;
     std::function<void()> m_leave;
     std::function<bool()> m_entryState;
+    bool m_overflowed = false; // the last CalculateTotals met a number beyond the decimal range
 };

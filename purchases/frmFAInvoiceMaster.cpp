@@ -379,7 +379,7 @@ void frmFAInvoiceMaster::showBill(const FABill &bill)
         ++r;
     }
     g.RenumberRows();
-    CalculateTotals();
+    recalculate();
 }
 
 std::optional<bool> frmFAInvoiceMaster::storedFinalized()

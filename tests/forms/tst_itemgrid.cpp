@@ -1,5 +1,6 @@
 #include "Desktop.h"
 #include "AssetGrid.h"
+#include "Decimal.h"
 #include "ItemGrid.h"
 #include "ReelGrid.h"
 #include "Ui.h"
@@ -67,6 +68,8 @@ private slots:
     void assetStyleGrid();
     void assetTotals_data();
     void assetTotals();
+    void productBeyondRangeIsRefused_data();
+    void productBeyondRangeIsRefused();
     void otherStoresStyleGrid_data();
     void otherStoresStyleGrid();
     void editorHidesWhenTheClerkMovesAway();
@@ -708,6 +711,49 @@ void TestItemGrid::assetTotals()
     QCOMPARE(gross.text(), total);
     QCOMPARE(grand.text(), grandTotal);
     QCOMPARE(m_grid->cell(int(lines.size()) + 2, AssetGrid::Amount), QString());
+}
+
+void TestItemGrid::productBeyondRangeIsRefused_data()
+{
+    QTest::addColumn<bool>("assets");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("rateColumn");
+    QTest::newRow("reel grid") << false
+                               << "R1 Enter F1=G1|48 Enter F1=T1|roll Enter 999999999999 Enter 999999999999 Enter"
+                               << int(ReelGrid::Rate);
+    QTest::newRow("fixed-asset grid")
+        << true << "F1=I1|chair Enter F1=B1|acme Enter Enter Enter?No 999999999999 Enter 999999999999 Enter"
+        << int(AssetGrid::Rate);
+}
+
+void TestItemGrid::productBeyondRangeIsRefused()
+{
+    QFETCH(bool, assets);
+    QFETCH(QString, steps);
+    QFETCH(int, rateColumn);
+    if (assets) {
+        auto scripted = [this](const QString &) {
+            return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
+        };
+        build(AssetGrid::config(scripted, scripted, {}));
+        m_grid->setCalculateTotals([this] {
+            AssetGrid::CalculateTotals(*m_grid, {m_boxes.TxTotal, m_boxes.TxGrandTotal, m_freight,
+                                                 m_boxes.TxRoundOffPlus, m_boxes.TxRoundOffMinus, m_boxes.TxSGST,
+                                                 m_boxes.TxCGST});
+        });
+    }
+    run("at:1,1 " + steps);
+    QVERIFY(messages().contains("C:" + Decimal::overflowMessage()));
+    QCOMPARE(messages().last(), "C:" + Decimal::overflowMessage());
+    // The rate is refused: its cell emptied, the editor back on it, the totals whole.
+    QCOMPARE(m_grid->cell(1, rateColumn), QString());
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), QString("1,%1").arg(rateColumn));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("0.00"));
+    // A rate in range goes on to the next line (the filter kept nine digits of the quantity).
+    m_grid->editor()->setText("2");
+    QTest::keyClick(m_grid->editor(), Qt::Key_Return);
+    QCOMPARE(m_grid->CurRow, 2);
+    QCOMPARE(m_boxes.TxTotal->text(), QString("1999999998.00"));
 }
 
 void TestItemGrid::otherStoresStyleGrid_data()
