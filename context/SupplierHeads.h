@@ -15,3 +15,7 @@ struct SqlCondition {
 // `alias` when one is given; every supplier lookup and every join from an
 // invoice to its supplier puts it into its statement.
 SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias = QString());
+
+// The supplier lookup's query: the company's supplier heads in `accountsDb`
+// whose name contains the text (all when it is empty), code and name, by name.
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &nameText);
