@@ -68,6 +68,18 @@ Lookup supplierList(const SqlCondition &query)
     return l;
 }
 
+// guarded(), and a stored amount or payment sum beyond the decimal range is
+// shown as such instead of ending the program.
+bool guardedAmounts(const std::function<void()> &body)
+{
+    try {
+        return guarded(body);
+    } catch (const DecimalOverflow &) {
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+}
+
 // The stores databases whose payments count for a bill held in `storesDb`.
 QList<DbName> paymentYears(const DbName &storesDb)
 {
@@ -321,7 +333,7 @@ void frmFAInvoiceMaster::loadRecordFrom(const QString &code, const DbName &store
 {
     const DbName stores = storesDb.isEmpty() ? gInvDbName : storesDb;
     std::optional<FABill> bill;
-    if (!guarded([&] { bill = FAInvoiceStore::current().loadRecord(code, stores, paymentYears(stores)); }))
+    if (!guardedAmounts([&] { bill = FAInvoiceStore::current().loadRecord(code, stores, paymentYears(stores)); }))
         return;
     if (!bill) {
         // Nothing of another bill may stay acted on.
@@ -425,7 +437,7 @@ void frmFAInvoiceMaster::CmChqReceived_Click()
         return;
     }
     FAInvoiceStore::Cheque result = FAInvoiceStore::Cheque::NoSuchBill;
-    if (!guarded([&] {
+    if (!guardedAmounts([&] {
             result = FAInvoiceStore::current().chequeReceived(shown->stores, shown->unit, shown->company, shown->code,
                                                               paymentYears(shown->stores));
         }))

@@ -49,6 +49,7 @@ private slots:
     void saveChecks();
     void newClearsTheChequeMark();
     void masterCodeOfTwoCompaniesShowsOnce();
+    void paymentsBeyondTheDecimalRangeAreReported();
 
 private:
     frmFAInvoiceMaster *open(const QString &code = QString(), const QString &db = QString());
@@ -576,6 +577,17 @@ void TestFAInvoice::masterCodeOfTwoCompaniesShowsOnce()
     QCOMPARE(m_w->grid()->cell(1, AssetGrid::ItemName), QString("DESKTOP COMPUTER"));
     QCOMPARE(m_w->grid()->cell(1, AssetGrid::Brand), QString("Lenovo"));
     QCOMPARE(m_w->grid()->filledRows(), 2);
+}
+
+void TestFAInvoice::paymentsBeyondTheDecimalRangeAreReported()
+{
+    // The accounts application's column holds more than the program's decimals reach.
+    gConnection.execute("Insert into vstores_2024.inv_asset_adjustbill (inv_no, voucher_no, adjust_amount) "
+                        "values ('A0000002', 'PV0099', 99999999999999.99)");
+    open(QStringLiteral("A0000002"));
+    QCOMPARE(shown(), QStringList{"C:" + Decimal::overflowMessage()});
+    QVERIFY(!m_w->shownRecord());
+    QVERIFY(!m_w->CmChqReceived->isEnabled());
 }
 
 QTEST_MAIN(TestFAInvoice)
