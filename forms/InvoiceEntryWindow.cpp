@@ -244,8 +244,10 @@ void InvoiceEntryWindow::formLoad()
 
 void InvoiceEntryWindow::loadRecordFrom(const QString &code, const DbName &storesDb)
 {
-    if (storesDb == gInvDbName)
-        LoadRecord(code);
+    // A window of the current year only: a database left over from another
+    // window's hand-over does not stop its load.
+    Q_UNUSED(storesDb);
+    LoadRecord(code);
 }
 
 void InvoiceEntryWindow::showRecord(const QString &code, const QString &storesDb)

@@ -142,8 +142,9 @@ struct InvoiceWindowConfig {
 
 // The invoice-entry window: header boxes, a supplier (and further) lookup box,
 // the line grid with its floating editor, the amount boxes and the command bar
-// New/Save, Edit, Finalize, Remove Finalize, Cancel and Close. The settings
-// say which boxes there are, where Enter leads and what Save demands; a window
+// New/Save, Edit, Finalize, Remove Finalize, further buttons and labels, Cancel
+// and Close. The settings say which boxes there are, where Enter leads and
+// what Save demands; a window
 // built on it supplies the store: the saves, the load, the totals and the
 // finalisation statements. The window maps no function keys.
 class InvoiceEntryWindow : public RecordWindow {
@@ -200,7 +201,7 @@ protected:
     // Fills the window with the stored invoice; nothing when there is none.
     virtual void LoadRecord(const QString &transId) = 0;
     // The same for a record of the stores database `storesDb`; a window that
-    // reads other years overrides it. By default only the current year's.
+    // reads other years overrides it. By default the current year's record.
     virtual void loadRecordFrom(const QString &code, const DbName &storesDb);
     virtual void CalculateTotals() = 0;
     // Whether the shown invoice is finalised as stored; nothing when this unit

@@ -53,7 +53,12 @@ public:
     int totals = 0;
     QStringList loads; // "code@database" per load
 
-    ProbeInvoiceWindow() : InvoiceEntryWindow(probeConfig()) { formLoad(); }
+    // A window that reads only the current year leaves loadRecordFrom alone.
+    explicit ProbeInvoiceWindow(bool readsOtherYears = true)
+        : InvoiceEntryWindow(probeConfig()), m_otherYears(readsOtherYears)
+    {
+        formLoad();
+    }
 
     using InvoiceEntryWindow::loading;
     using InvoiceEntryWindow::setShownRecord;
@@ -61,8 +66,15 @@ public:
 
 protected:
     QString nextTransactionId() override { return QStringLiteral("P0001"); }
-    void LoadRecord(const QString &transId) override { loadRecordFrom(transId, gInvDbName); }
+    void LoadRecord(const QString &transId) override { load(transId, gInvDbName); }
     void loadRecordFrom(const QString &code, const DbName &storesDb) override
+    {
+        if (m_otherYears)
+            load(code, storesDb);
+        else
+            InvoiceEntryWindow::loadRecordFrom(code, storesDb);
+    }
+    void load(const QString &code, const DbName &storesDb)
     {
         loads << code + u'@' + storesDb.str();
         // A load fills a limited box as the bill holds it.
@@ -74,6 +86,9 @@ protected:
     bool finalizeStored() override { return true; }
     bool SaveNew() override { return true; }
     bool SaveEdit() override { return true; }
+
+private:
+    bool m_otherYears = true;
 };
 
 QStringList texts(const ScopedScriptedUi &s)
@@ -240,6 +255,12 @@ void TestInvoiceEntryWindow::openingTakesTheHandedOverDatabase()
     gSelectedDbName = DbName();
     ProbeInvoiceWindow current;
     QCOMPARE(current.loads, QStringList{"A8@vstores_2024"});
+    // A current-year window still loads its record when another window's
+    // hand-over left a database behind.
+    gSelectedCode = QStringLiteral("A9");
+    gSelectedDbName = DbName(QStringLiteral("vstores_2023"));
+    ProbeInvoiceWindow currentOnly(false);
+    QCOMPARE(currentOnly.loads, QStringList{"A9@vstores_2024"});
 }
 
 void TestInvoiceEntryWindow::newForgetsTheShownRecord()
