@@ -45,6 +45,8 @@ private slots:
     void yearLock_data();
     void yearLock();
     void duplicateInvoiceNumber();
+    void enterChainRefusals_data();
+    void enterChainRefusals();
     void saveChecks_data();
     void saveChecks();
     void newClearsTheChequeMark();
@@ -494,6 +496,43 @@ void TestFAInvoice::duplicateInvoiceNumber()
     QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
     QCOMPARE(shown(), QStringList{});
     QCOMPARE(field("Select count(*) from vstores_2024.inv_asset_trans where invtrans_id='A0000004'"), QString("1"));
+}
+
+void TestFAInvoice::enterChainRefusals_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: the focus moves on
+    QTest::addColumn<QString>("next");
+    QTest::newRow("empty invoice number") << "TxInvoiceNo" << "" << "Please Enter the Invoice Number.    " << "";
+    QTest::newRow("blank invoice number passes") << "TxInvoiceNo" << " " << "" << "TxPO";
+    QTest::newRow("empty supplier code") << "TxSuppCode" << "" << "Please Select The Supplier Name.   " << "";
+    QTest::newRow("a typed supplier code opens the grid") << "TxSuppCode" << "4412" << "" << "TxMove";
+    QTest::newRow("Round Off + to Round Off -") << "TxRoundOffPlus" << "" << "" << "TxRoundOffMinus";
+}
+
+void TestFAInvoice::enterChainRefusals()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, next);
+    open();
+    m_w->CmNew_Click();
+    auto *from = m_w->findChild<QLineEdit *>(box);
+    QVERIFY(from);
+    from->setFocus();
+    from->setText(typed);
+    QTest::keyClick(from, Qt::Key_Return);
+    if (message.isEmpty()) {
+        QCOMPARE(shown(), QStringList{});
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    } else {
+        QCOMPARE(shown(), QStringList{"C:" + message});
+        QVERIFY(from->hasFocus());
+    }
+    // A typed supplier code is no choice: its name stays empty.
+    QVERIFY(m_w->TxSuppName->text().isEmpty());
 }
 
 void TestFAInvoice::saveChecks_data()
