@@ -12,8 +12,8 @@ QList<BillYear> billYears()
 
 QList<BillYear> billYearsFor(const DbName &billStores)
 {
-    QList<BillYear> years = billYears();
-    if (billStores.isEmpty() || billStores == gInvDbName)
-        years.resize(1);
+    QList<BillYear> years{{gInvDbName, gAcDbName, false}};
+    if (!billStores.isEmpty() && billStores != gInvDbName)
+        years.append({billStores, gPrevAcDbName, true});
     return years;
 }

@@ -18,5 +18,8 @@ QList<BillYear> billYears();
 
 // The years to read for a bill held in `billStores` (empty: the current
 // stores database). A bill of the current year is paid in the current year
-// only; a bill of an earlier year may be paid in its own year and in this one.
+// only; a bill of an earlier year may be paid in its own year and in this one:
+// the current pair, then the bill's own stores database with the previous
+// accounts database, whose accounts name is empty when there is none (its
+// payments are still read; their cheques cannot be).
 QList<BillYear> billYearsFor(const DbName &billStores);

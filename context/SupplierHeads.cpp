@@ -17,3 +17,18 @@ SqlCondition supplierHeadJoin(const QString &supplierColumn, const QString &comp
 {
     return {QStringLiteral("%1.ac_code=%2 and %1.ac_comp_code=?").arg(alias, supplierColumn), {compCode}};
 }
+
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &nameText)
+{
+    const SqlCondition supplier = supplierHeadCondition(compCode);
+    SqlCondition q;
+    q.sql = QStringLiteral("SELECT ac_code,ac_name FROM ") + accountsDb.table("acc_accountheads")
+        + QStringLiteral(" where ") + supplier.sql;
+    q.values = supplier.values;
+    if (!nameText.isEmpty()) {
+        q.sql += QStringLiteral(" and ac_name like ?");
+        q.values << (u'%' + nameText + u'%');
+    }
+    q.sql += QStringLiteral(" order by ac_name");
+    return q;
+}

@@ -18,3 +18,7 @@ SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias
 // alone. An invoice whose supplier code lies outside the lookup's pattern is
 // still the company's invoice, listed, loaded and counted like any other.
 SqlCondition supplierHeadJoin(const QString &supplierColumn, const QString &compCode, const QString &alias);
+
+// The supplier lookup's query: the company's supplier heads in `accountsDb`
+// whose name contains the text (all when it is empty), code and name, by name.
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &nameText);

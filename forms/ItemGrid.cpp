@@ -468,7 +468,13 @@ bool ItemGrid::enterKey()
     case ItemGridEnter::Write::Nothing: MoveEditor(); return false;
     case ItemGridEnter::Write::Upper: setCell(CurRow, CurCol, text.toUpper()); break;
     case ItemGridEnter::Write::AsTyped: setCell(CurRow, CurCol, text); break;
-    case ItemGridEnter::Write::Fixed2: setCell(CurRow, CurCol, Decimal::fromText(text).toText(2)); break;
+    case ItemGridEnter::Write::Fixed2:
+        try {
+            setCell(CurRow, CurCol, Decimal::fromText(text).toText(2));
+        } catch (const DecimalOverflow &) {
+            return refuseOverflow(before);
+        }
+        break;
     }
     if (rule.needs >= 0 && Decimal::fromText(cell(CurRow, rule.needs)).isZero()) {
         MsgBox(rule.needsRefusal, MsgButtons::Ok, MsgIcon::Critical);

@@ -1,8 +1,10 @@
 #include "PurchasesWindows.h"
+#include "frmFAInvoiceMaster.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
 void registerPurchasesWindows()
 {
-    [[maybe_unused]] WindowRegistry &r = WindowRegistry::instance();
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmFAInvoiceMaster"), [] { return new frmFAInvoiceMaster; });
 }

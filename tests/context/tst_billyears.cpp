@@ -69,27 +69,31 @@ void TestBillYears::years()
 
 void TestBillYears::yearsForBill_data()
 {
-    QTest::addColumn<QString>("prevStores");
+    QTest::addColumn<QString>("prevAccounts");
     QTest::addColumn<QString>("billStores");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("current-year bill") << "vstores_2023"
+    QTest::newRow("current-year bill") << "vacc_2023"
                                        << "vstores_2024" << QStringList{"vstores_2024/vacc_2024"};
-    QTest::newRow("no database named") << "vstores_2023"
+    QTest::newRow("no database named") << "vacc_2023"
                                        << "" << QStringList{"vstores_2024/vacc_2024"};
-    QTest::newRow("previous-year bill") << "vstores_2023"
+    QTest::newRow("previous-year bill") << "vacc_2023"
                                         << "vstores_2023"
                                         << QStringList{"vstores_2024/vacc_2024", "vstores_2023/vacc_2023*"};
     QTest::newRow("first year") << ""
                                 << "vstores_2024" << QStringList{"vstores_2024/vacc_2024"};
+    // Its own payments still count although their cheques cannot be read.
+    QTest::newRow("earlier bill, no previous accounts")
+        << ""
+        << "vstores_2023" << QStringList{"vstores_2024/vacc_2024", "vstores_2023/*"};
 }
 
 void TestBillYears::yearsForBill()
 {
-    QFETCH(QString, prevStores);
+    QFETCH(QString, prevAccounts);
     QFETCH(QString, billStores);
     QFETCH(QStringList, expected);
-    gPrevInvDbName = db(prevStores);
-    gPrevAcDbName = db(prevStores.isEmpty() ? QString() : QStringLiteral("vacc_2023"));
+    gPrevInvDbName = db(prevAccounts.isEmpty() ? QString() : QStringLiteral("vstores_2023"));
+    gPrevAcDbName = db(prevAccounts);
     QCOMPARE(described(billYearsFor(db(billStores))), expected);
 }
 

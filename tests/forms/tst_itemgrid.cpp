@@ -1,4 +1,6 @@
 #include "Desktop.h"
+#include "AssetGrid.h"
+#include "Decimal.h"
 #include "ItemGrid.h"
 #include "ReelGrid.h"
 #include "Ui.h"
@@ -64,6 +66,10 @@ private slots:
     void totalsIgnoreRowsBelowEmptyReel();
     void assetStyleGrid_data();
     void assetStyleGrid();
+    void assetTotals_data();
+    void assetTotals();
+    void productBeyondRangeIsRefused_data();
+    void productBeyondRangeIsRefused();
     void otherStoresStyleGrid_data();
     void otherStoresStyleGrid();
     void editorHidesWhenTheClerkMovesAway();
@@ -595,9 +601,26 @@ void TestItemGrid::assetStyleGrid_data()
                                  << QStringList{"CHAIR|ACME|||1.00||I1|B1"} << "1,6"
                                  << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
     QTest::newRow("an item needs its code") << "at:1,1 Enter" << QStringList{"|||||||"} << "1,1" << none << 20;
-    QTest::newRow("a typed item without a code is refused")
-        << "at:2,1 desk Enter" << QStringList{"|||||||", "DESK|||||||"} << "2,1"
-        << QStringList{"C:Please Select the Item Properly.   "} << 20;
+    QTest::newRow("the item column takes no typing: Enter on line 2 leaves the grid")
+        << "at:2,1 desk Enter" << QStringList{"|||||||", "|||||||"} << "2,1" << none << 20;
+    QTest::newRow("brand, qty and rate refusals")
+        << "at:1,1 F1=I1|chair Enter Enter F1=B1|acme Enter Enter Enter?No Enter 0 Enter 2 Enter Enter"
+        << QStringList{"CHAIR|ACME|||2.00||I1|B1"} << "1,6"
+        << QStringList{"C:Please Select the Brand.   ", "?:Do You Want to Set the Warranty Date. ",
+                       "C:Please Enter the Qty", "C:Please Enter the Qty", "C:Please Enter the Rate"}
+        << 20;
+    QTest::newRow("a rate without a quantity is refused and the quantity emptied")
+        << "at:1,1 F1=I1|chair Enter F1=B1|acme Enter Enter Enter?No at:1,6 1500 Enter"
+        << QStringList{"CHAIR|ACME||||1500.00|I1|B1"} << "1,6"
+        << QStringList{"?:Do You Want to Set the Warranty Date. ", "C:Please Enter the Details Properly.  "} << 20;
+    QTest::newRow("the picker starts a year on even over a stored date")
+        << "at:1,1 F1=I1|chair Enter F1=B1|acme Enter Enter Enter?Yes at:1,4 Enter?Yes"
+        << QStringList{"CHAIR|ACME||10-Dec-2027|||I1|B1"} << "1,5"
+        << QStringList{"?:Do You Want to Set the Warranty Date. ", "?:Do You Want to Set the Warranty Date. "} << 20;
+    QTest::newRow("Ctrl+A repeats the line above, the name proposed")
+        << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?Yes 2 Enter 10 Enter CtrlA"
+        << QStringList{"CHAIR1|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1", "|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1"}
+        << "2,1" << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
     QTest::newRow("the same item twice is allowed")
         << "at:1,1 F1=I1|chair Enter at:2,1 F1=I1|chair Enter" << QStringList{"CHAIR||||||I1|", "CHAIR||||||I1|"}
         << "2,2" << none << 20;
@@ -617,50 +640,15 @@ void TestItemGrid::assetStyleGrid()
     QFETCH(QStringList, shown);
     QFETCH(int, rowsAfter);
 
-    // A second configuration: lookups on the first two columns, a free text,
-    // a date column, growth by 15, no duplicate test, an item name refused without its code.
+    // The fixed-asset configuration: lookups on the first two columns, a free
+    // text, a date column, growth by 15, no duplicate test, an item name
+    // refused without its code.
     auto scripted = [this](const QString &text) {
         m_lookupAsked.append(text);
         return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
     };
-    ItemGridConfig g;
-    const auto col = [](const char *heading, int width) {
-        ItemGridColumn c;
-        c.heading = QString::fromLatin1(heading);
-        c.width = width;
-        return c;
-    };
-    g.columns = {col("Sl No", 500),          col("Item Name", 1500), col("Brand", 1300), col("Description", 3800),
-                 col("Warranty Upto", 1200), col("Qty", 700),        col("Rate", 1000),  col("Amount", 1000),
-                 col("Item Code", 0),        col("Brand Code", 0)};
-    g.columns[1].lookup = scripted;
-    g.columns[1].lookupCodeColumn = 8;
-    g.columns[1].lookupWritesCell = true;
-    g.columns[1].enter.next = 2;
-    g.columns[1].up = g.columns[1].down = ItemGridArrow::Key;
-    g.columns[2].locked = true;
-    g.columns[2].lookup = scripted;
-    g.columns[2].lookupCodeColumn = 9;
-    g.columns[2].enter = {ItemGridEnter::Write::Upper, "Please Select the Brand.   ", -1, {}, 3};
-    g.columns[3].enter = {ItemGridEnter::Write::Upper, {}, -1, {}, 4};
-    g.columns[4].datePicker = true;
-    g.columns[4].enter.next = 5;
-    g.columns[5].numeric = true;
-    g.columns[5].numericFilter = NumericKeySettings{};
-    g.columns[5].enter = {ItemGridEnter::Write::Fixed2, "Please Enter the Qty", -1, {}, 6};
-    g.columns[6].numeric = true;
-    g.columns[6].numericFilter = NumericKeySettings{};
-    g.columns[6].enter = {ItemGridEnter::Write::Fixed2, "Please Enter the Rate", 5,
-                          "Please Enter the Details Properly.  ", ItemGridEnter::kNextRow};
-    g.initialRows = 20;
-    g.growthStep = 15;
-    g.keyCodeColumn = 8;
-    g.keyCodeRefusal = "Please Select the Item Properly.   ";
-    g.copyFirst = 2;
-    g.copyLast = 9;
-    g.selectAllAfterUp = true;
-    g.dateInitial = [] { return QDate(2026, 12, 10).addMonths(12); };
-    g.dateQuestion = "Do You Want to Set the Warranty Date. ";
+    ItemGridConfig g = AssetGrid::config(scripted, scripted, [] { return QDate(2026, 12, 10).addMonths(12); });
+    g.initialRows = 20; // the grid as the window's design has it before the first New
     build(std::move(g));
     m_grid->setCalculateTotals({});
     QCOMPARE(m_grid->datePicker()->objectName(), QString("DtMove"));
@@ -675,6 +663,115 @@ void TestItemGrid::assetStyleGrid()
     QCOMPARE(m_grid->cell(rowsAfter - 1, 0), QString::number(rowsAfter - 1));
     if (QTest::currentDataTag() == QByteArray("Up selects the whole text here"))
         QCOMPARE(m_grid->editor()->selectedText(), QString("CHAIR"));
+    if (QTest::currentDataTag() == QByteArray("Ctrl+A repeats the line above, the name proposed"))
+        QCOMPARE(m_grid->editor()->text(), QString("CHAIR2"));
+}
+
+void TestItemGrid::assetTotals_data()
+{
+    QTest::addColumn<QStringList>("lines"); // qty*rate
+    QTest::addColumn<QStringList>("additions"); // service charge, round +, round -, SGST, CGST
+    QTest::addColumn<QStringList>("amounts");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("grandTotal");
+
+    QTest::newRow("gross, charges and taxes")
+        << QStringList{"2*500"} << QStringList{"50", "0.40", "0", "90", "90"} << QStringList{"1000.00"} << "1000.00"
+        << "1230.40";
+    QTest::newRow("qty 2 and rate 1500") << QStringList{"2*1500"} << QStringList{"0", "0", "0", "0", "0"}
+                                         << QStringList{"3000.00"} << "3000.00" << "3000.00";
+    QTest::newRow("round off taken off") << QStringList{"1*100.60"} << QStringList{"0", "0", "0.60", "0", "0"}
+                                         << QStringList{"100.60"} << "100.60" << "100.00";
+    QTest::newRow("thirds add up exactly")
+        << QStringList{"1*333.33", "1*333.33", "1*333.34"} << QStringList{"0", "0", "0", "0", "0"}
+        << QStringList{"333.33", "333.33", "333.34"} << "1000.00" << "1000.00";
+    QTest::newRow("each amount rounded to the cent")
+        << QStringList{"1.5*0.33", "3*0.333"} << QStringList{"0", "0", "0", "0", "0"} << QStringList{"0.50", "1.00"}
+        << "1.50" << "1.50";
+    QTest::newRow("a negative grand total") << QStringList{} << QStringList{"0", "0", "5", "0", "0"} << QStringList{}
+                                            << "0.00" << "-5.00";
+}
+
+void TestItemGrid::assetTotals()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, additions);
+    QFETCH(QStringList, amounts);
+    QFETCH(QString, total);
+    QFETCH(QString, grandTotal);
+    QList<AssetGrid::LineAmount> input;
+    for (const QString &l : lines)
+        input.append({l.section(u'*', 0, 0), l.section(u'*', 1)});
+    const AssetGrid::Totals t = AssetGrid::calculate(
+        input, {additions.at(0), additions.at(1), additions.at(2), additions.at(3), additions.at(4)});
+    QCOMPARE(t.amounts, amounts);
+    QCOMPARE(t.total, total);
+    QCOMPARE(t.grandTotal, grandTotal);
+
+    // In the grid the counted lines end at the first without a brand.
+    auto none = [](const QString &) { return std::optional<ItemGridChoice>{}; };
+    build(AssetGrid::config(none, none, {}));
+    QLineEdit gross, grand, freight, plus, minus, sgst, cgst;
+    freight.setText(additions.at(0));
+    plus.setText(additions.at(1));
+    minus.setText(additions.at(2));
+    sgst.setText(additions.at(3));
+    cgst.setText(additions.at(4));
+    for (int i = 0; i < lines.size(); ++i) {
+        m_grid->setCell(i + 1, AssetGrid::Brand, QStringLiteral("B"));
+        m_grid->setCell(i + 1, AssetGrid::Qty, input.at(i).qty);
+        m_grid->setCell(i + 1, AssetGrid::Rate, input.at(i).rate);
+    }
+    m_grid->setCell(int(lines.size()) + 2, AssetGrid::Brand, QStringLiteral("B"));
+    m_grid->setCell(int(lines.size()) + 2, AssetGrid::Qty, QStringLiteral("7"));
+    m_grid->setCell(int(lines.size()) + 2, AssetGrid::Rate, QStringLiteral("7"));
+    AssetGrid::CalculateTotals(*m_grid, {&gross, &grand, &freight, &plus, &minus, &sgst, &cgst});
+    QCOMPARE(gross.text(), total);
+    QCOMPARE(grand.text(), grandTotal);
+    QCOMPARE(m_grid->cell(int(lines.size()) + 2, AssetGrid::Amount), QString());
+}
+
+void TestItemGrid::productBeyondRangeIsRefused_data()
+{
+    QTest::addColumn<bool>("assets");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("rateColumn");
+    QTest::newRow("reel grid") << false
+                               << "R1 Enter F1=G1|48 Enter F1=T1|roll Enter 999999999999 Enter 999999999999 Enter"
+                               << int(ReelGrid::Rate);
+    QTest::newRow("fixed-asset grid")
+        << true << "F1=I1|chair Enter F1=B1|acme Enter Enter Enter?No 999999999999 Enter 999999999999 Enter"
+        << int(AssetGrid::Rate);
+}
+
+void TestItemGrid::productBeyondRangeIsRefused()
+{
+    QFETCH(bool, assets);
+    QFETCH(QString, steps);
+    QFETCH(int, rateColumn);
+    if (assets) {
+        auto scripted = [this](const QString &) {
+            return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
+        };
+        build(AssetGrid::config(scripted, scripted, {}));
+        m_grid->setCalculateTotals([this] {
+            AssetGrid::CalculateTotals(*m_grid, {m_boxes.TxTotal, m_boxes.TxGrandTotal, m_freight,
+                                                 m_boxes.TxRoundOffPlus, m_boxes.TxRoundOffMinus, m_boxes.TxSGST,
+                                                 m_boxes.TxCGST});
+        });
+    }
+    run("at:1,1 " + steps);
+    QVERIFY(messages().contains("C:" + Decimal::overflowMessage()));
+    QCOMPARE(messages().last(), "C:" + Decimal::overflowMessage());
+    // The rate is refused: its cell emptied, the editor back on it, the totals whole.
+    QCOMPARE(m_grid->cell(1, rateColumn), QString());
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), QString("1,%1").arg(rateColumn));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("0.00"));
+    // A rate in range goes on to the next line (the filter kept nine digits of the quantity).
+    m_grid->editor()->setText("2");
+    QTest::keyClick(m_grid->editor(), Qt::Key_Return);
+    QCOMPARE(m_grid->CurRow, 2);
+    QCOMPARE(m_boxes.TxTotal->text(), QString("1999999998.00"));
 }
 
 void TestItemGrid::otherStoresStyleGrid_data()
