@@ -1,5 +1,6 @@
 #include "EntryWindow.h"
 #include "Sheet.h"
+#include "SheetTestSupport.h"
 #include "SheetView.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
@@ -34,7 +35,6 @@ private slots:
 private:
     frmFAInvoice *open();
     QStringList column(int c) const;
-    void doubleClick(int row, int column);
 
     std::unique_ptr<ScopedScriptedUi> m_scripted;
     ScriptedUi &ui() { return m_scripted->ui; }
@@ -115,21 +115,7 @@ frmFAInvoice *TestFAList::open()
 
 QStringList TestFAList::column(int c) const
 {
-    QStringList texts;
-    for (int r = 2; r <= m_w->sheet()->RowCount(); ++r)
-        texts << m_w->sheet()->CellText(r, c);
-    while (!texts.isEmpty() && texts.last().isEmpty())
-        texts.removeLast();
-    return texts;
-}
-
-void TestFAList::doubleClick(int row, int column)
-{
-    SheetView *view = m_w->sheetView();
-    const QModelIndex index = m_w->sheet()->index(row - 1, column - 1);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    return sheetColumnTexts(*m_w->sheet(), c);
 }
 
 void TestFAList::layout()
@@ -271,7 +257,7 @@ void TestFAList::doubleClickHandsOverBillAndDatabase()
     gInvDefault = false;
     open();
     m_w->FillList();
-    doubleClick(row, 4);
+    doubleClickSheetCell(m_w->sheetView(), row, 4);
     QCOMPARE(gSelectedCode, code);
     QCOMPARE(gSelectedDbName.str(), database);
     QCOMPARE(WindowRegistry::instance().find(QStringLiteral("frmFAInvoiceMaster")) != nullptr, code != u"0");
