@@ -1,5 +1,4 @@
 #include "ListWindow.h"
-#include "Desktop.h"
 #include "EntryWindow.h"
 #include "Sheet.h"
 #include "WindowRegistry.h"
@@ -33,7 +32,7 @@ ListColumn listTextColumn(const QString &heading, int width, const QString &fiel
 ListColumn listDateColumn(const QString &heading, int width, const QString &field)
 {
     ListColumn c = listTextColumn(heading, width, field);
-    c.value = [field](const RecordSet &r, int) { return dateText(r.date(field)); };
+    c.kind = ListColumn::Date;
     return c;
 }
 
