@@ -1,6 +1,7 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "PurchasesWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
@@ -32,6 +33,7 @@ void registerLinkedWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerPurchasesWindows();
     registerReportsWindows();
 }
 
