@@ -1,8 +1,12 @@
 #include "PurchasesWindows.h"
+#include "frmFAChequeDetails.h"
+#include "frmFAInvoice.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
 void registerPurchasesWindows()
 {
-    [[maybe_unused]] WindowRegistry &r = WindowRegistry::instance();
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmFAInvoice"), [] { return new frmFAInvoice; });
+    r.registerWindow(QStringLiteral("frmFAChequeDetails"), [] { return new frmFAChequeDetails; });
 }

@@ -24,6 +24,8 @@ private slots:
     void refillsForAnotherBill();
     void openedByName();
     void missingPreviousYearIsReported();
+    void fixtureBills_data();
+    void fixtureBills();
 
 private:
     frmFAChequeDetails *make();
@@ -36,8 +38,9 @@ private:
 
 namespace {
 // FA-0001 is a bill of this year whose code a bill of last year also carries;
-// PV-0007 a bill of last year paid in both years, with a voucher number
-// (V5) that each year uses for its own cheque.
+// PV-0007 a bill of last year paid in both years, with voucher numbers (V5,
+// V7) that each year uses for its own cheque, and a payment (V6) that both
+// years hold alike with the same cheque.
 const char *kPayments = R"(
 DELETE FROM vstores_2024.inv_asset_adjustbill;
 DELETE FROM vstores_2023.inv_asset_adjustbill;
@@ -46,15 +49,21 @@ DELETE FROM vacc_2023.acc_voucher;
 INSERT INTO vstores_2024.inv_asset_adjustbill (inv_no, voucher_no, adjust_amount, adjust_cancel_flag) VALUES
  ('FA-0001', 'V1', 500, 0),
  ('FA-0001', 'V2', 300, 1),
+ ('PV-0007', 'V8', 333.34, 0),
  ('PV-0007', 'V5', 333.33, 0),
- ('PV-0007', 'V8', 333.34, 0);
+ ('PV-0007', 'V6', 10, 0),
+ ('PV-0007', 'V7', 20, 0);
 INSERT INTO vstores_2023.inv_asset_adjustbill (inv_no, voucher_no, adjust_amount, adjust_cancel_flag) VALUES
  ('FA-0001', 'V9', 999, 0),
+ ('PV-0007', 'V7', 20, 0),
+ ('PV-0007', 'V6', 10, 0),
  ('PV-0007', 'V5', 333.33, 0);
 INSERT INTO vacc_2024.acc_voucher (voucher_no, voucher_chq_no, voucher_amount) VALUES
- ('V1', 'C-100', 500), ('V2', 'C-200', 300), ('V5', 'NEW-5', 333.33), ('V9', 'WRONG-9', 1);
+ ('V1', 'C-100', 500), ('V2', 'C-200', 300), ('V5', 'NEW-5', 333.33), ('V9', 'WRONG-9', 1),
+ ('V6', 'SAME-6', 10), ('V7', 'NEW-7', 20);
 INSERT INTO vacc_2023.acc_voucher (voucher_no, voucher_chq_no, voucher_amount) VALUES
- ('V5', 'OLD-5', 333.33), ('V9', 'OLD-9', 999), ('V8', 'WRONG-8', 1);
+ ('V5', 'OLD-5', 333.33), ('V9', 'OLD-9', 999), ('V8', 'WRONG-8', 1),
+ ('V6', 'SAME-6', 10), ('V7', 'OLD-7', 20);
 )";
 } // namespace
 
@@ -119,11 +128,13 @@ void TestChequeDetails::payments_data()
                                        << "vstores_2024" << QStringList{"1|C-100|500.00", "2|C-200|300.00"};
     QTest::newRow("no database named: this year") << " FA-0001 "
                                                   << "" << QStringList{"1|C-100|500.00", "2|C-200|300.00"};
-    // Its own year first; V5 shows each year's cheque; V8 has no voucher in
-    // its year and still shows its amount.
+    // Its own year first, each year by voucher; V5 and V7 show each year's
+    // cheque, V6 comes once; V8 has no voucher in its year and still shows
+    // its amount.
     QTest::newRow("bill of last year") << "PV-0007"
                                        << "vstores_2023"
-                                       << QStringList{"1|OLD-5|333.33", "2|NEW-5|333.33", "3||333.34"};
+                                       << QStringList{"1|OLD-5|333.33", "2|SAME-6|10.00", "3|OLD-7|20.00",
+                                                      "4|NEW-5|333.33", "5|NEW-7|20.00",  "6||333.34"};
     QTest::newRow("last year's bill of a reused code")
         << "FA-0001"
         << "vstores_2023" << QStringList{"1|OLD-9|999.00", "2|C-100|500.00", "3|C-200|300.00"};
@@ -148,7 +159,7 @@ void TestChequeDetails::firstYear()
     gPrevInvDbName = DbName();
     gPrevAcDbName = DbName();
     make()->showBill(QStringLiteral("PV-0007"), gInvDbName.str());
-    QCOMPARE(rows(), QStringList({"1|NEW-5|333.33", "2||333.34"}));
+    QCOMPARE(rows(), QStringList({"1|NEW-5|333.33", "2|SAME-6|10.00", "3|NEW-7|20.00", "4||333.34"}));
 }
 
 void TestChequeDetails::handOverOnLoad_data()
@@ -159,7 +170,8 @@ void TestChequeDetails::handOverOnLoad_data()
     QTest::newRow("this year") << "FA-0001"
                                << "" << QStringList{"1|C-100|500.00", "2|C-200|300.00"};
     QTest::newRow("last year") << "PV-0007"
-                               << "vstores_2023" << QStringList{"1|OLD-5|333.33", "2|NEW-5|333.33", "3||333.34"};
+                               << "vstores_2023" << QStringList{"1|OLD-5|333.33", "2|SAME-6|10.00", "3|OLD-7|20.00",
+                                                                "4|NEW-5|333.33", "5|NEW-7|20.00",  "6||333.34"};
     QTest::newRow("no bill") << ""
                              << "" << QStringList();
 }
@@ -213,6 +225,33 @@ void TestChequeDetails::missingPreviousYearIsReported()
     QVERIFY2(ui().texts().first().contains(QStringLiteral("vstores_1999")), qPrintable(ui().texts().first()));
     QCOMPARE(rows(), QStringList());
     QCOMPARE(m_w->LbInvoice->text(), QStringLiteral("PV-0007"));
+}
+
+void TestChequeDetails::fixtureBills_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("database");
+    QTest::addColumn<QStringList>("expected");
+    // Paid in its own year (one payment cancelled) and in this one, under a
+    // voucher number both years use.
+    QTest::newRow("previous-year bill") << "A0000007"
+                                        << "vstores_2023"
+                                        << QStringList{"1|100001|333.33", "2|100002|333.33", "3|100003|50.00",
+                                                       "4|200001|333.34"};
+    QTest::newRow("paid bill, one voucher missing") << "A0000002"
+                                                    << "vstores_2024" << QStringList{"1|200010|1000.00", "2||180.00"};
+    QTest::newRow("code of both years, unpaid") << "A0000001"
+                                                << "vstores_2024" << QStringList();
+}
+
+void TestChequeDetails::fixtureBills()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, database);
+    QFETCH(QStringList, expected);
+    resetFixtures();
+    make()->showBill(code, database);
+    QCOMPARE(rows(), expected);
 }
 
 QTEST_MAIN(TestChequeDetails)
