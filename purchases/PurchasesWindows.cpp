@@ -1,6 +1,7 @@
 #include "PurchasesWindows.h"
 #include "frmFAChequeDetails.h"
 #include "frmFAInvoice.h"
+#include "frmFAInvoiceMaster.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
@@ -8,5 +9,6 @@ void registerPurchasesWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
     r.registerWindow(QStringLiteral("frmFAInvoice"), [] { return new frmFAInvoice; });
+    r.registerWindow(QStringLiteral("frmFAInvoiceMaster"), [] { return new frmFAInvoiceMaster; });
     r.registerWindow(QStringLiteral("frmFAChequeDetails"), [] { return new frmFAChequeDetails; });
 }
