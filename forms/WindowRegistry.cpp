@@ -84,6 +84,7 @@ QWidget *WindowRegistry::load(const QString &name)
 
 QWidget *WindowRegistry::open(const QString &name)
 {
+    const bool again = kind(name) == Kind::Single && find(name);
     QWidget *w = load(name);
     if (!w)
         return nullptr;
@@ -105,6 +106,8 @@ QWidget *WindowRegistry::open(const QString &name)
         last->setFocus(Qt::OtherFocusReason);
     else
         w->setFocus(Qt::OtherFocusReason);
+    if (again && w->metaObject()->indexOfMethod("reopenedByName()") >= 0)
+        QMetaObject::invokeMethod(w, "reopenedByName");
     return w;
 }
 

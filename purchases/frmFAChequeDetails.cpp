@@ -51,9 +51,19 @@ frmFAChequeDetails::frmFAChequeDetails(QWidget *parent) : SheetWindow(chequeFram
     connect(cmClose, &QPushButton::clicked, this, &frmFAChequeDetails::CmClose_Click);
     layoutSheet(*sheet(), chequeColumns());
 
+    takeHandOver();
+}
+
+void frmFAChequeDetails::takeHandOver()
+{
     const QString code = gSelectedCode;
     gSelectedCode.clear();
     showBill(code, gSelectedDbName.str());
+}
+
+void frmFAChequeDetails::reopenedByName()
+{
+    takeHandOver();
 }
 
 void frmFAChequeDetails::showBill(const QString &code, const QString &storesDb)

@@ -10,9 +10,10 @@ class QLabel;
 // The bill window opens it by registry name and names the bill:
 //   QWidget *w = WindowRegistry::instance().open("frmFAChequeDetails");
 //   QMetaObject::invokeMethod(w, "showBill", Q_ARG(QString, code), Q_ARG(QString, storesDb));
-// showBill refills the window whenever it is called, so a window left open
-// shows the bill it is opened for. Loaded without showBill, it takes the bill
-// from gSelectedCode (which it empties) and gSelectedDbName once, as it loads.
+// showBill refills the window whenever it is called. An opener that hands the
+// bill over in gSelectedCode and gSelectedDbName instead is served too: the
+// window takes them (and empties gSelectedCode) as it loads and each time it
+// is opened again by name, so a window left open shows the bill it is opened for.
 class frmFAChequeDetails : public SheetWindow {
     Q_OBJECT
 public:
@@ -30,8 +31,11 @@ public:
 
 public slots:
     void CmClose_Click();
+    // Opened again by name: takes the bill handed over now.
+    void reopenedByName();
 
 private:
+    void takeHandOver();
     void fill();
 
     QString m_code;

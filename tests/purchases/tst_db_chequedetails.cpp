@@ -23,6 +23,7 @@ private slots:
     void handOverOnLoad();
     void refillsForAnotherBill();
     void openedByName();
+    void openedAgainWithHandOver();
     void missingPreviousYearIsReported();
     void fixtureBills_data();
     void fixtureBills();
@@ -214,6 +215,26 @@ void TestChequeDetails::openedByName()
     m_w = r.find<frmFAChequeDetails>(QStringLiteral("frmFAChequeDetails"));
     QVERIFY(m_w);
     QCOMPARE(rows(), QStringList({"1|C-100|500.00", "2|C-200|300.00"}));
+}
+
+void TestChequeDetails::openedAgainWithHandOver()
+{
+    // As a bill window that hands the bill over in the globals opens it:
+    // a window left open shows the bill it is opened for now.
+    WindowRegistry &r = WindowRegistry::instance();
+    if (!r.isRegistered(QStringLiteral("frmFAChequeDetails")))
+        r.registerWindow(QStringLiteral("frmFAChequeDetails"), [] { return new frmFAChequeDetails; });
+    gSelectedCode = QStringLiteral("PV-0007");
+    gSelectedDbName = DbName(QStringLiteral("vstores_2023"));
+    r.open(QStringLiteral("frmFAChequeDetails"));
+    gSelectedCode = QStringLiteral("FA-0001");
+    gSelectedDbName = gInvDbName;
+    r.open(QStringLiteral("frmFAChequeDetails"));
+    m_w = r.find<frmFAChequeDetails>(QStringLiteral("frmFAChequeDetails"));
+    QVERIFY(m_w);
+    QCOMPARE(m_w->billCode(), QStringLiteral("FA-0001"));
+    QCOMPARE(rows(), QStringList({"1|C-100|500.00", "2|C-200|300.00"}));
+    QCOMPARE(gSelectedCode, QString());
 }
 
 void TestChequeDetails::missingPreviousYearIsReported()

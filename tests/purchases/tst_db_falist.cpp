@@ -4,12 +4,16 @@
 #include "SheetView.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
+#include "frmFAChequeDetails.h"
 #include "frmFAInvoice.h"
+#include "frmFAInvoiceMaster.h"
 #include "mdlVelmora.h"
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 // The fixed-asset bill list on its own bills: which bills it lists, the
@@ -31,6 +35,7 @@ private slots:
     void newUnderYearLock();
     void doubleClickHandsOverBillAndDatabase_data();
     void doubleClickHandsOverBillAndDatabase();
+    void billOpensFromTheListWithItsChequeDetails();
 
 private:
     frmFAInvoice *open();
@@ -264,6 +269,35 @@ void TestFAList::doubleClickHandsOverBillAndDatabase()
     if (code != u"0"
         && dynamic_cast<StandInBill *>(WindowRegistry::instance().find(QStringLiteral("frmFAInvoiceMaster"))))
         QCOMPARE(g_entryLog, QStringList({"load:" + code + u'@' + database, "cancel"}));
+}
+
+void TestFAList::billOpensFromTheListWithItsChequeDetails()
+{
+    // The real windows, on the stored bills: A0000002 is paid by two
+    // payments, one of whose vouchers is missing.
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmFAInvoiceMaster"), [] { return new frmFAInvoiceMaster; });
+    r.registerWindow(QStringLiteral("frmFAChequeDetails"), [] { return new frmFAChequeDetails; });
+    const auto standIn =
+        qScopeGuard([&r] { r.registerWindow(QStringLiteral("frmFAInvoiceMaster"), [] { return new StandInBill; }); });
+    resetFixtures();
+    open();
+    m_w->FillList();
+    QCOMPARE(column(2), QStringList({"A0000001", "A0000002", "A0000003"}));
+    doubleClickSheetCell(m_w->sheetView(), 3, 1);
+    auto *bill = r.find<frmFAInvoiceMaster>(QStringLiteral("frmFAInvoiceMaster"));
+    QVERIFY(bill);
+    QCOMPARE(bill->LbSerialNo->text(), QStringLiteral("A0000002"));
+    QCOMPARE(bill->TxInvoiceNo->text(), QStringLiteral("CY-202"));
+    QTest::mouseClick(bill->CmChqDetails, Qt::LeftButton);
+    auto *cheques = r.find<frmFAChequeDetails>(QStringLiteral("frmFAChequeDetails"));
+    QVERIFY(cheques);
+    QCOMPARE(cheques->LbInvoice->text(), QStringLiteral("A0000002"));
+    const Sheet *s = cheques->sheet();
+    QCOMPARE(QStringList({s->CellText(2, 2), s->CellNumber(2, 3).toText(2), s->CellText(3, 2),
+                          s->CellNumber(3, 3).toText(2), s->CellText(4, 1)}),
+             QStringList({"200010", "1000.00", "", "180.00", ""}));
+    QCOMPARE(ui().texts(), QStringList());
 }
 
 QTEST_MAIN(TestFAList)
