@@ -2,6 +2,7 @@
 #include "Database.h"
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -28,6 +29,31 @@ inline double best(const std::function<void()> &run, const std::function<void()>
         fastest = std::min(fastest, double(t.nsecsElapsed()) / 1e6);
     }
     return fastest;
+}
+
+// What any reader of a list pays: every value of every row as text. Returns the rows read.
+inline qint64 readEveryValue(RecordSet rs)
+{
+    const int columns = rs.columnCount();
+    qint64 rows = 0;
+    while (rs.next()) {
+        ++rows;
+        for (int c = 0; c < columns; ++c)
+            rs.text(c);
+    }
+    return rows;
+}
+
+// Points the data layer at the private server whose socket is the first
+// argument; false, after the usage line, when there is none.
+inline bool useBenchServer(const QStringList &args, const char *program)
+{
+    if (args.size() < 2) {
+        say(QStringLiteral("usage: %1 <private server socket>").arg(QString::fromLatin1(program)));
+        return false;
+    }
+    Database::setEndpointOverride(args.at(1));
+    return true;
 }
 
 inline ConnectionSpec benchAccount(const DbName &database)

@@ -92,15 +92,7 @@ void makeDatabases()
 // What any reader of the list pays: every value of every row as the list reads it.
 qint64 rawFetch(const QString &search)
 {
-    RecordSet rs = AssetListStore::current().list(search);
-    const int columns = rs.columnCount();
-    qint64 rows = 0;
-    while (rs.next()) {
-        ++rows;
-        for (int c = 0; c < columns; ++c)
-            rs.text(c);
-    }
-    return rows;
+    return readEveryValue(AssetListStore::current().list(search));
 }
 
 } // namespace
@@ -109,12 +101,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_falist <private server socket>"));
+    if (!useBenchServer(app.arguments(), "bench_falist"))
         return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
     try {
         say(QStringLiteral("Making %1 bills ...").arg(kBills));
         makeDatabases();

@@ -187,15 +187,7 @@ void makeList(Database &db)
 // What any reader of the list pays: every value of every row as the list reads it.
 qint64 rawFetch(const QDate &from, const QDate &to, const QString &reelText)
 {
-    RecordSet rs = InvoiceStore::current().list(from, to, reelText);
-    const int columns = rs.columnCount();
-    qint64 rows = 0;
-    while (rs.next()) {
-        ++rows;
-        for (int c = 0; c < columns; ++c)
-            rs.text(c);
-    }
-    return rows;
+    return readEveryValue(InvoiceStore::current().list(from, to, reelText));
 }
 
 } // namespace
@@ -204,12 +196,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_invoice <private server socket>"));
+    if (!useBenchServer(app.arguments(), "bench_invoice"))
         return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
     try {
         makeDatabases();
         gConnection.open(benchAccount(kStores));
