@@ -16,6 +16,7 @@
 // It makes (and at the end drops) the scratch databases velmora_bench_inv and
 // velmora_bench_acc. Each timing is the best of five runs.
 
+#include "BenchSupport.h"
 #include "Database.h"
 #include "InvoiceStore.h"
 #include "Sheet.h"
@@ -40,27 +41,6 @@ constexpr int kReels = 200;
 constexpr int kListInvoices = 20000;
 constexpr int kReelsPerInvoice = 20;
 
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-// Best of five runs, in milliseconds; `before` runs untimed ahead of each.
-double best(const std::function<void()> &run, const std::function<void()> &before = {})
-{
-    double fastest = 1e300;
-    for (int i = 0; i < 5; ++i) {
-        if (before)
-            before();
-        QElapsedTimer t;
-        t.start();
-        run();
-        fastest = std::min(fastest, double(t.nsecsElapsed()) / 1e6);
-    }
-    return fastest;
-}
-
 QString script(const char *name)
 {
     QFile f(QStringLiteral(VELMORA_SOURCE_DIR "/sql/") + QString::fromLatin1(name));
@@ -69,21 +49,11 @@ QString script(const char *name)
     return QString::fromUtf8(f.readAll());
 }
 
-ConnectionSpec account(const DbName &database)
-{
-    ConnectionSpec a;
-    a.server = QStringLiteral("127.0.0.1");
-    a.user = QStringLiteral("root");
-    a.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-    a.database = database.str();
-    return a;
-}
-
 void makeDatabases()
 {
     {
         Database db(QStringLiteral("bench-setup"));
-        db.open(account(DbName(QStringLiteral("velmora"))));
+        db.open(benchAccount(DbName(QStringLiteral("velmora"))));
         for (const DbName &d : {kStores, kAccounts}) {
             db.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + d.str());
             db.execute(QStringLiteral("CREATE DATABASE ") + d.str());
@@ -91,7 +61,7 @@ void makeDatabases()
     }
     {
         Database db(QStringLiteral("bench-stores"));
-        db.open(account(kStores));
+        db.open(benchAccount(kStores));
         db.runScript(script("stores_year.sql"));
         db.runScript(
             QStringLiteral("INSERT INTO numbersetup (no_id, no_value) VALUES ('INV_01_TVM', 'N0000001');\n"
@@ -103,7 +73,7 @@ void makeDatabases()
     }
     {
         Database db(QStringLiteral("bench-accounts"));
-        db.open(account(kAccounts));
+        db.open(benchAccount(kAccounts));
         db.runScript(script("accounts_year.sql"));
         // 250 suppliers, as a year's accounts may hold.
         db.execute(QStringLiteral("INSERT INTO acc_accountheads (ac_comp_code, ac_code, ac_name, ac_gst) "
@@ -217,15 +187,7 @@ void makeList(Database &db)
 // What any reader of the list pays: every value of every row as the list reads it.
 qint64 rawFetch(const QDate &from, const QDate &to, const QString &reelText)
 {
-    RecordSet rs = InvoiceStore::current().list(from, to, reelText);
-    const int columns = rs.columnCount();
-    qint64 rows = 0;
-    while (rs.next()) {
-        ++rows;
-        for (int c = 0; c < columns; ++c)
-            rs.text(c);
-    }
-    return rows;
+    return readEveryValue(InvoiceStore::current().list(from, to, reelText));
 }
 
 } // namespace
@@ -234,15 +196,11 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_invoice <private server socket>"));
+    if (!useBenchServer(app.arguments(), "bench_invoice"))
         return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
     try {
         makeDatabases();
-        gConnection.open(account(kStores));
+        gConnection.open(benchAccount(kStores));
         gInvDbName = kStores;
         gAcDbName = kAccounts;
         gCompCode = QStringLiteral("01");

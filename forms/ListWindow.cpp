@@ -20,6 +20,40 @@ SheetWindowConfig listFrame(const ListWindowConfig &c)
 }
 } // namespace
 
+ListColumn listTextColumn(const QString &heading, int width, const QString &field)
+{
+    ListColumn c;
+    c.heading = heading;
+    c.width = width;
+    c.field = field;
+    return c;
+}
+
+ListColumn listDateColumn(const QString &heading, int width, const QString &field)
+{
+    ListColumn c = listTextColumn(heading, width, field);
+    c.kind = ListColumn::Date;
+    return c;
+}
+
+ListColumn listNumberColumn(const QString &heading, int width, const QString &field)
+{
+    ListColumn c = listTextColumn(heading, width, field);
+    c.kind = ListColumn::Number;
+    c.numberFormat = QStringLiteral("0.00");
+    c.headingAlignRight = true;
+    return c;
+}
+
+ListColumn listSerialColumn(int width)
+{
+    ListColumn c;
+    c.heading = QStringLiteral("Sl No");
+    c.width = width;
+    c.serial = true;
+    return c;
+}
+
 ListWindow::ListWindow(ListWindowConfig config, QWidget *parent)
     : SheetWindow(listFrame(config), parent), m_config(std::move(config))
 {

@@ -6,6 +6,14 @@ class QKeyEvent;
 
 using ListColumn = SheetColumn;
 
+// The column kinds of the list windows: a field as text; a date field as
+// dateText; an amount with its heading to the right and "0.00" cells.
+ListColumn listTextColumn(const QString &heading, int width, const QString &field);
+ListColumn listDateColumn(const QString &heading, int width, const QString &field);
+ListColumn listNumberColumn(const QString &heading, int width, const QString &field);
+// "Sl No": the running number of the row.
+ListColumn listSerialColumn(int width = 1200);
+
 // What one list window sets for itself.
 struct ListWindowConfig {
     QString windowName;            // registry name and objectName, e.g. "frmCompany"

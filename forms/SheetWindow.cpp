@@ -172,6 +172,8 @@ int SheetWindow::fillSheet(Sheet &sheet, RecordSet &records, const QList<SheetCo
                 text = QString::number(recordNumber);
             else if (column.value)
                 text = column.value(records, recordNumber);
+            else if (position[c] >= 0 && column.kind == SheetColumn::Date)
+                text = dateText(records.date(position[c]));
             else if (position[c] >= 0)
                 text = records.text(position[c]);
             if (text.isEmpty())

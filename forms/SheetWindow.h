@@ -16,7 +16,8 @@ class SheetView;
 
 // One column of a sheet that a query fills.
 struct SheetColumn {
-    enum Kind { Text, Number };
+    // Date: the field's date as dateText ("01-Apr-2024"), empty for none.
+    enum Kind { Text, Number, Date };
 
     QString heading;
     int width = 0; // twips; 0 hides the column

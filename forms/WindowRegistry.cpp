@@ -111,6 +111,8 @@ QWidget *WindowRegistry::open(const QString &name)
     // the focus itself and passes it to its first control.
     // Showing a new subwindow already focused the first control of its focus
     // chain; the window's own focus order comes first, where it has one.
+    if (!fresh && w->metaObject()->indexOfMethod("reopenedByName()") >= 0)
+        QMetaObject::invokeMethod(w, "reopenedByName");
     QWidget *last = w->focusWidget();
     if (fresh || !last || last == w || !w->isAncestorOf(last)) {
         w->setFocus(Qt::OtherFocusReason);

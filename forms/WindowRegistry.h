@@ -29,7 +29,10 @@ public:
     QMdiArea *area() const { return m_area; }
 
     // Loads the window when needed (always, for a many-instance kind), shows
-    // it and gives it the focus; nullptr for a kind nobody registered.
+    // it and gives it the focus; nullptr for a kind nobody registered. A
+    // window that was loaded already and has a slot reopenedByName() is told
+    // so after it is shown: a window that takes a hand-over as it loads can
+    // take the next one then.
     QWidget *open(const QString &name);
     // Loads the window without showing it (it stays hidden until opened); a
     // single-instance kind that is loaded already is returned as it is.

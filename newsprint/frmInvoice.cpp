@@ -9,32 +9,6 @@
 #include <QLineEdit>
 
 namespace {
-ListColumn textColumn(const char *heading, int width, const char *field)
-{
-    ListColumn c;
-    c.heading = QString::fromLatin1(heading);
-    c.width = width;
-    c.field = QString::fromLatin1(field);
-    return c;
-}
-
-ListColumn dateColumn(const char *heading, int width, const char *field)
-{
-    ListColumn c = textColumn(heading, width, field);
-    const QString name = c.field;
-    c.value = [name](const RecordSet &r, int) { return dateText(r.date(name)); };
-    return c;
-}
-
-ListColumn numberColumn(const char *heading, int width, const char *field)
-{
-    ListColumn c = textColumn(heading, width, field);
-    c.kind = ListColumn::Number;
-    c.numberFormat = QStringLiteral("0.00");
-    c.headingAlignRight = true;
-    return c;
-}
-
 QDateEdit *datePicker(const QString &name, QWidget *parent)
 {
     auto *d = new QDateEdit(parent);
@@ -56,21 +30,23 @@ ListWindowConfig invoiceListConfig()
     c.keyColumn = 2;
     c.buttonOrder = {QStringLiteral("CmNew"), QStringLiteral("CmView"), QStringLiteral("Command2"),
                      QStringLiteral("CmExport"), QStringLiteral("CmClose")};
-    ListColumn slNo;
-    slNo.heading = QStringLiteral("Sl No");
-    slNo.width = 1200;
-    slNo.value = [](const RecordSet &, int n) { return QString::number(n); };
-    c.columns << slNo << textColumn("Trans ID", 3200, "inv_trans_id")
-              << textColumn("Invoice No", 3000, "inv_invoice_no") << dateColumn("Invoice Date", 3000, "inv_date")
-              << dateColumn("Receipt Date", 3000, "inv_receipt_date") << textColumn("Supplier", 8000, "ac_name")
-              << textColumn("GST No", 8000, "ac_gst");
-    ListColumn brand = textColumn("Brand", 7500, "brand_name");
+    c.columns << listSerialColumn() << listTextColumn(QStringLiteral("Trans ID"), 3200, QStringLiteral("inv_trans_id"))
+              << listTextColumn(QStringLiteral("Invoice No"), 3000, QStringLiteral("inv_invoice_no"))
+              << listDateColumn(QStringLiteral("Invoice Date"), 3000, QStringLiteral("inv_date"))
+              << listDateColumn(QStringLiteral("Receipt Date"), 3000, QStringLiteral("inv_receipt_date"))
+              << listTextColumn(QStringLiteral("Supplier"), 8000, QStringLiteral("ac_name"))
+              << listTextColumn(QStringLiteral("GST No"), 8000, QStringLiteral("ac_gst"));
+    ListColumn brand = listTextColumn(QStringLiteral("Brand"), 7500, QStringLiteral("brand_name"));
     brand.headingAlignRight = true;
-    c.columns << brand << numberColumn("Amount", 4000, "inv_amount") << numberColumn("CGST", 2000, "inv_cgst")
-              << numberColumn("SGST", 2000, "inv_sgst") << numberColumn("IGST", 2000, "inv_igst")
-              << numberColumn("Total GST", 2000, "inv_total_gst") << numberColumn("TCS", 3000, "inv_tcs")
-              << numberColumn("Grand Total", 3000, "inv_grand_total") << numberColumn("Freight", 2000, "inv_freight")
-              << numberColumn("Weight", 2000, "inv_weight");
+    c.columns << brand << listNumberColumn(QStringLiteral("Amount"), 4000, QStringLiteral("inv_amount"))
+              << listNumberColumn(QStringLiteral("CGST"), 2000, QStringLiteral("inv_cgst"))
+              << listNumberColumn(QStringLiteral("SGST"), 2000, QStringLiteral("inv_sgst"))
+              << listNumberColumn(QStringLiteral("IGST"), 2000, QStringLiteral("inv_igst"))
+              << listNumberColumn(QStringLiteral("Total GST"), 2000, QStringLiteral("inv_total_gst"))
+              << listNumberColumn(QStringLiteral("TCS"), 3000, QStringLiteral("inv_tcs"))
+              << listNumberColumn(QStringLiteral("Grand Total"), 3000, QStringLiteral("inv_grand_total"))
+              << listNumberColumn(QStringLiteral("Freight"), 2000, QStringLiteral("inv_freight"))
+              << listNumberColumn(QStringLiteral("Weight"), 2000, QStringLiteral("inv_weight"));
     return c;
 }
 

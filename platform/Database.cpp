@@ -170,7 +170,12 @@ qint64 RecordSet::integer(const QString &field) const
 
 QDate RecordSet::date(const QString &field) const
 {
-    const QVariant v = value(field);
+    return date(indexOf(field));
+}
+
+QDate RecordSet::date(int column) const
+{
+    const QVariant v = value(column);
     if (v.isNull())
         return QDate();
     if (v.typeId() == QMetaType::QDate)

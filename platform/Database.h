@@ -82,6 +82,7 @@ public:
     qint64 integer(const QString &field) const;
     bool flag(const QString &field) const { return integer(field) != 0; }
     QDate date(const QString &field) const;
+    QDate date(int column) const;
     int columnCount() const;
     QString columnName(int column) const;
     void close();

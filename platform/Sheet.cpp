@@ -320,6 +320,10 @@ void Sheet::ClearCells(int firstRow, int firstColumn, int lastRow, int lastColum
     // row's box or tint on a row that now holds other data. Font, alignment
     // and number format stay, as the layout set them.
     QHash<quint32, quint32> plain;
+    // Neighbouring cells mostly share their format: the last answer is kept
+    // beside the table, so a long list is cleared without a lookup per cell.
+    quint32 lastIndex = 0;
+    quint32 lastPlain = 0;
     for (int r = firstRow; r <= last; ++r) {
         auto &cells = m_rows[r - 1];
         const int end = qMin(lastColumn, int(cells.size()));
@@ -329,6 +333,10 @@ void Sheet::ClearCells(int firstRow, int firstColumn, int lastRow, int lastColum
             const quint32 index = cell.format();
             if (index == 0)
                 continue;
+            if (index == lastIndex) {
+                cell.setFormat(lastPlain);
+                continue;
+            }
             auto it = plain.constFind(index);
             if (it == plain.constEnd()) {
                 CellFormat f = m_formats[index];
@@ -340,6 +348,8 @@ void Sheet::ClearCells(int firstRow, int firstColumn, int lastRow, int lastColum
                 f.patternBackground = defaults.patternBackground;
                 it = plain.insert(index, intern(f));
             }
+            lastIndex = index;
+            lastPlain = *it;
             cell.setFormat(*it);
         }
         trimCells(r);

@@ -1,4 +1,6 @@
 #include "PurchasesWindows.h"
+#include "frmFAChequeDetails.h"
+#include "frmFAInvoice.h"
 #include "frmFAInvoiceMaster.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
@@ -6,5 +8,7 @@
 void registerPurchasesWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmFAInvoice"), [] { return new frmFAInvoice; });
     r.registerWindow(QStringLiteral("frmFAInvoiceMaster"), [] { return new frmFAInvoiceMaster; });
+    r.registerWindow(QStringLiteral("frmFAChequeDetails"), [] { return new frmFAChequeDetails; });
 }

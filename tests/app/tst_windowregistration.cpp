@@ -8,6 +8,7 @@
 #include "WindowRegistry.h"
 #include "frmMain.h"
 #include "mdlVelmora.h"
+#include <QAction>
 #include <QTest>
 
 // Every window the main window's menus and toolbar open is registered by the
@@ -22,6 +23,7 @@ private slots:
     void everyOpenedWindowIsRegisteredOrToCome_data();
     void everyOpenedWindowIsRegisteredOrToCome();
     void windowsToComeAreStillOpenedByTheMenu();
+    void fixedAssetInvoiceMenuOpensTheBillList();
 };
 
 namespace {
@@ -39,7 +41,6 @@ void registerLinkedWindows()
 
 const QStringList kStillToCome = {
     QStringLiteral("frmOtherStoresInvoice"),
-    QStringLiteral("frmFAInvoice"),
     QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
@@ -50,6 +51,8 @@ void TestWindowRegistration::initTestCase()
     // keeps the start-up dates, which is all this test needs.
     static ScopedScriptedUi quiet;
     registerLinkedWindows();
+    // The unit that keeps the fixed-asset menus.
+    gUnitCode = kFixedAssetUnit;
     frmMain::load();
 }
 
@@ -83,6 +86,17 @@ void TestWindowRegistration::windowsToComeAreStillOpenedByTheMenu()
     const QStringList opened = frmMain::instance()->openedWindowNames();
     for (const QString &name : kStillToCome)
         QVERIFY2(opened.contains(name), qPrintable(name));
+}
+
+void TestWindowRegistration::fixedAssetInvoiceMenuOpensTheBillList()
+{
+    QAction *item = frmMain::instance()->menuItem(QStringLiteral("mnuFAInvoice"));
+    QVERIFY(item && item->isEnabled());
+    item->trigger();
+    QWidget *list = WindowRegistry::instance().find(QStringLiteral("frmFAInvoice"));
+    QVERIFY(list);
+    QCOMPARE(list->windowTitle(), QStringLiteral("Invoice List - Fixed Assets"));
+    WindowRegistry::instance().unloadAll();
 }
 
 QTEST_MAIN(TestWindowRegistration)

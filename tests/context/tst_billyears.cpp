@@ -24,7 +24,10 @@ QStringList described(const QList<BillYear> &years)
     return out;
 }
 
-DbName db(const QString &name) { return DbName(name); }
+DbName db(const QString &name)
+{
+    return DbName(name);
+}
 } // namespace
 
 void TestBillYears::init()

@@ -1,6 +1,7 @@
 #include "EntryWindow.h"
 #include "ListWindow.h"
 #include "Sheet.h"
+#include "SheetTestSupport.h"
 #include "SheetView.h"
 #include "TestSupport.h"
 #include "WindowRegistry.h"
@@ -161,22 +162,12 @@ ListWindow *TestListWindow::open(int keyColumn)
 
 QStringList TestListWindow::column(int c) const
 {
-    QStringList texts;
-    for (int r = 2; r <= m_w->sheet()->RowCount(); ++r)
-        texts << m_w->sheet()->CellText(r, c);
-    while (!texts.isEmpty() && texts.last().isEmpty())
-        texts.removeLast();
-    return texts;
+    return sheetColumnTexts(*m_w->sheet(), c);
 }
 
 void TestListWindow::doubleClick(int row, int column)
 {
-    SheetView *view = m_w->sheetView();
-    const QModelIndex index = m_w->sheet()->index(row - 1, column - 1);
-    view->scrollTo(index);
-    // A double-click is a click followed by a double-click event.
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    doubleClickSheetCell(m_w->sheetView(), row, column);
 }
 
 void TestListWindow::layout()

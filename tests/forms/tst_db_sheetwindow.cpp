@@ -1,6 +1,7 @@
 #include "Sheet.h"
 #include "SheetView.h"
 #include "SheetWindow.h"
+#include "SheetTestSupport.h"
 #include "TestSupport.h"
 #include "mdlVelmora.h"
 #include <QDir>
@@ -106,12 +107,7 @@ SheetWindow *TestSheetWindow::open(bool controlsBelowSheet)
 
 QStringList TestSheetWindow::column(int c, int fromRow) const
 {
-    QStringList texts;
-    for (int r = fromRow; r <= m_w->sheet()->RowCount(); ++r)
-        texts << m_w->sheet()->CellText(r, c);
-    while (!texts.isEmpty() && texts.last().isEmpty())
-        texts.removeLast();
-    return texts;
+    return sheetColumnTexts(*m_w->sheet(), c, fromRow);
 }
 
 void TestSheetWindow::fillFromAnyRowWithSerial_data()

@@ -17,6 +17,7 @@ private slots:
     void opensByKind();
     void countsEveryInstance();
     void unknownNameOpensNothing();
+    void toldWhenOpenedAgain();
 
 private:
     QMdiArea m_area;
@@ -34,6 +35,14 @@ public:
         resize(200, 100);
     }
 };
+// Counts how often it was opened again by name.
+class Reopenable : public ChildWindow {
+    Q_OBJECT
+public:
+    int reopened = 0;
+public slots:
+    void reopenedByName() { ++reopened; }
+};
 } // namespace
 
 void TestWindowRegistry::initTestCase()
@@ -42,6 +51,7 @@ void TestWindowRegistry::initTestCase()
     r.registerWindow(QStringLiteral("frmOnce"), [] { return new Plain; });
     r.registerWindow(
         QStringLiteral("frmrptMany"), [] { return new Plain; }, WindowRegistry::Kind::Many);
+    r.registerWindow(QStringLiteral("frmReopenable"), [] { return new Reopenable; });
     r.setArea(&m_area);
     m_area.resize(800, 600);
     m_area.show();
@@ -101,6 +111,20 @@ void TestWindowRegistry::unknownNameOpensNothing()
 {
     QCOMPARE(WindowRegistry::instance().open(QStringLiteral("frmNobody")), nullptr);
     QCOMPARE(WindowRegistry::instance().loadedCount(), 0);
+}
+
+void TestWindowRegistry::toldWhenOpenedAgain()
+{
+    WindowRegistry &r = WindowRegistry::instance();
+    auto *w = static_cast<Reopenable *>(r.load(QStringLiteral("frmReopenable")));
+    r.open(QStringLiteral("frmReopenable"));
+    QCOMPARE(w->reopened, 1);
+    r.open(QStringLiteral("frmReopenable"));
+    QCOMPARE(w->reopened, 2);
+    r.unloadAll();
+    // A fresh window is not told: it takes what it needs as it loads.
+    w = static_cast<Reopenable *>(r.open(QStringLiteral("frmReopenable")));
+    QCOMPARE(w->reopened, 0);
 }
 
 QTEST_MAIN(TestWindowRegistry)

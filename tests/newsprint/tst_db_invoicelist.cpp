@@ -1,6 +1,7 @@
 #include "NewsprintWindows.h"
 #include "Sheet.h"
 #include "SheetView.h"
+#include "SheetTestSupport.h"
 #include "TestSupport.h"
 #include "frmInvoice.h"
 #include "mdlVelmora.h"
@@ -96,12 +97,7 @@ frmInvoice *TestInvoiceList::open()
 
 QStringList TestInvoiceList::column(int c) const
 {
-    QStringList texts;
-    for (int r = 2; r <= m_w->sheet()->RowCount(); ++r)
-        texts << m_w->sheet()->CellText(r, c);
-    while (!texts.isEmpty() && texts.last().isEmpty())
-        texts.removeLast();
-    return texts;
+    return sheetColumnTexts(*m_w->sheet(), c);
 }
 
 void TestInvoiceList::fillWith(const QDate &from, const QDate &to, const QString &reelText)

@@ -1,0 +1,34 @@
+#include "AssetListStore.h"
+#include "SupplierHeads.h"
+#include "mdlVelmora.h"
+
+AssetListStore::AssetListStore(Database &db, const DbName &storesDb, const DbName &accountsDb, const QString &compCode)
+    : m_db(db), m_stores(storesDb), m_accounts(accountsDb), m_comp(compCode)
+{
+}
+
+AssetListStore AssetListStore::current()
+{
+    return AssetListStore(gConnection, gInvDbName, gAcDbName, gCompCode);
+}
+
+RecordSet AssetListStore::list(const QString &search) const
+{
+    const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("h"));
+    QVariantList values = supplier.values;
+    // Another company's bill whose supplier code is also a head of this
+    // company would otherwise be listed, and could not be opened.
+    QString sql = QStringLiteral("Select a.inv_code, a.inv_invoice_no, a.inv_date, a.inv_receipt_date, h.ac_name, "
+                                 "a.inv_grand_total, a.inv_narration From ")
+        + m_stores.table("inv_asset") + QStringLiteral(" a Inner Join ") + m_accounts.table("acc_accountheads")
+        + QStringLiteral(" h on h.ac_code=a.inv_supp_code and ") + supplier.sql
+        + QStringLiteral(" where a.comp_code=?");
+    values << m_comp;
+    if (!search.isEmpty()) {
+        sql += QStringLiteral(" and (a.inv_invoice_no like ? or a.inv_po like ?)");
+        const QString pattern = u'%' + search.trimmed() + u'%';
+        values << pattern << pattern;
+    }
+    sql += QStringLiteral(" order by a.inv_code");
+    return m_db.query(sql, values);
+}
