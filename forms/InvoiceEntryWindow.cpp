@@ -259,6 +259,13 @@ void InvoiceEntryWindow::focusControl(const QString &name)
         w->setFocus(Qt::OtherFocusReason);
 }
 
+void InvoiceEntryWindow::setEnterAction(const QString &boxName, std::function<void()> action)
+{
+    const auto it = m_enter.find(boxName);
+    if (it != m_enter.end())
+        it->action = std::move(action);
+}
+
 void InvoiceEntryWindow::openGrid()
 {
     GrInvoice->CurRow = 1;
@@ -431,6 +438,8 @@ bool InvoiceEntryWindow::enterKey(QWidget *from)
             return true;
         }
     }
+    if (e.action)
+        e.action();
     if (!e.to.isEmpty())
         focusControl(e.to);
     return true;

@@ -69,6 +69,9 @@ struct InvoiceEnter {
     enum class Refuse { Never, WhenEmpty, WhenZero };
     Refuse refuse = Refuse::Never;
     QString refusal; // shown (critical) when refused; the focus stays
+    // Runs once the box is accepted, before the focus moves on (a box that
+    // works out a total from what was typed into it).
+    std::function<void()> action;
 };
 
 // One test of Save, in the order given; the first that fails shows its
@@ -177,6 +180,10 @@ protected:
         Q_UNUSED(invoiceNo);
         return false;
     }
+
+    // What Enter in the box does once the box is accepted, before the focus
+    // moves on; for actions that need the window's own controls.
+    void setEnterAction(const QString &boxName, std::function<void()> action);
 
     // Shows the finalisation as stored: label and Finalize button.
     void showFinalized(bool finalized);

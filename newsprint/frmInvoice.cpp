@@ -1,4 +1,5 @@
 #include "frmInvoice.h"
+#include "ListColumns.h"
 #include "Desktop.h"
 #include "InvoiceStore.h"
 #include "mdlVelmora.h"
@@ -7,45 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-
-namespace {
-ListColumn textColumn(const char *heading, int width, const char *field)
-{
-    ListColumn c;
-    c.heading = QString::fromLatin1(heading);
-    c.width = width;
-    c.field = QString::fromLatin1(field);
-    return c;
-}
-
-ListColumn dateColumn(const char *heading, int width, const char *field)
-{
-    ListColumn c = textColumn(heading, width, field);
-    const QString name = c.field;
-    c.value = [name](const RecordSet &r, int) { return dateText(r.date(name)); };
-    return c;
-}
-
-ListColumn numberColumn(const char *heading, int width, const char *field)
-{
-    ListColumn c = textColumn(heading, width, field);
-    c.kind = ListColumn::Number;
-    c.numberFormat = QStringLiteral("0.00");
-    c.headingAlignRight = true;
-    return c;
-}
-
-QDateEdit *datePicker(const QString &name, QWidget *parent)
-{
-    auto *d = new QDateEdit(parent);
-    d->setObjectName(name);
-    d->setCalendarPopup(true);
-    d->setLocale(QLocale::c());
-    d->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
-    d->setDate(now().date());
-    return d;
-}
-} // namespace
 
 ListWindowConfig invoiceListConfig()
 {
@@ -56,29 +18,25 @@ ListWindowConfig invoiceListConfig()
     c.keyColumn = 2;
     c.buttonOrder = {QStringLiteral("CmNew"), QStringLiteral("CmView"), QStringLiteral("Command2"),
                      QStringLiteral("CmExport"), QStringLiteral("CmClose")};
-    ListColumn slNo;
-    slNo.heading = QStringLiteral("Sl No");
-    slNo.width = 1200;
-    slNo.value = [](const RecordSet &, int n) { return QString::number(n); };
-    c.columns << slNo << textColumn("Trans ID", 3200, "inv_trans_id")
-              << textColumn("Invoice No", 3000, "inv_invoice_no") << dateColumn("Invoice Date", 3000, "inv_date")
-              << dateColumn("Receipt Date", 3000, "inv_receipt_date") << textColumn("Supplier", 8000, "ac_name")
-              << textColumn("GST No", 8000, "ac_gst");
-    ListColumn brand = textColumn("Brand", 7500, "brand_name");
+    c.columns << listSerialColumn("Sl No", 1200) << listTextColumn("Trans ID", 3200, "inv_trans_id")
+              << listTextColumn("Invoice No", 3000, "inv_invoice_no") << listDateColumn("Invoice Date", 3000, "inv_date")
+              << listDateColumn("Receipt Date", 3000, "inv_receipt_date") << listTextColumn("Supplier", 8000, "ac_name")
+              << listTextColumn("GST No", 8000, "ac_gst");
+    ListColumn brand = listTextColumn("Brand", 7500, "brand_name");
     brand.headingAlignRight = true;
-    c.columns << brand << numberColumn("Amount", 4000, "inv_amount") << numberColumn("CGST", 2000, "inv_cgst")
-              << numberColumn("SGST", 2000, "inv_sgst") << numberColumn("IGST", 2000, "inv_igst")
-              << numberColumn("Total GST", 2000, "inv_total_gst") << numberColumn("TCS", 3000, "inv_tcs")
-              << numberColumn("Grand Total", 3000, "inv_grand_total") << numberColumn("Freight", 2000, "inv_freight")
-              << numberColumn("Weight", 2000, "inv_weight");
+    c.columns << brand << listAmountColumn("Amount", 4000, "inv_amount") << listAmountColumn("CGST", 2000, "inv_cgst")
+              << listAmountColumn("SGST", 2000, "inv_sgst") << listAmountColumn("IGST", 2000, "inv_igst")
+              << listAmountColumn("Total GST", 2000, "inv_total_gst") << listAmountColumn("TCS", 3000, "inv_tcs")
+              << listAmountColumn("Grand Total", 3000, "inv_grand_total") << listAmountColumn("Freight", 2000, "inv_freight")
+              << listAmountColumn("Weight", 2000, "inv_weight");
     return c;
 }
 
 frmInvoice::frmInvoice(QWidget *parent) : ListWindow(invoiceListConfig(), parent)
 {
     QHBoxLayout *bar = filterBar();
-    DtFrom = datePicker(QStringLiteral("DtFrom"), this);
-    DtTo = datePicker(QStringLiteral("DtTo"), this);
+    DtFrom = listDatePicker(QStringLiteral("DtFrom"), this);
+    DtTo = listDatePicker(QStringLiteral("DtTo"), this);
     TxReelNo = new QLineEdit(this);
     TxReelNo->setObjectName(QStringLiteral("TxReelNo"));
     bar->addWidget(new QLabel(QStringLiteral("From"), this));
