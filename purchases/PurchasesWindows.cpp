@@ -1,0 +1,12 @@
+#include "PurchasesWindows.h"
+#include "frmOtherInvoiceMaster.h"
+#include "frmOtherStoresInvoice.h"
+#include <QMdiArea> // WindowRegistry.h reads the area inline
+#include "WindowRegistry.h"
+
+void registerPurchasesWindows()
+{
+    WindowRegistry &r = WindowRegistry::instance();
+    r.registerWindow(QStringLiteral("frmOtherStoresInvoice"), [] { return new frmOtherStoresInvoice; });
+    r.registerWindow(QStringLiteral("frmOtherInvoiceMaster"), [] { return new frmOtherInvoiceMaster; });
+}
