@@ -1,6 +1,7 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "PurchasesWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "Startup.h"
@@ -13,5 +14,6 @@ void registerAllWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerPurchasesWindows();
     registerReportsWindows();
 }

@@ -1,6 +1,7 @@
 #include "CompanyWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "PurchasesWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
@@ -32,11 +33,11 @@ void registerLinkedWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerPurchasesWindows();
     registerReportsWindows();
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmFAInvoice"),
     QStringLiteral("frmrptFAPendingBills"),
     QStringLiteral("frmrptFABills"),
