@@ -1,4 +1,4 @@
 #pragma once
 
-// Registers the windows of the purchases subsystem with the window registry.
+// Enters the purchase windows (fixed-asset and other-stores bills) in the main window's registry.
 void registerPurchasesWindows();
