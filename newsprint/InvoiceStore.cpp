@@ -28,9 +28,6 @@ QList<const InvoiceReel *> filledReels(const QList<InvoiceReel> &reels)
     return filled;
 }
 
-// Rows per insert statement: one round trip for a whole invoice of usual size.
-constexpr int kReelsPerInsert = 100;
-
 } // namespace
 
 InvoiceStore::InvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb, const QString &compCode,
@@ -206,30 +203,23 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice)
 
 void InvoiceStore::insertReels(const QString &transId, const QList<ReelRow> &rows)
 {
-    const QString head = QStringLiteral("Insert into ") + t("inv_invoice_trans")
-        + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_reel_no, invtrans_gsm, "
-                         "invtrans_reel_type, invtrans_weight, invtrans_rate, invtrans_amt, "
-                         "invtrans_slno, invtrans_unit_code, invtrans_cons_flag, invtrans_finalize, "
-                         "invtrans_util_flag) Values");
-    const QString one = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    for (int from = 0; from < rows.size(); from += kReelsPerInsert) {
-        const int to = std::min<int>(rows.size(), from + kReelsPerInsert);
-        QString sql = head;
-        QVariantList values;
-        values.reserve((to - from) * 14);
-        for (int i = from; i < to; ++i) {
-            const ReelRow &row = rows.at(i);
-            const InvoiceReel &r = *row.reel;
-            if (i > from)
-                sql += u',';
-            sql += one;
-            // The place on the invoice is the reel's order: 1, 2, 3 ... without gaps.
-            values << m_unit << m_comp << transId << box(r.reelNo.trimmed()) << box(r.gsmCode.trimmed())
-                   << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << i + 1
-                   << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
-        }
-        m_db.execute(sql, values);
+    QVariantList values;
+    values.reserve(rows.size() * 14);
+    int slNo = 0;
+    for (const ReelRow &row : rows) {
+        const InvoiceReel &r = *row.reel;
+        // The place on the invoice is the reel's order: 1, 2, 3 ... without gaps.
+        values << m_unit << m_comp << transId << box(r.reelNo.trimmed()) << box(r.gsmCode.trimmed())
+               << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << ++slNo
+               << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
     }
+    insertRows(m_db,
+               QStringLiteral("Insert into ") + t("inv_invoice_trans")
+                   + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_reel_no, invtrans_gsm, "
+                                    "invtrans_reel_type, invtrans_weight, invtrans_rate, invtrans_amt, "
+                                    "invtrans_slno, invtrans_unit_code, invtrans_cons_flag, invtrans_finalize, "
+                                    "invtrans_util_flag) Values"),
+               14, values);
 }
 
 std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)

@@ -461,3 +461,24 @@ void Transaction::commit()
     m_db.commit();
     m_done = true;
 }
+
+void insertRows(Database &db, const QString &insertHead, int columns, const QVariantList &values, int rowsPerStatement)
+{
+    if (columns <= 0 || rowsPerStatement <= 0)
+        return;
+    QString one = QStringLiteral("(?");
+    for (int c = 1; c < columns; ++c)
+        one += QStringLiteral(",?");
+    one += u')';
+    const qsizetype rows = values.size() / columns;
+    for (qsizetype from = 0; from < rows; from += rowsPerStatement) {
+        const qsizetype to = std::min<qsizetype>(rows, from + rowsPerStatement);
+        QString sql = insertHead;
+        for (qsizetype r = from; r < to; ++r) {
+            if (r > from)
+                sql += u',';
+            sql += one;
+        }
+        db.execute(sql, values.mid(from * columns, (to - from) * columns));
+    }
+}

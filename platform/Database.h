@@ -192,6 +192,12 @@ private:
     QString m_name;
 };
 
+// Inserts rows with a few multi-row statements instead of one per row:
+// `insertHead` is "Insert into t(c1, ..., cn) Values", `values` holds the rows'
+// values one row after another, `columns` to a row. Throws DbError.
+void insertRows(Database &db, const QString &insertHead, int columns, const QVariantList &values,
+                int rowsPerStatement = 100);
+
 // Rolls back unless commit() was called and succeeded.
 class Transaction {
 public:

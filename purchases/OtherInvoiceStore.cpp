@@ -15,9 +15,6 @@ QVariant dec(const Decimal &d)
     return QVariant::fromValue(d);
 }
 
-// Rows per insert statement: one round trip for an invoice of usual size.
-constexpr int kLinesPerInsert = 100;
-
 } // namespace
 
 OtherInvoiceStore::OtherInvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
@@ -168,28 +165,22 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEditOnce(const OtherInvoice &inv
 
 void OtherInvoiceStore::insertLines(const QString &transId, const QList<OtherInvoiceLine> &lines)
 {
-    const QString head = QStringLiteral("Insert into ") + t("inv_invoice_trans_gen")
-        + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_item_code, invtrans_qty, invtrans_rate, "
-                         "invtrans_cgst_per, invtrans_cgst_amt, invtrans_sgst_per, invtrans_sgst_amt, "
-                         "invtrans_igst_per, invtrans_igst_amt, invtrans_amount, invtrans_slno) Values");
-    const QString one = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    for (int from = 0; from < lines.size(); from += kLinesPerInsert) {
-        const int to = std::min<int>(lines.size(), from + kLinesPerInsert);
-        QString sql = head;
-        QVariantList values;
-        values.reserve((to - from) * 14);
-        for (int i = from; i < to; ++i) {
-            const OtherInvoiceLine &l = lines.at(i);
-            if (i > from)
-                sql += u',';
-            sql += one;
-            // Numbered by their order on the invoice: 1, 2, 3 ... without gaps.
-            values << m_unit << m_comp << transId << box(l.itemCode.trimmed()) << dec(l.qty) << dec(l.rate)
-                   << dec(l.cgstPer) << dec(l.cgstAmt) << dec(l.sgstPer) << dec(l.sgstAmt) << dec(l.igstPer)
-                   << dec(l.igstAmt) << dec(l.amount) << i + 1;
-        }
-        m_db.execute(sql, values);
+    QVariantList values;
+    values.reserve(lines.size() * 14);
+    int slNo = 0;
+    for (const OtherInvoiceLine &l : lines) {
+        // Numbered by their order on the invoice: 1, 2, 3 ... without gaps.
+        values << m_unit << m_comp << transId << box(l.itemCode.trimmed()) << dec(l.qty) << dec(l.rate)
+               << dec(l.cgstPer) << dec(l.cgstAmt) << dec(l.sgstPer) << dec(l.sgstAmt) << dec(l.igstPer)
+               << dec(l.igstAmt) << dec(l.amount) << ++slNo;
     }
+    insertRows(m_db,
+               QStringLiteral("Insert into ") + t("inv_invoice_trans_gen")
+                   + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_item_code, invtrans_qty, "
+                                    "invtrans_rate, invtrans_cgst_per, invtrans_cgst_amt, invtrans_sgst_per, "
+                                    "invtrans_sgst_amt, invtrans_igst_per, invtrans_igst_amt, invtrans_amount, "
+                                    "invtrans_slno) Values"),
+               14, values);
 }
 
 std::optional<OtherInvoice> OtherInvoiceStore::loadRecord(const QString &transId)
