@@ -4,7 +4,7 @@ namespace {
 
 using i128 = __int128;
 
-std::int64_t divRound(i128 num, i128 den)
+i128 divRound128(i128 num, i128 den)
 {
     if (den == 0)
         return 0;
@@ -14,7 +14,19 @@ std::int64_t divRound(i128 num, i128 den)
     i128 q = a / b;
     if ((a % b) * 2 >= b)
         ++q;
-    return std::int64_t(neg ? -q : q);
+    return neg ? -q : q;
+}
+
+std::int64_t checked(i128 v)
+{
+    if (v > i128(INT64_MAX) || v < i128(INT64_MIN))
+        throw DecimalOverflow();
+    return std::int64_t(v);
+}
+
+std::int64_t divRound(i128 num, i128 den)
+{
+    return checked(divRound128(num, den));
 }
 
 // Reads sign, digits and one point from `pos`; returns false when no digit was seen.
@@ -29,8 +41,8 @@ bool readNumber(const QString &t, int pos, bool requireAll, Decimal *out)
     i128 whole = 0;
     i128 frac = 0;
     int fracDigits = 0;
-    int roundDigit = -1;
     bool sawDigit = false;
+    bool tooLarge = false;
     bool sawPoint = false;
     for (; pos < n; ++pos) {
         const QChar c = t[pos];
@@ -40,11 +52,11 @@ bool readNumber(const QString &t, int pos, bool requireAll, Decimal *out)
             if (!sawPoint) {
                 if (whole < i128(1) << 100)
                     whole = whole * 10 + v;
+                else
+                    tooLarge = true;
             } else if (fracDigits < Decimal::kScale) {
                 frac = frac * 10 + v;
                 ++fracDigits;
-            } else if (roundDigit < 0) {
-                roundDigit = v;
             }
         } else if (c == u'.' && !sawPoint) {
             sawPoint = true;
@@ -61,16 +73,18 @@ bool readNumber(const QString &t, int pos, bool requireAll, Decimal *out)
     for (int i = fracDigits; i < Decimal::kScale; ++i)
         frac *= 10;
     i128 units = whole * Decimal::kUnit + frac;
-    if (roundDigit >= 5)
-        ++units;
-    const i128 limit = i128(INT64_MAX);
-    if (units > limit)
-        units = limit;
-    *out = Decimal::fromUnits(std::int64_t(neg ? -units : units));
+    if (tooLarge)
+        throw DecimalOverflow();
+    *out = Decimal::fromUnits(checked(neg ? -units : units));
     return sawDigit;
 }
 
 } // namespace
+
+QString Decimal::overflowMessage()
+{
+    return QStringLiteral("The number is too large.   ");
+}
 
 Decimal Decimal::fromText(const QString &text)
 {
@@ -89,8 +103,12 @@ bool Decimal::tryParse(const QString &text, Decimal *out)
     while (pos < text.size() && text[pos].isSpace())
         ++pos;
     Decimal d;
-    if (!readNumber(text, pos, true, &d))
+    try {
+        if (!readNumber(text, pos, true, &d))
+            return false;
+    } catch (const DecimalOverflow &) {
         return false;
+    }
     if (out)
         *out = d;
     return true;
@@ -105,7 +123,7 @@ Decimal Decimal::rounded(int decimals) const
     std::int64_t step = 1;
     for (int i = decimals; i < kScale; ++i)
         step *= 10;
-    return fromUnits(divRound(m_units, step) * step);
+    return fromUnits(checked(divRound128(m_units, step) * step));
 }
 
 QString Decimal::toText(int decimals) const
@@ -114,12 +132,16 @@ QString Decimal::toText(int decimals) const
         decimals = 0;
     if (decimals > kScale)
         decimals = kScale;
-    const std::int64_t r = rounded(decimals).m_units;
+    // Rounded in 128 bits: showing a number at the edge of the range must not throw.
+    std::int64_t step = 1;
+    for (int i = decimals; i < kScale; ++i)
+        step *= 10;
+    const i128 r = divRound128(m_units, step) * step;
     const bool neg = r < 0;
-    const std::uint64_t a = neg ? std::uint64_t(-(r + 1)) + 1 : std::uint64_t(r);
-    QString s = QString::number(a / kUnit);
+    const unsigned __int128 a = neg ? (unsigned __int128)(-r) : (unsigned __int128)r;
+    QString s = QString::number(std::uint64_t(a / kUnit));
     if (decimals > 0) {
-        QString f = QString::number(a % kUnit).rightJustified(kScale, u'0');
+        QString f = QString::number(std::uint64_t(a % kUnit)).rightJustified(kScale, u'0');
         s += u'.' + f.left(decimals);
     }
     return neg ? u'-' + s : s;

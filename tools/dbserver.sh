@@ -45,7 +45,7 @@ start)
   mariadbd --no-defaults --datadir="$dir/data" --socket="$sock" --pid-file="$dir/mariadbd.pid" \
     --tmpdir="$dir/tmp" --user="$(id -un)" --log-error="$dir/error.log" "${net[@]}" \
     --innodb-buffer-pool-size=64M --innodb-log-file-size=16M --innodb-flush-log-at-trx-commit=2 \
-    --sql-mode=STRICT_TRANS_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION \
+    --sql-mode=ONLY_FULL_GROUP_BY,STRICT_TRANS_TABLES,STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,NO_ENGINE_SUBSTITUTION \
     --character-set-server=utf8mb4 --collation-server=utf8mb4_general_ci >/dev/null 2>&1 &
   for _ in $(seq 1 100); do
     if client -e 'select 1' >/dev/null 2>&1; then break; fi

@@ -12,6 +12,7 @@ class TestSessions : public QObject {
 private slots:
     void init();
     void cleanup();
+    void testServerChecksGroupingAndValues();
     void strictOnANonStrictServer_data();
     void strictOnANonStrictServer();
     void killedConnectionReconnectsOnce_data();
@@ -48,6 +49,20 @@ void TestSessions::cleanup()
     m_admin.execute(QStringLiteral("SET GLOBAL sql_mode = ?"), {m_globalMode});
     m_admin.execute(QStringLiteral("SET GLOBAL innodb_lock_wait_timeout = 50"));
     m_db.close();
+}
+
+// Every statement of every test runs as a careful production server would
+// run it: a column neither grouped nor aggregated is refused.
+void TestSessions::testServerChecksGroupingAndValues()
+{
+    const QString mode = m_db.firstValue(QStringLiteral("Select @@SESSION.sql_mode"));
+    QVERIFY2(mode.contains(u"ONLY_FULL_GROUP_BY") && mode.contains(u"STRICT_TRANS_TABLES"), qPrintable(mode));
+    try {
+        m_db.firstValue(QStringLiteral("Select comp_code, gsm_name from vstores_2024.inv_gsm group by comp_code"));
+        QFAIL("a column outside the grouping was taken");
+    } catch (const DbError &e) {
+        QVERIFY2(e.serverText().contains(u"GROUP BY"), qPrintable(e.serverText()));
+    }
 }
 
 void TestSessions::strictOnANonStrictServer_data()

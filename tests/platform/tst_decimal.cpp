@@ -1,5 +1,6 @@
 #include "Decimal.h"
 #include <QTest>
+#include <functional>
 
 class TestDecimal : public QObject {
     Q_OBJECT
@@ -10,6 +11,9 @@ private slots:
     void formatting();
     void arithmetic();
     void strictParse();
+    void overflowRefused_data();
+    void overflowRefused();
+    void edgeOfRangeStaysExact();
 };
 
 void TestDecimal::leadingNumber_data()
@@ -36,8 +40,8 @@ void TestDecimal::leadingNumber_data()
                                  << "0.5";
     QTest::newRow("comma stops") << "1,234.00"
                                  << "1";
-    QTest::newRow("rounds past sixth decimal") << "0.0000005"
-                                               << "0.000001";
+    QTest::newRow("digits past sixth decimal dropped") << "0.0000009"
+                                                       << "0";
     QTest::newRow("big amount") << "98765432101.25"
                                 << "98765432101.25";
 }
@@ -63,6 +67,10 @@ void TestDecimal::formatting_data()
     QTest::newRow("whole rounds") << "7.5" << 0 << "8";
     QTest::newRow("zero") << "0" << 2 << "0.00";
     QTest::newRow("tiny negative rounds to zero") << "-0.001" << 2 << "0.00";
+    // Rounded once from the typed text, never first at the sixth decimal and again here.
+    QTest::newRow("long text below half") << "0.0049999999" << 2 << "0.00";
+    QTest::newRow("long text negative below half") << "-2.3449999999" << 2 << "-2.34";
+    QTest::newRow("long text at half") << "0.0050000001" << 2 << "0.01";
 }
 
 void TestDecimal::formatting()
@@ -93,6 +101,64 @@ void TestDecimal::strictParse()
     QVERIFY(!Decimal::tryParse("12.3x", &d));
     QVERIFY(!Decimal::tryParse("", &d));
     QVERIFY(!Decimal::tryParse("-", &d));
+    d = Decimal::fromInt(5);
+    QVERIFY(!Decimal::tryParse("9999999999999.999", &d));
+    QCOMPARE(d, Decimal::fromInt(5));
+}
+
+void TestDecimal::overflowRefused_data()
+{
+    QTest::addColumn<std::function<Decimal()>>("operation");
+    const Decimal max = Decimal::fromUnits(INT64_MAX);
+    const Decimal min = Decimal::fromUnits(INT64_MIN);
+    QTest::newRow("weight times rate") << std::function<Decimal()>([] {
+        return Decimal::fromText("99999999") * Decimal::fromText("99999");
+    });
+    QTest::newRow("sum") << std::function<Decimal()>([max] { return max + Decimal::fromUnits(1); });
+    QTest::newRow("difference") << std::function<Decimal()>([min] { return min - Decimal::fromUnits(1); });
+    QTest::newRow("running sum") << std::function<Decimal()>([max] {
+        Decimal d = max;
+        d += Decimal::fromUnits(1);
+        return d;
+    });
+    QTest::newRow("running difference") << std::function<Decimal()>([min] {
+        Decimal d = min;
+        d -= Decimal::fromUnits(1);
+        return d;
+    });
+    QTest::newRow("negation") << std::function<Decimal()>([min] { return -min; });
+    QTest::newRow("quotient") << std::function<Decimal()>([max] { return max / Decimal::fromText("0.5"); });
+    QTest::newRow("whole number") << std::function<Decimal()>([] { return Decimal::fromInt(9'300'000'000'000); });
+    QTest::newRow("rounded up past the edge") << std::function<Decimal()>([max] { return max.rounded(2); });
+    QTest::newRow("thirteen digits and three decimals") << std::function<Decimal()>([] {
+        return Decimal::fromText("9999999999999.999");
+    });
+    QTest::newRow("negative text") << std::function<Decimal()>([] { return Decimal::fromText("-9999999999999"); });
+    QTest::newRow("thirty digits") << std::function<Decimal()>([] {
+        return Decimal::fromText("123456789012345678901234567890");
+    });
+}
+
+void TestDecimal::overflowRefused()
+{
+    QFETCH(std::function<Decimal()>, operation);
+    try {
+        const Decimal d = operation();
+        QFAIL(qPrintable(u"wrapped to "_qs + d.toString()));
+    } catch (const DecimalOverflow &e) {
+        QCOMPARE(QString::fromLatin1(e.what()), Decimal::overflowMessage());
+    }
+    QCOMPARE(Decimal::overflowMessage(), QString("The number is too large.   "));
+}
+
+void TestDecimal::edgeOfRangeStaysExact()
+{
+    const Decimal big = Decimal::fromText("9223372036854.775807");
+    QCOMPARE(big.units(), INT64_MAX);
+    // Showing the largest number rounds in wider arithmetic instead of refusing.
+    QCOMPARE(big.toText(2), QString("9223372036854.78"));
+    QCOMPARE(Decimal::fromText("-9223372036854.775808").toText(0), QString("-9223372036855"));
+    QCOMPARE((Decimal::fromText("999999") * Decimal::fromText("999999")).toText(2), QString("999998000001.00"));
 }
 
 QTEST_APPLESS_MAIN(TestDecimal)
