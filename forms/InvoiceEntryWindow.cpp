@@ -74,7 +74,9 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
             e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (b.numeric)
             installNumericKey(e, *b.numeric);
-        if (b.totalsOnChange)
+        if (b.limit)
+            connect(e, &QLineEdit::textChanged, this, [this, e, b] { limitCheck(e, b); });
+        else if (b.totalsOnChange)
             connect(e, &QLineEdit::textChanged, this, [this] { CalculateTotals(); });
         w = e;
         break;
@@ -187,6 +189,20 @@ void InvoiceEntryWindow::build()
                                      ButtonRule::Untouched, [this] { CmRemoveFinalize_Click(); });
         bar << CmRemoveFinalize;
     }
+    for (const InvoiceBarItem &item : std::as_const(m_config.barItems)) {
+        QWidget *w = nullptr;
+        if (item.isLabel) {
+            auto *l = new QLabel(this);
+            l->setObjectName(item.name);
+            l->setFont(bold);
+            l->setStyleSheet(LbFinalize->styleSheet());
+            w = l;
+        } else {
+            w = addButton(item.name, item.caption, item.rule, {});
+        }
+        m_barItems.insert(item.name, w);
+        bar << w;
+    }
     bar << CmCancel << CmClose;
     layout->addWidget(makeButtonBar(bar));
 
@@ -215,9 +231,60 @@ void InvoiceEntryWindow::formLoad()
                 e->setText(zero());
     if (!gSelectedCode.isEmpty()) {
         const QString code = gSelectedCode;
-        LoadRecord(code);
+        const DbName storesDb = gSelectedDbName.isEmpty() ? gInvDbName : gSelectedDbName;
         gSelectedCode.clear();
+        m_loading = true;
+        if (storesDb == gInvDbName)
+            LoadRecord(code);
+        else
+            loadRecordFrom(code, storesDb);
+        m_loading = false;
     }
+}
+
+void InvoiceEntryWindow::loadRecordFrom(const QString &code, const DbName &storesDb)
+{
+    if (storesDb == gInvDbName)
+        LoadRecord(code);
+}
+
+void InvoiceEntryWindow::showRecord(const QString &code, const QString &storesDb)
+{
+    if (isEntering())
+        return;
+    DbName db;
+    if (!guarded([&] { db = storesDb.isEmpty() ? gInvDbName : DbName(storesDb); }))
+        return;
+    m_loading = true;
+    if (db == gInvDbName)
+        LoadRecord(code);
+    else
+        loadRecordFrom(code, db);
+    m_loading = false;
+    SetEditMode(false);
+}
+
+void InvoiceEntryWindow::limitCheck(QLineEdit *e, const InvoiceBox &b)
+{
+    if (Decimal::fromText(e->text()) > *b.limit) {
+        MsgBox(b.limitMessage, MsgButtons::Ok, MsgIcon::Critical);
+        // A load or the view state has no place for the clerk's correction.
+        if (!m_loading && isEntering() && e->isEnabled())
+            e->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (b.totalsOnChange)
+        CalculateTotals();
+}
+
+QPushButton *InvoiceEntryWindow::barButton(const QString &name) const
+{
+    return qobject_cast<QPushButton *>(m_barItems.value(name));
+}
+
+QLabel *InvoiceEntryWindow::barLabel(const QString &name) const
+{
+    return qobject_cast<QLabel *>(m_barItems.value(name));
 }
 
 QLineEdit *InvoiceEntryWindow::box(const QString &name) const
@@ -312,6 +379,7 @@ bool InvoiceEntryWindow::readyForNew()
 
 void InvoiceEntryWindow::newStarted()
 {
+    m_shown.reset();
     if (QLabel *serial = label(m_config.serialBox))
         serial->setText(m_nextId);
     focusControl(m_config.invoiceNoBox);

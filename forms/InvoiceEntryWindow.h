@@ -1,4 +1,5 @@
 #pragma once
+#include "Database.h"
 #include "Decimal.h"
 #include "ItemGrid.h"
 #include "Lookup.h"
@@ -47,6 +48,29 @@ struct InvoiceBox {
     enum class Reset { Keep, Empty, Zero };
     Reset onNew = Reset::Keep; // what a new entry puts into the box ("0.00" for Zero)
     bool zeroOnLoad = false;   // "0.00" when the window loads
+    // A box with a limit checks every change, a load's too: above the limit
+    // it shows `limitMessage` (critical), keeps the text and skips the totals;
+    // the focus comes back to the box only while the clerk can type into it.
+    std::optional<Decimal> limit;
+    QString limitMessage;
+};
+
+// A further command button or status label of the command bar, after Finalize.
+struct InvoiceBarItem {
+    QString name;    // objectName
+    QString caption; // a button's caption; a label starts empty
+    bool isLabel = false;
+    ButtonRule rule = ButtonRule::Untouched; // how the view/entry switch treats a button
+};
+
+// The record a window shows: the code it was loaded or saved under and where
+// that record lives. Commands act on this, never on what a box holds.
+struct ShownRecord {
+    QString code;
+    DbName stores;
+    DbName accounts;
+    QString unit;
+    QString company;
 };
 
 // A code box and the boxes its lookup fills. Typing into the code box only
@@ -115,6 +139,8 @@ struct InvoiceWindowConfig {
     bool numberCorrection = false;
     // The administrator account may edit a finalised invoice (after the same message).
     bool adminEditsFinalized = false;
+    // Further buttons and labels of the command bar, left to right after Finalize.
+    QList<InvoiceBarItem> barItems;
 };
 
 // The invoice-entry window: header boxes, a supplier (and further) lookup box,
@@ -136,6 +162,9 @@ public:
     QDateEdit *date(const QString &name) const;
     LookupBox *lookupBox(const QString &name) const;
     QLabel *label(const QString &name) const;
+    // The further buttons and labels of the command bar (nullptr for another name).
+    QPushButton *barButton(const QString &name) const;
+    QLabel *barLabel(const QString &name) const;
     ItemGrid *grid() const { return GrInvoice; }
     // The shown transaction id, trimmed.
     QString transactionId() const;
@@ -144,6 +173,14 @@ public:
     QPushButton *CmFinalize = nullptr;
     QPushButton *CmRemoveFinalize = nullptr; // named as the settings say; may be nullptr
     QPushButton *CmEditInv = nullptr;        // may be nullptr
+
+    // The record on view, stored as it stands; nothing after New or before a load.
+    const std::optional<ShownRecord> &shownRecord() const { return m_shown; }
+
+    // Opens the stored record `code` of the stores database `storesDb` (empty:
+    // the current one), as a list or a report hands it over. An entry under
+    // way is kept: the window only comes forward.
+    Q_INVOKABLE void showRecord(const QString &code, const QString &storesDb);
 
 public slots:
     void CmFinalize_Click();
@@ -165,6 +202,9 @@ protected:
     virtual QString nextTransactionId() = 0;
     // Fills the window with the stored invoice; nothing when there is none.
     virtual void LoadRecord(const QString &transId) = 0;
+    // The same for a record of the stores database `storesDb`; a window that
+    // reads other years overrides it. By default only the current year's.
+    virtual void loadRecordFrom(const QString &code, const DbName &storesDb);
     virtual void CalculateTotals() = 0;
     // Whether the shown invoice is finalised as stored; nothing when this unit
     // and company have no invoice of that id.
@@ -189,6 +229,10 @@ protected:
     void showFinalized(bool finalized);
     // Puts the floating editor on the first line's key.
     void openGrid();
+    // The record now on view (after a load or a save), or none.
+    void setShownRecord(std::optional<ShownRecord> record) { m_shown = std::move(record); }
+    // True while a load fills the boxes.
+    bool loading() const { return m_loading; }
 
     // RecordWindow hooks.
     void ClearFields() override;
@@ -208,6 +252,7 @@ private:
     QWidget *makeBox(const InvoiceBox &b);
     void focusControl(const QString &name);
     bool enterKey(QWidget *from);
+    void limitCheck(QLineEdit *box, const InvoiceBox &b);
     // Asks `question`; on Yes runs `store`. True once the stored invoice changed;
     // a failure or an invoice not stored here has been shown.
     bool confirmedStore(const QString &question, const std::function<bool()> &store);
@@ -217,4 +262,7 @@ private:
     QHash<QString, InvoiceEnter> m_enter;
     QList<QWidget *> m_inputs;
     QString m_nextId;
+    QHash<QString, QWidget *> m_barItems;
+    std::optional<ShownRecord> m_shown;
+    bool m_loading = false;
 };

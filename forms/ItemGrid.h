@@ -117,6 +117,8 @@ public:
     void setCalculateTotals(std::function<void()> calculate) { m_calculate = std::move(calculate); }
     // Enter on an empty key below the first row: the window moves the focus on.
     void setLeaveGrid(std::function<void()> leave) { m_leave = std::move(leave); }
+    // The floating date picker's first date, where it depends on the window's boxes.
+    void setDateInitial(std::function<QDate()> initial) { m_config.dateInitial = std::move(initial); }
     // Whether clicks open the editor (the window is in an entry state).
     void setEntryState(std::function<bool()> entryState) { m_entryState = std::move(entryState); }
 

@@ -67,7 +67,7 @@ void ListWindow::CmNew_Click()
     if (m_config.newRefusal) {
         const QString refusal = m_config.newRefusal();
         if (!refusal.isEmpty()) {
-            MsgBox(refusal, MsgButtons::Ok, MsgIcon::Information);
+            MsgBox(refusal, MsgButtons::Ok, m_config.newRefusalIcon);
             return;
         }
     }
@@ -81,6 +81,8 @@ void ListWindow::FbookClient_RowDoubleClick(int row, int)
     if (sheet()->CellText(row, 1).isEmpty())
         return;
     gSelectedCode = sheet()->CellText(sheet()->ActiveRow(), m_config.keyColumn);
+    if (m_config.listedDatabase)
+        gSelectedDbName = m_config.listedDatabase();
     QWidget *w = showEntryWindow();
     if (!w)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 #include "SheetWindow.h"
+#include "Ui.h"
 
 class QKeyEvent;
 
@@ -19,6 +20,11 @@ struct ListWindowConfig {
     std::function<RecordSet()> query;
     // New's precondition: the message that refuses New, or empty text to allow it.
     std::function<QString()> newRefusal;
+    MsgIcon newRefusalIcon = MsgIcon::Information;
+    // The database the listed records are held in, when the entry window needs
+    // it to find the record: a double-click hands it over in gSelectedDbName
+    // beside the key. Unset: gSelectedDbName is left alone.
+    std::function<DbName()> listedDatabase;
     bool deleteButton = true; // Command2 "Delete - F6", which has no action
     // The bottom bar's buttons from the left, by objectName.
     QStringList buttonOrder{QStringLiteral("CmNew"), QStringLiteral("Command2"), QStringLiteral("CmExport"),

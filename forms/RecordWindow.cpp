@@ -67,7 +67,9 @@ QPushButton *RecordWindow::addButton(const QString &objectName, const QString &c
                                      std::function<void()> handler)
 {
     QPushButton *b = makeButton(objectName, caption, this);
-    connect(b, &QPushButton::clicked, this, std::move(handler));
+    // Without a handler the window connects the button itself.
+    if (handler)
+        connect(b, &QPushButton::clicked, this, std::move(handler));
     m_buttons.append({b, rule});
     return b;
 }

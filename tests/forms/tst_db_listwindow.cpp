@@ -33,6 +33,10 @@ private slots:
     void doubleClickHandsOver_data();
     void doubleClickHandsOver();
     void doubleClickWithEntryOpen();
+    void doubleClickHandsOverDatabase_data();
+    void doubleClickHandsOverDatabase();
+    void newRefusalIcon_data();
+    void newRefusalIcon();
     void keys_data();
     void keys();
     void exportWritesFile();
@@ -54,6 +58,8 @@ private:
     QPointer<ListWindow> m_w;
     QString m_sql;
     QString m_refusal;
+    MsgIcon m_refusalIcon = MsgIcon::Information;
+    std::optional<QString> m_listedDb;
     QString m_programFolder;
     int m_caseNumber = 0;
 };
@@ -97,6 +103,8 @@ void TestListWindow::init()
     g_entryLog.clear();
     m_sql = QString::fromLatin1(kThree);
     m_refusal.clear();
+    m_refusalIcon = MsgIcon::Information;
+    m_listedDb.reset();
     m_programFolder = testTempDir() + QStringLiteral("/program%1").arg(++m_caseNumber);
     QDir(m_programFolder).removeRecursively();
     QDir().mkpath(m_programFolder);
@@ -139,6 +147,9 @@ ListWindow *TestListWindow::open(int keyColumn)
     c.entryWindow = QStringLiteral("frmStandIn");
     c.query = [this] { return gConnection.query(m_sql); };
     c.newRefusal = [this] { return m_refusal; };
+    c.newRefusalIcon = m_refusalIcon;
+    if (m_listedDb)
+        c.listedDatabase = [db = *m_listedDb] { return DbName(db); };
     m_w = new ListWindow(c);
     m_w->show();
     m_w->activateWindow();
@@ -349,6 +360,56 @@ void TestListWindow::doubleClickWithEntryOpen()
     doubleClick(4, 1);
     QCOMPARE(g_entryLog, QStringList({"load:C01", "cancel", "cancel"}));
     QCOMPARE(gSelectedCode, QStringLiteral("C03"));
+}
+
+void TestListWindow::doubleClickHandsOverDatabase_data()
+{
+    QTest::addColumn<bool>("handsOver");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("database");
+    QTest::newRow("list names its database") << true << 3 << "C02"
+                                             << "vstores_2023";
+    QTest::newRow("list names none") << false << 3 << "C02"
+                                     << "vstores_2022";
+    QTest::newRow("empty row hands over nothing") << true << 6 << "0"
+                                                  << "vstores_2022";
+}
+
+void TestListWindow::doubleClickHandsOverDatabase()
+{
+    QFETCH(bool, handsOver);
+    QFETCH(int, row);
+    QFETCH(QString, code);
+    QFETCH(QString, database);
+    // Whatever an earlier opener left behind.
+    gSelectedDbName = DbName(QStringLiteral("vstores_2022"));
+    if (handsOver)
+        m_listedDb = QStringLiteral("vstores_2023");
+    open();
+    m_w->FillList();
+    doubleClick(row, 1);
+    QCOMPARE(gSelectedCode, code);
+    QCOMPARE(gSelectedDbName.str(), database);
+}
+
+void TestListWindow::newRefusalIcon_data()
+{
+    QTest::addColumn<MsgIcon>("icon");
+    QTest::newRow("information") << MsgIcon::Information;
+    QTest::newRow("critical") << MsgIcon::Critical;
+}
+
+void TestListWindow::newRefusalIcon()
+{
+    QFETCH(MsgIcon, icon);
+    m_refusalIcon = icon;
+    m_refusal = QStringLiteral("Not this year.   ");
+    open();
+    QTest::keyClick(m_w->sheetView(), Qt::Key_F2);
+    QCOMPARE(ui().texts(), QStringList{m_refusal});
+    QCOMPARE(ui().shown.first().icon, icon);
+    QCOMPARE(g_entryLog, QStringList());
 }
 
 void TestListWindow::keys_data()

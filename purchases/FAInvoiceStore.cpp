@@ -1,0 +1,302 @@
+#include "FAInvoiceStore.h"
+#include "Desktop.h"
+#include "mdlVelmora.h"
+
+namespace {
+
+// A null QString would reach the server as NULL; an empty box is stored as empty text.
+QString box(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QVariant dec(const Decimal &d)
+{
+    return QVariant::fromValue(d);
+}
+
+// The lines a save stores: those down to the first without an item name.
+QList<FABillLine> filledLines(const QList<FABillLine> &lines)
+{
+    QList<FABillLine> filled;
+    for (const FABillLine &l : lines) {
+        if (l.itemName.trimmed().isEmpty())
+            break;
+        filled << l;
+    }
+    return filled;
+}
+
+// Rows per insert statement: one round trip for a bill of usual size.
+constexpr int kLinesPerInsert = 100;
+
+} // namespace
+
+FAInvoiceStore::FAInvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
+                               const DbName &prevAccountsDb, const QString &compCode, const QString &unitCode,
+                               qint64 userId)
+    : m_db(db), m_stores(storesDb), m_accounts(accountsDb), m_prevAccounts(prevAccountsDb), m_comp(compCode),
+      m_unit(unitCode), m_user(userId)
+{
+}
+
+FAInvoiceStore FAInvoiceStore::current()
+{
+    return FAInvoiceStore(gConnection, gInvDbName, gAcDbName, gPrevAcDbName, gCompCode, gUnitCode, userIdNumber());
+}
+
+QString FAInvoiceStore::seriesKey(const QString &compCode, const QString &unitCode)
+{
+    return QStringLiteral("INVA_") + compCode + u'_' + unitCode;
+}
+
+FAInvoiceStore::Saved FAInvoiceStore::saveNew(FABill &bill)
+{
+    // The number check spans the whole year, so every new bill of the year is serialised.
+    return serialisedSave(m_db, t("inv_asset"), [&] { return saveNewOnce(bill); });
+}
+
+FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
+{
+    Transaction tx(m_db);
+    // Lines and payments name a bill by its code alone: the code is claimed
+    // free over every company and unit of the year.
+    const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit),
+                                   {t("inv_asset"), QStringLiteral("inv_code"), {}});
+    const QString number = bill.invoiceNo.trimmed();
+    if (saveCheckFinds(m_db, QStringLiteral("Select inv_code from ") + t("inv_asset")
+                                 + QStringLiteral(" where inv_invoice_no=?"),
+                       {box(number)}))
+        return Saved::DuplicateNumber;
+    m_db.execute(QStringLiteral("Insert into ") + t("inv_asset")
+                     + QStringLiteral("(unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date, "
+                                      "inv_supp_code, inv_date, inv_receipt_date, inv_narration, inv_freight, "
+                                      "inv_vat, inv_cess, inv_total, inv_round_plus, inv_round_minus, "
+                                      "inv_grand_total, created_by, created_date, created_time) "
+                                      "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                 {m_unit, m_comp, code, box(number), box(bill.po.trimmed()), bill.poDate,
+                  box(bill.suppCode.trimmed()), bill.invoiceDate, bill.receiptDate, box(bill.narration.trimmed()),
+                  dec(bill.freight), dec(bill.vat), dec(bill.cess), dec(bill.total), dec(bill.roundPlus),
+                  dec(bill.roundMinus), dec(bill.grandTotal), m_user, auditDate(), auditTime()});
+    insertLines(code, filledLines(bill.lines));
+    tx.commit();
+    bill.code = code;
+    return Saved::Saved;
+}
+
+FAInvoiceStore::Saved FAInvoiceStore::saveEdit(const FABill &bill)
+{
+    return retryOnLockConflict([&] { return saveEditOnce(bill); });
+}
+
+FAInvoiceStore::Saved FAInvoiceStore::saveEditOnce(const FABill &bill)
+{
+    const QString code = bill.code.trimmed();
+    Transaction tx(m_db);
+    // Another workstation may have finalised the bill since it was loaded.
+    RecordSet state = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_asset")
+                                     + QStringLiteral(" where inv_code=? and unit_code=? and comp_code=? FOR UPDATE"),
+                                 {box(code), m_unit, m_comp});
+    if (!state.next())
+        return Saved::NoSuchBill;
+    if (state.flag(QStringLiteral("inv_finalize")))
+        return Saved::Finalized;
+    state.close();
+    const qint64 matched = m_db.execute(
+        QStringLiteral("Update ") + t("inv_asset")
+            + QStringLiteral(" set inv_invoice_no=?, inv_po=?, inv_po_date=?, inv_date=?, inv_receipt_date=?, "
+                             "inv_supp_code=?, inv_freight=?, inv_total=?, inv_narration=?, inv_grand_total=?, "
+                             "inv_round_plus=?, inv_round_minus=?, inv_vat=?, inv_cess=?, modified_by=?, "
+                             "modified_date=?, modified_time=? where inv_code=? and unit_code=? and comp_code=?"),
+        {box(bill.invoiceNo.trimmed()), box(bill.po.trimmed()), bill.poDate, bill.invoiceDate, bill.receiptDate,
+         box(bill.suppCode.trimmed()), dec(bill.freight), dec(bill.total), box(bill.narration.trimmed()),
+         dec(bill.grandTotal), dec(bill.roundPlus), dec(bill.roundMinus), dec(bill.vat), dec(bill.cess), m_user,
+         auditDate(), auditTime(), box(code), m_unit, m_comp});
+    if (matched == 0)
+        return Saved::NoSuchBill;
+    m_db.execute(QStringLiteral("Delete from ") + t("inv_asset_trans")
+                     + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=?"),
+                 {box(code), m_unit, m_comp});
+    insertLines(code, filledLines(bill.lines));
+    tx.commit();
+    return Saved::Saved;
+}
+
+void FAInvoiceStore::insertLines(const QString &code, const QList<FABillLine> &lines)
+{
+    const QString head = QStringLiteral("Insert into ") + t("inv_asset_trans")
+        + QStringLiteral("(unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_item_code, "
+                         "invtrans_brand_code, invtrans_narration, invtrans_war_date, invtrans_qty, invtrans_rate, "
+                         "invtrans_amount, invtrans_slno) Values");
+    const QString one = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?)");
+    for (int from = 0; from < lines.size(); from += kLinesPerInsert) {
+        const int to = std::min<int>(int(lines.size()), from + kLinesPerInsert);
+        QString sql = head;
+        QVariantList values;
+        values.reserve((to - from) * 12);
+        for (int i = from; i < to; ++i) {
+            const FABillLine &l = lines.at(i);
+            if (i > from)
+                sql += u',';
+            sql += one;
+            // The warranty column keeps 'yyyy-mm-dd', or the empty text for none.
+            const QString warranty = l.warranty.isValid() ? sqlDate(l.warranty) : QStringLiteral("");
+            // Lines are numbered by their order: 1, 2, 3 ... without gaps.
+            values << m_unit << m_unit << m_comp << code << box(l.itemCode.trimmed()) << box(l.brandCode.trimmed())
+                   << box(l.narration.trimmed()) << warranty << dec(l.qty) << dec(l.rate) << dec(l.amount) << i + 1;
+        }
+        m_db.execute(sql, values);
+    }
+}
+
+QString FAInvoiceStore::paymentsSum(const QList<DbName> &years, const QString &codeExpression)
+{
+    QStringList sums;
+    for (const DbName &y : years)
+        sums << QStringLiteral("(Select ifnull(sum(p.adjust_amount),0) From ") + y.table("inv_asset_adjustbill")
+                + QStringLiteral(" p where p.inv_no=") + codeExpression + QStringLiteral(" and p.adjust_cancel_flag=0)");
+    return sums.isEmpty() ? QStringLiteral("0") : sums.join(QStringLiteral(" + "));
+}
+
+std::optional<FABill> FAInvoiceStore::loadRecord(const QString &code, const DbName &billStores,
+                                                 const QList<DbName> &paymentYears)
+{
+    const DbName stores = billStores.isEmpty() ? m_stores : billStores;
+    const DbName accounts = stores == m_stores || m_prevAccounts.isEmpty() ? m_accounts : m_prevAccounts;
+    RecordSet head = m_db.query(
+        QStringLiteral("Select a.*, h.ac_name, u.user_name, ") + paymentsSum(paymentYears, QStringLiteral("a.inv_code"))
+            + QStringLiteral(" as adjusted From ") + stores.table("inv_asset") + QStringLiteral(" a Inner Join ")
+            + accounts.table("acc_accountheads")
+            + QStringLiteral(" h on h.ac_code=a.inv_supp_code and h.ac_comp_code=?"
+                             " Left Join velmora.userdetails u on u.user_id=a.created_by"
+                             " where a.inv_code=? and a.comp_code=?"),
+        {m_comp, box(code.trimmed()), m_comp});
+    if (!head.next())
+        return std::nullopt;
+    FABill b;
+    b.code = head.text(QStringLiteral("inv_code"));
+    b.unitCode = head.text(QStringLiteral("unit_code"));
+    b.compCode = head.text(QStringLiteral("comp_code"));
+    b.invoiceNo = head.text(QStringLiteral("inv_invoice_no"));
+    b.po = head.text(QStringLiteral("inv_po"));
+    b.poDate = head.date(QStringLiteral("inv_po_date"));
+    b.invoiceDate = head.date(QStringLiteral("inv_date"));
+    b.receiptDate = head.date(QStringLiteral("inv_receipt_date"));
+    b.suppCode = head.text(QStringLiteral("inv_supp_code"));
+    b.suppName = head.text(QStringLiteral("ac_name"));
+    b.narration = head.text(QStringLiteral("inv_narration"));
+    b.freight = head.decimal(QStringLiteral("inv_freight"));
+    b.vat = head.decimal(QStringLiteral("inv_vat"));
+    b.cess = head.decimal(QStringLiteral("inv_cess"));
+    b.total = head.decimal(QStringLiteral("inv_total"));
+    b.roundPlus = head.decimal(QStringLiteral("inv_round_plus"));
+    b.roundMinus = head.decimal(QStringLiteral("inv_round_minus"));
+    b.grandTotal = head.decimal(QStringLiteral("inv_grand_total"));
+    b.finalized = head.integer(QStringLiteral("inv_finalize")) == 1;
+    b.chequeReceived = head.integer(QStringLiteral("inv_chq_rec")) == 1;
+    b.adjusted = head.decimal(QStringLiteral("adjusted"));
+    b.preparedBy = head.text(QStringLiteral("user_name"));
+    head.close();
+
+    // Masters are joined by the code alone; a code that two companies hold
+    // gives the bill's company's name, so no line shows twice, and a line
+    // whose master row is missing still loads, so an edit keeps it.
+    RecordSet rs = m_db.query(
+        QStringLiteral("Select t.*, (Select m.item_name From ") + stores.table("inv_itemmaster")
+            + QStringLiteral(" m where m.item_code=t.invtrans_item_code order by (m.comp_code=?) desc, m.comp_code "
+                             "limit 1) as item_name, (Select r.brand_name From ")
+            + stores.table("inv_brandmaster")
+            + QStringLiteral(" r where r.brand_code=t.invtrans_brand_code order by (r.comp_code=?) desc, r.comp_code "
+                             "limit 1) as brand_name From ")
+            + stores.table("inv_asset_trans") + QStringLiteral(" t where t.invtrans_id=? order by t.invtrans_slno"),
+        {m_comp, m_comp, box(b.code)});
+    while (rs.next()) {
+        FABillLine l;
+        l.slNo = int(rs.integer(QStringLiteral("invtrans_slno")));
+        l.itemCode = rs.text(QStringLiteral("invtrans_item_code"));
+        l.itemName = rs.text(QStringLiteral("item_name"));
+        l.brandCode = rs.text(QStringLiteral("invtrans_brand_code"));
+        l.brandName = rs.text(QStringLiteral("brand_name"));
+        l.narration = rs.text(QStringLiteral("invtrans_narration"));
+        const QString warranty = rs.text(QStringLiteral("invtrans_war_date")).trimmed();
+        if (!warranty.isEmpty())
+            l.warranty = QDate::fromString(warranty, QStringLiteral("yyyy-MM-dd"));
+        l.qty = rs.decimal(QStringLiteral("invtrans_qty"));
+        l.rate = rs.decimal(QStringLiteral("invtrans_rate"));
+        l.amount = rs.decimal(QStringLiteral("invtrans_amount"));
+        b.lines << l;
+    }
+    return b;
+}
+
+std::optional<bool> FAInvoiceStore::isFinalized(const QString &code)
+{
+    RecordSet rs = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_asset")
+                                  + QStringLiteral(" where inv_code=? and unit_code=? and comp_code=?"),
+                              {box(code.trimmed()), m_unit, m_comp});
+    if (!rs.next())
+        return std::nullopt;
+    return rs.flag(QStringLiteral("inv_finalize"));
+}
+
+bool FAInvoiceStore::finalize(const DbName &billStores, const QString &unitCode, const QString &compCode,
+                              const QString &code)
+{
+    const QVariantList key{box(code.trimmed()), unitCode, compCode};
+    Transaction tx(m_db);
+    if (m_db.execute(QStringLiteral("Update ") + billStores.table("inv_asset")
+                         + QStringLiteral(" set inv_finalize=1 where inv_code=? and unit_code=? and comp_code=?"),
+                     key)
+        == 0)
+        return false;
+    m_db.execute(QStringLiteral("Update ") + billStores.table("inv_asset_trans")
+                     + QStringLiteral(" set invtrans_finalize=1 where invtrans_id=? and unit_code=? and comp_code=?"),
+                 key);
+    tx.commit();
+    return true;
+}
+
+FAInvoiceStore::Cheque FAInvoiceStore::chequeReceived(const DbName &billStores, const QString &unitCode,
+                                                      const QString &compCode, const QString &code,
+                                                      const QList<DbName> &paymentYears)
+{
+    const QVariantList key{box(code.trimmed()), unitCode, compCode};
+    Transaction tx(m_db);
+    // The payments are read under the bill's lock, so the mark always matches
+    // what was paid when it was set.
+    RecordSet rs = m_db.query(QStringLiteral("Select a.inv_grand_total, a.inv_chq_rec, ")
+                                  + paymentsSum(paymentYears, QStringLiteral("a.inv_code"))
+                                  + QStringLiteral(" as adjusted From ") + billStores.table("inv_asset")
+                                  + QStringLiteral(" a where a.inv_code=? and a.unit_code=? and a.comp_code=? "
+                                                   "FOR UPDATE"),
+                              key);
+    if (!rs.next())
+        return Cheque::NoSuchBill;
+    if (rs.flag(QStringLiteral("inv_chq_rec")))
+        return Cheque::AlreadyMarked;
+    if (rs.decimal(QStringLiteral("adjusted")) != rs.decimal(QStringLiteral("inv_grand_total")))
+        return Cheque::NotPaid;
+    rs.close();
+    if (m_db.execute(QStringLiteral("Update ") + billStores.table("inv_asset")
+                         + QStringLiteral(" set inv_chq_rec=1 where inv_code=? and unit_code=? and comp_code=?"),
+                     key)
+        == 0)
+        return Cheque::NoSuchBill;
+    tx.commit();
+    return Cheque::Marked;
+}
+
+SqlCondition FAInvoiceStore::supplierLookup(const QString &nameText) const
+{
+    const SqlCondition supplier = supplierHeadCondition(m_comp);
+    SqlCondition q;
+    q.sql = QStringLiteral("SELECT ac_code,ac_name FROM ") + m_accounts.table("acc_accountheads")
+        + QStringLiteral(" where ") + supplier.sql;
+    q.values = supplier.values;
+    if (!nameText.isEmpty()) {
+        q.sql += QStringLiteral(" and ac_name like ?");
+        q.values << (u'%' + nameText + u'%');
+    }
+    q.sql += QStringLiteral(" order by ac_name");
+    return q;
+}
