@@ -3,7 +3,6 @@
 #include "mdlVelmora.h"
 #include <QLineEdit>
 #include <limits>
-#include <stdexcept>
 
 namespace GstGrid {
 
@@ -18,7 +17,7 @@ constexpr i128 kE18 = i128(1'000'000'000'000'000'000LL);
 
 [[noreturn]] void tooLarge()
 {
-    throw std::overflow_error("The number is too large.   ");
+    throw DecimalOverflow();
 }
 
 i128 mul(i128 a, i128 b)

@@ -90,10 +90,10 @@ struct GrandTotal {
 // tax amount is Rate x rate % x Qty rounded once to the paisa; the line amount
 // is Qty x Rate plus the three taxes as shown. Every figure is exact: no
 // intermediate value is rounded. Throws DecimalOverflow for a figure beyond
-// the decimal type's range.
+// the decimal type's range, a typed one included.
 Totals calculateTotals(const QList<LineCells> &lines, const Additions &additions);
 // The grand total from the tax boxes as they stand, typed values included;
-// the TCS is not part of it.
+// the TCS is not part of it. Throws DecimalOverflow as calculateTotals.
 GrandTotal calculateGrandTotal(const TaxBoxes &boxes);
 
 // The boxes of the invoice window that the totals read and write.

@@ -328,9 +328,7 @@ void InvoiceEntryWindow::focusControl(const QString &name)
 
 void InvoiceEntryWindow::setEnterAction(const QString &boxName, std::function<void()> action)
 {
-    const auto it = m_enter.find(boxName);
-    if (it != m_enter.end())
-        it->action = std::move(action);
+    m_enterActions.insert(boxName, std::move(action));
 }
 
 void InvoiceEntryWindow::openGrid()
@@ -506,8 +504,8 @@ bool InvoiceEntryWindow::enterKey(QWidget *from)
             return true;
         }
     }
-    if (e.action)
-        e.action();
+    if (const auto action = m_enterActions.constFind(e.from); action != m_enterActions.cend() && *action)
+        (*action)();
     if (!e.to.isEmpty())
         focusControl(e.to);
     return true;

@@ -93,9 +93,6 @@ struct InvoiceEnter {
     enum class Refuse { Never, WhenEmpty, WhenZero };
     Refuse refuse = Refuse::Never;
     QString refusal; // shown (critical) when refused; the focus stays
-    // Runs once the box is accepted, before the focus moves on (a box that
-    // works out a total from what was typed into it).
-    std::function<void()> action;
 };
 
 // One test of Save, in the order given; the first that fails shows its
@@ -260,6 +257,7 @@ private:
     InvoiceWindowConfig m_config;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, InvoiceEnter> m_enter;
+    QHash<QString, std::function<void()>> m_enterActions;
     QList<QWidget *> m_inputs;
     QString m_nextId;
     QHash<QString, QWidget *> m_barItems;

@@ -56,7 +56,7 @@ Lookup schemeList(const SqlCondition &query)
 InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse = InvoiceEnter::Refuse::Never,
                    const char *refusal = "")
 {
-    return {QString::fromLatin1(from), to, refuse, QString::fromLatin1(refusal), {}};
+    return {QString::fromLatin1(from), to, refuse, QString::fromLatin1(refusal)};
 }
 
 QString name(const char *n)

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <stdexcept>
 
 namespace {
 
@@ -105,6 +104,11 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
     grand.zeroOnLoad = true;
     for (InvoiceBox *b : {&tcs, &freight, &plus, &minus})
         b->totalsOnChange = true;
+    // Checked as typed and as loaded; Save does not check again.
+    for (InvoiceBox *b : {&plus, &minus}) {
+        b->limit = Decimal::fromInt(10);
+        b->limitMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
+    }
     for (InvoiceBox *b : {&tcs, &freight, &plus, &cgst, &sgst, &igst})
         b->selectOnEntry = true;
     c.boxes << narration << tcs << freight << cgst << sgst << igst << gross << plus << minus << grand;
@@ -214,11 +218,11 @@ void frmOtherInvoiceMaster::CalculateTotals()
     try {
         GstGrid::CalculateTotals(*GrInvoice, totalBoxes());
         m_tooLargeShown = false;
-    } catch (const std::overflow_error &e) {
+    } catch (const DecimalOverflow &) {
         // Nothing was changed; the clerk corrects the figure.
         if (!m_tooLargeShown) {
             m_tooLargeShown = true;
-            MsgBox(QString::fromUtf8(e.what()), MsgButtons::Ok, MsgIcon::Critical);
+            MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
         }
     }
 }
@@ -227,8 +231,8 @@ void frmOtherInvoiceMaster::CalculateGrandTotal()
 {
     try {
         GstGrid::CalculateGrandTotal(totalBoxes());
-    } catch (const std::overflow_error &e) {
-        MsgBox(QString::fromUtf8(e.what()), MsgButtons::Ok, MsgIcon::Critical);
+    } catch (const DecimalOverflow &) {
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
     }
 }
 
@@ -305,11 +309,32 @@ QList<EntryCheck> frmOtherInvoiceMaster::entryChecks()
     return checks;
 }
 
+std::optional<OtherInvoice> frmOtherInvoiceMaster::typedInvoice()
+{
+    try {
+        return shownInvoice();
+    } catch (const DecimalOverflow &) {
+        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return std::nullopt;
+    }
+}
+
+std::optional<OtherInvoiceStore> frmOtherInvoiceMaster::shownStore() const
+{
+    const std::optional<ShownRecord> &shown = shownRecord();
+    if (!shown)
+        return std::nullopt;
+    return OtherInvoiceStore(gConnection, shown->stores, shown->accounts, shown->company, shown->unit,
+                             userIdNumber());
+}
+
 bool frmOtherInvoiceMaster::SaveNew()
 {
-    OtherInvoice inv = shownInvoice();
+    std::optional<OtherInvoice> inv = typedInvoice();
+    if (!inv)
+        return false;
     OtherInvoiceStore::Saved result = OtherInvoiceStore::Saved::Refused;
-    if (!guarded([&] { result = OtherInvoiceStore::current().saveNew(inv); }))
+    if (!guarded([&] { result = OtherInvoiceStore::current().saveNew(*inv); }))
         return false;
     if (result == OtherInvoiceStore::Saved::DuplicateNumber) {
         MsgBox(QStringLiteral("The Same Invoice Number Already Exists.   "), MsgButtons::Ok, MsgIcon::Information);
@@ -320,15 +345,21 @@ bool frmOtherInvoiceMaster::SaveNew()
         MsgBox(QStringLiteral("Please Fill the Details Properly.   "), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
-    LbSerialNo->setText(inv.transId);
+    LbSerialNo->setText(inv->transId);
+    setShownRecord(ShownRecord{inv->transId, gInvDbName, gAcDbName, gUnitCode, gCompCode});
     return true;
 }
 
 bool frmOtherInvoiceMaster::SaveEdit()
 {
-    const OtherInvoice inv = shownInvoice();
+    std::optional<OtherInvoice> inv = typedInvoice();
+    std::optional<OtherInvoiceStore> store = shownStore();
+    if (!inv || !store)
+        return false;
+    // The invoice as it was loaded, in its own unit and company, whatever the box shows or the context holds now.
+    inv->transId = shownRecord()->code;
     OtherInvoiceStore::Saved result = OtherInvoiceStore::Saved::Refused;
-    if (!guarded([&] { result = OtherInvoiceStore::current().saveEdit(inv); }))
+    if (!guarded([&] { result = store->saveEdit(*inv); }))
         return false;
     switch (result) {
     case OtherInvoiceStore::Saved::Saved: return true;
@@ -349,10 +380,11 @@ void frmOtherInvoiceMaster::LoadRecord(const QString &transId)
     std::optional<OtherInvoice> inv;
     if (!guarded([&] { inv = OtherInvoiceStore::current().loadRecord(transId); }))
         return;
-    if (inv)
-        showInvoice(*inv);
+    if (!inv)
+        return;
+    showInvoice(*inv);
+    setShownRecord(ShownRecord{inv->transId, gInvDbName, gAcDbName, inv->unitCode, gCompCode});
 }
-
 void frmOtherInvoiceMaster::showInvoice(const OtherInvoice &inv)
 {
     LbSerialNo->setText(inv.transId);
@@ -400,15 +432,20 @@ void frmOtherInvoiceMaster::showInvoice(const OtherInvoice &inv)
 
 std::optional<bool> frmOtherInvoiceMaster::storedFinalized()
 {
-    return OtherInvoiceStore::current().isFinalized(transactionId());
+    const std::optional<OtherInvoiceStore> store = shownStore();
+    if (!store)
+        return std::nullopt;
+    return OtherInvoiceStore(*store).isFinalized(shownRecord()->code);
 }
 
 bool frmOtherInvoiceMaster::finalizeStored()
 {
-    return OtherInvoiceStore::current().setFinalized(transactionId(), true);
+    std::optional<OtherInvoiceStore> store = shownStore();
+    return store && store->setFinalized(shownRecord()->code, true);
 }
 
 bool frmOtherInvoiceMaster::removeFinalizeStored()
 {
-    return OtherInvoiceStore::current().setFinalized(transactionId(), false);
+    std::optional<OtherInvoiceStore> store = shownStore();
+    return store && store->setFinalized(shownRecord()->code, false);
 }

@@ -52,6 +52,10 @@ protected:
 
 private:
     void showInvoice(const OtherInvoice &inv);
+    // The boxes and lines as typed; nothing, after the message, for a figure beyond range.
+    std::optional<OtherInvoice> typedInvoice();
+    // The store of the shown invoice's year, unit and company; nothing before a load or save.
+    std::optional<OtherInvoiceStore> shownStore() const;
     GstGrid::Boxes totalBoxes() const;
     // A figure beyond range: shown once until the totals work out again.
     bool m_tooLargeShown = false;

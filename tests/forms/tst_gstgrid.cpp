@@ -1,6 +1,6 @@
+#include "Decimal.h"
 #include "GstGrid.h"
 #include <QTest>
-#include <stdexcept>
 
 // The other-stores GST arithmetic as worked cases: each line's taxes and
 // amount, the gross, the tax totals and the grand total, exactly as shown.
@@ -122,9 +122,12 @@ void TestGstGrid::grandTotalFromTypedTaxes()
 void TestGstGrid::figuresBeyondRangeAreRefused()
 {
     // Twelve digits of quantity, rate and percentage: the tax is far beyond what an amount can hold.
-    QVERIFY_THROWS_EXCEPTION(std::overflow_error,
+    QVERIFY_THROWS_EXCEPTION(DecimalOverflow,
                              GstGrid::calculateTotals(lines({"999999999999|999999999999|999999999999|0|0"}), {}));
-    QVERIFY_THROWS_EXCEPTION(std::overflow_error, GstGrid::calculateTotals(lines({"999999999|999999999|9|0|0"}), {}));
+    QVERIFY_THROWS_EXCEPTION(DecimalOverflow, GstGrid::calculateTotals(lines({"999999999|999999999|9|0|0"}), {}));
+    // A typed box beyond range is refused the same way.
+    QVERIFY_THROWS_EXCEPTION(DecimalOverflow,
+                             GstGrid::calculateGrandTotal({"1", "99999999999999999999", "0", "0", "0", "0"}));
 }
 
 QTEST_MAIN(TestGstGrid)

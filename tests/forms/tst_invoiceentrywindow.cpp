@@ -305,10 +305,10 @@ void TestInvoiceEntryWindow::enterAction()
     InvoiceWindowConfig c;
     c.caption = QStringLiteral("Test Invoice");
     c.boxes = {textBox("TxA", 0), textBox("TxB", 1), textBox("TxC", 2)};
-    c.enterChain = {{QStringLiteral("TxA"), QStringLiteral("TxB"), InvoiceEnter::Refuse::Never, {}, {}},
+    c.enterChain = {{QStringLiteral("TxA"), QStringLiteral("TxB"), InvoiceEnter::Refuse::Never, {}},
                     {QStringLiteral("TxB"), QString(), InvoiceEnter::Refuse::WhenEmpty,
-                     QStringLiteral("Please Type B.   "), {}},
-                    {QStringLiteral("TxC"), QStringLiteral("TxA"), InvoiceEnter::Refuse::Never, {}, {}}};
+                     QStringLiteral("Please Type B.   ")},
+                    {QStringLiteral("TxC"), QStringLiteral("TxA"), InvoiceEnter::Refuse::Never, {}}};
     c.grid.columns.resize(2);
     EntryUnderTest w(c);
     w.show();

@@ -40,6 +40,10 @@ private slots:
     void loadedInvoiceShowsAndKeepsEverything();
     void removeFinaliseOnUnsavedInvoice();
     void listItemFilter();
+    void roundOffLimit_data();
+    void roundOffLimit();
+    void editAfterTheUnitChangedKeepsTheInvoicesOwnUnit();
+    void figureBeyondRangeRefused();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -468,6 +472,71 @@ void TestOtherInvoiceWindow::listItemFilter()
     QCOMPARE(list->TxItem->tag(), QString());
     QTest::keyClick(list->TxItem, Qt::Key_F5);
     QCOMPARE(ids().size(), 4);
+}
+
+void TestOtherInvoiceWindow::roundOffLimit_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("grand");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList limit{"You Are allowed to Round Off Upto Rs 10 Only  "};
+    // Gross 210.00 with CGST and SGST 18.90 each: 247.80 before any round-off.
+    QTest::newRow("exactly 10 added") << "TxRoundOffPlus" << "10" << "257.80" << QStringList{};
+    QTest::newRow("exactly 10 taken off") << "TxRoundOffMinus" << "10" << "237.80" << QStringList{};
+    // The last keystroke is refused; the totals stay as the one before left them.
+    QTest::newRow("10.01 refused, totals as before") << "TxRoundOffPlus" << "10.01" << "257.80" << limit;
+    QTest::newRow("11 taken off refused") << "TxRoundOffMinus" << "11" << "246.80" << limit;
+}
+
+void TestOtherInvoiceWindow::roundOffLimit()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, grand);
+    QFETCH(QStringList, shown);
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("L/1"));
+    typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+    auto *b = m_w->findChild<QLineEdit *>(box);
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClicks(b, typed);
+    QCOMPARE(m_scripted->ui.texts(), shown);
+    QCOMPARE(m_w->TxGrandTotal->text(), grand);
+    QCOMPARE(Decimal::fromText(b->text()), Decimal::fromText(typed));
+}
+
+void TestOtherInvoiceWindow::editAfterTheUnitChangedKeepsTheInvoicesOwnUnit()
+{
+    QVERIFY(openStored(QStringLiteral("P0000001")));
+    click(m_w->editButton());
+    gUnitCode = QStringLiteral("CRP");
+    m_w->TxNarration->setText(QStringLiteral("edited elsewhere"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat(unit_code, ':', inv_narration)) from vstores_2024.inv_invoice_gen "
+                   "where inv_trans_id='P0000001'"),
+             QStringLiteral("TVM:edited elsewhere"));
+    QCOMPARE(field("Select group_concat(distinct unit_code) from vstores_2024.inv_invoice_trans_gen "
+                   "where invtrans_id='P0000001'"),
+             QStringLiteral("TVM"));
+}
+
+void TestOtherInvoiceWindow::figureBeyondRangeRefused()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("BIG/1"));
+    typeLine(QStringLiteral("CLEANING CLOTH"), "999999999", "999999999", "9", "", "");
+    QVERIFY(m_scripted->ui.texts().contains(Decimal::overflowMessage()));
+    m_scripted->ui.shown.clear();
+    m_w->TxFreight->setText(QStringLiteral("10.00"));
+    m_w->TxGrandTotal->setText(QStringLiteral("100.00"));
+    m_w->TxCGST->setText(QStringLiteral("99999999999999999999"));
+    click(m_w->newButton());
+    QVERIFY(m_scripted->ui.texts().contains(Decimal::overflowMessage()));
+    QCOMPARE(state(), QStringLiteral("new"));
+    QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice_gen where inv_invoice_no='BIG/1'"), QStringLiteral("0"));
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)
