@@ -16,6 +16,7 @@
 // It makes (and at the end drops) the scratch databases velmora_bench_inv and
 // velmora_bench_acc. Each timing is the best of five runs.
 
+#include "BenchSupport.h"
 #include "Database.h"
 #include "InvoiceStore.h"
 #include "Sheet.h"
@@ -24,13 +25,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -39,45 +34,6 @@ const DbName kAccounts(QStringLiteral("velmora_bench_acc"));
 constexpr int kReels = 200;
 constexpr int kListInvoices = 20000;
 constexpr int kReelsPerInvoice = 20;
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-// Best of five runs, in milliseconds; `before` runs untimed ahead of each.
-double best(const std::function<void()> &run, const std::function<void()> &before = {})
-{
-    double fastest = 1e300;
-    for (int i = 0; i < 5; ++i) {
-        if (before)
-            before();
-        QElapsedTimer t;
-        t.start();
-        run();
-        fastest = std::min(fastest, double(t.nsecsElapsed()) / 1e6);
-    }
-    return fastest;
-}
-
-QString script(const char *name)
-{
-    QFile f(QStringLiteral(VELMORA_SOURCE_DIR "/sql/") + QString::fromLatin1(name));
-    if (!f.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("cannot read ") + f.fileName());
-    return QString::fromUtf8(f.readAll());
-}
-
-ConnectionSpec account(const DbName &database)
-{
-    ConnectionSpec a;
-    a.server = QStringLiteral("127.0.0.1");
-    a.user = QStringLiteral("root");
-    a.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-    a.database = database.str();
-    return a;
-}
 
 void makeDatabases()
 {
