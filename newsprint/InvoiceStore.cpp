@@ -298,29 +298,13 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
 
 std::optional<bool> InvoiceStore::isFinalized(const QString &transId)
 {
-    RecordSet rs = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice")
-                                  + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=?"),
-                              {box(transId.trimmed()), m_unit, m_comp});
-    if (!rs.next())
-        return std::nullopt;
-    return rs.integer(QStringLiteral("inv_finalize")) != 0;
+    return storedFinalizeMark(m_db, marks(), transId, m_unit, m_comp);
 }
 
 bool InvoiceStore::setFinalizeMarks(const QString &transId, int mark)
 {
     // Reels are reached through the invoice's own unit, wherever they lie now.
-    const QString id = transId.trimmed();
-    Transaction tx(m_db);
-    if (m_db.execute(QStringLiteral("Update ") + t("inv_invoice")
-                         + QStringLiteral(" set inv_finalize=? where inv_trans_id=? and unit_code=? and comp_code=?"),
-                     {mark, box(id), m_unit, m_comp})
-        == 0)
-        return false;
-    m_db.execute(QStringLiteral("Update ") + t("inv_invoice_trans")
-                     + QStringLiteral(" set invtrans_finalize=? where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {mark, box(id), m_unit, m_comp});
-    tx.commit();
-    return true;
+    return ::setFinalizeMarks(m_db, marks(), transId, m_unit, m_comp, mark);
 }
 
 bool InvoiceStore::finalize(const QString &transId)

@@ -248,31 +248,12 @@ std::optional<OtherInvoice> OtherInvoiceStore::loadRecord(const QString &transId
 
 std::optional<bool> OtherInvoiceStore::isFinalized(const QString &transId)
 {
-    RecordSet rs = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice_gen")
-                                  + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=?"),
-                              {box(transId.trimmed()), m_unit, m_comp});
-    if (!rs.next())
-        return std::nullopt;
-    return rs.integer(QStringLiteral("inv_finalize")) != 0;
+    return storedFinalizeMark(m_db, marks(), transId, m_unit, m_comp);
 }
 
 bool OtherInvoiceStore::setFinalized(const QString &transId, bool finalized)
 {
-    const QString id = transId.trimmed();
-    const int mark = finalized ? 1 : 0;
-    return retryOnLockConflict([&] {
-        Transaction tx(m_db);
-        if (m_db.execute(QStringLiteral("Update ") + t("inv_invoice_gen")
-                             + QStringLiteral(" set inv_finalize=? where inv_trans_id=? and unit_code=? and comp_code=?"),
-                         {mark, box(id), m_unit, m_comp})
-            == 0)
-            return false;
-        m_db.execute(QStringLiteral("Update ") + t("inv_invoice_trans_gen")
-                         + QStringLiteral(" set invtrans_finalize=? where invtrans_id=? and unit_code=? and comp_code=?"),
-                     {mark, box(id), m_unit, m_comp});
-        tx.commit();
-        return true;
-    });
+    return setFinalizeMarks(m_db, marks(), transId, m_unit, m_comp, finalized ? 1 : 0);
 }
 
 RecordSet OtherInvoiceStore::list(const QDate &from, const QDate &to, const QString &itemCode)

@@ -1,6 +1,7 @@
 #pragma once
 #include "Database.h"
 #include "Decimal.h"
+#include "InvoiceMarks.h"
 #include "SupplierHeads.h"
 #include <QDate>
 #include <QList>
@@ -104,6 +105,7 @@ private:
     static bool acceptable(const OtherInvoice &invoice);
     void insertLines(const QString &transId, const QList<OtherInvoiceLine> &lines);
     QString t(const char *table) const { return m_stores.table(table); }
+    InvoiceMarkTables marks() const { return {t("inv_invoice_gen"), t("inv_invoice_trans_gen")}; }
 
     Database &m_db;
     DbName m_stores;
