@@ -12,3 +12,19 @@ SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias
     c.values = {compCode};
     return c;
 }
+
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &fields,
+                                 const QString &nameText)
+{
+    const SqlCondition supplier = supplierHeadCondition(compCode);
+    SqlCondition q;
+    q.sql = QStringLiteral("SELECT ") + fields + QStringLiteral(" FROM ") + accountsDb.table("acc_accountheads")
+        + QStringLiteral(" where ") + supplier.sql;
+    q.values = supplier.values;
+    if (!nameText.isEmpty()) {
+        q.sql += QStringLiteral(" and ac_name like ?");
+        q.values << (u'%' + nameText + u'%');
+    }
+    q.sql += QStringLiteral(" order by ac_name");
+    return q;
+}

@@ -15,3 +15,9 @@ struct SqlCondition {
 // `alias` when one is given; every supplier lookup and every join from an
 // invoice to its supplier puts it into its statement.
 SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias = QString());
+
+// The lookup of the company's suppliers in an accounts database: `fields`
+// (e.g. "ac_code,ac_name") of the heads whose name contains `nameText` (all
+// when empty), ordered by name.
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &fields,
+                                 const QString &nameText);

@@ -364,17 +364,7 @@ RecordSet InvoiceStore::list(const QDate &from, const QDate &to, const QString &
 
 SqlCondition InvoiceStore::supplierLookup(const QString &nameText) const
 {
-    const SqlCondition supplier = supplierHeadCondition(m_comp);
-    SqlCondition q;
-    q.sql = QStringLiteral("SELECT ac_code,ac_name FROM ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" where ") + supplier.sql;
-    q.values = supplier.values;
-    if (!nameText.isEmpty()) {
-        q.sql += QStringLiteral(" and ac_name like ?");
-        q.values << (u'%' + nameText + u'%');
-    }
-    q.sql += QStringLiteral(" order by ac_name");
-    return q;
+    return supplierLookupQuery(m_accounts, m_comp, QStringLiteral("ac_code,ac_name"), nameText);
 }
 
 SqlCondition InvoiceStore::brandLookup(const QString &nameText) const

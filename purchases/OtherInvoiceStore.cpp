@@ -279,15 +279,5 @@ RecordSet OtherInvoiceStore::list(const QDate &from, const QDate &to, const QStr
 
 SqlCondition OtherInvoiceStore::supplierLookup(const QString &nameText) const
 {
-    const SqlCondition supplier = supplierHeadCondition(m_comp);
-    SqlCondition q;
-    q.sql = QStringLiteral("SELECT ac_code,ac_name,ac_gst FROM ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" where ") + supplier.sql;
-    q.values = supplier.values;
-    if (!nameText.isEmpty()) {
-        q.sql += QStringLiteral(" and ac_name like ?");
-        q.values << (u'%' + nameText + u'%');
-    }
-    q.sql += QStringLiteral(" order by ac_name");
-    return q;
+    return supplierLookupQuery(m_accounts, m_comp, QStringLiteral("ac_code,ac_name,ac_gst"), nameText);
 }
