@@ -111,10 +111,27 @@ void rawInsert(Database &db, const OtherInvoice &inv, const QString &code)
                                     "inv_round_minus, inv_gross_total, inv_cgst_amt, inv_sgst_amt, inv_igst_amt, "
                                     "inv_net_total, created_by, created_date, created_time) "
                                     "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-               {QStringLiteral("TVM"), QStringLiteral("01"), code, inv.invoiceNo, inv.invoiceDate, inv.receiptDate,
-                inv.suppCode, inv.gstNo, dec(inv.tcs), dec(inv.freight), QStringLiteral(""), dec(inv.roundPlus),
-                dec(inv.roundMinus), dec(inv.grossTotal), dec(inv.cgst), dec(inv.sgst), dec(inv.igst),
-                dec(inv.netTotal), 2, QStringLiteral("2024/05/10"), QStringLiteral("10:00:00")});
+               {QStringLiteral("TVM"),
+                QStringLiteral("01"),
+                code,
+                inv.invoiceNo,
+                inv.invoiceDate,
+                inv.receiptDate,
+                inv.suppCode,
+                inv.gstNo,
+                dec(inv.tcs),
+                dec(inv.freight),
+                QStringLiteral(""),
+                dec(inv.roundPlus),
+                dec(inv.roundMinus),
+                dec(inv.grossTotal),
+                dec(inv.cgst),
+                dec(inv.sgst),
+                dec(inv.igst),
+                dec(inv.netTotal),
+                2,
+                QStringLiteral("2024/05/10"),
+                QStringLiteral("10:00:00")});
     int sl = 0;
     for (const OtherInvoiceLine &l : inv.lines)
         db.execute(QStringLiteral("Insert into ") + kStores.table("inv_invoice_trans_gen")

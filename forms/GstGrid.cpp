@@ -242,7 +242,8 @@ void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
         lines.append({grid.cell(r, Qty), grid.cell(r, Rate), grid.cell(r, CgstPer), grid.cell(r, SgstPer),
                       grid.cell(r, IgstPer)});
     // Worked out in full before anything is shown, so a figure beyond range changes nothing.
-    const Totals t = calculateTotals(lines, {text(boxes.TxTCS), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
+    const Totals t =
+        calculateTotals(lines, {text(boxes.TxTCS), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
     for (int r = 1; r <= filled; ++r) {
         const LineTotals &line = t.lines.at(r - 1);
         if (!line.counted)
@@ -261,9 +262,9 @@ void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 
 void CalculateGrandTotal(const Boxes &boxes)
 {
-    const GrandTotal g = calculateGrandTotal({text(boxes.TxTotal), text(boxes.TxCGST), text(boxes.TxSGST),
-                                              text(boxes.TxIGST), text(boxes.TxRoundOffPlus),
-                                              text(boxes.TxRoundOffMinus)});
+    const GrandTotal g =
+        calculateGrandTotal({text(boxes.TxTotal), text(boxes.TxCGST), text(boxes.TxSGST), text(boxes.TxIGST),
+                             text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
     put(boxes.TxTotal, g.total);
     put(boxes.TxGrandTotal, g.grandTotal);
 }

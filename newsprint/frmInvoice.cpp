@@ -19,7 +19,8 @@ ListWindowConfig invoiceListConfig()
     c.buttonOrder = {QStringLiteral("CmNew"), QStringLiteral("CmView"), QStringLiteral("Command2"),
                      QStringLiteral("CmExport"), QStringLiteral("CmClose")};
     c.columns << listSerialColumn("Sl No", 1200) << listTextColumn("Trans ID", 3200, "inv_trans_id")
-              << listTextColumn("Invoice No", 3000, "inv_invoice_no") << listDateColumn("Invoice Date", 3000, "inv_date")
+              << listTextColumn("Invoice No", 3000, "inv_invoice_no")
+              << listDateColumn("Invoice Date", 3000, "inv_date")
               << listDateColumn("Receipt Date", 3000, "inv_receipt_date") << listTextColumn("Supplier", 8000, "ac_name")
               << listTextColumn("GST No", 8000, "ac_gst");
     ListColumn brand = listTextColumn("Brand", 7500, "brand_name");
@@ -27,8 +28,8 @@ ListWindowConfig invoiceListConfig()
     c.columns << brand << listAmountColumn("Amount", 4000, "inv_amount") << listAmountColumn("CGST", 2000, "inv_cgst")
               << listAmountColumn("SGST", 2000, "inv_sgst") << listAmountColumn("IGST", 2000, "inv_igst")
               << listAmountColumn("Total GST", 2000, "inv_total_gst") << listAmountColumn("TCS", 3000, "inv_tcs")
-              << listAmountColumn("Grand Total", 3000, "inv_grand_total") << listAmountColumn("Freight", 2000, "inv_freight")
-              << listAmountColumn("Weight", 2000, "inv_weight");
+              << listAmountColumn("Grand Total", 3000, "inv_grand_total")
+              << listAmountColumn("Freight", 2000, "inv_freight") << listAmountColumn("Weight", 2000, "inv_weight");
     return c;
 }
 

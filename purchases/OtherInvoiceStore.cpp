@@ -42,8 +42,8 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     for (const OtherInvoiceLine &l : invoice.lines) {
         if (l.itemCode.trimmed().isEmpty())
             return false;
-        for (const Decimal &d : {l.qty, l.rate, l.cgstPer, l.cgstAmt, l.sgstPer, l.sgstAmt, l.igstPer, l.igstAmt,
-                                 l.amount})
+        for (const Decimal &d :
+             {l.qty, l.rate, l.cgstPer, l.cgstAmt, l.sgstPer, l.sgstAmt, l.igstPer, l.igstAmt, l.amount})
             if (d.isNegative())
                 return false;
     }
@@ -63,8 +63,8 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveNewOnce(OtherInvoice &invoice)
 {
     Transaction tx(m_db);
     // Unique over the whole table: the lines and the reports name an invoice by its id alone.
-    const QString code =
-        ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit), {t("inv_invoice_gen"), QStringLiteral("inv_trans_id"), {}});
+    const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit),
+                                   {t("inv_invoice_gen"), QStringLiteral("inv_trans_id"), {}});
     const QString number = invoice.invoiceNo.trimmed();
     if (saveCheckFinds(m_db,
                        QStringLiteral("Select inv_trans_id from ") + t("inv_invoice_gen")
@@ -117,9 +117,10 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEditOnce(const OtherInvoice &inv
     Transaction tx(m_db);
     // Locked before anything is written: a finalisation from another
     // workstation either waits for this save or is seen here.
-    RecordSet state = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice_gen")
-                                     + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=? FOR UPDATE"),
-                                 {box(id), m_unit, m_comp});
+    RecordSet state =
+        m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice_gen")
+                       + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=? FOR UPDATE"),
+                   {box(id), m_unit, m_comp});
     if (!state.next())
         return Saved::NoSuchInvoice;
     if (state.integer(QStringLiteral("inv_finalize")) != 0)

@@ -25,7 +25,7 @@ struct OtherInvoiceLine {
 
 // An other-stores supplier invoice with its lines, box by box.
 struct OtherInvoice {
-    QString transId; // saveNew sets it
+    QString transId;  // saveNew sets it
     QString unitCode; // read by loadRecord: the unit that entered it
     QString invoiceNo;
     QDate invoiceDate;
@@ -43,7 +43,7 @@ struct OtherInvoice {
     Decimal sgst;
     Decimal igst;
     Decimal netTotal;
-    bool finalized = false; // read by loadRecord
+    bool finalized = false;        // read by loadRecord
     QList<OtherInvoiceLine> lines; // in order; the saves number them 1, 2, 3 ...
 };
 

@@ -324,8 +324,7 @@ std::optional<OtherInvoiceStore> frmOtherInvoiceMaster::shownStore() const
     const std::optional<ShownRecord> &shown = shownRecord();
     if (!shown)
         return std::nullopt;
-    return OtherInvoiceStore(gConnection, shown->stores, shown->accounts, shown->company, shown->unit,
-                             userIdNumber());
+    return OtherInvoiceStore(gConnection, shown->stores, shown->accounts, shown->company, shown->unit, userIdNumber());
 }
 
 bool frmOtherInvoiceMaster::SaveNew()

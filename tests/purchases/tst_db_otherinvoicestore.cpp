@@ -33,7 +33,8 @@ private slots:
 
 private:
     static OtherInvoice invoice(const QString &number, int lines);
-    static OtherInvoiceStore store(const QString &unit = QStringLiteral("TVM"), const QString &comp = QStringLiteral("01"));
+    static OtherInvoiceStore store(const QString &unit = QStringLiteral("TVM"),
+                                   const QString &comp = QStringLiteral("01"));
     static QString value(const QString &sql, const QVariantList &values = {});
 };
 
@@ -114,10 +115,18 @@ void TestOtherInvoiceStore::duplicateNumberRefused_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("comp");
     QTest::addColumn<QString>("number");
-    QTest::newRow("same unit") << "TVM" << "01" << "KOS/101";
-    QTest::newRow("blanks around") << "TVM" << "01" << "  KOS/101 ";
-    QTest::newRow("another unit's invoice") << "TVM" << "01" << "KOS/102";
-    QTest::newRow("another company's invoice") << "KTM" << "02" << "KOS/140";
+    QTest::newRow("same unit") << "TVM"
+                               << "01"
+                               << "KOS/101";
+    QTest::newRow("blanks around") << "TVM"
+                                   << "01"
+                                   << "  KOS/101 ";
+    QTest::newRow("another unit's invoice") << "TVM"
+                                            << "01"
+                                            << "KOS/102";
+    QTest::newRow("another company's invoice") << "KTM"
+                                               << "02"
+                                               << "KOS/140";
 }
 
 void TestOtherInvoiceStore::duplicateNumberRefused()
@@ -188,9 +197,10 @@ void TestOtherInvoiceStore::twoStationsSavingAtOnceGetDistinctIds()
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     QCOMPARE(value("Select count(distinct inv_trans_id) from inv_invoice_gen where inv_invoice_no like 'ST/%'"),
              QString("4"));
-    QCOMPARE(value("Select count(*) from inv_invoice_trans_gen l join inv_invoice_gen g on g.inv_trans_id=l.invtrans_id "
-                   "and g.unit_code=l.unit_code and g.comp_code=l.comp_code where g.inv_invoice_no like 'ST/%'"),
-             QString("12"));
+    QCOMPARE(
+        value("Select count(*) from inv_invoice_trans_gen l join inv_invoice_gen g on g.inv_trans_id=l.invtrans_id "
+              "and g.unit_code=l.unit_code and g.comp_code=l.comp_code where g.inv_invoice_no like 'ST/%'"),
+        QString("12"));
 }
 
 void TestOtherInvoiceStore::saveEditRoundTrip()
@@ -229,9 +239,12 @@ void TestOtherInvoiceStore::saveEditRefused_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<int>("result");
-    QTest::newRow("finalised meanwhile") << "P0000004" << "TVM" << int(OtherInvoiceStore::Saved::Finalized);
-    QTest::newRow("no such invoice") << "P0000099" << "TVM" << int(OtherInvoiceStore::Saved::NoSuchInvoice);
-    QTest::newRow("another unit's invoice") << "P0000001" << "CRP" << int(OtherInvoiceStore::Saved::NoSuchInvoice);
+    QTest::newRow("finalised meanwhile") << "P0000004"
+                                         << "TVM" << int(OtherInvoiceStore::Saved::Finalized);
+    QTest::newRow("no such invoice") << "P0000099"
+                                     << "TVM" << int(OtherInvoiceStore::Saved::NoSuchInvoice);
+    QTest::newRow("another unit's invoice") << "P0000001"
+                                            << "CRP" << int(OtherInvoiceStore::Saved::NoSuchInvoice);
 }
 
 void TestOtherInvoiceStore::saveEditRefused()
@@ -287,11 +300,16 @@ void TestOtherInvoiceStore::loadNeedsSupplierHeadOfCompany_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("comp");
     QTest::addColumn<bool>("found");
-    QTest::newRow("own invoice") << "P0000004" << "01" << true;
-    QTest::newRow("supplier not a head of the company") << "P0000007" << "01" << false;
-    QTest::newRow("another company's invoice") << "P0000006" << "01" << false;
-    QTest::newRow("that company loads it") << "P0000006" << "02" << true;
-    QTest::newRow("no such id") << "P0000099" << "01" << false;
+    QTest::newRow("own invoice") << "P0000004"
+                                 << "01" << true;
+    QTest::newRow("supplier not a head of the company") << "P0000007"
+                                                        << "01" << false;
+    QTest::newRow("another company's invoice") << "P0000006"
+                                               << "01" << false;
+    QTest::newRow("that company loads it") << "P0000006"
+                                           << "02" << true;
+    QTest::newRow("no such id") << "P0000099"
+                                << "01" << false;
 }
 
 void TestOtherInvoiceStore::loadNeedsSupplierHeadOfCompany()
@@ -311,11 +329,12 @@ void TestOtherInvoiceStore::loadNeedsSupplierHeadOfCompany()
 void TestOtherInvoiceStore::finalizeAndRemove()
 {
     QVERIFY(store().setFinalized("P0000001", true));
-    QCOMPARE(value("Select concat(g.inv_finalize, ':', group_concat(l.invtrans_finalize order by l.invtrans_slno)) from "
-                   "inv_invoice_gen g join inv_invoice_trans_gen l on l.invtrans_id=g.inv_trans_id and "
-                   "l.unit_code=g.unit_code and l.comp_code=g.comp_code where g.inv_trans_id='P0000001' "
-                   "group by g.inv_finalize"),
-             QString("1:1,1"));
+    QCOMPARE(
+        value("Select concat(g.inv_finalize, ':', group_concat(l.invtrans_finalize order by l.invtrans_slno)) from "
+              "inv_invoice_gen g join inv_invoice_trans_gen l on l.invtrans_id=g.inv_trans_id and "
+              "l.unit_code=g.unit_code and l.comp_code=g.comp_code where g.inv_trans_id='P0000001' "
+              "group by g.inv_finalize"),
+        QString("1:1,1"));
     QCOMPARE(store().isFinalized("P0000001"), std::optional<bool>(true));
     // Finalising again still names its invoice.
     QVERIFY(store().setFinalized("P0000001", true));
@@ -332,9 +351,15 @@ void TestOtherInvoiceStore::finalizeScopedToUnitAndCompany_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("comp");
     QTest::addColumn<QString>("id");
-    QTest::newRow("another unit") << "CRP" << "01" << "P0000001";
-    QTest::newRow("another company") << "TVM" << "02" << "P0000001";
-    QTest::newRow("a new invoice never saved") << "TVM" << "01" << "P0000008";
+    QTest::newRow("another unit") << "CRP"
+                                  << "01"
+                                  << "P0000001";
+    QTest::newRow("another company") << "TVM"
+                                     << "02"
+                                     << "P0000001";
+    QTest::newRow("a new invoice never saved") << "TVM"
+                                               << "01"
+                                               << "P0000008";
 }
 
 void TestOtherInvoiceStore::finalizeScopedToUnitAndCompany()
@@ -342,8 +367,9 @@ void TestOtherInvoiceStore::finalizeScopedToUnitAndCompany()
     QFETCH(QString, unit);
     QFETCH(QString, comp);
     QFETCH(QString, id);
-    const QString before = value("Select sum(inv_finalize) + (Select sum(invtrans_finalize) from inv_invoice_trans_gen) "
-                                 "from inv_invoice_gen");
+    const QString before =
+        value("Select sum(inv_finalize) + (Select sum(invtrans_finalize) from inv_invoice_trans_gen) "
+              "from inv_invoice_gen");
     QVERIFY(!store(unit, comp).setFinalized(id, true));
     QVERIFY(!store(unit, comp).setFinalized(id, false) || id == "P0000004");
     QCOMPARE(value("Select sum(inv_finalize) + (Select sum(invtrans_finalize) from inv_invoice_trans_gen) "
@@ -359,20 +385,24 @@ void TestOtherInvoiceStore::list_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QStringList>("ids");
     const QDate june1(2024, 6, 1), june30(2024, 6, 30), july31(2024, 7, 31);
-    QTest::newRow("a month of the unit and company") << june1 << june30 << "" << "TVM"
-                                                     << QStringList{"P0000001", "P0000002"};
-    QTest::newRow("two months") << june1 << july31 << "" << "TVM"
-                                << QStringList{"P0000001", "P0000002", "P0000003", "P0000004"};
-    QTest::newRow("bounds are inclusive") << QDate(2024, 6, 15) << QDate(2024, 7, 1) << "" << "TVM"
-                                          << QStringList{"P0000002", "P0000003"};
-    QTest::newRow("from after to") << july31 << june1 << "" << "TVM" << QStringList{};
-    QTest::newRow("item 12 is not 120, each invoice once") << june1 << july31 << "12" << "TVM"
-                                                           << QStringList{"P0000001", "P0000002"};
-    QTest::newRow("item 120") << june1 << july31 << "120" << "TVM" << QStringList{"P0000002"};
-    QTest::newRow("item 1 matches no code containing it") << june1 << july31 << "1" << "TVM" << QStringList{};
-    QTest::newRow("a line whose item is missing from the master") << june1 << july31 << "I9999" << "TVM"
-                                                                  << QStringList{"P0000003"};
-    QTest::newRow("another unit") << june1 << july31 << "12" << "CRP" << QStringList{"P0000005"};
+    QTest::newRow("a month of the unit and company") << june1 << june30 << ""
+                                                     << "TVM" << QStringList{"P0000001", "P0000002"};
+    QTest::newRow("two months") << june1 << july31 << ""
+                                << "TVM" << QStringList{"P0000001", "P0000002", "P0000003", "P0000004"};
+    QTest::newRow("bounds are inclusive") << QDate(2024, 6, 15) << QDate(2024, 7, 1) << ""
+                                          << "TVM" << QStringList{"P0000002", "P0000003"};
+    QTest::newRow("from after to") << july31 << june1 << ""
+                                   << "TVM" << QStringList{};
+    QTest::newRow("item 12 is not 120, each invoice once") << june1 << july31 << "12"
+                                                           << "TVM" << QStringList{"P0000001", "P0000002"};
+    QTest::newRow("item 120") << june1 << july31 << "120"
+                              << "TVM" << QStringList{"P0000002"};
+    QTest::newRow("item 1 matches no code containing it") << june1 << july31 << "1"
+                                                          << "TVM" << QStringList{};
+    QTest::newRow("a line whose item is missing from the master") << june1 << july31 << "I9999"
+                                                                  << "TVM" << QStringList{"P0000003"};
+    QTest::newRow("another unit") << june1 << july31 << "12"
+                                  << "CRP" << QStringList{"P0000005"};
 }
 
 void TestOtherInvoiceStore::list()
@@ -396,8 +426,9 @@ void TestOtherInvoiceStore::supplierLookupHasGstNumbers()
     QStringList got;
     while (rs.next())
         got << rs.text(0) + '|' + rs.text(1) + '|' + rs.text(2);
-    QCOMPARE(got, (QStringList{"441200002|Hindustan Paper Traders|32AAACH2222B1Z2",
-                               "441100105|Malabar Paper Agency|", "441100000|Sundry Creditors Paper|"}));
+    QCOMPARE(got,
+             (QStringList{"441200002|Hindustan Paper Traders|32AAACH2222B1Z2", "441100105|Malabar Paper Agency|",
+                          "441100000|Sundry Creditors Paper|"}));
 }
 
 QTEST_MAIN(TestOtherInvoiceStore)

@@ -94,8 +94,8 @@ QString TestOtherInvoiceWindow::state() const
 
 frmOtherInvoiceMaster *TestOtherInvoiceWindow::openNew()
 {
-    m_w = qobject_cast<frmOtherInvoiceMaster *>(
-        WindowRegistry::instance().open(QStringLiteral("frmOtherInvoiceMaster")));
+    m_w =
+        qobject_cast<frmOtherInvoiceMaster *>(WindowRegistry::instance().open(QStringLiteral("frmOtherInvoiceMaster")));
     if (!m_w)
         return nullptr;
     m_w->activateWindow();
@@ -108,8 +108,8 @@ frmOtherInvoiceMaster *TestOtherInvoiceWindow::openNew()
 frmOtherInvoiceMaster *TestOtherInvoiceWindow::openStored(const QString &transId)
 {
     gSelectedCode = transId;
-    m_w = qobject_cast<frmOtherInvoiceMaster *>(
-        WindowRegistry::instance().open(QStringLiteral("frmOtherInvoiceMaster")));
+    m_w =
+        qobject_cast<frmOtherInvoiceMaster *>(WindowRegistry::instance().open(QStringLiteral("frmOtherInvoiceMaster")));
     if (!m_w)
         return nullptr;
     m_w->activateWindow();
@@ -149,8 +149,8 @@ void TestOtherInvoiceWindow::typeHeader(const QString &invoiceNo)
 }
 
 // The editor stands on the line's item; afterwards on the next line's.
-void TestOtherInvoiceWindow::typeLine(const QString &item, const QString &qty, const QString &rate,
-                                      const QString &cgst, const QString &sgst, const QString &igst)
+void TestOtherInvoiceWindow::typeLine(const QString &item, const QString &qty, const QString &rate, const QString &cgst,
+                                      const QString &sgst, const QString &igst)
 {
     pick(editor(), item);
     QTest::keyClick(editor(), Qt::Key_Return);
@@ -173,8 +173,8 @@ QString TestOtherInvoiceWindow::field(const QString &sql, const QVariantList &va
 
 void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
 {
-    auto *list = qobject_cast<frmOtherStoresInvoice *>(
-        WindowRegistry::instance().open(QStringLiteral("frmOtherStoresInvoice")));
+    auto *list =
+        qobject_cast<frmOtherStoresInvoice *>(WindowRegistry::instance().open(QStringLiteral("frmOtherStoresInvoice")));
     QVERIFY(list);
     QCOMPARE(list->windowTitle(), QStringLiteral("Invoice List - Other Stores"));
     click(list->findChild<QPushButton *>(QStringLiteral("CmNew")));
@@ -208,13 +208,14 @@ void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
     QStringList lines;
     for (int r = 1; r <= 3; ++r) {
         QStringList cells;
-        for (int c : {GstGrid::ItemName, GstGrid::Cgst, GstGrid::Sgst, GstGrid::Igst, GstGrid::Amount,
-                      GstGrid::ItemCode})
+        for (int c :
+             {GstGrid::ItemName, GstGrid::Cgst, GstGrid::Sgst, GstGrid::Igst, GstGrid::Amount, GstGrid::ItemCode})
             cells << m_w->grid()->cell(r, c);
         lines << cells.join(u'|');
     }
-    QCOMPARE(lines, (QStringList{"CLEANING CLOTH|18.90|18.90|0.00|247.80|12",
-                                 "PRINTING INK|2.50|0.00|0.00|102.49|I0002", "BLANKET WASH|0.00|0.00|36.00|236.00|I0003"}));
+    QCOMPARE(lines,
+             (QStringList{"CLEANING CLOTH|18.90|18.90|0.00|247.80|12", "PRINTING INK|2.50|0.00|0.00|102.49|I0002",
+                          "BLANKET WASH|0.00|0.00|36.00|236.00|I0003"}));
     QCOMPARE(m_w->TxTotal->text(), QStringLiteral("509.99"));
     QCOMPARE(QStringList({m_w->TxCGST->text(), m_w->TxSGST->text(), m_w->TxIGST->text()}),
              (QStringList{"21.40", "18.90", "36.00"}));
@@ -261,7 +262,8 @@ void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
 
     m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
     click(m_w->CmRemove);
-    QCOMPARE(m_scripted->ui.shown.last().text, QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"));
+    QCOMPARE(m_scripted->ui.shown.last().text,
+             QStringLiteral("Are you sure you want to Remove Finalize This Invoice?"));
     QCOMPARE(m_w->LbFinalize->text(), QString());
     QVERIFY(!m_w->CmFinalize->isEnabled());
     QCOMPARE(field("Select inv_finalize + (Select sum(invtrans_finalize) from vstores_2024.inv_invoice_trans_gen "
@@ -276,10 +278,22 @@ void TestOtherInvoiceWindow::typedTaxTotals_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("grand");
     // Gross 210.00, CGST 18.90, SGST 18.90, TCS 1.00, Round + 0.50.
-    QTest::newRow("CGST typed over") << "TxCGST" << "5" << "5.00" << "234.40";
-    QTest::newRow("a third decimal of CGST") << "TxCGST" << "5.004" << "5.00" << "234.40";
-    QTest::newRow("SGST at the half paisa") << "TxSGST" << "5.005" << "5.01" << "234.41";
-    QTest::newRow("IGST added") << "TxIGST" << "3" << "3.00" << "251.30";
+    QTest::newRow("CGST typed over") << "TxCGST"
+                                     << "5"
+                                     << "5.00"
+                                     << "234.40";
+    QTest::newRow("a third decimal of CGST") << "TxCGST"
+                                             << "5.004"
+                                             << "5.00"
+                                             << "234.40";
+    QTest::newRow("SGST at the half paisa") << "TxSGST"
+                                            << "5.005"
+                                            << "5.01"
+                                            << "234.41";
+    QTest::newRow("IGST added") << "TxIGST"
+                                << "3"
+                                << "3.00"
+                                << "251.30";
 }
 
 void TestOtherInvoiceWindow::typedTaxTotals()
@@ -321,11 +335,16 @@ void TestOtherInvoiceWindow::saveRefusals_data()
     QTest::addColumn<int>("leaveOut");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("no invoice number") << 0 << "Please Enter a Invoice Number.   " << "TxInvoiceNo";
-    QTest::newRow("supplier code typed by hand") << 1 << "Please Select the Supplier.   " << "TxSuppCode";
-    QTest::newRow("no freight") << 2 << "Please Enter the Freight.   " << "TxFreight";
-    QTest::newRow("no lines") << 3 << "Please Fill the Details Properly.   " << "TxMove";
-    QTest::newRow("an item typed without the lookup") << 4 << "Please Select the Item Properly.   " << "TxMove";
+    QTest::newRow("no invoice number") << 0 << "Please Enter a Invoice Number.   "
+                                       << "TxInvoiceNo";
+    QTest::newRow("supplier code typed by hand") << 1 << "Please Select the Supplier.   "
+                                                 << "TxSuppCode";
+    QTest::newRow("no freight") << 2 << "Please Enter the Freight.   "
+                                << "TxFreight";
+    QTest::newRow("no lines") << 3 << "Please Fill the Details Properly.   "
+                              << "TxMove";
+    QTest::newRow("an item typed without the lookup") << 4 << "Please Select the Item Properly.   "
+                                                      << "TxMove";
 }
 
 void TestOtherInvoiceWindow::saveRefusals()
@@ -438,15 +457,16 @@ void TestOtherInvoiceWindow::removeFinaliseOnUnsavedInvoice()
     QVERIFY(openNew());
     m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
     click(m_w->CmRemove);
-    QCOMPARE(m_scripted->ui.texts(), (QStringList{"Are you sure you want to Remove Finalize This Invoice?",
-                                                  "This Invoice Is Not Saved in This Unit.   "}));
+    QCOMPARE(m_scripted->ui.texts(),
+             (QStringList{"Are you sure you want to Remove Finalize This Invoice?",
+                          "This Invoice Is Not Saved in This Unit.   "}));
     QCOMPARE(field("Select sum(inv_finalize) from vstores_2024.inv_invoice_gen"), QStringLiteral("1"));
 }
 
 void TestOtherInvoiceWindow::listItemFilter()
 {
-    auto *list = qobject_cast<frmOtherStoresInvoice *>(
-        WindowRegistry::instance().open(QStringLiteral("frmOtherStoresInvoice")));
+    auto *list =
+        qobject_cast<frmOtherStoresInvoice *>(WindowRegistry::instance().open(QStringLiteral("frmOtherStoresInvoice")));
     QVERIFY(list);
     QCOMPARE(list->sheet()->CellText(2, 1), QString()); // nothing until F5
     list->DtFrom->setDate(QDate(2024, 6, 1));
@@ -482,11 +502,19 @@ void TestOtherInvoiceWindow::roundOffLimit_data()
     QTest::addColumn<QStringList>("shown");
     const QStringList limit{"You Are allowed to Round Off Upto Rs 10 Only  "};
     // Gross 210.00 with CGST and SGST 18.90 each: 247.80 before any round-off.
-    QTest::newRow("exactly 10 added") << "TxRoundOffPlus" << "10" << "257.80" << QStringList{};
-    QTest::newRow("exactly 10 taken off") << "TxRoundOffMinus" << "10" << "237.80" << QStringList{};
+    QTest::newRow("exactly 10 added") << "TxRoundOffPlus"
+                                      << "10"
+                                      << "257.80" << QStringList{};
+    QTest::newRow("exactly 10 taken off") << "TxRoundOffMinus"
+                                          << "10"
+                                          << "237.80" << QStringList{};
     // The last keystroke is refused; the totals stay as the one before left them.
-    QTest::newRow("10.01 refused, totals as before") << "TxRoundOffPlus" << "10.01" << "257.80" << limit;
-    QTest::newRow("11 taken off refused") << "TxRoundOffMinus" << "11" << "246.80" << limit;
+    QTest::newRow("10.01 refused, totals as before") << "TxRoundOffPlus"
+                                                     << "10.01"
+                                                     << "257.80" << limit;
+    QTest::newRow("11 taken off refused") << "TxRoundOffMinus"
+                                          << "11"
+                                          << "246.80" << limit;
 }
 
 void TestOtherInvoiceWindow::roundOffLimit()
@@ -536,7 +564,8 @@ void TestOtherInvoiceWindow::figureBeyondRangeRefused()
     click(m_w->newButton());
     QVERIFY(m_scripted->ui.texts().contains(Decimal::overflowMessage()));
     QCOMPARE(state(), QStringLiteral("new"));
-    QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice_gen where inv_invoice_no='BIG/1'"), QStringLiteral("0"));
+    QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice_gen where inv_invoice_no='BIG/1'"),
+             QStringLiteral("0"));
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)
