@@ -424,6 +424,16 @@ bool ItemGrid::enterKey()
     const ItemGridColumn &c = column(CurCol);
     const ItemGridEnter &rule = c.enter;
     const QString text = m_editor->text();
+    // A column without a key filter takes any text: a number beyond range is
+    // refused and the editor stays with what was typed.
+    if (rule.write == ItemGridEnter::Write::Fixed2) {
+        try {
+            Decimal::fromText(text);
+        } catch (const DecimalOverflow &) {
+            MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+            return true;
+        }
+    }
     if (!rule.refusal.isEmpty() && isBlank(text, c)) {
         MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);
         return true;

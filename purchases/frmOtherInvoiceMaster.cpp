@@ -191,16 +191,22 @@ frmOtherInvoiceMaster::frmOtherInvoiceMaster(QWidget *parent) : InvoiceEntryWind
     // out before its box is formatted, SGST and IGST after.
     const auto format = [](QLineEdit *b) { b->setText(number(b).toText(2)); };
     setEnterAction(name("TxCGST"), [this, format] {
-        CalculateGrandTotal();
-        format(TxCGST);
+        withinRange([&] {
+            GstGrid::CalculateGrandTotal(totalBoxes());
+            format(TxCGST);
+        });
     });
     setEnterAction(name("TxSGST"), [this, format] {
-        format(TxSGST);
-        CalculateGrandTotal();
+        withinRange([&] {
+            format(TxSGST);
+            GstGrid::CalculateGrandTotal(totalBoxes());
+        });
     });
     setEnterAction(name("TxIGST"), [this, format] {
-        format(TxIGST);
-        CalculateGrandTotal();
+        withinRange([&] {
+            format(TxIGST);
+            GstGrid::CalculateGrandTotal(totalBoxes());
+        });
     });
 
     GrInvoice->clearRows(GstGrid::kRowsAtLoad);
@@ -229,10 +235,17 @@ void frmOtherInvoiceMaster::CalculateTotals()
 
 void frmOtherInvoiceMaster::CalculateGrandTotal()
 {
+    withinRange([&] { GstGrid::CalculateGrandTotal(totalBoxes()); });
+}
+
+bool frmOtherInvoiceMaster::withinRange(const std::function<void()> &steps)
+{
     try {
-        GstGrid::CalculateGrandTotal(totalBoxes());
+        steps();
+        return true;
     } catch (const DecimalOverflow &) {
         MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
     }
 }
 
@@ -311,12 +324,9 @@ QList<EntryCheck> frmOtherInvoiceMaster::entryChecks()
 
 std::optional<OtherInvoice> frmOtherInvoiceMaster::typedInvoice()
 {
-    try {
-        return shownInvoice();
-    } catch (const DecimalOverflow &) {
-        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return std::nullopt;
-    }
+    std::optional<OtherInvoice> inv;
+    withinRange([&] { inv = shownInvoice(); });
+    return inv;
 }
 
 std::optional<OtherInvoiceStore> frmOtherInvoiceMaster::shownStore() const

@@ -1,3 +1,4 @@
+#include "Decimal.h"
 #include "Desktop.h"
 #include "ItemGrid.h"
 #include "GstGrid.h"
@@ -709,6 +710,9 @@ void TestItemGrid::otherStoresStyleGrid_data()
         << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   "};
     QTest::newRow("an item chosen by F1 is written at once in capitals")
         << none << "at:1,1 F1=I7|glue" << QStringList{"GLUE||||||I7"} << "1,1" << "" << none;
+    QTest::newRow("a percentage beyond range is refused, the editor stays")
+        << QStringList{paper} << "at:1,6 Del 99999999999999999999 Enter" << QStringList{paper} << "1,6" << ""
+        << QStringList{"C:" + Decimal::overflowMessage()};
     QTest::newRow("Ctrl+A repeats the row above but its item")
         << QStringList{paper} << "at:2,1 CtrlA" << QStringList{paper, "|2|105|9.00|9.00|0.00|I1"} << "2,1" << ""
         << none;

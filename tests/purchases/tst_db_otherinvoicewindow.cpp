@@ -559,6 +559,14 @@ void TestOtherInvoiceWindow::figureBeyondRangeRefused()
     QVERIFY(m_scripted->ui.texts().contains(Decimal::overflowMessage()));
     m_scripted->ui.shown.clear();
     m_w->TxFreight->setText(QStringLiteral("10.00"));
+    // Enter in a tax box typed beyond range keeps what was shown.
+    m_w->TxSGST->setFocus();
+    m_w->TxSGST->selectAll();
+    type(m_w->TxSGST, QStringLiteral("99999999999999999999"));
+    QCOMPARE(m_scripted->ui.texts(), QStringList{Decimal::overflowMessage()});
+    QCOMPARE(m_w->TxSGST->text(), QStringLiteral("99999999999999999999"));
+    m_scripted->ui.shown.clear();
+    m_w->TxSGST->setText(QStringLiteral("0"));
     m_w->TxGrandTotal->setText(QStringLiteral("100.00"));
     m_w->TxCGST->setText(QStringLiteral("99999999999999999999"));
     click(m_w->newButton());
