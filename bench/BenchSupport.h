@@ -65,3 +65,6 @@ inline ConnectionSpec benchAccount(const DbName &database)
     a.database = database.str();
     return a;
 }
+
+// The text of a file of sql/ in the source tree. Throws DbError.
+QString script(const char *name);

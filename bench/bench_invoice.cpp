@@ -25,13 +25,7 @@
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -40,14 +34,6 @@ const DbName kAccounts(QStringLiteral("velmora_bench_acc"));
 constexpr int kReels = 200;
 constexpr int kListInvoices = 20000;
 constexpr int kReelsPerInvoice = 20;
-
-QString script(const char *name)
-{
-    QFile f(QStringLiteral(VELMORA_SOURCE_DIR "/sql/") + QString::fromLatin1(name));
-    if (!f.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("cannot read ") + f.fileName());
-    return QString::fromUtf8(f.readAll());
-}
 
 void makeDatabases()
 {

@@ -18,11 +18,12 @@ SqlCondition supplierHeadJoin(const QString &supplierColumn, const QString &comp
     return {QStringLiteral("%1.ac_code=%2 and %1.ac_comp_code=?").arg(alias, supplierColumn), {compCode}};
 }
 
-SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &nameText)
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &fields,
+                                 const QString &nameText)
 {
     const SqlCondition supplier = supplierHeadCondition(compCode);
     SqlCondition q;
-    q.sql = QStringLiteral("SELECT ac_code,ac_name FROM ") + accountsDb.table("acc_accountheads")
+    q.sql = QStringLiteral("SELECT ") + fields + QStringLiteral(" FROM ") + accountsDb.table("acc_accountheads")
         + QStringLiteral(" where ") + supplier.sql;
     q.values = supplier.values;
     if (!nameText.isEmpty()) {

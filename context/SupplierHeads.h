@@ -19,6 +19,9 @@ SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias
 // still the company's invoice, listed, loaded and counted like any other.
 SqlCondition supplierHeadJoin(const QString &supplierColumn, const QString &compCode, const QString &alias);
 
-// The supplier lookup's query: the company's supplier heads in `accountsDb`
-// whose name contains the text (all when it is empty), code and name, by name.
-SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &nameText);
+
+// The lookup of the company's suppliers in an accounts database: `fields`
+// (e.g. "ac_code,ac_name") of the heads whose name contains `nameText` (all
+// when empty), ordered by name.
+SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCode, const QString &fields,
+                                 const QString &nameText);

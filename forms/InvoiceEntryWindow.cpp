@@ -344,6 +344,11 @@ void InvoiceEntryWindow::focusControl(const QString &name)
         w->setFocus(Qt::OtherFocusReason);
 }
 
+void InvoiceEntryWindow::setEnterAction(const QString &boxName, std::function<void()> action)
+{
+    m_enterActions.insert(boxName, std::move(action));
+}
+
 void InvoiceEntryWindow::openGrid()
 {
     GrInvoice->CurRow = 1;
@@ -517,6 +522,8 @@ bool InvoiceEntryWindow::enterKey(QWidget *from)
             return true;
         }
     }
+    if (const auto action = m_enterActions.constFind(e.from); action != m_enterActions.cend() && *action)
+        (*action)();
     if (!e.to.isEmpty())
         focusControl(e.to);
     return true;

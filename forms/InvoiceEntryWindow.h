@@ -219,6 +219,10 @@ protected:
         return false;
     }
 
+    // What Enter in the box does once the box is accepted, before the focus
+    // moves on; for actions that need the window's own controls.
+    void setEnterAction(const QString &boxName, std::function<void()> action);
+
     // Shows the finalisation as stored: label and Finalize button.
     void showFinalized(bool finalized);
     // Puts the floating editor on the first line's key.
@@ -257,6 +261,7 @@ private:
     InvoiceWindowConfig m_config;
     QHash<QString, QWidget *> m_controls;
     QHash<QString, InvoiceEnter> m_enter;
+    QHash<QString, std::function<void()>> m_enterActions;
     QList<QWidget *> m_inputs;
     QString m_nextId;
     QHash<QString, QWidget *> m_barItems;

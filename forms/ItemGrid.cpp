@@ -455,10 +455,11 @@ bool ItemGrid::enterKey()
     const ItemGridColumn &c = column(CurCol);
     const ItemGridEnter &rule = c.enter;
     const QString text = m_editor->text();
-    // A number beyond the range, or one whose amount or total would be, is
+    // A number beyond the range (typed into a filtered cell or one written as
+    // an amount), or one whose amount or total would be, is
     // refused as typed; the cell and the totals keep what they held.
     const QString before = cell(CurRow, CurCol);
-    if (c.numeric && !fitsRange(text))
+    if ((c.numeric || rule.write == ItemGridEnter::Write::Fixed2) && !fitsRange(text))
         return refuseOverflow(before);
     if (!rule.refusal.isEmpty() && isBlank(text, c)) {
         MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);

@@ -2,7 +2,6 @@
 #include "Desktop.h"
 #include "mdlVelmora.h"
 #include <QHash>
-#include <QRegularExpression>
 
 namespace {
 
@@ -29,9 +28,6 @@ QList<const InvoiceReel *> filledReels(const QList<InvoiceReel> &reels)
     return filled;
 }
 
-// Rows per insert statement: one round trip for a whole invoice of usual size.
-constexpr int kReelsPerInsert = 100;
-
 // A reel's amount and the sums of an invoice must be formable at all; one
 // beyond the range of Decimal is refused before anything is written.
 void refuseBeyondRange(const Invoice &invoice)
@@ -52,16 +48,6 @@ void refuseBeyondRange(const Invoice &invoice)
     }
 }
 
-// The server counts "at row N" within one insert statement; the clerk knows
-// the reel by its row on the invoice.
-QString withReelRow(QString text, int rowsBefore)
-{
-    static const QRegularExpression atRow(QStringLiteral("at row (\\d+)"));
-    const QRegularExpressionMatch m = atRow.match(text);
-    if (m.hasMatch())
-        text.replace(m.capturedStart(1), m.capturedLength(1), QString::number(m.captured(1).toInt() + rowsBefore));
-    return text;
-}
 
 } // namespace
 
@@ -359,33 +345,21 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
 
 void InvoiceStore::insertReels(const QString &transId, const QList<ReelRow> &rows)
 {
-    const QString head = QStringLiteral("Insert into ") + t("inv_invoice_trans")
-        + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_reel_no, invtrans_gsm, "
-                         "invtrans_reel_type, invtrans_weight, invtrans_rate, invtrans_amt, "
-                         "invtrans_slno, invtrans_unit_code, invtrans_cons_flag, invtrans_finalize, "
-                         "invtrans_util_flag) Values");
-    const QString one = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    for (int from = 0; from < rows.size(); from += kReelsPerInsert) {
-        const int to = std::min<int>(rows.size(), from + kReelsPerInsert);
-        QString sql = head;
-        QVariantList values;
-        values.reserve((to - from) * 14);
-        for (int i = from; i < to; ++i) {
-            const ReelRow &row = rows.at(i);
-            const InvoiceReel &r = *row.reel;
-            if (i > from)
-                sql += u',';
-            sql += one;
-            values << m_unit << m_comp << transId << box(r.reelNo.trimmed()) << box(r.gsmCode.trimmed())
-                   << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << row.slNo
-                   << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
-        }
-        try {
-            m_db.execute(sql, values);
-        } catch (const DbError &e) {
-            throw DbError(withReelRow(e.serverText(), from), e.code());
-        }
+    QVariantList values;
+    values.reserve(rows.size() * 14);
+    for (const ReelRow &row : rows) {
+        const InvoiceReel &r = *row.reel;
+        values << m_unit << m_comp << transId << box(r.reelNo.trimmed()) << box(r.gsmCode.trimmed())
+               << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << row.slNo
+               << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
     }
+    insertRows(m_db,
+               QStringLiteral("Insert into ") + t("inv_invoice_trans")
+                   + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_reel_no, invtrans_gsm, "
+                                    "invtrans_reel_type, invtrans_weight, invtrans_rate, invtrans_amt, "
+                                    "invtrans_slno, invtrans_unit_code, invtrans_cons_flag, invtrans_finalize, "
+                                    "invtrans_util_flag) Values"),
+               14, values);
 }
 
 std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
@@ -465,29 +439,13 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
 
 std::optional<bool> InvoiceStore::isFinalized(const QString &transId)
 {
-    RecordSet rs = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice")
-                                  + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=?"),
-                              {box(transId.trimmed()), m_unit, m_comp});
-    if (!rs.next())
-        return std::nullopt;
-    return rs.integer(QStringLiteral("inv_finalize")) != 0;
+    return storedFinalizeMark(m_db, marks(), transId, m_unit, m_comp);
 }
 
 bool InvoiceStore::setFinalizeMarks(const QString &transId, int mark)
 {
     // Reels are reached through the invoice's own unit, wherever they lie now.
-    const QString id = transId.trimmed();
-    Transaction tx(m_db);
-    if (m_db.execute(QStringLiteral("Update ") + t("inv_invoice")
-                         + QStringLiteral(" set inv_finalize=? where inv_trans_id=? and unit_code=? and comp_code=?"),
-                     {mark, box(id), m_unit, m_comp})
-        == 0)
-        return false;
-    m_db.execute(QStringLiteral("Update ") + t("inv_invoice_trans")
-                     + QStringLiteral(" set invtrans_finalize=? where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {mark, box(id), m_unit, m_comp});
-    tx.commit();
-    return true;
+    return ::setFinalizeMarks(m_db, marks(), transId, m_unit, m_comp, mark);
 }
 
 bool InvoiceStore::finalize(const QString &transId)
@@ -547,7 +505,7 @@ RecordSet InvoiceStore::list(const QDate &from, const QDate &to, const QString &
 
 SqlCondition InvoiceStore::supplierLookup(const QString &nameText) const
 {
-    return supplierLookupQuery(m_accounts, m_comp, nameText);
+    return supplierLookupQuery(m_accounts, m_comp, QStringLiteral("ac_code,ac_name"), nameText);
 }
 
 SqlCondition InvoiceStore::brandLookup(const QString &nameText) const

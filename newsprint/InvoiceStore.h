@@ -1,6 +1,7 @@
 #pragma once
 #include "Database.h"
 #include "Decimal.h"
+#include "InvoiceMarks.h"
 #include "SupplierHeads.h"
 #include <QDate>
 #include <QHash>
@@ -168,6 +169,7 @@ private:
     // company and unit have no such invoice (nothing changed).
     bool setFinalizeMarks(const QString &transId, int mark);
     QString t(const char *table) const { return m_stores.table(table); }
+    InvoiceMarkTables marks() const { return {t("inv_invoice"), t("inv_invoice_trans")}; }
 
     Database &m_db;
     DbName m_stores;

@@ -1,4 +1,5 @@
 #include "frmInvoice.h"
+#include "ListColumns.h"
 #include "Desktop.h"
 #include "InvoiceStore.h"
 #include "mdlVelmora.h"
@@ -7,19 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-
-namespace {
-QDateEdit *datePicker(const QString &name, QWidget *parent)
-{
-    auto *d = new QDateEdit(parent);
-    d->setObjectName(name);
-    d->setCalendarPopup(true);
-    d->setLocale(QLocale::c());
-    d->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
-    d->setDate(now().date());
-    return d;
-}
-} // namespace
 
 ListWindowConfig invoiceListConfig()
 {
@@ -53,8 +41,8 @@ ListWindowConfig invoiceListConfig()
 frmInvoice::frmInvoice(QWidget *parent) : ListWindow(invoiceListConfig(), parent)
 {
     QHBoxLayout *bar = filterBar();
-    DtFrom = datePicker(QStringLiteral("DtFrom"), this);
-    DtTo = datePicker(QStringLiteral("DtTo"), this);
+    DtFrom = listDatePicker(QStringLiteral("DtFrom"), this);
+    DtTo = listDatePicker(QStringLiteral("DtTo"), this);
     TxReelNo = new QLineEdit(this);
     TxReelNo->setObjectName(QStringLiteral("TxReelNo"));
     bar->addWidget(new QLabel(QStringLiteral("From"), this));

@@ -517,3 +517,36 @@ void Transaction::commit()
     m_db.commit();
     m_done = true;
 }
+
+void insertRows(Database &db, const QString &insertHead, int columns, const QVariantList &values, int rowsPerStatement)
+{
+    if (columns <= 0 || rowsPerStatement <= 0)
+        return;
+    QString one = QStringLiteral("(?");
+    for (int c = 1; c < columns; ++c)
+        one += QStringLiteral(",?");
+    one += u')';
+    const qsizetype rows = values.size() / columns;
+    for (qsizetype from = 0; from < rows; from += rowsPerStatement) {
+        const qsizetype to = std::min<qsizetype>(rows, from + rowsPerStatement);
+        QString sql = insertHead;
+        for (qsizetype r = from; r < to; ++r) {
+            if (r > from)
+                sql += u',';
+            sql += one;
+        }
+        try {
+            db.execute(sql, values.mid(from * columns, (to - from) * columns));
+        } catch (const DbError &e) {
+            // The server counts "at row N" within one statement; the caller
+            // knows the row by its place in the whole batch.
+            static const QRegularExpression atRow(QStringLiteral("at row (\\d+)"));
+            QString text = e.serverText();
+            const QRegularExpressionMatch m = atRow.match(text);
+            if (!m.hasMatch())
+                throw;
+            text.replace(m.capturedStart(1), m.capturedLength(1), QString::number(m.captured(1).toLongLong() + from));
+            throw DbError(text, e.code());
+        }
+    }
+}

@@ -226,6 +226,12 @@ private:
     int m_session = 0;
 };
 
+// Inserts rows with a few multi-row statements instead of one per row:
+// `insertHead` is "Insert into t(c1, ..., cn) Values", `values` holds the rows'
+// values one row after another, `columns` to a row. Throws DbError.
+void insertRows(Database &db, const QString &insertHead, int columns, const QVariantList &values,
+                int rowsPerStatement = 100);
+
 // Rolls back unless commit() was called and succeeded.
 class Transaction {
 public:

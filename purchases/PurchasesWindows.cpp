@@ -2,6 +2,8 @@
 #include "frmFAChequeDetails.h"
 #include "frmFAInvoice.h"
 #include "frmFAInvoiceMaster.h"
+#include "frmOtherInvoiceMaster.h"
+#include "frmOtherStoresInvoice.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
 #include "WindowRegistry.h"
 
@@ -11,4 +13,6 @@ void registerPurchasesWindows()
     r.registerWindow(QStringLiteral("frmFAInvoice"), [] { return new frmFAInvoice; });
     r.registerWindow(QStringLiteral("frmFAInvoiceMaster"), [] { return new frmFAInvoiceMaster; });
     r.registerWindow(QStringLiteral("frmFAChequeDetails"), [] { return new frmFAChequeDetails; });
+    r.registerWindow(QStringLiteral("frmOtherStoresInvoice"), [] { return new frmOtherStoresInvoice; });
+    r.registerWindow(QStringLiteral("frmOtherInvoiceMaster"), [] { return new frmOtherInvoiceMaster; });
 }

@@ -228,74 +228,6 @@ CREATE TABLE IF NOT EXISTS inv_consumption (
   KEY ix_cons_unit (cons_unit_code, cons_date)
 ) ENGINE=InnoDB;
 
--- Other stores: one row per supplier invoice of other-stores items. An invoice
--- is addressed by its transaction id together with its unit and company; a new
--- id is claimed unique over the whole table, because the reports and the lines
--- name an invoice by its id.
-CREATE TABLE IF NOT EXISTS inv_invoice_gen (
-  unit_code        VARCHAR(10) NOT NULL,
-  comp_code        VARCHAR(10) NOT NULL,
-  inv_trans_id     VARCHAR(20) NOT NULL,
-  inv_invoice_no   VARCHAR(60) NOT NULL DEFAULT '',
-  inv_date         DATE NULL,
-  inv_receipt_date DATE NULL,
-  inv_supp_code    VARCHAR(20) NULL,
-  inv_gst_no       VARCHAR(30) NULL,
-  inv_tcs          DECIMAL(16,2) NOT NULL DEFAULT 0,
-  inv_freight      DECIMAL(16,2) NOT NULL DEFAULT 0,
-  inv_narration    VARCHAR(255) NULL,
-  inv_round_plus   DECIMAL(16,2) NOT NULL DEFAULT 0,
-  inv_round_minus  DECIMAL(16,2) NOT NULL DEFAULT 0,
-  inv_gross_total  DECIMAL(16,2) NOT NULL DEFAULT 0,
-  -- The taxes may be NULL in rows of the company's other applications; readers take NULL as 0.
-  inv_cgst_amt     DECIMAL(16,2) NULL,
-  inv_sgst_amt     DECIMAL(16,2) NULL,
-  inv_igst_amt     DECIMAL(16,2) NULL,
-  inv_net_total    DECIMAL(16,2) NOT NULL DEFAULT 0,
-  created_by       INT NULL,
-  created_date     VARCHAR(10) NULL,
-  created_time     VARCHAR(8) NULL,
-  modified_by      INT NULL,
-  modified_date    VARCHAR(10) NULL,
-  modified_time    VARCHAR(8) NULL,
-  inv_finalize     TINYINT NOT NULL DEFAULT 0,
-  inv_chq_rec      TINYINT NOT NULL DEFAULT 0,
-  PRIMARY KEY (comp_code, unit_code, inv_trans_id),
-  -- the entry window's load and the claim of a new id
-  KEY ix_invg_trans_id (inv_trans_id, comp_code),
-  -- the invoice list: company, unit and a date range
-  KEY ix_invg_list (comp_code, unit_code, inv_date),
-  -- the duplicate test of a new invoice, across companies and units
-  KEY ix_invg_invoice_no (inv_invoice_no),
-  -- the pending-bill reports: a unit's bills of a supplier without a cheque
-  KEY ix_invg_pending (unit_code, inv_supp_code, inv_chq_rec, inv_date)
-) ENGINE=InnoDB;
-
--- Other stores: one row per line of an invoice, numbered 1..n in grid order.
-CREATE TABLE IF NOT EXISTS inv_invoice_trans_gen (
-  unit_code          VARCHAR(10) NOT NULL,
-  comp_code          VARCHAR(10) NOT NULL,
-  invtrans_id        VARCHAR(20) NOT NULL,
-  invtrans_slno      INT NOT NULL,
-  invtrans_item_code VARCHAR(20) NOT NULL DEFAULT '',
-  invtrans_qty       DECIMAL(16,2) NOT NULL DEFAULT 0,
-  invtrans_rate      DECIMAL(16,2) NOT NULL DEFAULT 0,
-  -- Percentages and taxes may be NULL in rows of other applications; readers take NULL as 0.
-  invtrans_cgst_per  DECIMAL(16,2) NULL,
-  invtrans_cgst_amt  DECIMAL(16,2) NULL,
-  invtrans_sgst_per  DECIMAL(16,2) NULL,
-  invtrans_sgst_amt  DECIMAL(16,2) NULL,
-  invtrans_igst_per  DECIMAL(16,2) NULL,
-  invtrans_igst_amt  DECIMAL(16,2) NULL,
-  invtrans_amount    DECIMAL(16,2) NOT NULL DEFAULT 0,
-  invtrans_finalize  TINYINT NOT NULL DEFAULT 0,
-  -- the lines of one invoice in order (load, edit, finalise)
-  PRIMARY KEY (comp_code, unit_code, invtrans_id, invtrans_slno),
-  KEY ix_invtransg_id (invtrans_id, invtrans_slno),
-  -- the list's item filter: the invoices holding a line of one item
-  KEY ix_invtransg_item (invtrans_item_code, comp_code, unit_code, invtrans_id)
-) ENGINE=InnoDB;
-
 -- Fixed assets: one row per supplier bill. The list, the lines and the
 -- accounts application's payments name a bill by its code alone, so a code is
 -- unique over the year's table whatever company or unit drew it.
@@ -373,4 +305,72 @@ CREATE TABLE IF NOT EXISTS inv_asset_adjustbill (
   -- a bill's live payments, summed from the index alone
   KEY ix_adjust_bill (inv_no, adjust_cancel_flag, adjust_amount),
   KEY ix_adjust_voucher (voucher_no)
+) ENGINE=InnoDB;
+
+-- Other stores: one row per supplier invoice of other-stores items. An invoice
+-- is addressed by its transaction id together with its unit and company; a new
+-- id is claimed unique over the whole table, because the reports and the lines
+-- name an invoice by its id.
+CREATE TABLE IF NOT EXISTS inv_invoice_gen (
+  unit_code        VARCHAR(10) NOT NULL,
+  comp_code        VARCHAR(10) NOT NULL,
+  inv_trans_id     VARCHAR(20) NOT NULL,
+  inv_invoice_no   VARCHAR(60) NOT NULL DEFAULT '',
+  inv_date         DATE NULL,
+  inv_receipt_date DATE NULL,
+  inv_supp_code    VARCHAR(20) NULL,
+  inv_gst_no       VARCHAR(30) NULL,
+  inv_tcs          DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_freight      DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_narration    VARCHAR(255) NULL,
+  inv_round_plus   DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_round_minus  DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_gross_total  DECIMAL(16,2) NOT NULL DEFAULT 0,
+  -- The taxes may be NULL in rows of the company's other applications; readers take NULL as 0.
+  inv_cgst_amt     DECIMAL(16,2) NULL,
+  inv_sgst_amt     DECIMAL(16,2) NULL,
+  inv_igst_amt     DECIMAL(16,2) NULL,
+  inv_net_total    DECIMAL(16,2) NOT NULL DEFAULT 0,
+  created_by       INT NULL,
+  created_date     VARCHAR(10) NULL,
+  created_time     VARCHAR(8) NULL,
+  modified_by      INT NULL,
+  modified_date    VARCHAR(10) NULL,
+  modified_time    VARCHAR(8) NULL,
+  inv_finalize     TINYINT NOT NULL DEFAULT 0,
+  inv_chq_rec      TINYINT NOT NULL DEFAULT 0,
+  PRIMARY KEY (comp_code, unit_code, inv_trans_id),
+  -- the entry window's load and the claim of a new id
+  KEY ix_invg_trans_id (inv_trans_id, comp_code),
+  -- the invoice list: company, unit and a date range
+  KEY ix_invg_list (comp_code, unit_code, inv_date),
+  -- the duplicate test of a new invoice, across companies and units
+  KEY ix_invg_invoice_no (inv_invoice_no),
+  -- the pending-bill reports: a unit's bills of a supplier without a cheque
+  KEY ix_invg_pending (unit_code, inv_supp_code, inv_chq_rec, inv_date)
+) ENGINE=InnoDB;
+
+-- Other stores: one row per line of an invoice, numbered 1..n in grid order.
+CREATE TABLE IF NOT EXISTS inv_invoice_trans_gen (
+  unit_code          VARCHAR(10) NOT NULL,
+  comp_code          VARCHAR(10) NOT NULL,
+  invtrans_id        VARCHAR(20) NOT NULL,
+  invtrans_slno      INT NOT NULL,
+  invtrans_item_code VARCHAR(20) NOT NULL DEFAULT '',
+  invtrans_qty       DECIMAL(16,2) NOT NULL DEFAULT 0,
+  invtrans_rate      DECIMAL(16,2) NOT NULL DEFAULT 0,
+  -- Percentages and taxes may be NULL in rows of other applications; readers take NULL as 0.
+  invtrans_cgst_per  DECIMAL(16,2) NULL,
+  invtrans_cgst_amt  DECIMAL(16,2) NULL,
+  invtrans_sgst_per  DECIMAL(16,2) NULL,
+  invtrans_sgst_amt  DECIMAL(16,2) NULL,
+  invtrans_igst_per  DECIMAL(16,2) NULL,
+  invtrans_igst_amt  DECIMAL(16,2) NULL,
+  invtrans_amount    DECIMAL(16,2) NOT NULL DEFAULT 0,
+  invtrans_finalize  TINYINT NOT NULL DEFAULT 0,
+  -- the lines of one invoice in order (load, edit, finalise)
+  PRIMARY KEY (comp_code, unit_code, invtrans_id, invtrans_slno),
+  KEY ix_invtransg_id (invtrans_id, invtrans_slno),
+  -- the list's item filter: the invoices holding a line of one item
+  KEY ix_invtransg_item (invtrans_item_code, comp_code, unit_code, invtrans_id)
 ) ENGINE=InnoDB;

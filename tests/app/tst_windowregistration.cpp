@@ -40,7 +40,6 @@ void registerLinkedWindows()
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmOtherStoresInvoice"),
     QStringLiteral("frmCUGBSNL"),
 };
 } // namespace

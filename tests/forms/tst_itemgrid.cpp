@@ -1,7 +1,9 @@
+#include "Decimal.h"
 #include "Desktop.h"
 #include "AssetGrid.h"
 #include "Decimal.h"
 #include "ItemGrid.h"
+#include "GstGrid.h"
 #include "ReelGrid.h"
 #include "Ui.h"
 #include <QApplication>
@@ -811,6 +813,24 @@ void TestItemGrid::otherStoresStyleGrid_data()
         << QStringList{paper, pen} << "click:9,3" << QStringList{paper, pen} << "9,1" << "" << none;
     QTest::newRow("a click on an empty grid opens row 1")
         << none << "click:5,4" << QStringList{"||||||"} << "1,1" << "" << none;
+    QTest::newRow("Down on the CGST % keeps the SGST % typed beside it")
+        << QStringList{paper, pen} << "at:1,4 Del 12 Down"
+        << QStringList{"PAPER|2|105|12.00|9.00|0.00|I1", pen} << "2,4" << "5.00" << none;
+    QTest::newRow("the rate refused at 0")
+        << QStringList{paper} << "at:1,3 Del Enter" << QStringList{paper} << "1,3" << ""
+        << QStringList{"C:Please Enter the Rate"};
+    QTest::newRow("the same item in another case is a duplicate, found by Up too")
+        << QStringList{paper, pen} << "at:2,1 Del PaPeR Up"
+        << QStringList{paper, "||10|5.00|5.00|0.00|I2"} << "2,1" << ""
+        << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   "};
+    QTest::newRow("an item chosen by F1 is written at once in capitals")
+        << none << "at:1,1 F1=I7|glue" << QStringList{"GLUE||||||I7"} << "1,1" << "" << none;
+    QTest::newRow("a percentage beyond range is refused, the editor stays")
+        << QStringList{paper} << "at:1,6 Del 99999999999999999999 Enter" << QStringList{paper} << "1,6" << ""
+        << QStringList{"C:" + Decimal::overflowMessage()};
+    QTest::newRow("Ctrl+A repeats the row above but its item")
+        << QStringList{paper} << "at:2,1 CtrlA" << QStringList{paper, "|2|105|9.00|9.00|0.00|I1"} << "2,1" << ""
+        << none;
     // clang-format on
 }
 
@@ -823,46 +843,13 @@ void TestItemGrid::otherStoresStyleGrid()
     QFETCH(QString, selected);
     QFETCH(QStringList, shown);
 
-    // A third configuration: an editor never locked, an item taken only with
+    // The other-stores grid: an editor never locked, an item taken only with
     // its code, percentages that walk the row, a click that opens the clicked
     // row's item, and the text selected after Up as after Down.
     auto scripted = [this](const QString &) {
         return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
     };
-    ItemGridConfig g;
-    const QStringList headings{"Sl No",  "Item Name", "Qty",    "Rate", "CGST %", "CGST",
-                               "SGST %", "SGST",      "IGST %", "IGST", "Amount", "Item Code"};
-    for (const QString &h : headings) {
-        ItemGridColumn c;
-        c.heading = h;
-        c.width = h == "Item Code" ? 0 : 750;
-        g.columns.append(c);
-    }
-    g.columns[1].lookup = scripted;
-    g.columns[1].lookupCodeColumn = 11;
-    g.columns[1].lookupWritesCell = true;
-    g.columns[1].enter.next = 2;
-    g.columns[1].up = g.columns[1].down = ItemGridArrow::Key;
-    for (int c : {2, 3, 4}) {
-        g.columns[c].numeric = true;
-        g.columns[c].numericFilter = NumericKeySettings{};
-    }
-    g.columns[2].enter = {ItemGridEnter::Write::AsTyped, "Please Enter the Qty.   ", -1, {}, 3};
-    g.columns[3].enter = {ItemGridEnter::Write::AsTyped, "Please Enter the Rate", -1, {}, 4};
-    g.columns[3].up = g.columns[3].down = ItemGridArrow::NumberMove;
-    g.columns[4].enter = {ItemGridEnter::Write::Fixed2, {}, -1, {}, 6};
-    g.columns[6].enter = {ItemGridEnter::Write::Fixed2, {}, -1, {}, 8};
-    g.columns[8].enter = {ItemGridEnter::Write::Fixed2, {}, -1, {}, ItemGridEnter::kNextRow};
-    g.initialRows = 20;
-    g.growthStep = 15;
-    g.duplicateTest = true;
-    g.duplicateClears = {1, 2};
-    g.keyCodeColumn = 11;
-    g.copyFirst = 2;
-    g.copyLast = 11;
-    g.clickOpensFirstEmptyRow = false;
-    g.selectAllAfterUp = true;
-    g.hideEditorOnScroll = true;
+    ItemGridConfig g = GstGrid::config(scripted);
     build(std::move(g));
     m_grid->setCalculateTotals({});
 
