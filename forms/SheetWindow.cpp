@@ -227,15 +227,15 @@ bool SheetWindow::exportSheet(const SheetExport &request)
                 MsgBox(request.nothingMessage, MsgButtons::Ok, MsgIcon::Information);
                 return;
             }
-            const QString folder = exportFolder();
-            if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+            const QString folder = request.initialFolder.isEmpty() ? exportFolder() : request.initialFolder;
+            if (request.initialFolder.isEmpty() && !QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
                 MsgBox(QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)),
                        MsgButtons::Ok, MsgIcon::Information);
                 return;
             }
             SaveRequest dialog;
             dialog.initialFolder = folder;
-            dialog.filter = QStringLiteral("Excel Files (*.xls)");
+            dialog.filter = request.filter;
             dialog.proposedName = request.proposedName;
             if (request.appendXls)
                 dialog.defaultSuffix = QStringLiteral("xls");

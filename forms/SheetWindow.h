@@ -59,6 +59,10 @@ struct SheetExport {
     // False: the export shows `nothingMessage` and stops before the dialog.
     bool hasContent = true;
     QString nothingMessage = QStringLiteral("No details found.   ");
+    // Where the save dialog starts; empty: exportFolder(), made when missing.
+    QString initialFolder;
+    // The save dialog's file filter.
+    QString filter = QStringLiteral("Excel Files (*.xls)");
 };
 
 // A child window around one sheet: an optional title, a filter bar, the sheet

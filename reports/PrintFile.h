@@ -1,5 +1,6 @@
 #pragma once
 #include "Decimal.h"
+#include "TextFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -59,7 +60,6 @@ QByteArray printFileBytes(const PrintDocument &doc);
 // character beyond 16 bits counts as one, and control characters (a line
 // break inside a cell) become blanks so that no cell can break a page.
 QString printableText(const QString &text);
-QByteArray toWindows1252(const QString &printable);
 
 // "0.00" for a text that reads as a number; any other text unchanged.
 QString amountText(const QString &text);

@@ -26,6 +26,7 @@ private slots:
     void exportNames_data();
     void exportNames();
     void nothingToExport();
+    void exportStartsWhereAsked();
     void busyGuard();
     void exportFallsBackWhenProgramFolderIsClosed();
     void controlsBelowSheet();
@@ -196,6 +197,25 @@ void TestSheetWindow::nothingToExport()
     QCOMPARE(ui().shown.first().icon, MsgIcon::Information);
     QCOMPARE(ui().saveRequests.size(), 0);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestSheetWindow::exportStartsWhereAsked()
+{
+    open();
+    m_w->sheet()->setCellText(1, 1, QStringLiteral("x"));
+    const QString folder = QString::fromLocal8Bit(qgetenv("VELMORA_TEST_TMP")) + QStringLiteral("/elsewhere");
+    QVERIFY(QDir().mkpath(folder));
+    ui().saveAnswers.enqueue(folder + QStringLiteral("/CUG List"));
+    SheetExport request;
+    request.proposedName = QStringLiteral("CUG List");
+    request.initialFolder = folder;
+    request.filter = QStringLiteral("Excel Files (*.xls)");
+    QVERIFY(m_w->exportSheet(request));
+    QCOMPARE(ui().saveRequests.first().initialFolder, folder);
+    QCOMPARE(ui().saveRequests.first().filter, request.filter);
+    // The program's own export folder is not made for an export that starts elsewhere.
+    QVERIFY(!QFileInfo::exists(m_programFolder + QStringLiteral("/Excel Files")));
+    QVERIFY(isXlsFile(folder + QStringLiteral("/CUG List.xls")));
 }
 
 void TestSheetWindow::busyGuard()
