@@ -1,4 +1,5 @@
 #include "CompanyWindows.h"
+#include "CugWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
 #include "ReportsWindows.h"
@@ -14,4 +15,5 @@ void registerAllWindows()
     registerCompanyWindows();
     registerNewsprintWindows();
     registerReportsWindows();
+    registerCugWindows();
 }

@@ -48,6 +48,9 @@ struct SheetWindowConfig {
     // Filters and buttons under the sheet (report windows) instead of the
     // filters above and the buttons below it (list windows).
     bool controlsBelowSheet = false;
+    // The buttons stacked in a frame at the right of the sheet instead of a
+    // bar along the bottom.
+    bool buttonsBeside = false;
 };
 
 // What an export offers and how it starts.
@@ -122,5 +125,5 @@ private:
     SheetView *m_view = nullptr;
     QLabel *m_title = nullptr;
     QHBoxLayout *m_filterBar = nullptr;
-    QHBoxLayout *m_buttons = nullptr;
+    QBoxLayout *m_buttons = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "CompanyWindows.h"
+#include "CugWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
 #include "ReportsWindows.h"
@@ -33,6 +34,7 @@ void registerLinkedWindows()
     registerCompanyWindows();
     registerNewsprintWindows();
     registerReportsWindows();
+    registerCugWindows();
 }
 
 const QStringList kStillToCome = {
@@ -40,7 +42,6 @@ const QStringList kStillToCome = {
     QStringLiteral("frmFAInvoice"),
     QStringLiteral("frmrptFAPendingBills"),
     QStringLiteral("frmrptFABills"),
-    QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
 

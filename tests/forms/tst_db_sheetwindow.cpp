@@ -203,14 +203,15 @@ void TestSheetWindow::exportStartsWhereAsked()
 {
     open();
     m_w->sheet()->setCellText(1, 1, QStringLiteral("x"));
-    const QString folder = QString::fromLocal8Bit(qgetenv("VELMORA_TEST_TMP")) + QStringLiteral("/elsewhere");
+    const QString folder = m_programFolder + QStringLiteral("-elsewhere");
+    QDir(folder).removeRecursively();
     QVERIFY(QDir().mkpath(folder));
     ui().saveAnswers.enqueue(folder + QStringLiteral("/CUG List"));
     SheetExport request;
     request.proposedName = QStringLiteral("CUG List");
     request.initialFolder = folder;
     request.filter = QStringLiteral("Excel Files (*.xls)");
-    QVERIFY(m_w->exportSheet(request));
+    QVERIFY2(m_w->exportSheet(request), qPrintable(ui().texts().join(u'/')));
     QCOMPARE(ui().saveRequests.first().initialFolder, folder);
     QCOMPARE(ui().saveRequests.first().filter, request.filter);
     // The program's own export folder is not made for an export that starts elsewhere.
