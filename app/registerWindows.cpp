@@ -2,6 +2,7 @@
 #include "CugWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "PurchasesWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "Startup.h"
@@ -14,6 +15,7 @@ void registerAllWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerPurchasesWindows();
     registerReportsWindows();
     registerCugWindows();
 }

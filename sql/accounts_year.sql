@@ -11,3 +11,12 @@ CREATE TABLE IF NOT EXISTS acc_accountheads (
   KEY ix_ac_name (ac_comp_code, ac_name),
   KEY ix_ac_code (ac_code)
 ) ENGINE=InnoDB;
+
+-- Vouchers of the accounts application; the fixed-asset cheque details read
+-- the cheque number of a payment's voucher.
+CREATE TABLE IF NOT EXISTS acc_voucher (
+  voucher_no     VARCHAR(20) NOT NULL,
+  voucher_chq_no VARCHAR(30) NULL,
+  voucher_amount DECIMAL(16,2) NOT NULL DEFAULT 0,
+  PRIMARY KEY (voucher_no)
+) ENGINE=InnoDB;

@@ -226,3 +226,82 @@ CREATE TABLE IF NOT EXISTS inv_consumption (
   KEY ix_cons_date (cons_date),
   KEY ix_cons_unit (cons_unit_code, cons_date)
 ) ENGINE=InnoDB;
+
+-- Fixed assets: one row per supplier bill. The list, the lines and the
+-- accounts application's payments name a bill by its code alone, so a code is
+-- unique over the year's table whatever company or unit drew it.
+CREATE TABLE IF NOT EXISTS inv_asset (
+  unit_code        VARCHAR(10) NOT NULL,
+  comp_code        VARCHAR(10) NOT NULL,
+  inv_code         VARCHAR(20) NOT NULL,
+  inv_invoice_no   VARCHAR(60) NOT NULL DEFAULT '',
+  inv_po           VARCHAR(60) NOT NULL DEFAULT '',
+  inv_po_date      DATE NULL,
+  inv_supp_code    VARCHAR(20) NULL,
+  inv_date         DATE NULL,
+  inv_receipt_date DATE NULL,
+  inv_narration    VARCHAR(250) NOT NULL DEFAULT '',
+  inv_freight      DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_vat          DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_cess         DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_total        DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_round_plus   DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_round_minus  DECIMAL(16,2) NOT NULL DEFAULT 0,
+  inv_grand_total  DECIMAL(16,2) NOT NULL DEFAULT 0,
+  created_by       INT NULL,
+  created_date     VARCHAR(10) NULL,
+  created_time     VARCHAR(8) NULL,
+  modified_by      INT NULL,
+  modified_date    VARCHAR(10) NULL,
+  modified_time    VARCHAR(8) NULL,
+  inv_finalize     TINYINT NOT NULL DEFAULT 0,
+  inv_chq_rec      TINYINT NOT NULL DEFAULT 0,
+  PRIMARY KEY (inv_code),
+  -- updates, finalising and the cheque mark address the bill with its unit and company
+  KEY ix_asset_owner (comp_code, unit_code, inv_code),
+  -- the duplicate test of a new bill, over the whole year
+  KEY ix_asset_invoice_no (inv_invoice_no),
+  -- the bill reports: by supplier, by date, pending cheques
+  KEY ix_asset_supp (comp_code, inv_supp_code, inv_date),
+  KEY ix_asset_date (comp_code, inv_date),
+  KEY ix_asset_pending (comp_code, inv_chq_rec, inv_date)
+) ENGINE=InnoDB;
+
+-- Fixed assets: one row per line of a bill. The warranty end date is text,
+-- 'yyyy-mm-dd' or '' for a line without one.
+CREATE TABLE IF NOT EXISTS inv_asset_trans (
+  unit_code          VARCHAR(10) NOT NULL,
+  invtrans_unit_code VARCHAR(10) NULL,
+  comp_code          VARCHAR(10) NOT NULL,
+  invtrans_id        VARCHAR(20) NOT NULL,
+  invtrans_slno      INT NOT NULL,
+  invtrans_item_code VARCHAR(20) NOT NULL DEFAULT '',
+  invtrans_brand_code VARCHAR(20) NOT NULL DEFAULT '',
+  invtrans_narration VARCHAR(250) NOT NULL DEFAULT '',
+  invtrans_war_date  VARCHAR(10) NOT NULL DEFAULT '',
+  invtrans_qty       DECIMAL(16,2) NOT NULL DEFAULT 0,
+  invtrans_rate      DECIMAL(16,2) NOT NULL DEFAULT 0,
+  invtrans_amount    DECIMAL(16,2) NOT NULL DEFAULT 0,
+  invtrans_finalize  TINYINT NOT NULL DEFAULT 0,
+  invtrans_cons_flag TINYINT NOT NULL DEFAULT 0,
+  -- the lines of one bill in order
+  PRIMARY KEY (invtrans_id, invtrans_slno),
+  KEY ix_assettrans_item (invtrans_item_code),
+  KEY ix_assettrans_brand (invtrans_brand_code),
+  -- the fixed-asset stock report: a company's assets in store, by unit
+  KEY ix_assettrans_stock (comp_code, invtrans_unit_code, invtrans_cons_flag)
+) ENGINE=InnoDB;
+
+-- Payments set against fixed-asset bills; the accounts application writes
+-- them, this program only reads. A payment names its bill by code alone, and
+-- the rows of two years are read as one result, so the columns stay the same
+-- in every year.
+CREATE TABLE IF NOT EXISTS inv_asset_adjustbill (
+  inv_no             VARCHAR(20) NOT NULL,
+  voucher_no         VARCHAR(20) NOT NULL,
+  adjust_amount      DECIMAL(16,2) NOT NULL DEFAULT 0,
+  adjust_cancel_flag TINYINT NOT NULL DEFAULT 0,
+  -- a bill's live payments, summed from the index alone
+  KEY ix_adjust_bill (inv_no, adjust_cancel_flag, adjust_amount),
+  KEY ix_adjust_voucher (voucher_no)
+) ENGINE=InnoDB;

@@ -2,6 +2,7 @@
 #include "CugWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
+#include "PurchasesWindows.h"
 #include "ReportsWindows.h"
 #include "ShellWindows.h"
 #include "UserWindows.h"
@@ -33,6 +34,7 @@ void registerLinkedWindows()
     registerMastersWindows();
     registerCompanyWindows();
     registerNewsprintWindows();
+    registerPurchasesWindows();
     registerReportsWindows();
     registerCugWindows();
 }
