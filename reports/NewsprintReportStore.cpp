@@ -3,24 +3,8 @@
 #include "Desktop.h"
 #include "SupplierHeads.h"
 
-namespace {
-
-// One name per master code: the current company's own row when it has one,
-// otherwise the smallest name. A code that two companies hold therefore never
-// gives a reel two rows or doubles a sum. Binds the company once.
-QString masterNames(const QString &table, const char *code, const char *name)
-{
-    return QStringLiteral("(SELECT %2 AS code, COALESCE(MAX(CASE WHEN comp_code=? THEN %3 END), MIN(%3)) AS name "
-                          "FROM %1 GROUP BY %2)")
-        .arg(table, QLatin1String(code), QLatin1String(name));
-}
-
-QString likeAnywhere(const QString &text)
-{
-    return u'%' + text + u'%';
-}
-
-} // namespace
+using ReportStore::likeAnywhere;
+using ReportStore::masterNames;
 
 NewsprintReportStore::NewsprintReportStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
                                            const QString &compCode)
@@ -201,15 +185,7 @@ LookupQuery NewsprintReportStore::materialLookup(const QString &compCode, const 
 
 LookupQuery NewsprintReportStore::supplierLookup(const QString &nameText) const
 {
-    const SqlCondition supplier = supplierHeadCondition(m_comp);
-    QString sql = QStringLiteral("SELECT ac_code, ac_name FROM ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" WHERE ") + supplier.sql;
-    QVariantList v = supplier.values;
-    if (!nameText.isEmpty()) {
-        sql += QStringLiteral(" AND ac_name LIKE ?");
-        v << likeAnywhere(nameText);
-    }
-    return {sql + QStringLiteral(" ORDER BY ac_name"), v};
+    return ReportStore::supplierLookup(m_accounts, m_comp, nameText);
 }
 
 LookupQuery NewsprintReportStore::brandLookup(const QString &nameText) const

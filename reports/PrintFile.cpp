@@ -158,6 +158,28 @@ PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row)
     return marker == u"gtot" ? PrintMapping::Total : PrintMapping::Body;
 }
 
+PrintMapping unitListPrintMapping(const std::array<int, 5> &columns, const QString &totalLabel)
+{
+    PrintMapping m;
+    m.columns = columns;
+    m.rowKind = [totalLabel](const Sheet &s, int row) {
+        if (!s.CellText(row, 1).isEmpty())
+            return PrintMapping::Body;
+        const QString label = s.CellText(row, 2);
+        if (label.isEmpty())
+            return PrintMapping::Skip;
+        return label.startsWith(totalLabel) ? PrintMapping::Total : PrintMapping::Body;
+    };
+    m.adjust = [totalLabel](const Sheet &, int, PrintLine &line) {
+        const QString word = QStringLiteral("Total ");
+        if (line.kind == PrintLine::Total && line.fields[1].startsWith(totalLabel)) {
+            line.fields[0] = word.trimmed();
+            line.fields[1] = line.fields[1].mid(word.size());
+        }
+    };
+    return m;
+}
+
 PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &mapping)
 {
     PrintDocument doc;

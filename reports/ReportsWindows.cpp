@@ -1,6 +1,7 @@
 #include "ReportsWindows.h"
 #include "WindowRegistry.h"
 #include "frmrptConsumption.h"
+#include "frmrptFAStock.h"
 #include "frmrptNewsprintStock.h"
 
 void registerReportsWindows()
@@ -11,4 +12,6 @@ void registerReportsWindows()
         QStringLiteral("frmrptConsumption"), [] { return new frmrptConsumption; }, WindowRegistry::Kind::Many);
     r.registerWindow(
         QStringLiteral("frmrptNewsprintStock"), [] { return new frmrptNewsprintStock; }, WindowRegistry::Kind::Many);
+    r.registerWindow(
+        QStringLiteral("frmrptFAStock"), [] { return new frmrptFAStock; }, WindowRegistry::Kind::Many);
 }

@@ -12,30 +12,6 @@
 
 namespace {
 const QString kTotalLabel = QStringLiteral("Total No of Reels. ");
-
-// Printed: serial, supplier, reel number, weight and amount; unit headings as
-// lines of their own and the total row as a total line.
-PrintMapping printMapping()
-{
-    PrintMapping m;
-    m.columns = {1, 2, 4, 7, 9};
-    m.rowKind = [](const Sheet &s, int row) {
-        if (!s.CellText(row, 1).isEmpty())
-            return PrintMapping::Body;
-        const QString label = s.CellText(row, 2);
-        if (label.isEmpty())
-            return PrintMapping::Skip;
-        return label.startsWith(kTotalLabel) ? PrintMapping::Total : PrintMapping::Body;
-    };
-    // The count would not fit beside the label in the supplier's field.
-    m.adjust = [](const Sheet &, int, PrintLine &line) {
-        if (line.kind == PrintLine::Total && line.fields[1].startsWith(kTotalLabel)) {
-            line.fields[0] = QStringLiteral("Total");
-            line.fields[1] = QStringLiteral("No of Reels. ") + line.fields[1].mid(kTotalLabel.size());
-        }
-    };
-    return m;
-}
 } // namespace
 
 ReportConfig frmrptNewsprintStock::reportConfig()
@@ -52,7 +28,8 @@ ReportConfig frmrptNewsprintStock::reportConfig()
     c.headingAlignedLeft = true;
     c.firstNumericColumn = 7;
     c.lastNumericColumn = 11;
-    c.printMapping = printMapping();
+    // Printed: serial, supplier, reel number, weight and amount.
+    c.printMapping = unitListPrintMapping({1, 2, 4, 7, 9}, kTotalLabel);
     return c;
 }
 
