@@ -36,29 +36,18 @@ ReportConfig frmrptFAStock::reportConfig()
 
 frmrptFAStock::frmrptFAStock(QWidget *parent) : ReportWindow(reportConfig(), parent)
 {
-    CbStockType = new QComboBox(this);
-    CbStockType->setObjectName(QStringLiteral("CbStockType"));
-    CbStockType->addItems({QStringLiteral("Godown"), QStringLiteral("Press")});
-    CbStockType->setCurrentIndex(0);
+    CbStockType = makeStockTypeBox();
     TxUnitCode->setReadOnly(true);
     const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
                                             {9000, QStringLiteral("Scheme Name")}};
     // The supplier, brand and item lists search the names for the box's text.
-    TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
-    TxSuppCode->setLookup([this, schemeColumns] {
-        return lookupOf(FixedAssetStockStore::current().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"),
-                        10500, schemeColumns);
-    });
-    TxBrandCode = codeBox(QStringLiteral("TxBrandCode"), {}, false);
-    TxBrandCode->setLookup([this, schemeColumns] {
-        return lookupOf(FixedAssetStockStore::current().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"),
-                        10500, schemeColumns);
-    });
-    TxItem = codeBox(QStringLiteral("TxItem"), {}, false);
-    TxItem->setLookup([this] {
-        return lookupOf(FixedAssetStockStore::current().itemLookup(TxItem->text()), QStringLiteral("Item Master"),
-                        10500, {{1500, QStringLiteral("Item Code")}, {9000, QStringLiteral("Item Name")}});
-    });
+    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), QStringLiteral("Scheme"), schemeColumns,
+                               [](const QString &t) { return FixedAssetStockStore::current().supplierLookup(t); });
+    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), QStringLiteral("Scheme"), schemeColumns,
+                                [](const QString &t) { return FixedAssetStockStore::current().brandLookup(t); });
+    TxItem = nameSearchBox(QStringLiteral("TxItem"), QStringLiteral("Item Master"),
+                           {{1500, QStringLiteral("Item Code")}, {9000, QStringLiteral("Item Name")}},
+                           [](const QString &t) { return FixedAssetStockStore::current().itemLookup(t); });
     // Nothing in this report searches a text: the box is kept out of sight
     // rather than offered to a clerk whose typing would change nothing.
     TxSearch = makeBox(QStringLiteral("TxSearch"), this);
@@ -129,10 +118,5 @@ void frmrptFAStock::FillSheet()
     });
     styleBody(5, row(), 7, columns);
     styleGroupHeadings(2, 2, 10);
-    const int t = nextTotalRow();
-    s.setCellText(t, 2, kTotalLabel + QString::number(items));
-    s.setCellNumber(t, 7, qtyTotal);
-    s.setCellNumber(t, 9, amountTotal);
-    styleTotalRow(t, 2, 7, columns);
-    finishFill(t);
+    writeCountTotals(kTotalLabel, items, {{7, qtyTotal}, {9, amountTotal}});
 }

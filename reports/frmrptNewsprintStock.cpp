@@ -35,25 +35,16 @@ ReportConfig frmrptNewsprintStock::reportConfig()
 
 frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(reportConfig(), parent)
 {
-    CbStockType = new QComboBox(this);
-    CbStockType->setObjectName(QStringLiteral("CbStockType"));
-    CbStockType->addItems({QStringLiteral("Godown"), QStringLiteral("Press")});
-    CbStockType->setCurrentIndex(0);
+    CbStockType = makeStockTypeBox();
     TxUnitCode->setReadOnly(true);
     const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
                                             {9000, QStringLiteral("Scheme Name")}};
     const QList<LookupColumn> typeColumns{{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}};
     // The supplier and brand lists search the names for the box's text.
-    TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
-    TxSuppCode->setLookup([this, schemeColumns] {
-        return lookupOf(NewsprintReportStore::current().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"),
-                        10500, schemeColumns);
-    });
-    TxBrandCode = codeBox(QStringLiteral("TxBrandCode"), {}, false);
-    TxBrandCode->setLookup([this, schemeColumns] {
-        return lookupOf(NewsprintReportStore::current().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"),
-                        10500, schemeColumns);
-    });
+    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), QStringLiteral("Scheme"), schemeColumns,
+                               [](const QString &t) { return NewsprintReportStore::current().supplierLookup(t); });
+    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), QStringLiteral("Scheme"), schemeColumns,
+                                [](const QString &t) { return NewsprintReportStore::current().brandLookup(t); });
     TxGSM = codeBox(
         QStringLiteral("TxGSM"),
         [typeColumns] {
@@ -144,10 +135,5 @@ void frmrptNewsprintStock::FillSheet()
     // One format for all reel rows, then the unit headings over it.
     styleBody(5, row(), 7, columns);
     styleGroupHeadings(2, 2, 10);
-    const int t = nextTotalRow();
-    s.setCellText(t, 2, kTotalLabel + QString::number(reels));
-    s.setCellNumber(t, 7, weightTotal);
-    s.setCellNumber(t, 9, amountTotal);
-    styleTotalRow(t, 2, 7, columns);
-    finishFill(t);
+    writeCountTotals(kTotalLabel, reels, {{7, weightTotal}, {9, amountTotal}});
 }
