@@ -4,6 +4,8 @@
 #include "mdlVelmora.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QLabel>
@@ -68,10 +70,26 @@ frmrptFAStock::frmrptFAStock(QWidget *parent) : ReportWindow(reportConfig(), par
     g->addWidget(label("Item Master"), 2, 2);
     g->addWidget(TxItem, 2, 3);
 
-    // The item box keeps its text unselected when entered.
     for (QLineEdit *b : {TxSuppCode, TxBrandCode})
         selectOnEntry(b);
     setEnterChain({DtFrom, CbStockType, TxUnitCode, TxSuppCode, TxBrandCode, TxItem, CmShow});
+    TxItem->installEventFilter(this);
+}
+
+bool frmrptFAStock::eventFilter(QObject *watched, QEvent *event)
+{
+    // The item box keeps its text unselected when entered: a line edit
+    // selects all of it on a Tab-like entry, so that entry is passed on as a
+    // plain one.
+    if (watched == TxItem && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(TxItem, &plain);
+            return true;
+        }
+    }
+    return ReportWindow::eventFilter(watched, event);
 }
 
 void frmrptFAStock::FillSheet()

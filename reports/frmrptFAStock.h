@@ -15,6 +15,7 @@ public:
 
 protected:
     void FillSheet() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QComboBox *CbStockType = nullptr;

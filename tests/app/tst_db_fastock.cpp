@@ -36,6 +36,7 @@ private slots:
     void lookups();
     void printsTheLines();
     void exportAfterShow();
+    void enterWalksTheFilters();
 
 private:
     frmrptFAStock *open();
@@ -307,6 +308,23 @@ void TestFAStock::exportAfterShow()
     QTest::mouseClick(w->findChild<QPushButton *>("CmExport"), Qt::LeftButton);
     QCOMPARE(ui().saveRequests.last().proposedName, QStringLiteral("Fixed Assets Stock TVM 09-Dec-2026"));
     QVERIFY(QFile::exists(path));
+}
+
+void TestFAStock::enterWalksTheFilters()
+{
+    frmrptFAStock *w = open();
+    QVERIFY(QTest::qWaitForWindowActive(frmMain::instance()));
+    auto *item = w->findChild<LookupBox *>("TxItem");
+    item->setText(QStringLiteral("DESK"));
+    w->findChild<QWidget *>("DtFrom")->setFocus();
+    QStringList walked;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        walked << QApplication::focusWidget()->objectName();
+        if (QApplication::focusWidget() == item)
+            QVERIFY2(!item->hasSelectedText(), "the item box keeps its text unselected when entered");
+    }
+    QCOMPARE(walked, (QStringList{"CbStockType", "TxUnitCode", "TxSuppCode", "TxBrandCode", "TxItem", "CmShow"}));
 }
 
 QTEST_MAIN(TestFAStock)
