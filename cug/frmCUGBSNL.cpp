@@ -34,9 +34,8 @@ QList<SheetColumn> listColumns()
         c.field = QString::fromLatin1(field);
         return c;
     };
-    return {column("Mobile", 3000, "tel_no"), column("Name", 6000, "emp_name"),
-            column("Department", 5000, "dept_name"), column("Unit", 6000, "unit_name"),
-            column("e-mail", 6000, "emp_mail")};
+    return {column("Mobile", 3000, "tel_no"), column("Name", 6000, "emp_name"), column("Department", 5000, "dept_name"),
+            column("Unit", 6000, "unit_name"), column("e-mail", 6000, "emp_mail")};
 }
 
 QList<SheetColumn> contactColumns()
@@ -47,7 +46,7 @@ QList<SheetColumn> contactColumns()
     // The unit's code, not its name; an empty part keeps its separators.
     name.value = [](const RecordSet &r, int) {
         return r.text(QStringLiteral("emp_name")) + QStringLiteral(", ") + r.text(QStringLiteral("dept_name"))
-               + QStringLiteral(", ") + r.text(QStringLiteral("emp_unit_code"));
+            + QStringLiteral(", ") + r.text(QStringLiteral("emp_unit_code"));
     };
     SheetColumn phone;
     phone.heading = QStringLiteral("Business Phone");
@@ -80,8 +79,8 @@ QStringList cugContactLines(const Sheet &list)
         const QString mobile = list.CellText(row, 1);
         if (mobile.isEmpty())
             continue;
-        lines << QStringLiteral("First name:\t") + list.CellText(row, 2) + QStringLiteral(" - ")
-                     + list.CellText(row, 3) + QStringLiteral(" - ") + list.CellText(row, 4)
+        lines << QStringLiteral("First name:\t") + list.CellText(row, 2) + QStringLiteral(" - ") + list.CellText(row, 3)
+                + QStringLiteral(" - ") + list.CellText(row, 4)
               << QStringLiteral("Company:\t") + kCompany << QStringLiteral("General mobile:\t") + mobile << QString();
     }
     return lines;

@@ -129,8 +129,9 @@ void TestFAStock::godownOfTheUnitWithTotals()
     show();
     QVERIFY2(ui().shown.isEmpty(), qPrintable(ui().texts().join(u'\n')));
     QCOMPARE(w->sheet()->CellText(3, 1), QStringLiteral("Fixed Asset Purchase   As on 09-Dec-2026"));
-    QCOMPARE(rows(), (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, QString(),
-                                  total(3, "7.00", "3000.00")}));
+    QCOMPARE(
+        rows(),
+        (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, QString(), total(3, "7.00", "3000.00")}));
     const Sheet &s = *w->sheet();
     QCOMPARE(s.formatAt(5, 2).fontColor, 128);
     QVERIFY(s.formatAt(5, 2).bold);
@@ -149,9 +150,10 @@ void TestFAStock::everyUnitUnderItsHeading()
     w->findChild<LookupBox *>("TxUnitCode")->setFocus();
     QTest::keyClick(w->findChild<LookupBox *>("TxUnitCode"), Qt::Key_Delete);
     show();
-    QCOMPARE(rows(), (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, heading("Kottayam"),
-                                  "4|Kerala Newsprint Mills|DESKTOP COMPUTER|Lenovo|KEYBOARD|3.00|100.00|300.00|A0000003",
-                                  QString(), total(4, "10.00", "3300.00")}));
+    QCOMPARE(rows(),
+             (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, heading("Kottayam"),
+                          "4|Kerala Newsprint Mills|DESKTOP COMPUTER|Lenovo|KEYBOARD|3.00|100.00|300.00|A0000003",
+                          QString(), total(4, "10.00", "3300.00")}));
 }
 
 void TestFAStock::pressListsOnlyIssuedLines()
@@ -177,8 +179,9 @@ void TestFAStock::masterCodeOfTwoCompaniesListsOnce()
         "VALUES ('TVM', '02', 'B0002', 'Another Lenovo', 1)"));
     open();
     show();
-    QCOMPARE(rows(), (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, QString(),
-                                  total(3, "7.00", "3000.00")}));
+    QCOMPARE(
+        rows(),
+        (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, QString(), total(3, "7.00", "3000.00")}));
 }
 
 void TestFAStock::readsTheYearSwitchedTo()
@@ -203,12 +206,21 @@ void TestFAStock::filters_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("supplier") << "TxSuppCode" << "441200002" << "Hindustan" << QStringList{kMonitor};
-    QTest::newRow("brand") << "TxBrandCode" << "B0002" << "Lenovo" << QStringList{kDell, kMonitor};
-    QTest::newRow("item") << "TxItem" << "I0002" << "PRINTING INK" << QStringList{};
-    QTest::newRow("typed text without a lookup matches nothing") << "TxItem" << "" << "DESK" << QStringList{};
-    QTest::newRow("a code without text is no filter") << "TxBrandCode" << "B0009" << ""
-                                                       << QStringList{kDell, kUps, kMonitor};
+    QTest::newRow("supplier") << "TxSuppCode"
+                              << "441200002"
+                              << "Hindustan" << QStringList{kMonitor};
+    QTest::newRow("brand") << "TxBrandCode"
+                           << "B0002"
+                           << "Lenovo" << QStringList{kDell, kMonitor};
+    QTest::newRow("item") << "TxItem"
+                          << "I0002"
+                          << "PRINTING INK" << QStringList{};
+    QTest::newRow("typed text without a lookup matches nothing") << "TxItem"
+                                                                 << ""
+                                                                 << "DESK" << QStringList{};
+    QTest::newRow("a code without text is no filter") << "TxBrandCode"
+                                                      << "B0009"
+                                                      << "" << QStringList{kDell, kUps, kMonitor};
 }
 
 void TestFAStock::filters()

@@ -130,8 +130,7 @@ void TestCugBsnl::opensWithTitleAndHeadingsOnly()
     frmCUGBSNL *w = open();
     QCOMPARE(w->objectName(), QStringLiteral("frmCUGBSNL"));
     QCOMPARE(w->windowTitle(), QStringLiteral("CUG List - Vodafone"));
-    QCOMPARE(rowsOf(*w->sheet()),
-             (QStringList{"CUG List - Vodafone||||", "Mobile|Name|Department|Unit|e-mail"}));
+    QCOMPARE(rowsOf(*w->sheet()), (QStringList{"CUG List - Vodafone||||", "Mobile|Name|Department|Unit|e-mail"}));
     const Sheet &s = *w->sheet();
     QCOMPARE(s.HeadingRowCount(), 2);
     QVERIFY(s.formatAt(1, 1).bold);
@@ -146,8 +145,7 @@ void TestCugBsnl::search_data()
     QTest::addColumn<QStringList>("rows");
     // Numbers of another operator, or flagged off, never show; a number
     // without a holder row still lists with empty cells.
-    QTest::newRow("empty lists every number") << QString()
-                                              << QStringList{kAnil, kJose, kBeena, kChandran, kNoHolder};
+    QTest::newRow("empty lists every number") << QString() << QStringList{kAnil, kJose, kBeena, kChandran, kNoHolder};
     QTest::newRow("inside a number") << "000005" << QStringList{kNoHolder};
     QTest::newRow("inside a name") << "mathew" << QStringList{kJose};
     QTest::newRow("department name") << "Editorial" << QStringList{kJose, kChandran};
@@ -211,8 +209,10 @@ void TestCugBsnl::excelExport_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("bare name gets .xls") << "CUG List" << "CUG List.xls";
-    QTest::newRow("own extension kept") << "phones.xls" << "phones.xls";
+    QTest::newRow("bare name gets .xls") << "CUG List"
+                                         << "CUG List.xls";
+    QTest::newRow("own extension kept") << "phones.xls"
+                                        << "phones.xls";
 }
 
 void TestCugBsnl::excelExport()
@@ -351,8 +351,9 @@ void TestCugBsnl::blackberrySavesContactsAndPutsTheListBack()
     QStringList contacts = m_ui.sheetsAtDialog.first();
     QCOMPARE(contacts.takeFirst(), QStringLiteral("Name|Business Phone|E-mail Address|Company"));
     contacts.sort();
-    QCOMPARE(contacts, (QStringList{"Chandran 100%, Editorial, CRP|9447000004||Vodafone@Velmora",
-                                    "Jos\u00e9 Mathew, Editorial, KTM|9447000002||Vodafone@Velmora"}));
+    QCOMPARE(contacts,
+             (QStringList{"Chandran 100%, Editorial, CRP|9447000004||Vodafone@Velmora",
+                          "Jos\u00e9 Mathew, Editorial, KTM|9447000002||Vodafone@Velmora"}));
     QCOMPARE(QFileInfo::exists(m_dir + QStringLiteral("/CUG List.xls")), !cancel);
     if (!cancel)
         QVERIFY(isXls(m_dir + QStringLiteral("/CUG List.xls")));

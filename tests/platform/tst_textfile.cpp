@@ -28,7 +28,8 @@ void TestTextFile::encodesOneByteACharacter_data()
     QTest::newRow("plain ASCII") << QStringLiteral("Ravi K\t42") << QByteArray("Ravi K\t42");
     QTest::newRow("Latin-1 letters") << QStringLiteral("Jos\u00e9 M\u00fcller") << QByteArray("Jos\xe9 M\xfcller");
     QTest::newRow("the code page's own 0x80 row") << QStringLiteral("\u20ac5 \u2013 \u201cok\u201d")
-                                                   << QByteArray("\x80" "5 \x96 \x93ok\x94");
+                                                  << QByteArray("\x80"
+                                                                "5 \x96 \x93ok\x94");
     QTest::newRow("Malayalam has no byte") << QStringLiteral("\u0d30\u0d3e\u0d2e") << QByteArray("???");
     QTest::newRow("beyond 16 bits is one ?") << QStringLiteral("a\U0001F600b") << QByteArray("a?b");
     QTest::newRow("C1 control has no byte") << QStringLiteral("x\u0081y") << QByteArray("x?y");
