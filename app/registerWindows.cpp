@@ -1,4 +1,5 @@
 #include "CompanyWindows.h"
+#include "CugWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
 #include "PurchasesWindows.h"
@@ -16,4 +17,5 @@ void registerAllWindows()
     registerNewsprintWindows();
     registerPurchasesWindows();
     registerReportsWindows();
+    registerCugWindows();
 }

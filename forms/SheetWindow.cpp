@@ -57,16 +57,29 @@ SheetWindow::SheetWindow(SheetWindowConfig frame, QWidget *parent) : ChildWindow
     auto *bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("ButtonBar"));
     bar->setFrameShape(QFrame::StyledPanel);
-    m_buttons = new QHBoxLayout(bar);
+    QBoxLayout *sheetAndFilters = outer;
+    if (m_frame.buttonsBeside) {
+        auto *v = new QVBoxLayout(bar);
+        v->addStretch(); // the buttons at the top of their frame
+        m_buttons = v;
+        auto *beside = new QHBoxLayout;
+        sheetAndFilters = new QVBoxLayout;
+        beside->addLayout(sheetAndFilters, 1);
+        beside->addWidget(bar);
+        outer->addLayout(beside, 1);
+    } else {
+        m_buttons = new QHBoxLayout(bar);
+    }
 
     if (m_frame.controlsBelowSheet) {
-        outer->addWidget(m_view, 1);
-        outer->addLayout(m_filterBar);
+        sheetAndFilters->addWidget(m_view, 1);
+        sheetAndFilters->addLayout(m_filterBar);
     } else {
-        outer->addLayout(m_filterBar);
-        outer->addWidget(m_view, 1);
+        sheetAndFilters->addLayout(m_filterBar);
+        sheetAndFilters->addWidget(m_view, 1);
     }
-    outer->addWidget(bar);
+    if (!m_frame.buttonsBeside)
+        outer->addWidget(bar);
     resize(sizeHint());
 }
 
@@ -76,7 +89,10 @@ QPushButton *SheetWindow::addButton(const QString &name, const QString &caption)
 {
     QWidget *bar = m_buttons->parentWidget();
     QPushButton *b = makeButton(name, caption, bar);
-    m_buttons->addWidget(b);
+    if (m_frame.buttonsBeside)
+        m_buttons->insertWidget(m_buttons->count() - 1, b);
+    else
+        m_buttons->addWidget(b);
     return b;
 }
 
@@ -93,8 +109,12 @@ void SheetWindow::orderButtons(const QStringList &names)
             ordered << b;
     for (QPushButton *b : std::as_const(ordered))
         m_buttons->removeWidget(b);
-    for (QPushButton *b : std::as_const(ordered))
-        m_buttons->addWidget(b);
+    for (QPushButton *b : std::as_const(ordered)) {
+        if (m_frame.buttonsBeside)
+            m_buttons->insertWidget(m_buttons->count() - 1, b);
+        else
+            m_buttons->addWidget(b);
+    }
 }
 
 QSize SheetWindow::sizeHint() const
@@ -229,15 +249,15 @@ bool SheetWindow::exportSheet(const SheetExport &request)
                 MsgBox(request.nothingMessage, MsgButtons::Ok, MsgIcon::Information);
                 return;
             }
-            const QString folder = exportFolder();
-            if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+            const QString folder = request.initialFolder.isEmpty() ? exportFolder() : request.initialFolder;
+            if (request.initialFolder.isEmpty() && !QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
                 MsgBox(QStringLiteral("Cannot create the folder %1.").arg(QDir::toNativeSeparators(folder)),
                        MsgButtons::Ok, MsgIcon::Information);
                 return;
             }
             SaveRequest dialog;
             dialog.initialFolder = folder;
-            dialog.filter = QStringLiteral("Excel Files (*.xls)");
+            dialog.filter = request.filter;
             dialog.proposedName = request.proposedName;
             if (request.appendXls)
                 dialog.defaultSuffix = QStringLiteral("xls");

@@ -49,6 +49,9 @@ struct SheetWindowConfig {
     // Filters and buttons under the sheet (report windows) instead of the
     // filters above and the buttons below it (list windows).
     bool controlsBelowSheet = false;
+    // The buttons stacked in a frame at the right of the sheet instead of a
+    // bar along the bottom.
+    bool buttonsBeside = false;
 };
 
 // What an export offers and how it starts.
@@ -60,6 +63,10 @@ struct SheetExport {
     // False: the export shows `nothingMessage` and stops before the dialog.
     bool hasContent = true;
     QString nothingMessage = QStringLiteral("No details found.   ");
+    // Where the save dialog starts; empty: exportFolder(), made when missing.
+    QString initialFolder;
+    // The save dialog's file filter.
+    QString filter = QStringLiteral("Excel Files (*.xls)");
 };
 
 // A child window around one sheet: an optional title, a filter bar, the sheet
@@ -119,5 +126,5 @@ private:
     SheetView *m_view = nullptr;
     QLabel *m_title = nullptr;
     QHBoxLayout *m_filterBar = nullptr;
-    QHBoxLayout *m_buttons = nullptr;
+    QBoxLayout *m_buttons = nullptr;
 };

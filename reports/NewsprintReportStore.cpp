@@ -3,24 +3,8 @@
 #include "Desktop.h"
 #include "SupplierHeads.h"
 
-namespace {
-
-// One name per master code: the current company's own row when it has one,
-// otherwise the smallest name. A code that two companies hold therefore never
-// gives a reel two rows or doubles a sum. Binds the company once.
-QString masterNames(const QString &table, const char *code, const char *name)
-{
-    return QStringLiteral("(SELECT %2 AS code, COALESCE(MAX(CASE WHEN comp_code=? THEN %3 END), MIN(%3)) AS name "
-                          "FROM %1 GROUP BY %2)")
-        .arg(table, QLatin1String(code), QLatin1String(name));
-}
-
-QString likeAnywhere(const QString &text)
-{
-    return u'%' + text + u'%';
-}
-
-} // namespace
+using ReportStore::likeAnywhere;
+using ReportStore::masterNames;
 
 NewsprintReportStore::NewsprintReportStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
                                            const QString &compCode)

@@ -2,12 +2,12 @@
 #include "PrintFile.h"
 #include "Desktop.h"
 #include "Sheet.h"
+#include "TextFile.h"
 #include "mdlVelmora.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -16,30 +16,6 @@ constexpr int kLastBodyCount = 59; // a row found past this count opens a new pa
 constexpr int kFooterPadTo = 70;
 constexpr std::array<int, 5> kWidths{10, 21, 21, 12, 12};
 constexpr std::array<char, 5> kAlignments{'L', 'L', 'L', 'R', 'R'};
-
-// Windows-1252 bytes 0x80 to 0x9F that stand for characters outside Latin-1.
-struct HighByte {
-    char16_t ch;
-    unsigned char byte;
-};
-constexpr HighByte kHighBytes[] = {
-    {u'\u20AC', 0x80}, {u'\u201A', 0x82}, {u'\u0192', 0x83}, {u'\u201E', 0x84}, {u'\u2026', 0x85}, {u'\u2020', 0x86},
-    {u'\u2021', 0x87}, {u'\u02C6', 0x88}, {u'\u2030', 0x89}, {u'\u0160', 0x8A}, {u'\u2039', 0x8B}, {u'\u0152', 0x8C},
-    {u'\u017D', 0x8E}, {u'\u2018', 0x91}, {u'\u2019', 0x92}, {u'\u201C', 0x93}, {u'\u201D', 0x94}, {u'\u2022', 0x95},
-    {u'\u2013', 0x96}, {u'\u2014', 0x97}, {u'\u02DC', 0x98}, {u'\u2122', 0x99}, {u'\u0161', 0x9A}, {u'\u203A', 0x9B},
-    {u'\u0153', 0x9C}, {u'\u017E', 0x9E}, {u'\u0178', 0x9F},
-};
-
-// The byte of a character, or -1 when the code page has none.
-int byteOf(char32_t cp)
-{
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
-        return int(cp);
-    for (const HighByte &h : kHighBytes)
-        if (h.ch == cp)
-            return h.byte;
-    return -1;
-}
 
 QString rule()
 {
@@ -244,21 +220,10 @@ QString printableText(const QString &text)
     for (char32_t cp : text.toUcs4()) {
         if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0))
             out += u' ';
-        else if (byteOf(cp) >= 0)
+        else if (windows1252Byte(cp) >= 0)
             out += QChar(char16_t(cp));
         else
             out += u'?';
-    }
-    return out;
-}
-
-QByteArray toWindows1252(const QString &printable)
-{
-    QByteArray out;
-    out.reserve(printable.size());
-    for (QChar ch : printable) {
-        const int b = byteOf(ch.unicode());
-        out += b >= 0 ? char(b) : '?';
     }
     return out;
 }
@@ -296,6 +261,28 @@ PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row)
     if (marker.isEmpty())
         return PrintMapping::End;
     return marker == u"gtot" ? PrintMapping::Total : PrintMapping::Body;
+}
+
+PrintMapping unitListPrintMapping(const std::array<int, 5> &columns, const QString &totalLabel)
+{
+    PrintMapping m;
+    m.columns = columns;
+    m.rowKind = [totalLabel](const Sheet &s, int row) {
+        if (!s.CellText(row, 1).isEmpty())
+            return PrintMapping::Body;
+        const QString label = s.CellText(row, 2);
+        if (label.isEmpty())
+            return PrintMapping::Skip;
+        return label.startsWith(totalLabel) ? PrintMapping::Total : PrintMapping::Body;
+    };
+    m.adjust = [totalLabel](const Sheet &, int, PrintLine &line) {
+        const QString word = QStringLiteral("Total ");
+        if (line.kind == PrintLine::Total && line.fields[1].startsWith(totalLabel)) {
+            line.fields[0] = word.trimmed();
+            line.fields[1] = line.fields[1].mid(word.size());
+        }
+    };
+    return m;
 }
 
 PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &mapping)
@@ -337,14 +324,7 @@ QString printFilePath()
 
 bool writePrintFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, bytes).ok;
 }
 
 QString spoolerPath()

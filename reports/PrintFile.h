@@ -1,5 +1,6 @@
 #pragma once
 #include "Decimal.h"
+#include "TextFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -48,6 +49,14 @@ struct PrintMapping {
 
 PrintMapping::RowKind markerColumnRowKind(const Sheet &sheet, int row);
 
+// The print of a list under unit headings: a row with a running number in
+// column 1 is a line, a row whose column 2 begins with `totalLabel` (which
+// begins with "Total ") the total, other rows with a text in column 2 are
+// headings printed as lines, empty rows are passed over. The total prints
+// "Total" in the first field and the label's rest with the count in the
+// second, where the whole label would not fit.
+PrintMapping unitListPrintMapping(const std::array<int, 5> &columns, const QString &totalLabel);
+
 // Rows 1 to 3 of column 1, the headings of row 4 and the body from row 5 to
 // the sheet's RowCount, as the mapping reads them.
 PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &mapping);
@@ -59,7 +68,6 @@ QByteArray printFileBytes(const PrintDocument &doc);
 // character beyond 16 bits counts as one, and control characters (a line
 // break inside a cell) become blanks so that no cell can break a page.
 QString printableText(const QString &text);
-QByteArray toWindows1252(const QString &printable);
 
 // "0.00" for a text that reads as a number; any other text unchanged.
 QString amountText(const QString &text);

@@ -1,5 +1,19 @@
 #include "ReportStore.h"
+#include "Database.h"
 #include "SupplierHeads.h"
+
+QString ReportStore::masterNames(const QString &table, const char *code, const char *name)
+{
+    return QStringLiteral("(SELECT %2 AS code, COALESCE(MAX(CASE WHEN comp_code=? THEN %3 END), MIN(%3)) AS name "
+                          "FROM %1 GROUP BY %2)")
+        .arg(table, QLatin1String(code), QLatin1String(name));
+}
+
+QString ReportStore::likeAnywhere(const QString &text)
+{
+    return u'%' + text + u'%';
+}
+
 
 LookupQuery ReportStore::unitLookup(const QString &userId, bool byCirculation)
 {
@@ -15,13 +29,6 @@ LookupQuery ReportStore::unitLookup(const QString &userId, bool byCirculation)
 
 LookupQuery ReportStore::supplierLookup(const DbName &accountsDb, const QString &compCode, const QString &nameText)
 {
-    const SqlCondition supplier = supplierHeadCondition(compCode);
-    QString sql = QStringLiteral("SELECT ac_code, ac_name FROM ") + accountsDb.table("acc_accountheads")
-        + QStringLiteral(" WHERE ") + supplier.sql;
-    QVariantList v = supplier.values;
-    if (!nameText.isEmpty()) {
-        sql += QStringLiteral(" AND ac_name LIKE ?");
-        v << u'%' + nameText + u'%';
-    }
-    return {sql + QStringLiteral(" ORDER BY ac_name"), v};
+    const SqlCondition q = supplierLookupQuery(accountsDb, compCode, QStringLiteral("ac_code, ac_name"), nameText);
+    return {q.sql, q.values};
 }

@@ -3,6 +3,7 @@
 #include "Sheet.h"
 #include "mdlVelmora.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -106,6 +107,23 @@ LookupBox *ReportWindow::codeBox(const QString &name, std::function<Lookup()> lo
     box->setObjectName(name);
     box->setLookup(std::move(lookup));
     box->setDelClears(delClears);
+    return box;
+}
+
+LookupBox *ReportWindow::nameSearchBox(const QString &name, const QString &caption, const QList<LookupColumn> &columns,
+                                       std::function<LookupQuery(const QString &text)> query)
+{
+    LookupBox *box = codeBox(name, {}, false);
+    box->setLookup([box, caption, columns, query] { return lookupOf(query(box->text()), caption, 10500, columns); });
+    return box;
+}
+
+QComboBox *ReportWindow::makeStockTypeBox()
+{
+    auto *box = new QComboBox(this);
+    box->setObjectName(QStringLiteral("CbStockType"));
+    box->addItems({QStringLiteral("Godown"), QStringLiteral("Press")});
+    box->setCurrentIndex(0);
     return box;
 }
 
@@ -250,6 +268,17 @@ void ReportWindow::finishFill(int lastRow, const EndOfFill &end)
         s.setRowCount(lastRow + end.rowsAfter);
     if (lastRow > end.scrollPast)
         s.setTopVisibleRow(lastRow - end.rowsAbove);
+}
+
+void ReportWindow::writeCountTotals(const QString &label, int count, const QList<std::pair<int, Decimal>> &sums)
+{
+    Sheet &s = *sheet();
+    const int t = nextTotalRow();
+    s.setCellText(t, 2, label + QString::number(count));
+    for (const auto &[column, sum] : sums)
+        s.setCellNumber(t, column, sum);
+    styleTotalRow(t, 2, sums.isEmpty() ? s.ColumnCount() : sums.first().first, s.ColumnCount());
+    finishFill(t);
 }
 
 void ReportWindow::setTitle(const QString &title)

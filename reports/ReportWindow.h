@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+class QComboBox;
 class QDateEdit;
 class QGridLayout;
 class QLineEdit;
@@ -126,6 +127,10 @@ protected:
     void styleTotalRow(int row, int labelColumn, int firstAmountColumn, int lastAmountColumn);
     // RowCount and the scroll after the last row written.
     void finishFill(int lastRow, const EndOfFill &end = {});
+    // The stock lists' end: the total row with the label and the count in
+    // column 2 and each sum in its column, styled from the first sum's column
+    // to the last column, then finishFill.
+    void writeCountTotals(const QString &label, int count, const QList<std::pair<int, Decimal>> &sums);
 
     // A double-click on a data row of the current fill; rows of any other
     // kind, and a double-click while a Show runs, never get here.
@@ -136,6 +141,12 @@ protected:
     // The code a box filters on: none while its text is empty, else the code
     // of its last lookup (empty when the text was typed without one).
     static std::optional<QString> filterCode(const LookupBox *box);
+    // A code box whose F1 lists what `query` gives for the box's text:
+    // code and name, titled `caption`, 10500 wide.
+    LookupBox *nameSearchBox(const QString &name, const QString &caption, const QList<LookupColumn> &columns,
+                             std::function<LookupQuery(const QString &text)> query);
+    // "CbStockType": "Godown" (chosen) and "Press", nothing typed.
+    QComboBox *makeStockTypeBox();
     // A plain filter box carrying its control name.
     static QLineEdit *makeBox(const QString &name, QWidget *parent);
 

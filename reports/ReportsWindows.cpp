@@ -5,6 +5,7 @@
 #include "frmrptFAPendingBills.h"
 #include "frmrptFixedAssetBillDetails.h"
 #include "frmrptFixedAssetInvoice.h"
+#include "frmrptFAStock.h"
 #include "frmrptNewsprintStock.h"
 
 void registerReportsWindows()
@@ -25,4 +26,6 @@ void registerReportsWindows()
     r.registerWindow(
         QStringLiteral("frmrptFixedAssetInvoice"), [] { return new frmrptFixedAssetInvoice; },
         WindowRegistry::Kind::Many);
+    r.registerWindow(
+        QStringLiteral("frmrptFAStock"), [] { return new frmrptFAStock; }, WindowRegistry::Kind::Many);
 }

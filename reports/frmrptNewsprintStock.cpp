@@ -12,30 +12,6 @@
 
 namespace {
 const QString kTotalLabel = QStringLiteral("Total No of Reels. ");
-
-// Printed: serial, supplier, reel number, weight and amount; unit headings as
-// lines of their own and the total row as a total line.
-PrintMapping printMapping()
-{
-    PrintMapping m;
-    m.columns = {1, 2, 4, 7, 9};
-    m.rowKind = [](const Sheet &s, int row) {
-        if (!s.CellText(row, 1).isEmpty())
-            return PrintMapping::Body;
-        const QString label = s.CellText(row, 2);
-        if (label.isEmpty())
-            return PrintMapping::Skip;
-        return label.startsWith(kTotalLabel) ? PrintMapping::Total : PrintMapping::Body;
-    };
-    // The count would not fit beside the label in the supplier's field.
-    m.adjust = [](const Sheet &, int, PrintLine &line) {
-        if (line.kind == PrintLine::Total && line.fields[1].startsWith(kTotalLabel)) {
-            line.fields[0] = QStringLiteral("Total");
-            line.fields[1] = QStringLiteral("No of Reels. ") + line.fields[1].mid(kTotalLabel.size());
-        }
-    };
-    return m;
-}
 } // namespace
 
 ReportConfig frmrptNewsprintStock::reportConfig()
@@ -52,31 +28,23 @@ ReportConfig frmrptNewsprintStock::reportConfig()
     c.headingAlignedLeft = true;
     c.firstNumericColumn = 7;
     c.lastNumericColumn = 11;
-    c.printMapping = printMapping();
+    // Printed: serial, supplier, reel number, weight and amount.
+    c.printMapping = unitListPrintMapping({1, 2, 4, 7, 9}, kTotalLabel);
     return c;
 }
 
 frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(reportConfig(), parent)
 {
-    CbStockType = new QComboBox(this);
-    CbStockType->setObjectName(QStringLiteral("CbStockType"));
-    CbStockType->addItems({QStringLiteral("Godown"), QStringLiteral("Press")});
-    CbStockType->setCurrentIndex(0);
+    CbStockType = makeStockTypeBox();
     TxUnitCode->setReadOnly(true);
     const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
                                             {9000, QStringLiteral("Scheme Name")}};
     const QList<LookupColumn> typeColumns{{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}};
     // The supplier and brand lists search the names for the box's text.
-    TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
-    TxSuppCode->setLookup([this, schemeColumns] {
-        return lookupOf(NewsprintReportStore::current().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"),
-                        10500, schemeColumns);
-    });
-    TxBrandCode = codeBox(QStringLiteral("TxBrandCode"), {}, false);
-    TxBrandCode->setLookup([this, schemeColumns] {
-        return lookupOf(NewsprintReportStore::current().brandLookup(TxBrandCode->text()), QStringLiteral("Scheme"),
-                        10500, schemeColumns);
-    });
+    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), QStringLiteral("Scheme"), schemeColumns,
+                               [](const QString &t) { return NewsprintReportStore::current().supplierLookup(t); });
+    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), QStringLiteral("Scheme"), schemeColumns,
+                                [](const QString &t) { return NewsprintReportStore::current().brandLookup(t); });
     TxGSM = codeBox(
         QStringLiteral("TxGSM"),
         [typeColumns] {
@@ -167,10 +135,5 @@ void frmrptNewsprintStock::FillSheet()
     // One format for all reel rows, then the unit headings over it.
     styleBody(5, row(), 7, columns);
     styleGroupHeadings(2, 2, 10);
-    const int t = nextTotalRow();
-    s.setCellText(t, 2, kTotalLabel + QString::number(reels));
-    s.setCellNumber(t, 7, weightTotal);
-    s.setCellNumber(t, 9, amountTotal);
-    styleTotalRow(t, 2, 7, columns);
-    finishFill(t);
+    writeCountTotals(kTotalLabel, reels, {{7, weightTotal}, {9, amountTotal}});
 }

@@ -185,6 +185,8 @@ void frmMain::buildToolbar()
     };
     // Buttons 12 and 14 open these; 13 opens the company choice, which is not a child window.
     m_windowNames << QStringLiteral("frmFinancialYear") << QStringLiteral("frmSwitch");
+    // The fixed-asset stock report, opened by showFixedAssetStock alone.
+    m_windowNames << QStringLiteral("frmrptFAStock");
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("tblMain"));
     m_toolbar->setIconSize(QSize(32, 32));
@@ -314,6 +316,11 @@ QStringList frmMain::openedWindowNames() const
     names.removeDuplicates();
     names.sort();
     return names;
+}
+
+QWidget *frmMain::showFixedAssetStock()
+{
+    return WindowRegistry::instance().open(QStringLiteral("frmrptFAStock"));
 }
 
 void frmMain::openWebPage()

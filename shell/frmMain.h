@@ -52,6 +52,9 @@ public:
 
     void tblMain_ButtonClick(int index);
     void mnuUpdateSoftware_Click();
+    // Shows the fixed-asset stock report and gives it the focus. No menu
+    // item or button calls it. Returns the window (nullptr when none opened).
+    QWidget *showFixedAssetStock();
     // Opens the company's web page and ends the program: the intranet page on
     // a local or intranet server, the maker's web site otherwise. No menu
     // item or button calls it.

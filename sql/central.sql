@@ -103,3 +103,23 @@ CREATE TABLE IF NOT EXISTS productmaster (
   KEY ix_product_name (product_name),
   KEY ix_product_priority (product_priority)
 ) ENGINE=InnoDB;
+
+-- Mobile numbers of the company's closed user groups, kept by the accounts
+-- application. tel_sub_code is the hr0910 emp_slno of the holder. The phone
+-- list joins these with the staff tables naming columns without their table,
+-- so tel_* names must stay unique among the joined tables.
+CREATE TABLE IF NOT EXISTS acc_telnomaster (
+  tel_no            VARCHAR(20) NOT NULL PRIMARY KEY,
+  tel_sub_code      INT NULL,
+  tel_provider_code VARCHAR(20) NOT NULL DEFAULT '',
+  tel_flag          TINYINT NOT NULL DEFAULT 0,
+  tel_status        TINYINT NOT NULL DEFAULT 0,
+  KEY ix_tel_provider (tel_provider_code, tel_flag, tel_status),
+  KEY ix_tel_sub_code (tel_sub_code)
+) ENGINE=InnoDB;
+
+-- Companies as the accounts and staff applications know them.
+CREATE TABLE IF NOT EXISTS acc_companymaster (
+  comp_code VARCHAR(10) NOT NULL PRIMARY KEY,
+  comp_name VARCHAR(100) NULL
+) ENGINE=InnoDB;

@@ -89,6 +89,7 @@ load)
   ;;
 schema)
   "$0" load "$dir" "$root/sql/central.sql"
+  "$0" load "$dir" "$root/sql/hr.sql"
   for y in vstores_2023 vstores_2024; do
     for f in "$root"/sql/stores_year*.sql; do "$0" load "$dir" "$f" "$y"; done
   done

@@ -1,4 +1,5 @@
 #include "CompanyWindows.h"
+#include "CugWindows.h"
 #include "MastersWindows.h"
 #include "NewsprintWindows.h"
 #include "PurchasesWindows.h"
@@ -37,10 +38,10 @@ void registerLinkedWindows()
     registerNewsprintWindows();
     registerPurchasesWindows();
     registerReportsWindows();
+    registerCugWindows();
 }
 
 const QStringList kStillToCome = {
-    QStringLiteral("frmCUGBSNL"),
 };
 } // namespace
 

@@ -27,6 +27,7 @@ private slots:
     void exportNames_data();
     void exportNames();
     void nothingToExport();
+    void exportStartsWhereAsked();
     void busyGuard();
     void exportFallsBackWhenProgramFolderIsClosed();
     void controlsBelowSheet();
@@ -192,6 +193,26 @@ void TestSheetWindow::nothingToExport()
     QCOMPARE(ui().shown.first().icon, MsgIcon::Information);
     QCOMPARE(ui().saveRequests.size(), 0);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+}
+
+void TestSheetWindow::exportStartsWhereAsked()
+{
+    open();
+    m_w->sheet()->setCellText(1, 1, QStringLiteral("x"));
+    const QString folder = m_programFolder + QStringLiteral("-elsewhere");
+    QDir(folder).removeRecursively();
+    QVERIFY(QDir().mkpath(folder));
+    ui().saveAnswers.enqueue(folder + QStringLiteral("/CUG List"));
+    SheetExport request;
+    request.proposedName = QStringLiteral("CUG List");
+    request.initialFolder = folder;
+    request.filter = QStringLiteral("Excel Files (*.xls)");
+    QVERIFY2(m_w->exportSheet(request), qPrintable(ui().texts().join(u'/')));
+    QCOMPARE(ui().saveRequests.first().initialFolder, folder);
+    QCOMPARE(ui().saveRequests.first().filter, request.filter);
+    // The program's own export folder is not made for an export that starts elsewhere.
+    QVERIFY(!QFileInfo::exists(m_programFolder + QStringLiteral("/Excel Files")));
+    QVERIFY(isXlsFile(folder + QStringLiteral("/CUG List.xls")));
 }
 
 void TestSheetWindow::busyGuard()

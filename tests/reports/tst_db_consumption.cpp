@@ -311,11 +311,7 @@ void TestConsumption::printHoldsTheRows()
     QFile f(m_folder + "/tb.prn");
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');
-    auto line = [](const char *a, const char *b, const char *c, const char *d, const char *e) {
-        return QByteArray(a).leftJustified(10) + ' ' + QByteArray(b).leftJustified(21) + ' '
-            + QByteArray(c).leftJustified(21) + ' ' + QByteArray(d).rightJustified(12) + ' '
-            + QByteArray(e).rightJustified(12);
-    };
+    const auto line = printedFields;
     QCOMPARE(lines.at(4), "\\D" + line("Sl No", "Date", "Particulars", "Quantity", "Amount") + "\\d\r");
     QCOMPARE(lines.at(6), line("", "Kerala Newsprint", "", "", "") + '\r');
     QCOMPARE(lines.at(7), line("1", "01-Jul-2024", "R2", "400.00", "16000.00") + '\r');

@@ -265,9 +265,7 @@ void TestNewsprintStock::printHoldsTheReels()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');
     auto line = [](const char *a, const char *b, const char *c, const char *d, const char *e) {
-        return QByteArray(a).leftJustified(10) + ' ' + QByteArray(b).leftJustified(21) + ' '
-            + QByteArray(c).leftJustified(21) + ' ' + QByteArray(d).rightJustified(12) + ' '
-            + QByteArray(e).rightJustified(12) + '\r';
+        return printedFields(a, b, c, d, e) + '\r';
     };
     QCOMPARE(lines.at(4), "\\D" + line("Sl No", "Supplier", "Reel No", "Weight(KG)", "Amount").chopped(1) + "\\d\r");
     QCOMPARE(lines.at(6), line("", "Thiruvananthapuram", "", "", ""));

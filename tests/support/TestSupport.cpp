@@ -123,3 +123,10 @@ QStringList onStations(int count, const std::function<void(Database &db, int sta
         all += e;
     return all;
 }
+
+QByteArray printedFields(const char *a, const char *b, const char *c, const char *d, const char *e)
+{
+    return QByteArray(a).leftJustified(10) + ' ' + QByteArray(b).leftJustified(21) + ' '
+        + QByteArray(c).leftJustified(21) + ' ' + QByteArray(d).rightJustified(12) + ' '
+        + QByteArray(e).rightJustified(12);
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include "Database.h"
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -25,3 +26,7 @@ QString sourceDir();
 // together; returns when every one is done, with the texts of the database
 // errors that escaped `work`.
 QStringList onStations(int count, const std::function<void(Database &db, int station)> &work);
+
+// One line of a print file's body as the page writer lays it out: five
+// fields of widths 10, 21, 21 (left) and 12, 12 (right), without its CR LF.
+QByteArray printedFields(const char *a, const char *b, const char *c, const char *d, const char *e);
