@@ -288,5 +288,5 @@ FAInvoiceStore::Cheque FAInvoiceStore::chequeReceived(const DbName &billStores, 
 
 SqlCondition FAInvoiceStore::supplierLookup(const QString &nameText) const
 {
-    return supplierLookupQuery(m_accounts, m_comp, nameText);
+    return supplierLookupQuery(m_accounts, m_comp, QStringLiteral("ac_code,ac_name"), nameText);
 }

@@ -265,7 +265,7 @@ void TestFAStock::lookups()
     // Items of both kinds, searched by name anywhere; an apostrophe is only text.
     auto *item = w->findChild<LookupBox *>("TxItem");
     item->setFocus();
-    QTest::keyClicks(item, "ING");
+    QTest::keyClicks(item, "TING");
     QTest::keyClick(item, Qt::Key_F1);
     QCOMPARE(offered, QStringList{"PRINTING INK"});
     QCOMPARE(item->tag(), QStringLiteral("I0002"));
