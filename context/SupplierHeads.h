@@ -3,12 +3,6 @@
 #include <QString>
 #include <QVariantList>
 
-// A piece of a statement with the values its placeholders take, in order.
-struct SqlCondition {
-    QString sql;
-    QVariantList values;
-};
-
 // The one definition of a supplier: an account head of the company whose code
 // begins with "4412000", or begins with "441100" and does not end in nine
 // zeros. The condition reads the columns of acc_accountheads, qualified with

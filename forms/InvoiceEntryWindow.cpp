@@ -27,6 +27,52 @@ QString zero()
 
 } // namespace
 
+namespace InvoiceKit {
+
+QString name(const char *latin1)
+{
+    return QString::fromLatin1(latin1);
+}
+
+InvoiceBox place(const char *name, const char *label, InvoiceBox::Kind kind, int row, int column, int span)
+{
+    InvoiceBox b;
+    b.name = QString::fromLatin1(name);
+    b.label = QString::fromLatin1(label);
+    b.kind = kind;
+    b.row = row;
+    b.column = column;
+    b.span = span;
+    return b;
+}
+
+InvoiceBox amount(const char *name, const char *label, int row, int column, bool filtered, InvoiceBox::Reset onNew)
+{
+    InvoiceBox b = place(name, label, InvoiceBox::Kind::Amount, row, column);
+    b.footer = true;
+    if (filtered)
+        b.numeric = NumericKeySettings{12, 2, 1, false};
+    b.onNew = onNew;
+    return b;
+}
+
+InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse, const char *refusal)
+{
+    return {QString::fromLatin1(from), to, refuse, QString::fromLatin1(refusal)};
+}
+
+Decimal number(const QLineEdit *box)
+{
+    return Decimal::fromText(box->text());
+}
+
+Decimal number(const QString &text)
+{
+    return Decimal::fromText(text);
+}
+
+} // namespace InvoiceKit
+
 InvoiceEntryWindow::InvoiceEntryWindow(InvoiceWindowConfig config, QWidget *parent)
     : RecordWindow(parent), m_config(std::move(config))
 {
@@ -286,13 +332,7 @@ void InvoiceEntryWindow::limitCheck(QLineEdit *e, const InvoiceBox &b)
 bool InvoiceEntryWindow::recalculate()
 {
     // Typed amounts whose sum leaves the decimal range are refused, never wrapped.
-    try {
-        CalculateTotals();
-    } catch (const DecimalOverflow &) {
-        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
-    return true;
+    return withinRange([this] { CalculateTotals(); });
 }
 
 QPushButton *InvoiceEntryWindow::barButton(const QString &name) const

@@ -140,6 +140,21 @@ struct InvoiceWindowConfig {
     QList<InvoiceBarItem> barItems;
 };
 
+// Building blocks of a window's settings, and the reading of its boxes.
+namespace InvoiceKit {
+QString name(const char *latin1);
+// A box at `row` and pair column `column` of its area.
+InvoiceBox place(const char *name, const char *label, InvoiceBox::Kind kind, int row, int column, int span = 1);
+// An amount box below the grid; a `filtered` one takes only amounts (12 digits, 2 decimals).
+InvoiceBox amount(const char *name, const char *label, int row, int column, bool filtered = true,
+                  InvoiceBox::Reset onNew = InvoiceBox::Reset::Zero);
+InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse = InvoiceEnter::Refuse::Never,
+                   const char *refusal = "");
+// The number a box or a cell shows; throws DecimalOverflow beyond the decimal range.
+Decimal number(const QLineEdit *box);
+Decimal number(const QString &text);
+} // namespace InvoiceKit
+
 // The invoice-entry window: header boxes, a supplier (and further) lookup box,
 // the line grid with its floating editor, the amount boxes and the command bar
 // New/Save, Edit, Finalize, Remove Finalize, further buttons and labels, Cancel

@@ -6,6 +6,24 @@ namespace {
 constexpr int kHandedOver = 8;
 }
 
+Lookup Lookup::of(const SqlCondition &query, const QString &caption, int width, QList<LookupColumn> columns)
+{
+    Lookup l;
+    l.statement = query.sql;
+    l.values = query.values;
+    l.caption = caption;
+    l.width = width;
+    l.columns = std::move(columns);
+    l.displayFields = 2;
+    return l;
+}
+
+Lookup Lookup::scheme(const SqlCondition &query)
+{
+    return of(query, QStringLiteral("Scheme"), 10500,
+              {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}});
+}
+
 std::optional<LookupRow> Lookup::pick() const
 {
     clearHelpCols();

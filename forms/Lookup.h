@@ -1,4 +1,5 @@
 #pragma once
+#include "Database.h"
 #include "frmListView.h"
 #include <QLineEdit>
 #include <QList>
@@ -30,6 +31,11 @@ struct Lookup {
     QList<LookupColumn> columns;
     // Fields shown; 0 shows as many as there are columns.
     int displayFields = 0;
+
+    // A list of the rows of `query` showing their first two fields, code and name.
+    static Lookup of(const SqlCondition &query, const QString &caption, int width, QList<LookupColumn> columns);
+    // The code-and-name list "Scheme" in which suppliers, brands and items are chosen.
+    static Lookup scheme(const SqlCondition &query);
 
     // Shows the lookup list and returns the chosen row. The hand-over values
     // gHelpCol1 .. gHelpCol8 are cleared before the list opens (so a query

@@ -2,14 +2,6 @@
 #include "Desktop.h"
 #include "mdlVelmora.h"
 
-namespace {
-// A null QString would reach the server as NULL; an empty box is stored as empty text.
-QString box(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-} // namespace
-
 CompanyStore::CompanyStore(Database &db, const DbName &storesDb) : m_db(db), m_storesDb(storesDb) {}
 
 QString CompanyStore::table() const
@@ -20,7 +12,7 @@ QString CompanyStore::table() const
 std::optional<Company> CompanyStore::load(const QString &code)
 {
     RecordSet rs =
-        m_db.query(QStringLiteral("Select * from ") + table() + QStringLiteral(" Where comp_code=?"), {box(code)});
+        m_db.query(QStringLiteral("Select * from ") + table() + QStringLiteral(" Where comp_code=?"), {boundText(code)});
     if (!rs.next())
         return std::nullopt;
     Company c;
@@ -44,9 +36,9 @@ void CompanyStore::insertCompany(const Company &c, qint64 userId)
                      + QStringLiteral("(comp_code,comp_name,comp_address,comp_address1,comp_address2,comp_address3,"
                                       "comp_phone,comp_fax,comp_tin,comp_vat,comp_email,created_by,created_date,"
                                       "created_time) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {box(c.code.trimmed()), box(c.name), box(c.address.trimmed()), box(c.address1.trimmed()),
-                  box(c.address2.trimmed()), box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()),
-                  box(c.tin.trimmed()), box(c.vat.trimmed()), box(c.email.trimmed()), userId, auditDate(),
+                 {boundText(c.code.trimmed()), boundText(c.name), boundText(c.address.trimmed()), boundText(c.address1.trimmed()),
+                  boundText(c.address2.trimmed()), boundText(c.address3.trimmed()), boundText(c.phone.trimmed()), boundText(c.fax.trimmed()),
+                  boundText(c.tin.trimmed()), boundText(c.vat.trimmed()), boundText(c.email.trimmed()), userId, auditDate(),
                   auditTime()});
 }
 
@@ -56,9 +48,9 @@ qint64 CompanyStore::updateCompany(const QString &key, const Company &c)
         QStringLiteral("Update ") + table()
             + QStringLiteral(" set comp_name=?,comp_address=?,comp_address1=?,comp_address2=?,comp_address3=?,"
                              "comp_phone=?,comp_fax=?,comp_tin=?,comp_vat=?,comp_email=? Where comp_code=?"),
-        {box(c.name), box(c.address.trimmed()), box(c.address1.trimmed()), box(c.address2.trimmed()),
-         box(c.address3.trimmed()), box(c.phone.trimmed()), box(c.fax.trimmed()), box(c.tin.trimmed()),
-         box(c.vat.trimmed()), box(c.email.trimmed()), box(key)});
+        {boundText(c.name), boundText(c.address.trimmed()), boundText(c.address1.trimmed()), boundText(c.address2.trimmed()),
+         boundText(c.address3.trimmed()), boundText(c.phone.trimmed()), boundText(c.fax.trimmed()), boundText(c.tin.trimmed()),
+         boundText(c.vat.trimmed()), boundText(c.email.trimmed()), boundText(key)});
 }
 
 bool CompanyStore::addCompany(const Company &c, qint64 userId)
@@ -68,7 +60,7 @@ bool CompanyStore::addCompany(const Company &c, qint64 userId)
         if (saveCheckFinds(m_db,
                            QStringLiteral("Select comp_code from ") + table()
                                + QStringLiteral(" Where comp_name=? or comp_code=?"),
-                           {box(c.name), box(c.code.trimmed())}))
+                           {boundText(c.name), boundText(c.code.trimmed())}))
             return false;
         insertCompany(c, userId);
         t.commit();
@@ -83,7 +75,7 @@ std::optional<qint64> CompanyStore::editCompany(const QString &key, const Compan
         if (saveCheckFinds(m_db,
                            QStringLiteral("Select comp_code from ") + table()
                                + QStringLiteral(" Where comp_name<>? And comp_name=?"),
-                           {box(oldName.trimmed()), box(c.name.trimmed())}))
+                           {boundText(oldName.trimmed()), boundText(c.name.trimmed())}))
             return std::nullopt;
         const qint64 matched = updateCompany(key, c);
         t.commit();

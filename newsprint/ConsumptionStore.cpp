@@ -2,19 +2,6 @@
 #include "Desktop.h"
 #include "mdlVelmora.h"
 
-namespace {
-// A null QString would reach the server as NULL; an empty box is stored as empty text.
-QString box(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-QVariant number(Decimal d)
-{
-    return QVariant::fromValue(d);
-}
-} // namespace
-
 ConsumptionStore::ConsumptionStore(Database &db, ConsumptionContext context) : m_db(db), m_ctx(std::move(context)) {}
 
 QString ConsumptionStore::seriesKey(const QString &compCode, const QString &unitCode)
@@ -63,13 +50,13 @@ Decimal ConsumptionStore::available(const QString &reelNo, const QString &transI
     RecordSet rs = m_db.query(QStringLiteral("Select invtrans_weight from ") + table("inv_invoice_trans")
                                   + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and comp_code=? and "
                                                    "invtrans_unit_code=? limit 1"),
-                              {box(transId), box(reelNo), m_ctx.compCode, m_ctx.unitCode});
+                              {boundText(transId), boundText(reelNo), m_ctx.compCode, m_ctx.unitCode});
     const Decimal weight = rs.next() ? rs.decimal(QStringLiteral("invtrans_weight")) : Decimal();
     rs.close();
     const QString used = m_db.firstValue(QStringLiteral("Select sum(cons_qty) from ") + table("inv_consumption")
                                              + QStringLiteral(" where cons_reel_no=? and cons_inv_no=? and comp_code=? "
                                                               "and unit_code=? and cons_cancel_flag=0"),
-                                         {box(reelNo), box(transId), m_ctx.compCode, m_ctx.unitCode});
+                                         {boundText(reelNo), boundText(transId), m_ctx.compCode, m_ctx.unitCode});
     return weight - Decimal::fromText(used);
 }
 
@@ -103,7 +90,7 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
                                     + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and "
                                                      "invtrans_unit_code=? and comp_code=? and invtrans_cons_flag=1"
                                                      " FOR UPDATE"),
-                                {box(transId), box(reelNo), m_ctx.unitCode, m_ctx.compCode});
+                                {boundText(transId), boundText(reelNo), m_ctx.unitCode, m_ctx.compCode});
     if (!reel.next()) {
         result.outcome = SaveNewResult::NoSuchReel;
         return result;
@@ -141,9 +128,9 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
                      + QStringLiteral("(unit_code,cons_unit_code,comp_code,cons_no,cons_date,cons_pdt_code,"
                                       "cons_reel_no,cons_inv_no,cons_qty,cons_rate,cons_amt,created_by,created_date,"
                                       "created_time) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {m_ctx.unitCode, box(entry.consUnitCode.trimmed()), m_ctx.compCode, code, sqlDate(entry.date),
-                  box(entry.productCode.trimmed()), reelNo, transId, number(qty), number(entry.rate),
-                  number(entry.amount), m_ctx.userId, auditDate(), auditTime()});
+                 {m_ctx.unitCode, boundText(entry.consUnitCode.trimmed()), m_ctx.compCode, code, sqlDate(entry.date),
+                  boundText(entry.productCode.trimmed()), reelNo, transId, boundDecimal(qty), boundDecimal(entry.rate),
+                  boundDecimal(entry.amount), m_ctx.userId, auditDate(), auditTime()});
 
     // A remainder that shows as 0.00 counts as nothing left.
     const Decimal remainder = result.available - qty;
@@ -173,8 +160,8 @@ qint64 ConsumptionStore::saveEdit(const QString &code, const QDate &date, const 
                              + QStringLiteral(" Set cons_date=?, cons_pdt_code=?,cons_unit_code=?, modified_by=?,"
                                               "modified_date=?,modified_time=? Where cons_no=? and unit_code=? and "
                                               "comp_code=?"),
-                         {sqlDate(date), box(productCode), box(consUnitCode.trimmed()), m_ctx.userId, auditDate(),
-                          auditTime(), box(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
+                         {sqlDate(date), boundText(productCode), boundText(consUnitCode.trimmed()), m_ctx.userId, auditDate(),
+                          auditTime(), boundText(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
         t.commit();
         return matched;
     });
@@ -205,7 +192,7 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
                        + QStringLiteral(" on ac_code=inv_supp_code and ac_comp_code=? where cons_no=? and ")
                        + table("inv_consumption") + QStringLiteral(".comp_code=? and ") + table("inv_consumption")
                        + QStringLiteral(".unit_code=? limit 1"),
-                   {m_ctx.compCode, box(code), m_ctx.compCode, m_ctx.unitCode});
+                   {m_ctx.compCode, boundText(code), m_ctx.compCode, m_ctx.unitCode});
     if (!rs.next())
         return std::nullopt;
     ConsumptionRecord r;
@@ -237,7 +224,7 @@ bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const 
             RecordSet rs = m_db.query(QStringLiteral("Select distinct comp_code from ") + table("inv_consumption")
                                           + QStringLiteral(" where cons_no=? and cons_reel_no=? and cons_inv_no=? and "
                                                            "unit_code=? and cons_cancel_flag=0 order by comp_code"),
-                                      {box(code), box(reelNo), box(transId), m_ctx.unitCode});
+                                      {boundText(code), boundText(reelNo), boundText(transId), m_ctx.unitCode});
             while (rs.next())
                 companies << rs.text(0);
         }
@@ -248,20 +235,20 @@ bool ConsumptionStore::cancel(const QString &code, const QString &reelNo, const 
             m_db.query(QStringLiteral("Select invtrans_id from ") + table("inv_invoice_trans")
                            + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and comp_code=? and "
                                             "invtrans_unit_code=? FOR UPDATE"),
-                       {box(transId), box(reelNo), comp, m_ctx.unitCode})
+                       {boundText(transId), boundText(reelNo), comp, m_ctx.unitCode})
                 .close();
             const qint64 one = m_db.execute(
                 QStringLiteral("Update ") + table("inv_consumption")
                     + QStringLiteral(" set cons_cancel_flag=1 where cons_no=? and cons_reel_no=? and cons_inv_no=? "
                                      "and unit_code=? and comp_code=? and cons_cancel_flag=0"),
-                {box(code), box(reelNo), box(transId), m_ctx.unitCode, comp});
+                {boundText(code), boundText(reelNo), boundText(transId), m_ctx.unitCode, comp});
             if (one == 0)
                 continue; // cancelled meanwhile
             cancelled += one;
             m_db.execute(QStringLiteral("Update ") + table("inv_invoice_trans")
                              + QStringLiteral(" set invtrans_util_flag=0 where invtrans_id=? and invtrans_reel_no=? "
                                               "and comp_code=? and invtrans_unit_code=?"),
-                         {box(transId), box(reelNo), comp, m_ctx.unitCode});
+                         {boundText(transId), boundText(reelNo), comp, m_ctx.unitCode});
         }
         if (cancelled == 0)
             return false; // rolled back: nothing was changed

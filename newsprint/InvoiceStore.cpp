@@ -5,17 +5,6 @@
 
 namespace {
 
-// A null QString would reach the server as NULL; an empty box is stored as empty text.
-QString box(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-QVariant dec(const Decimal &d)
-{
-    return QVariant::fromValue(d);
-}
-
 // The reels a save stores: those up to the first without a reel number.
 QList<const InvoiceReel *> filledReels(const QList<InvoiceReel> &reels)
 {
@@ -88,7 +77,7 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
     if (saveCheckFinds(m_db,
                        QStringLiteral("Select inv_trans_id from ") + t("inv_invoice")
                            + QStringLiteral(" Where inv_invoice_no=?"),
-                       {box(number)}))
+                       {boundText(number)}))
         return Saved::DuplicateNumber;
     m_db.execute(
         QStringLiteral("Insert into ") + t("inv_invoice")
@@ -100,22 +89,22 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
         {m_unit,
          m_comp,
          code,
-         box(number),
+         boundText(number),
          invoice.invoiceDate,
          invoice.receiptDate,
-         box(invoice.suppCode.trimmed()),
-         box(invoice.brandCode.trimmed()),
-         dec(invoice.freight),
-         dec(invoice.weight),
-         dec(invoice.total),
-         dec(invoice.roundPlus),
-         dec(invoice.roundMinus),
-         dec(invoice.cgst),
-         dec(invoice.sgst),
-         dec(invoice.igst),
-         dec(invoice.grandTotal),
-         dec(invoice.netTotal),
-         dec(invoice.tcs),
+         boundText(invoice.suppCode.trimmed()),
+         boundText(invoice.brandCode.trimmed()),
+         boundDecimal(invoice.freight),
+         boundDecimal(invoice.weight),
+         boundDecimal(invoice.total),
+         boundDecimal(invoice.roundPlus),
+         boundDecimal(invoice.roundMinus),
+         boundDecimal(invoice.cgst),
+         boundDecimal(invoice.sgst),
+         boundDecimal(invoice.igst),
+         boundDecimal(invoice.grandTotal),
+         boundDecimal(invoice.netTotal),
+         boundDecimal(invoice.tcs),
          m_user,
          auditDate(),
          auditTime()});
@@ -147,15 +136,11 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
     Transaction tx(m_db);
     // The header row serialises the edit with finalising on other
     // workstations: what it holds now decides, not what the window loaded.
-    {
-        RecordSet head = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice")
-                                        + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=? FOR UPDATE"),
-                                    {box(id), m_unit, m_comp});
-        if (!head.next())
-            return Saved::NoSuchInvoice;
-        if (head.integer(QStringLiteral("inv_finalize")) != 0 && m_user != kAdminUserId.toLongLong())
-            return Saved::Finalized;
-    }
+    const std::optional<bool> finalized = storedFinalizeMark(m_db, marks(), id, m_unit, m_comp, MarkRead::ForUpdate);
+    if (!finalized)
+        return Saved::NoSuchInvoice;
+    if (*finalized && m_user != kAdminUserId.toLongLong())
+        return Saved::Finalized;
 
     // The grid knows nothing of where a reel lies now or whether it is used
     // up, and its flags are as old as the load: a reel that is stored keeps
@@ -185,7 +170,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                                       + t("inv_invoice_trans")
                                       + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=? "
                                                        "order by invtrans_slno FOR UPDATE"),
-                                  {box(id), m_unit, m_comp});
+                                  {boundText(id), m_unit, m_comp});
         while (rs.next()) {
             stored << Stored{int(rs.integer(QStringLiteral("invtrans_slno"))),
                              rs.text(1),
@@ -207,7 +192,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                                       + t("inv_consumption")
                                       + QStringLiteral(" where cons_inv_no=? and comp_code=? group by cons_reel_no, "
                                                        "unit_code LOCK IN SHARE MODE"),
-                                  {box(id), m_comp});
+                                  {boundText(id), m_comp});
         while (rs.next()) {
             for (Stored &s : stored) {
                 if (reelKey(s.reelNo) == reelKey(rs.text(0)) && s.unitCode == rs.text(1)) {
@@ -275,33 +260,33 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                              "inv_grand_total=?, inv_net_total=?, inv_round_plus=?, inv_round_minus=?, inv_total=?, "
                              "inv_cust_duty=?, modified_by=?, modified_date=?, modified_time=? "
                              "Where inv_trans_id=? and unit_code=? and comp_code=?"),
-        {box(invoice.invoiceNo.trimmed()),
+        {boundText(invoice.invoiceNo.trimmed()),
          invoice.invoiceDate,
          invoice.receiptDate,
-         box(invoice.suppCode.trimmed()),
-         box(invoice.brandCode.trimmed()),
-         dec(invoice.freight),
-         dec(invoice.weight),
-         dec(invoice.cgst),
-         dec(invoice.sgst),
-         dec(invoice.igst),
-         dec(invoice.grandTotal),
-         dec(invoice.netTotal),
-         dec(invoice.roundPlus),
-         dec(invoice.roundMinus),
-         dec(invoice.total),
-         dec(invoice.tcs),
+         boundText(invoice.suppCode.trimmed()),
+         boundText(invoice.brandCode.trimmed()),
+         boundDecimal(invoice.freight),
+         boundDecimal(invoice.weight),
+         boundDecimal(invoice.cgst),
+         boundDecimal(invoice.sgst),
+         boundDecimal(invoice.igst),
+         boundDecimal(invoice.grandTotal),
+         boundDecimal(invoice.netTotal),
+         boundDecimal(invoice.roundPlus),
+         boundDecimal(invoice.roundMinus),
+         boundDecimal(invoice.total),
+         boundDecimal(invoice.tcs),
          m_user,
          auditDate(),
          auditTime(),
-         box(id),
+         boundText(id),
          m_unit,
          m_comp});
     if (matched == 0)
         return Saved::NoSuchInvoice;
     m_db.execute(QStringLiteral("Delete From ") + t("inv_invoice_trans")
                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {box(id), m_unit, m_comp});
+                 {boundText(id), m_unit, m_comp});
 
     // A reel that has left the godown keeps its line number, which lists and
     // moves address it by; the other reels take the free numbers in order.
@@ -332,7 +317,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         m_db.execute(QStringLiteral("Update ") + t("inv_consumption")
                          + QStringLiteral(" set cons_rate=?, cons_amt=cons_qty * CAST(? AS DECIMAL(16,2)) "
                                           "where cons_inv_no=? and cons_reel_no=? and comp_code=? and unit_code=?"),
-                     {dec(r->rate), r->rate.toString(), box(id), box(r->reelNo.trimmed()), m_comp, row.unitCode});
+                     {boundDecimal(r->rate), r->rate.toString(), boundText(id), boundText(r->reelNo.trimmed()), m_comp, row.unitCode});
     }
     tx.commit();
     if (lines) {
@@ -349,9 +334,9 @@ void InvoiceStore::insertReels(const QString &transId, const QList<ReelRow> &row
     values.reserve(rows.size() * 14);
     for (const ReelRow &row : rows) {
         const InvoiceReel &r = *row.reel;
-        values << m_unit << m_comp << transId << box(r.reelNo.trimmed()) << box(r.gsmCode.trimmed())
-               << box(r.reelTypeCode.trimmed()) << dec(r.weight) << dec(r.rate) << dec(r.amount) << row.slNo
-               << box(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
+        values << m_unit << m_comp << transId << boundText(r.reelNo.trimmed()) << boundText(r.gsmCode.trimmed())
+               << boundText(r.reelTypeCode.trimmed()) << boundDecimal(r.weight) << boundDecimal(r.rate) << boundDecimal(r.amount) << row.slNo
+               << boundText(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
     }
     insertRows(m_db,
                QStringLiteral("Insert into ") + t("inv_invoice_trans")
@@ -369,7 +354,7 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
     // one row.
     const SqlCondition supplier = supplierHeadJoin(QStringLiteral("i.inv_supp_code"), m_comp, QStringLiteral("h"));
     QVariantList values = supplier.values;
-    values << box(transId) << m_comp << m_unit;
+    values << boundText(transId) << m_comp << m_unit;
     RecordSet head = m_db.query(
         QStringLiteral("Select i.*, h.ac_name, b.brand_name From ") + t("inv_invoice")
             + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads")
@@ -415,7 +400,7 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
             + t("inv_reeltype")
             + QStringLiteral(" group by reeltype_code) y on y.reeltype_code=r.invtrans_reel_type"
                              " where r.invtrans_id=? and r.unit_code=? and r.comp_code=? order by r.invtrans_slno"),
-        {box(inv.transId), inv.unitCode, m_comp});
+        {boundText(inv.transId), inv.unitCode, m_comp});
     while (rs.next()) {
         InvoiceReel r;
         r.slNo = int(rs.integer(QStringLiteral("invtrans_slno")));
@@ -468,7 +453,7 @@ InvoiceStore::Corrected InvoiceStore::correctInvoiceNo(const QString &transId, c
     const qint64 matched =
         m_db.execute(QStringLiteral("Update ") + t("inv_invoice")
                          + QStringLiteral(" Set inv_invoice_no=? Where inv_trans_id=? and unit_code=? and comp_code=?"),
-                     {number, box(transId.trimmed()), m_unit, m_comp});
+                     {number, boundText(transId.trimmed()), m_unit, m_comp});
     return matched == 0 ? Corrected::NoSuchInvoice : Corrected::Corrected;
 }
 

@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace InvoiceKit;
+
 namespace {
 
 using Kind = InvoiceBox::Kind;
@@ -15,58 +17,15 @@ using Reset = InvoiceBox::Reset;
 
 const QColor kMaroon(128, 0, 0);
 
-InvoiceBox header(const char *name, const char *label, Kind kind, int row, int column, int span = 1)
-{
-    InvoiceBox b;
-    b.name = QString::fromLatin1(name);
-    b.label = QString::fromLatin1(label);
-    b.kind = kind;
-    b.row = row;
-    b.column = column;
-    b.span = span;
-    return b;
-}
-
-// An amount box of the area below the grid, right-aligned.
+// An amount box below the grid that keeps its figure at New; the sums in maroon.
 InvoiceBox amount(const char *name, const char *label, int row, int column, bool filtered, bool emphasised)
 {
-    InvoiceBox b = header(name, label, Kind::Amount, row, column);
-    b.footer = true;
-    if (filtered)
-        b.numeric = NumericKeySettings{12, 2, 1, false};
+    InvoiceBox b = InvoiceKit::amount(name, label, row, column, filtered, Reset::Keep);
     if (emphasised) {
         b.bold = true;
         b.colour = kMaroon;
     }
     return b;
-}
-
-Lookup schemeList(const SqlCondition &query)
-{
-    Lookup l;
-    l.statement = query.sql;
-    l.values = query.values;
-    l.caption = QStringLiteral("Scheme");
-    l.width = 10500;
-    l.columns = {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}};
-    l.displayFields = 2;
-    return l;
-}
-
-InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse = InvoiceEnter::Refuse::Never,
-                   const char *refusal = "")
-{
-    return {QString::fromLatin1(from), to, refuse, QString::fromLatin1(refusal)};
-}
-
-QString name(const char *n)
-{
-    return QString::fromLatin1(n);
-}
-
-Decimal number(const QLineEdit *box)
-{
-    return Decimal::fromText(box->text());
 }
 
 } // namespace
@@ -77,24 +36,24 @@ InvoiceWindowConfig invoiceMasterConfig()
     c.caption = QStringLiteral("Invoice Master");
 
     // Codes in a narrow column, the names wide beside them, the dates on the right.
-    InvoiceBox serial = header("LbSerialNo", "Transaction ID", Kind::Label, 0, 0, 2);
+    InvoiceBox serial = place("LbSerialNo", "Transaction ID", Kind::Label, 0, 0, 2);
     serial.input = false;
-    InvoiceBox number = header("TxInvoiceNo", "Invoice No", Kind::Text, 1, 0, 2);
+    InvoiceBox number = place("TxInvoiceNo", "Invoice No", Kind::Text, 1, 0, 2);
     number.colour = Qt::red;
     number.bold = true;
     number.selectOnEntry = true;
     number.onNew = Reset::Empty;
-    InvoiceBox supplier = header("TxSuppCode", "Supplier", Kind::Lookup, 2, 0);
+    InvoiceBox supplier = place("TxSuppCode", "Supplier", Kind::Lookup, 2, 0);
     supplier.selectOnEntry = true;
     supplier.width = 1800;
     supplier.onNew = Reset::Empty;
-    InvoiceBox brand = header("TxBrandCode", "Brand", Kind::Lookup, 3, 0);
+    InvoiceBox brand = place("TxBrandCode", "Brand", Kind::Lookup, 3, 0);
     brand.selectOnEntry = true;
     brand.width = 1800;
     brand.onNew = Reset::Empty;
-    c.boxes << serial << number << header("DtInvoice", "Invoice Date", Kind::Date, 0, 2)
-            << header("DtReceipt", "Receipt Date", Kind::Date, 1, 2) << supplier
-            << header("TxSuppName", "", Kind::Name, 2, 1, 2) << brand << header("TxBrandName", "", Kind::Name, 3, 1, 2);
+    c.boxes << serial << number << place("DtInvoice", "Invoice Date", Kind::Date, 0, 2)
+            << place("DtReceipt", "Receipt Date", Kind::Date, 1, 2) << supplier
+            << place("TxSuppName", "", Kind::Name, 2, 1, 2) << brand << place("TxBrandName", "", Kind::Name, 3, 1, 2);
     for (InvoiceBox &b : c.boxes)
         b.stretch = b.kind == Kind::Name;
 
@@ -127,10 +86,10 @@ InvoiceWindowConfig invoiceMasterConfig()
     c.boxes << freight << weight << plus << net << taxable << minus << cgst << sgst << igst << tcs << total << grand;
 
     c.lookups << InvoiceLookup{name("TxSuppCode"), name("TxSuppName"), {}, [](const QString &typed) {
-                                   return schemeList(InvoiceStore::current().supplierLookup(typed));
+                                   return Lookup::scheme(InvoiceStore::current().supplierLookup(typed));
                                }};
     c.lookups << InvoiceLookup{name("TxBrandCode"), name("TxBrandName"), {}, [](const QString &typed) {
-                                   return schemeList(InvoiceStore::current().brandLookup(typed));
+                                   return Lookup::scheme(InvoiceStore::current().brandLookup(typed));
                                }};
 
     using R = InvoiceEnter::Refuse;

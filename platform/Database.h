@@ -63,6 +63,23 @@ private:
     QString m_name;
 };
 
+// Values as they are bound. A null QString would reach the server as NULL: an
+// empty box is stored as empty text.
+inline QString boundText(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+inline QVariant boundDecimal(const Decimal &d)
+{
+    return QVariant::fromValue(d);
+}
+
+// A piece of a statement with the values its placeholders take, in order.
+struct SqlCondition {
+    QString sql;
+    QVariantList values;
+};
+
 // Forward-only, read-only result of one query. Fields are read by name;
 // NULL reads as empty text. DECIMAL values arrive as exact text.
 class RecordSet {

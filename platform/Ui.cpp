@@ -32,16 +32,23 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons, MsgIcon icon, const QS
     return ui().message(m);
 }
 
-bool guarded(const std::function<void()> &body)
+bool withinRange(const std::function<void()> &body)
 {
     try {
         body();
         return true;
-    } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
-        return false;
     } catch (const DecimalOverflow &) {
         MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+}
+
+bool guarded(const std::function<void()> &body)
+{
+    try {
+        return withinRange(body);
+    } catch (const DbError &e) {
+        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
 }

@@ -64,6 +64,9 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons = MsgButtons::Ok, MsgIc
 // (information icon), a number beyond the range of Decimal its message, and
 // the window stays as it was. Returns false on failure.
 bool guarded(const std::function<void()> &body);
+// Runs a body; a number beyond the range of Decimal shows its message
+// (critical) instead of being thrown. Returns false then.
+bool withinRange(const std::function<void()> &body);
 
 // The desktop implementation with real dialogs.
 class DesktopUi : public Ui {

@@ -4,17 +4,6 @@
 
 namespace {
 
-// A null QString would reach the server as NULL; an empty box is stored as empty text.
-QString box(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-QVariant dec(const Decimal &d)
-{
-    return QVariant::fromValue(d);
-}
-
 // The lines a save stores: those down to the first without an item name.
 QList<FABillLine> filledLines(const QList<FABillLine> &lines)
 {
@@ -66,7 +55,7 @@ FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
     const QString number = bill.invoiceNo.trimmed();
     if (saveCheckFinds(m_db, QStringLiteral("Select inv_code from ") + t("inv_asset")
                                  + QStringLiteral(" where inv_invoice_no=?"),
-                       {box(number)}))
+                       {boundText(number)}))
         return Saved::DuplicateNumber;
     m_db.execute(QStringLiteral("Insert into ") + t("inv_asset")
                      + QStringLiteral("(unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date, "
@@ -74,10 +63,10 @@ FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
                                       "inv_vat, inv_cess, inv_total, inv_round_plus, inv_round_minus, "
                                       "inv_grand_total, created_by, created_date, created_time) "
                                       "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {m_unit, m_comp, code, box(number), box(bill.po.trimmed()), bill.poDate,
-                  box(bill.suppCode.trimmed()), bill.invoiceDate, bill.receiptDate, box(bill.narration.trimmed()),
-                  dec(bill.freight), dec(bill.vat), dec(bill.cess), dec(bill.total), dec(bill.roundPlus),
-                  dec(bill.roundMinus), dec(bill.grandTotal), m_user, auditDate(), auditTime()});
+                 {m_unit, m_comp, code, boundText(number), boundText(bill.po.trimmed()), bill.poDate,
+                  boundText(bill.suppCode.trimmed()), bill.invoiceDate, bill.receiptDate, boundText(bill.narration.trimmed()),
+                  boundDecimal(bill.freight), boundDecimal(bill.vat), boundDecimal(bill.cess), boundDecimal(bill.total), boundDecimal(bill.roundPlus),
+                  boundDecimal(bill.roundMinus), boundDecimal(bill.grandTotal), m_user, auditDate(), auditTime()});
     insertLines(code, filledLines(bill.lines));
     tx.commit();
     bill.code = code;
@@ -94,29 +83,27 @@ FAInvoiceStore::Saved FAInvoiceStore::saveEditOnce(const FABill &bill)
     const QString code = bill.code.trimmed();
     Transaction tx(m_db);
     // Another workstation may have finalised the bill since it was loaded.
-    RecordSet state = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_asset")
-                                     + QStringLiteral(" where inv_code=? and unit_code=? and comp_code=? FOR UPDATE"),
-                                 {box(code), m_unit, m_comp});
-    if (!state.next())
+    const std::optional<bool> finalized =
+        storedFinalizeMark(m_db, marks(m_stores), code, m_unit, m_comp, MarkRead::ForUpdate);
+    if (!finalized)
         return Saved::NoSuchBill;
-    if (state.flag(QStringLiteral("inv_finalize")))
+    if (*finalized)
         return Saved::Finalized;
-    state.close();
     const qint64 matched = m_db.execute(
         QStringLiteral("Update ") + t("inv_asset")
             + QStringLiteral(" set inv_invoice_no=?, inv_po=?, inv_po_date=?, inv_date=?, inv_receipt_date=?, "
                              "inv_supp_code=?, inv_freight=?, inv_total=?, inv_narration=?, inv_grand_total=?, "
                              "inv_round_plus=?, inv_round_minus=?, inv_vat=?, inv_cess=?, modified_by=?, "
                              "modified_date=?, modified_time=? where inv_code=? and unit_code=? and comp_code=?"),
-        {box(bill.invoiceNo.trimmed()), box(bill.po.trimmed()), bill.poDate, bill.invoiceDate, bill.receiptDate,
-         box(bill.suppCode.trimmed()), dec(bill.freight), dec(bill.total), box(bill.narration.trimmed()),
-         dec(bill.grandTotal), dec(bill.roundPlus), dec(bill.roundMinus), dec(bill.vat), dec(bill.cess), m_user,
-         auditDate(), auditTime(), box(code), m_unit, m_comp});
+        {boundText(bill.invoiceNo.trimmed()), boundText(bill.po.trimmed()), bill.poDate, bill.invoiceDate, bill.receiptDate,
+         boundText(bill.suppCode.trimmed()), boundDecimal(bill.freight), boundDecimal(bill.total), boundText(bill.narration.trimmed()),
+         boundDecimal(bill.grandTotal), boundDecimal(bill.roundPlus), boundDecimal(bill.roundMinus), boundDecimal(bill.vat), boundDecimal(bill.cess), m_user,
+         auditDate(), auditTime(), boundText(code), m_unit, m_comp});
     if (matched == 0)
         return Saved::NoSuchBill;
     m_db.execute(QStringLiteral("Delete from ") + t("inv_asset_trans")
                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {box(code), m_unit, m_comp});
+                 {boundText(code), m_unit, m_comp});
     insertLines(code, filledLines(bill.lines));
     tx.commit();
     return Saved::Saved;
@@ -142,8 +129,8 @@ void FAInvoiceStore::insertLines(const QString &code, const QList<FABillLine> &l
             // The warranty column keeps 'yyyy-mm-dd', or the empty text for none.
             const QString warranty = l.warranty.isValid() ? sqlDate(l.warranty) : QStringLiteral("");
             // Lines are numbered by their order: 1, 2, 3 ... without gaps.
-            values << m_unit << m_unit << m_comp << code << box(l.itemCode.trimmed()) << box(l.brandCode.trimmed())
-                   << box(l.narration.trimmed()) << warranty << dec(l.qty) << dec(l.rate) << dec(l.amount) << i + 1;
+            values << m_unit << m_unit << m_comp << code << boundText(l.itemCode.trimmed()) << boundText(l.brandCode.trimmed())
+                   << boundText(l.narration.trimmed()) << warranty << boundDecimal(l.qty) << boundDecimal(l.rate) << boundDecimal(l.amount) << i + 1;
         }
         m_db.execute(sql, values);
     }
@@ -170,7 +157,7 @@ std::optional<FABill> FAInvoiceStore::loadRecord(const QString &code, const DbNa
             + QStringLiteral(" h on h.ac_code=a.inv_supp_code and h.ac_comp_code=?"
                              " Left Join velmora.userdetails u on u.user_id=a.created_by"
                              " where a.inv_code=? and a.comp_code=?"),
-        {m_comp, box(code.trimmed()), m_comp});
+        {m_comp, boundText(code.trimmed()), m_comp});
     if (!head.next())
         return std::nullopt;
     FABill b;
@@ -209,7 +196,7 @@ std::optional<FABill> FAInvoiceStore::loadRecord(const QString &code, const DbNa
             + QStringLiteral(" r where r.brand_code=t.invtrans_brand_code order by (r.comp_code=?) desc, r.comp_code "
                              "limit 1) as brand_name From ")
             + stores.table("inv_asset_trans") + QStringLiteral(" t where t.invtrans_id=? order by t.invtrans_slno"),
-        {m_comp, m_comp, box(b.code)});
+        {m_comp, m_comp, boundText(b.code)});
     while (rs.next()) {
         FABillLine l;
         l.slNo = int(rs.integer(QStringLiteral("invtrans_slno")));
@@ -231,36 +218,20 @@ std::optional<FABill> FAInvoiceStore::loadRecord(const QString &code, const DbNa
 
 std::optional<bool> FAInvoiceStore::isFinalized(const QString &code)
 {
-    RecordSet rs = m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_asset")
-                                  + QStringLiteral(" where inv_code=? and unit_code=? and comp_code=?"),
-                              {box(code.trimmed()), m_unit, m_comp});
-    if (!rs.next())
-        return std::nullopt;
-    return rs.flag(QStringLiteral("inv_finalize"));
+    return storedFinalizeMark(m_db, marks(m_stores), code, m_unit, m_comp);
 }
 
 bool FAInvoiceStore::finalize(const DbName &billStores, const QString &unitCode, const QString &compCode,
                               const QString &code)
 {
-    const QVariantList key{box(code.trimmed()), unitCode, compCode};
-    Transaction tx(m_db);
-    if (m_db.execute(QStringLiteral("Update ") + billStores.table("inv_asset")
-                         + QStringLiteral(" set inv_finalize=1 where inv_code=? and unit_code=? and comp_code=?"),
-                     key)
-        == 0)
-        return false;
-    m_db.execute(QStringLiteral("Update ") + billStores.table("inv_asset_trans")
-                     + QStringLiteral(" set invtrans_finalize=1 where invtrans_id=? and unit_code=? and comp_code=?"),
-                 key);
-    tx.commit();
-    return true;
+    return setFinalizeMarks(m_db, marks(billStores), code, unitCode, compCode, 1);
 }
 
 FAInvoiceStore::Cheque FAInvoiceStore::chequeReceived(const DbName &billStores, const QString &unitCode,
                                                       const QString &compCode, const QString &code,
                                                       const QList<DbName> &paymentYears)
 {
-    const QVariantList key{box(code.trimmed()), unitCode, compCode};
+    const QVariantList key{boundText(code.trimmed()), unitCode, compCode};
     Transaction tx(m_db);
     // The payments are read under the bill's lock, so the mark always matches
     // what was paid when it was set.

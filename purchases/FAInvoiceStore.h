@@ -1,6 +1,7 @@
 #pragma once
 #include "Database.h"
 #include "Decimal.h"
+#include "InvoiceMarks.h"
 #include "SupplierHeads.h"
 #include <QDate>
 #include <QList>
@@ -106,6 +107,10 @@ private:
     // A statement piece summing the live payments of `code`'s column over the years.
     static QString paymentsSum(const QList<DbName> &years, const QString &codeExpression);
     QString t(const char *table) const { return m_stores.table(table); }
+    static InvoiceMarkTables marks(const DbName &stores)
+    {
+        return {stores.table("inv_asset"), stores.table("inv_asset_trans"), QStringLiteral("inv_code")};
+    }
 
     Database &m_db;
     DbName m_stores;

@@ -2,21 +2,6 @@
 #include "Desktop.h"
 #include "mdlVelmora.h"
 
-namespace {
-
-// A null QString would reach the server as NULL; an empty box is stored as empty text.
-QString box(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-QVariant dec(const Decimal &d)
-{
-    return QVariant::fromValue(d);
-}
-
-} // namespace
-
 OtherInvoiceStore::OtherInvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
                                      const QString &compCode, const QString &unitCode, qint64 userId)
     : m_db(db), m_stores(storesDb), m_accounts(accountsDb), m_comp(compCode), m_unit(unitCode), m_user(userId)
@@ -69,7 +54,7 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveNewOnce(OtherInvoice &invoice)
     if (saveCheckFinds(m_db,
                        QStringLiteral("Select inv_trans_id from ") + t("inv_invoice_gen")
                            + QStringLiteral(" Where inv_invoice_no=?"),
-                       {box(number)}))
+                       {boundText(number)}))
         return Saved::DuplicateNumber;
     m_db.execute(QStringLiteral("Insert into ") + t("inv_invoice_gen")
                      + QStringLiteral("(unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, "
@@ -80,21 +65,21 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveNewOnce(OtherInvoice &invoice)
                  {m_unit,
                   m_comp,
                   code,
-                  box(number),
+                  boundText(number),
                   invoice.invoiceDate,
                   invoice.receiptDate,
-                  box(invoice.suppCode.trimmed()),
-                  box(invoice.gstNo.trimmed()),
-                  dec(invoice.tcs),
-                  dec(invoice.freight),
-                  box(invoice.narration.trimmed()),
-                  dec(invoice.roundPlus),
-                  dec(invoice.roundMinus),
-                  dec(invoice.grossTotal),
-                  dec(invoice.cgst),
-                  dec(invoice.sgst),
-                  dec(invoice.igst),
-                  dec(invoice.netTotal),
+                  boundText(invoice.suppCode.trimmed()),
+                  boundText(invoice.gstNo.trimmed()),
+                  boundDecimal(invoice.tcs),
+                  boundDecimal(invoice.freight),
+                  boundText(invoice.narration.trimmed()),
+                  boundDecimal(invoice.roundPlus),
+                  boundDecimal(invoice.roundMinus),
+                  boundDecimal(invoice.grossTotal),
+                  boundDecimal(invoice.cgst),
+                  boundDecimal(invoice.sgst),
+                  boundDecimal(invoice.igst),
+                  boundDecimal(invoice.netTotal),
                   m_user,
                   auditDate(),
                   auditTime()});
@@ -117,15 +102,11 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEditOnce(const OtherInvoice &inv
     Transaction tx(m_db);
     // Locked before anything is written: a finalisation from another
     // workstation either waits for this save or is seen here.
-    RecordSet state =
-        m_db.query(QStringLiteral("Select inv_finalize from ") + t("inv_invoice_gen")
-                       + QStringLiteral(" where inv_trans_id=? and unit_code=? and comp_code=? FOR UPDATE"),
-                   {box(id), m_unit, m_comp});
-    if (!state.next())
+    const std::optional<bool> finalized = storedFinalizeMark(m_db, marks(), id, m_unit, m_comp, MarkRead::ForUpdate);
+    if (!finalized)
         return Saved::NoSuchInvoice;
-    if (state.integer(QStringLiteral("inv_finalize")) != 0)
+    if (*finalized)
         return Saved::Finalized;
-    state.close();
     const qint64 matched = m_db.execute(
         QStringLiteral("Update ") + t("inv_invoice_gen")
             + QStringLiteral(" Set inv_invoice_no=?, inv_date=?, inv_receipt_date=?, inv_supp_code=?, inv_gst_no=?, "
@@ -133,32 +114,32 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEditOnce(const OtherInvoice &inv
                              "inv_gross_total=?, inv_cgst_amt=?, inv_sgst_amt=?, inv_igst_amt=?, inv_net_total=?, "
                              "modified_by=?, modified_date=?, modified_time=? "
                              "Where inv_trans_id=? and unit_code=? and comp_code=?"),
-        {box(invoice.invoiceNo.trimmed()),
+        {boundText(invoice.invoiceNo.trimmed()),
          invoice.invoiceDate,
          invoice.receiptDate,
-         box(invoice.suppCode.trimmed()),
-         box(invoice.gstNo.trimmed()),
-         dec(invoice.freight),
-         dec(invoice.tcs),
-         box(invoice.narration.trimmed()),
-         dec(invoice.roundPlus),
-         dec(invoice.roundMinus),
-         dec(invoice.grossTotal),
-         dec(invoice.cgst),
-         dec(invoice.sgst),
-         dec(invoice.igst),
-         dec(invoice.netTotal),
+         boundText(invoice.suppCode.trimmed()),
+         boundText(invoice.gstNo.trimmed()),
+         boundDecimal(invoice.freight),
+         boundDecimal(invoice.tcs),
+         boundText(invoice.narration.trimmed()),
+         boundDecimal(invoice.roundPlus),
+         boundDecimal(invoice.roundMinus),
+         boundDecimal(invoice.grossTotal),
+         boundDecimal(invoice.cgst),
+         boundDecimal(invoice.sgst),
+         boundDecimal(invoice.igst),
+         boundDecimal(invoice.netTotal),
          m_user,
          auditDate(),
          auditTime(),
-         box(id),
+         boundText(id),
          m_unit,
          m_comp});
     if (matched == 0)
         return Saved::NoSuchInvoice;
     m_db.execute(QStringLiteral("Delete From ") + t("inv_invoice_trans_gen")
                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=?"),
-                 {box(id), m_unit, m_comp});
+                 {boundText(id), m_unit, m_comp});
     insertLines(id, invoice.lines);
     tx.commit();
     return Saved::Saved;
@@ -171,9 +152,9 @@ void OtherInvoiceStore::insertLines(const QString &transId, const QList<OtherInv
     int slNo = 0;
     for (const OtherInvoiceLine &l : lines) {
         // Numbered by their order on the invoice: 1, 2, 3 ... without gaps.
-        values << m_unit << m_comp << transId << box(l.itemCode.trimmed()) << dec(l.qty) << dec(l.rate)
-               << dec(l.cgstPer) << dec(l.cgstAmt) << dec(l.sgstPer) << dec(l.sgstAmt) << dec(l.igstPer)
-               << dec(l.igstAmt) << dec(l.amount) << ++slNo;
+        values << m_unit << m_comp << transId << boundText(l.itemCode.trimmed()) << boundDecimal(l.qty) << boundDecimal(l.rate)
+               << boundDecimal(l.cgstPer) << boundDecimal(l.cgstAmt) << boundDecimal(l.sgstPer) << boundDecimal(l.sgstAmt) << boundDecimal(l.igstPer)
+               << boundDecimal(l.igstAmt) << boundDecimal(l.amount) << ++slNo;
     }
     insertRows(m_db,
                QStringLiteral("Insert into ") + t("inv_invoice_trans_gen")
@@ -191,7 +172,7 @@ std::optional<OtherInvoice> OtherInvoiceStore::loadRecord(const QString &transId
             + m_accounts.table("acc_accountheads")
             + QStringLiteral(" h on h.ac_code=g.inv_supp_code and h.ac_comp_code=?"
                              " where g.inv_trans_id=? and g.comp_code=? order by (g.unit_code=?) desc limit 1"),
-        {m_comp, box(transId.trimmed()), m_comp, m_unit});
+        {m_comp, boundText(transId.trimmed()), m_comp, m_unit});
     if (!head.next())
         return std::nullopt;
     OtherInvoice inv;
@@ -226,7 +207,7 @@ std::optional<OtherInvoice> OtherInvoiceStore::loadRecord(const QString &transId
                              "m.comp_code limit 1) as item_name From ")
             + t("inv_invoice_trans_gen")
             + QStringLiteral(" l where l.invtrans_id=? and l.unit_code=? and l.comp_code=? order by l.invtrans_slno"),
-        {box(inv.transId), inv.unitCode, m_comp});
+        {boundText(inv.transId), inv.unitCode, m_comp});
     while (rs.next()) {
         OtherInvoiceLine l;
         l.itemCode = rs.text(QStringLiteral("invtrans_item_code"));

@@ -11,74 +11,14 @@
 #include <QPushButton>
 #include "WindowRegistry.h"
 
+using namespace InvoiceKit;
+
 namespace {
 
 using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
 
 const QString kRoundOffMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
-
-InvoiceBox place(const char *name, const char *label, Kind kind, int row, int column, int span = 1)
-{
-    InvoiceBox b;
-    b.name = QString::fromLatin1(name);
-    b.label = QString::fromLatin1(label);
-    b.kind = kind;
-    b.row = row;
-    b.column = column;
-    b.span = span;
-    return b;
-}
-
-// An amount box below the grid: right-aligned, keys filtered, "0.00" at New.
-InvoiceBox amount(const char *name, const char *label, int row, int column)
-{
-    InvoiceBox b = place(name, label, Kind::Amount, row, column);
-    b.footer = true;
-    b.numeric = NumericKeySettings{12, 2, 1, false};
-    b.onNew = Reset::Zero;
-    return b;
-}
-
-InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse = InvoiceEnter::Refuse::Never,
-                   const char *refusal = "")
-{
-    return {QString::fromLatin1(from), to, refuse, QString::fromLatin1(refusal)};
-}
-
-QString name(const char *n)
-{
-    return QString::fromLatin1(n);
-}
-
-Decimal number(const QLineEdit *box)
-{
-    return Decimal::fromText(box->text());
-}
-
-Lookup supplierList(const SqlCondition &query)
-{
-    Lookup l;
-    l.statement = query.sql;
-    l.values = query.values;
-    l.caption = QStringLiteral("Scheme");
-    l.width = 10500;
-    l.columns = {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}};
-    l.displayFields = 2;
-    return l;
-}
-
-// guarded(), and a stored amount or payment sum beyond the decimal range is
-// shown as such instead of ending the program.
-bool guardedAmounts(const std::function<void()> &body)
-{
-    try {
-        return guarded(body);
-    } catch (const DecimalOverflow &) {
-        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
-}
 
 // The stores databases whose payments count for a bill held in `storesDb`.
 QList<DbName> paymentYears(const DbName &storesDb)
@@ -139,7 +79,7 @@ InvoiceWindowConfig faInvoiceMasterConfig()
     c.boxes << narration << freight << vat << plus << total << preparedBy << cess << minus << grand;
 
     c.lookups << InvoiceLookup{name("TxSuppCode"), name("TxSuppName"), {}, [](const QString &typed) {
-                                   return supplierList(FAInvoiceStore::current().supplierLookup(typed));
+                                   return Lookup::scheme(FAInvoiceStore::current().supplierLookup(typed));
                                }};
 
     using R = InvoiceEnter::Refuse;
@@ -333,7 +273,7 @@ void frmFAInvoiceMaster::loadRecordFrom(const QString &code, const DbName &store
 {
     const DbName stores = storesDb.isEmpty() ? gInvDbName : storesDb;
     std::optional<FABill> bill;
-    if (!guardedAmounts([&] { bill = FAInvoiceStore::current().loadRecord(code, stores, paymentYears(stores)); }))
+    if (!guarded([&] { bill = FAInvoiceStore::current().loadRecord(code, stores, paymentYears(stores)); }))
         return;
     if (!bill) {
         // Nothing of another bill may stay acted on.
@@ -437,7 +377,7 @@ void frmFAInvoiceMaster::CmChqReceived_Click()
         return;
     }
     FAInvoiceStore::Cheque result = FAInvoiceStore::Cheque::NoSuchBill;
-    if (!guardedAmounts([&] {
+    if (!guarded([&] {
             result = FAInvoiceStore::current().chequeReceived(shown->stores, shown->unit, shown->company, shown->code,
                                                               paymentYears(shown->stores));
         }))

@@ -7,61 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
+using namespace InvoiceKit;
 using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
-
-QString name(const char *n)
-{
-    return QString::fromLatin1(n);
-}
-
-InvoiceBox place(const char *boxName, const char *label, Kind kind, int row, int column, int span = 1)
-{
-    InvoiceBox b;
-    b.name = name(boxName);
-    b.label = QString::fromLatin1(label);
-    b.kind = kind;
-    b.row = row;
-    b.column = column;
-    b.span = span;
-    return b;
-}
-
-// A box of the area below the grid; `filtered` boxes take only amounts.
-InvoiceBox amount(const char *boxName, const char *label, int row, int column, bool filtered)
-{
-    InvoiceBox b = place(boxName, label, Kind::Amount, row, column);
-    b.footer = true;
-    if (filtered)
-        b.numeric = NumericKeySettings{12, 2, 1, false};
-    b.onNew = Reset::Zero;
-    return b;
-}
-
-InvoiceEnter enter(const char *from, const QString &to, InvoiceEnter::Refuse refuse = InvoiceEnter::Refuse::Never,
-                   const char *refusal = "")
-{
-    InvoiceEnter e;
-    e.from = name(from);
-    e.to = to;
-    e.refuse = refuse;
-    e.refusal = QString::fromLatin1(refusal);
-    return e;
-}
-
-Decimal number(const QLineEdit *box)
-{
-    return Decimal::fromText(box->text());
-}
-
-Decimal number(const QString &text)
-{
-    return Decimal::fromText(text);
-}
-
-} // namespace
 
 InvoiceWindowConfig otherInvoiceMasterConfig()
 {
@@ -114,15 +62,11 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
     c.boxes << narration << tcs << freight << cgst << sgst << igst << gross << plus << minus << grand;
 
     c.lookups << InvoiceLookup{name("TxSuppCode"), name("TxSuppName"), {{name("TxGST"), 3}}, [](const QString &typed) {
-                                   const SqlCondition q = OtherInvoiceStore::current().supplierLookup(typed);
-                                   Lookup l;
-                                   l.statement = q.sql;
-                                   l.values = q.values;
-                                   l.caption = QStringLiteral("Supplier");
-                                   l.width = 10500;
-                                   l.columns = {{1500, QStringLiteral("Code")},
-                                                {4500, QStringLiteral("Supplier Name")},
-                                                {4500, QStringLiteral("GST No")}};
+                                   Lookup l = Lookup::of(OtherInvoiceStore::current().supplierLookup(typed),
+                                                         QStringLiteral("Supplier"), 10500,
+                                                         {{1500, QStringLiteral("Code")},
+                                                          {4500, QStringLiteral("Supplier Name")},
+                                                          {4500, QStringLiteral("GST No")}});
                                    l.displayFields = 3;
                                    return l;
                                }};
@@ -236,17 +180,6 @@ void frmOtherInvoiceMaster::CalculateTotals()
 void frmOtherInvoiceMaster::CalculateGrandTotal()
 {
     withinRange([&] { GstGrid::CalculateGrandTotal(totalBoxes()); });
-}
-
-bool frmOtherInvoiceMaster::withinRange(const std::function<void()> &steps)
-{
-    try {
-        steps();
-        return true;
-    } catch (const DecimalOverflow &) {
-        MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
 }
 
 QString frmOtherInvoiceMaster::nextTransactionId()

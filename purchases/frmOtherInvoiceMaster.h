@@ -52,8 +52,6 @@ protected:
 
 private:
     void showInvoice(const OtherInvoice &inv);
-    // Runs the steps; a figure beyond range stops them with the message (false).
-    bool withinRange(const std::function<void()> &steps);
     // The boxes and lines as typed; nothing, after the message, for a figure beyond range.
     std::optional<OtherInvoice> typedInvoice();
     // The store of the shown invoice's year, unit and company; nothing before a load or save.

@@ -35,11 +35,7 @@ frmOtherStoresInvoice::frmOtherStoresInvoice(QWidget *parent) : ListWindow(other
     TxItem->setObjectName(QStringLiteral("TxItem"));
     TxItem->setLookup([this] {
         Lookup l = GstGrid::itemLookup(TxItem->text());
-        l.caption = QStringLiteral("Scheme");
-        l.width = 10500;
-        l.columns = {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}};
-        l.displayFields = 2;
-        return l;
+        return Lookup::scheme({l.statement, l.values});
     });
     bar->addWidget(new QLabel(QStringLiteral("From"), this));
     bar->addWidget(DtFrom);

@@ -38,8 +38,7 @@ BillSummaryWindow::BillSummaryWindow(ReportConfig config, QWidget *parent) : Rep
 {
     TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
     TxSuppCode->setLookup([this] {
-        return lookupOf(BillReportStore::current().supplierLookup(TxSuppCode->text()), QStringLiteral("Scheme"), 10500,
-                        {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}});
+        return Lookup::scheme(BillReportStore::current().supplierLookup(TxSuppCode->text()));
     });
     selectOnEntry(TxSuppCode);
 }

@@ -4,10 +4,7 @@
 #include <QVariantList>
 
 // A statement for the lookup list with its bound values.
-struct LookupQuery {
-    QString sql;
-    QVariantList values;
-};
+using LookupQuery = SqlCondition;
 
 class DbName;
 

@@ -56,7 +56,7 @@ ReportWindow::ReportWindow(ReportConfig config, QWidget *parent)
     TxUnitCode = codeBox(
         QStringLiteral("TxUnitCode"),
         [byCirculation] {
-            return lookupOf(ReportStore::unitLookup(gUserId, byCirculation), QStringLiteral("Unit Help"), 4000,
+            return Lookup::of(ReportStore::unitLookup(gUserId, byCirculation), QStringLiteral("Unit Help"), 4000,
                             {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
         },
         true);
@@ -88,19 +88,6 @@ ReportWindow::ReportWindow(ReportConfig config, QWidget *parent)
 
 ReportWindow::~ReportWindow() = default;
 
-Lookup ReportWindow::lookupOf(const LookupQuery &query, const QString &caption, int width,
-                              const QList<LookupColumn> &columns)
-{
-    Lookup l;
-    l.statement = query.sql;
-    l.values = query.values;
-    l.caption = caption;
-    l.width = width;
-    l.columns = columns;
-    l.displayFields = 2;
-    return l;
-}
-
 LookupBox *ReportWindow::codeBox(const QString &name, std::function<Lookup()> lookup, bool delClears)
 {
     auto *box = new LookupBox(this);
@@ -110,11 +97,10 @@ LookupBox *ReportWindow::codeBox(const QString &name, std::function<Lookup()> lo
     return box;
 }
 
-LookupBox *ReportWindow::nameSearchBox(const QString &name, const QString &caption, const QList<LookupColumn> &columns,
-                                       std::function<LookupQuery(const QString &text)> query)
+LookupBox *ReportWindow::nameSearchBox(const QString &name, std::function<Lookup(const QString &text)> lookup)
 {
     LookupBox *box = codeBox(name, {}, false);
-    box->setLookup([box, caption, columns, query] { return lookupOf(query(box->text()), caption, 10500, columns); });
+    box->setLookup([box, lookup] { return lookup(box->text()); });
     return box;
 }
 

@@ -13,7 +13,6 @@ class QDateEdit;
 class QGridLayout;
 class QLineEdit;
 class QPushButton;
-struct LookupQuery;
 
 // One column of a report sheet: heading and width in 1/256 of a digit.
 struct ReportColumn {
@@ -78,10 +77,6 @@ public:
     // The export's suggested file name: caption, current unit, date.
     QString exportFileName() const;
 
-    // A lookup list of two shown fields from a report statement.
-    static Lookup lookupOf(const LookupQuery &query, const QString &caption, int width,
-                           const QList<LookupColumn> &columns);
-
     // True for a row the current fill wrote as a data row (never a title,
     // heading, group, total or empty row).
     bool isDataRow(int row) const { return m_dataRows.contains(row); }
@@ -141,10 +136,8 @@ protected:
     // The code a box filters on: none while its text is empty, else the code
     // of its last lookup (empty when the text was typed without one).
     static std::optional<QString> filterCode(const LookupBox *box);
-    // A code box whose F1 lists what `query` gives for the box's text:
-    // code and name, titled `caption`, 10500 wide.
-    LookupBox *nameSearchBox(const QString &name, const QString &caption, const QList<LookupColumn> &columns,
-                             std::function<LookupQuery(const QString &text)> query);
+    // A code box whose F1 opens the list `lookup` gives for the box's text.
+    LookupBox *nameSearchBox(const QString &name, std::function<Lookup(const QString &text)> lookup);
     // "CbStockType": "Godown" (chosen) and "Press", nothing typed.
     QComboBox *makeStockTypeBox();
     // A plain filter box carrying its control name.

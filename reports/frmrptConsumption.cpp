@@ -67,14 +67,14 @@ frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfi
     TxProductCode = codeBox(
         QStringLiteral("TxProductCode"),
         [] {
-            return lookupOf(NewsprintReportStore::productLookup(), QStringLiteral("Products"), 5000,
+            return Lookup::of(NewsprintReportStore::productLookup(), QStringLiteral("Products"), 5000,
                             {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
         },
         false);
     TxProductName = makeBox(QStringLiteral("TxProductName"), this);
     TxMaterialCode = codeBox(QStringLiteral("TxMaterialCode"), {}, false);
     TxMaterialCode->setLookup([this] {
-        return lookupOf(NewsprintReportStore::materialLookup(gCompCode, TxMaterialCode->text()),
+        return Lookup::of(NewsprintReportStore::materialLookup(gCompCode, TxMaterialCode->text()),
                         QStringLiteral("Material"), 5000,
                         {{0, QStringLiteral("Code")}, {5000, QStringLiteral("Name")}});
     });

@@ -40,16 +40,17 @@ frmrptFAStock::frmrptFAStock(QWidget *parent) : ReportWindow(reportConfig(), par
 {
     CbStockType = makeStockTypeBox();
     TxUnitCode->setReadOnly(true);
-    const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
-                                            {9000, QStringLiteral("Scheme Name")}};
     // The supplier, brand and item lists search the names for the box's text.
-    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), QStringLiteral("Scheme"), schemeColumns,
-                               [](const QString &t) { return FixedAssetStockStore::current().supplierLookup(t); });
-    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), QStringLiteral("Scheme"), schemeColumns,
-                                [](const QString &t) { return FixedAssetStockStore::current().brandLookup(t); });
-    TxItem = nameSearchBox(QStringLiteral("TxItem"), QStringLiteral("Item Master"),
-                           {{1500, QStringLiteral("Item Code")}, {9000, QStringLiteral("Item Name")}},
-                           [](const QString &t) { return FixedAssetStockStore::current().itemLookup(t); });
+    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), [](const QString &t) {
+        return Lookup::scheme(FixedAssetStockStore::current().supplierLookup(t));
+    });
+    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), [](const QString &t) {
+        return Lookup::scheme(FixedAssetStockStore::current().brandLookup(t));
+    });
+    TxItem = nameSearchBox(QStringLiteral("TxItem"), [](const QString &t) {
+        return Lookup::of(FixedAssetStockStore::current().itemLookup(t), QStringLiteral("Item Master"), 10500,
+                          {{1500, QStringLiteral("Item Code")}, {9000, QStringLiteral("Item Name")}});
+    });
     // Nothing in this report searches a text: the box is kept out of sight
     // rather than offered to a clerk whose typing would change nothing.
     TxSearch = makeBox(QStringLiteral("TxSearch"), this);

@@ -37,24 +37,24 @@ frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(repor
 {
     CbStockType = makeStockTypeBox();
     TxUnitCode->setReadOnly(true);
-    const QList<LookupColumn> schemeColumns{{1500, QStringLiteral("Scheme Code")},
-                                            {9000, QStringLiteral("Scheme Name")}};
     const QList<LookupColumn> typeColumns{{0, QStringLiteral("Type")}, {6000, QStringLiteral("Type Name")}};
     // The supplier and brand lists search the names for the box's text.
-    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), QStringLiteral("Scheme"), schemeColumns,
-                               [](const QString &t) { return NewsprintReportStore::current().supplierLookup(t); });
-    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), QStringLiteral("Scheme"), schemeColumns,
-                                [](const QString &t) { return NewsprintReportStore::current().brandLookup(t); });
+    TxSuppCode = nameSearchBox(QStringLiteral("TxSuppCode"), [](const QString &t) {
+        return Lookup::scheme(NewsprintReportStore::current().supplierLookup(t));
+    });
+    TxBrandCode = nameSearchBox(QStringLiteral("TxBrandCode"), [](const QString &t) {
+        return Lookup::scheme(NewsprintReportStore::current().brandLookup(t));
+    });
     TxGSM = codeBox(
         QStringLiteral("TxGSM"),
         [typeColumns] {
-            return lookupOf(NewsprintReportStore::current().gsmLookup(), QStringLiteral("Type"), 6000, typeColumns);
+            return Lookup::of(NewsprintReportStore::current().gsmLookup(), QStringLiteral("Type"), 6000, typeColumns);
         },
         true);
     TxReelType = codeBox(
         QStringLiteral("TxReelType"),
         [typeColumns] {
-            return lookupOf(NewsprintReportStore::current().reelTypeLookup(), QStringLiteral("Type"), 6000,
+            return Lookup::of(NewsprintReportStore::current().reelTypeLookup(), QStringLiteral("Type"), 6000,
                             typeColumns);
         },
         true);
