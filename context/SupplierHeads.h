@@ -13,7 +13,6 @@ SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias
 // still the company's invoice, listed, loaded and counted like any other.
 SqlCondition supplierHeadJoin(const QString &supplierColumn, const QString &compCode, const QString &alias);
 
-
 // The lookup of the company's suppliers in an accounts database: `fields`
 // (e.g. "ac_code,ac_name") of the heads whose name contains `nameText` (all
 // when empty), ordered by name.

@@ -11,8 +11,8 @@ QString CompanyStore::table() const
 
 std::optional<Company> CompanyStore::load(const QString &code)
 {
-    RecordSet rs =
-        m_db.query(QStringLiteral("Select * from ") + table() + QStringLiteral(" Where comp_code=?"), {boundText(code)});
+    RecordSet rs = m_db.query(QStringLiteral("Select * from ") + table() + QStringLiteral(" Where comp_code=?"),
+                              {boundText(code)});
     if (!rs.next())
         return std::nullopt;
     Company c;
@@ -36,10 +36,10 @@ void CompanyStore::insertCompany(const Company &c, qint64 userId)
                      + QStringLiteral("(comp_code,comp_name,comp_address,comp_address1,comp_address2,comp_address3,"
                                       "comp_phone,comp_fax,comp_tin,comp_vat,comp_email,created_by,created_date,"
                                       "created_time) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {boundText(c.code.trimmed()), boundText(c.name), boundText(c.address.trimmed()), boundText(c.address1.trimmed()),
-                  boundText(c.address2.trimmed()), boundText(c.address3.trimmed()), boundText(c.phone.trimmed()), boundText(c.fax.trimmed()),
-                  boundText(c.tin.trimmed()), boundText(c.vat.trimmed()), boundText(c.email.trimmed()), userId, auditDate(),
-                  auditTime()});
+                 {boundText(c.code.trimmed()), boundText(c.name), boundText(c.address.trimmed()),
+                  boundText(c.address1.trimmed()), boundText(c.address2.trimmed()), boundText(c.address3.trimmed()),
+                  boundText(c.phone.trimmed()), boundText(c.fax.trimmed()), boundText(c.tin.trimmed()),
+                  boundText(c.vat.trimmed()), boundText(c.email.trimmed()), userId, auditDate(), auditTime()});
 }
 
 qint64 CompanyStore::updateCompany(const QString &key, const Company &c)
@@ -48,9 +48,10 @@ qint64 CompanyStore::updateCompany(const QString &key, const Company &c)
         QStringLiteral("Update ") + table()
             + QStringLiteral(" set comp_name=?,comp_address=?,comp_address1=?,comp_address2=?,comp_address3=?,"
                              "comp_phone=?,comp_fax=?,comp_tin=?,comp_vat=?,comp_email=? Where comp_code=?"),
-        {boundText(c.name), boundText(c.address.trimmed()), boundText(c.address1.trimmed()), boundText(c.address2.trimmed()),
-         boundText(c.address3.trimmed()), boundText(c.phone.trimmed()), boundText(c.fax.trimmed()), boundText(c.tin.trimmed()),
-         boundText(c.vat.trimmed()), boundText(c.email.trimmed()), boundText(key)});
+        {boundText(c.name), boundText(c.address.trimmed()), boundText(c.address1.trimmed()),
+         boundText(c.address2.trimmed()), boundText(c.address3.trimmed()), boundText(c.phone.trimmed()),
+         boundText(c.fax.trimmed()), boundText(c.tin.trimmed()), boundText(c.vat.trimmed()),
+         boundText(c.email.trimmed()), boundText(key)});
 }
 
 bool CompanyStore::addCompany(const Company &c, qint64 userId)

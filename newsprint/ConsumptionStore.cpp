@@ -85,12 +85,12 @@ SaveNewResult ConsumptionStore::saveNewOnce(const ConsumptionEntry &entry)
 
     // The reel row serialises every booking on the reel: whoever holds it sees
     // all bookings stored before and none can be added until the commit.
-    RecordSet reel = m_db.query(QStringLiteral("Select invtrans_weight, invtrans_util_flag from ")
-                                    + table("inv_invoice_trans")
-                                    + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and "
-                                                     "invtrans_unit_code=? and comp_code=? and invtrans_cons_flag=1"
-                                                     " FOR UPDATE"),
-                                {boundText(transId), boundText(reelNo), m_ctx.unitCode, m_ctx.compCode});
+    RecordSet reel =
+        m_db.query(QStringLiteral("Select invtrans_weight, invtrans_util_flag from ") + table("inv_invoice_trans")
+                       + QStringLiteral(" where invtrans_id=? and invtrans_reel_no=? and "
+                                        "invtrans_unit_code=? and comp_code=? and invtrans_cons_flag=1"
+                                        " FOR UPDATE"),
+                   {boundText(transId), boundText(reelNo), m_ctx.unitCode, m_ctx.compCode});
     if (!reel.next()) {
         result.outcome = SaveNewResult::NoSuchReel;
         return result;
@@ -160,8 +160,8 @@ qint64 ConsumptionStore::saveEdit(const QString &code, const QDate &date, const 
                              + QStringLiteral(" Set cons_date=?, cons_pdt_code=?,cons_unit_code=?, modified_by=?,"
                                               "modified_date=?,modified_time=? Where cons_no=? and unit_code=? and "
                                               "comp_code=?"),
-                         {sqlDate(date), boundText(productCode), boundText(consUnitCode.trimmed()), m_ctx.userId, auditDate(),
-                          auditTime(), boundText(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
+                         {sqlDate(date), boundText(productCode), boundText(consUnitCode.trimmed()), m_ctx.userId,
+                          auditDate(), auditTime(), boundText(code.trimmed()), m_ctx.unitCode, m_ctx.compCode});
         t.commit();
         return matched;
     });
@@ -171,28 +171,27 @@ std::optional<ConsumptionRecord> ConsumptionStore::loadRecord(const QString &cod
 {
     // The reel is found by its invoice and its number: a reel number alone may
     // occur on the reels of several invoices.
-    RecordSet rs =
-        m_db.query(QStringLiteral("Select ") + table("inv_consumption")
-                       + QStringLiteral(".*,product_name,ac_name,brand_name,gsm_name,reeltype_name from ")
-                       + table("inv_consumption")
-                       + QStringLiteral(" inner join velmora.productmaster on product_code=cons_pdt_code")
-                       + QStringLiteral(" inner join ") + table("inv_invoice_trans")
-                       + QStringLiteral(" on invtrans_id=cons_inv_no and invtrans_reel_no=cons_reel_no and ")
-                       + table("inv_invoice_trans") + QStringLiteral(".comp_code=") + table("inv_consumption")
-                       + QStringLiteral(".comp_code and invtrans_unit_code=") + table("inv_consumption")
-                       + QStringLiteral(".unit_code inner join ") + table("inv_invoice")
-                       + QStringLiteral(" on inv_trans_id=invtrans_id and ") + table("inv_invoice")
-                       + QStringLiteral(".comp_code=") + table("inv_invoice_trans") + QStringLiteral(".comp_code and ")
-                       + table("inv_invoice") + QStringLiteral(".unit_code=") + table("inv_invoice_trans")
-                       + QStringLiteral(".unit_code inner join ")
-                       + table("inv_brandmaster") + QStringLiteral(" on brand_code=inv_brand_code inner join ")
-                       + table("inv_gsm") + QStringLiteral(" on gsm_code=invtrans_gsm inner join ")
-                       + table("inv_reeltype") + QStringLiteral(" on reeltype_code=invtrans_reel_type inner join ")
-                       + m_ctx.accountsDb.table("acc_accountheads")
-                       + QStringLiteral(" on ac_code=inv_supp_code and ac_comp_code=? where cons_no=? and ")
-                       + table("inv_consumption") + QStringLiteral(".comp_code=? and ") + table("inv_consumption")
-                       + QStringLiteral(".unit_code=? limit 1"),
-                   {m_ctx.compCode, boundText(code), m_ctx.compCode, m_ctx.unitCode});
+    RecordSet rs = m_db.query(
+        QStringLiteral("Select ") + table("inv_consumption")
+            + QStringLiteral(".*,product_name,ac_name,brand_name,gsm_name,reeltype_name from ")
+            + table("inv_consumption")
+            + QStringLiteral(" inner join velmora.productmaster on product_code=cons_pdt_code")
+            + QStringLiteral(" inner join ") + table("inv_invoice_trans")
+            + QStringLiteral(" on invtrans_id=cons_inv_no and invtrans_reel_no=cons_reel_no and ")
+            + table("inv_invoice_trans") + QStringLiteral(".comp_code=") + table("inv_consumption")
+            + QStringLiteral(".comp_code and invtrans_unit_code=") + table("inv_consumption")
+            + QStringLiteral(".unit_code inner join ") + table("inv_invoice")
+            + QStringLiteral(" on inv_trans_id=invtrans_id and ") + table("inv_invoice") + QStringLiteral(".comp_code=")
+            + table("inv_invoice_trans") + QStringLiteral(".comp_code and ") + table("inv_invoice")
+            + QStringLiteral(".unit_code=") + table("inv_invoice_trans") + QStringLiteral(".unit_code inner join ")
+            + table("inv_brandmaster") + QStringLiteral(" on brand_code=inv_brand_code inner join ") + table("inv_gsm")
+            + QStringLiteral(" on gsm_code=invtrans_gsm inner join ") + table("inv_reeltype")
+            + QStringLiteral(" on reeltype_code=invtrans_reel_type inner join ")
+            + m_ctx.accountsDb.table("acc_accountheads")
+            + QStringLiteral(" on ac_code=inv_supp_code and ac_comp_code=? where cons_no=? and ")
+            + table("inv_consumption") + QStringLiteral(".comp_code=? and ") + table("inv_consumption")
+            + QStringLiteral(".unit_code=? limit 1"),
+        {m_ctx.compCode, boundText(code), m_ctx.compCode, m_ctx.unitCode});
     if (!rs.next())
         return std::nullopt;
     ConsumptionRecord r;

@@ -17,6 +17,29 @@ QList<const InvoiceReel *> filledReels(const QList<InvoiceReel> &reels)
     return filled;
 }
 
+// The header's columns that the clerk fills, as a new invoice and an edit store them.
+ColumnValues headerColumns(const Invoice &invoice)
+{
+    ColumnValues c;
+    c.add("inv_invoice_no", boundText(invoice.invoiceNo.trimmed()))
+        .add("inv_date", invoice.invoiceDate)
+        .add("inv_receipt_date", invoice.receiptDate)
+        .add("inv_supp_code", boundText(invoice.suppCode.trimmed()))
+        .add("inv_brand_code", boundText(invoice.brandCode.trimmed()))
+        .add("inv_freight", boundDecimal(invoice.freight))
+        .add("inv_weight", boundDecimal(invoice.weight))
+        .add("inv_total", boundDecimal(invoice.total))
+        .add("inv_round_plus", boundDecimal(invoice.roundPlus))
+        .add("inv_round_minus", boundDecimal(invoice.roundMinus))
+        .add("inv_cgst", boundDecimal(invoice.cgst))
+        .add("inv_sgst", boundDecimal(invoice.sgst))
+        .add("inv_igst", boundDecimal(invoice.igst))
+        .add("inv_grand_total", boundDecimal(invoice.grandTotal))
+        .add("inv_net_total", boundDecimal(invoice.netTotal))
+        .add("inv_cust_duty", boundDecimal(invoice.tcs));
+    return c;
+}
+
 // A reel's amount and the sums of an invoice must be formable at all; one
 // beyond the range of Decimal is refused before anything is written.
 void refuseBeyondRange(const Invoice &invoice)
@@ -36,7 +59,6 @@ void refuseBeyondRange(const Invoice &invoice)
         throw DbError(Decimal::overflowMessage());
     }
 }
-
 
 } // namespace
 
@@ -79,35 +101,10 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
                            + QStringLiteral(" Where inv_invoice_no=?"),
                        {boundText(number)}))
         return Saved::DuplicateNumber;
-    m_db.execute(
-        QStringLiteral("Insert into ") + t("inv_invoice")
-            + QStringLiteral("(unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_receipt_date, "
-                             "inv_supp_code, inv_brand_code, inv_freight,inv_weight,inv_total,inv_round_plus,"
-                             "inv_round_minus,inv_cgst,inv_sgst,inv_igst,inv_grand_total,inv_net_total,"
-                             "inv_cust_duty, created_by, created_date, created_time) "
-                             "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-        {m_unit,
-         m_comp,
-         code,
-         boundText(number),
-         invoice.invoiceDate,
-         invoice.receiptDate,
-         boundText(invoice.suppCode.trimmed()),
-         boundText(invoice.brandCode.trimmed()),
-         boundDecimal(invoice.freight),
-         boundDecimal(invoice.weight),
-         boundDecimal(invoice.total),
-         boundDecimal(invoice.roundPlus),
-         boundDecimal(invoice.roundMinus),
-         boundDecimal(invoice.cgst),
-         boundDecimal(invoice.sgst),
-         boundDecimal(invoice.igst),
-         boundDecimal(invoice.grandTotal),
-         boundDecimal(invoice.netTotal),
-         boundDecimal(invoice.tcs),
-         m_user,
-         auditDate(),
-         auditTime()});
+    ColumnValues row;
+    row.add("unit_code", m_unit).add("comp_code", m_comp).add("inv_trans_id", code).add(headerColumns(invoice));
+    row.add("created_by", m_user).add("created_date", auditDate()).add("created_time", auditTime());
+    m_db.execute(QStringLiteral("Insert into ") + t("inv_invoice") + row.insertList(), row.values());
     QList<ReelRow> rows;
     for (const InvoiceReel *r : filledReels(invoice.reels))
         rows << ReelRow{r, int(rows.size()) + 1, m_unit, 0, 0, 0};
@@ -253,35 +250,12 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
             kept << s->slNo;
     }
 
-    const qint64 matched = m_db.execute(
-        QStringLiteral("Update ") + t("inv_invoice")
-            + QStringLiteral(" Set inv_invoice_no=?, inv_date=?, inv_receipt_date=?, inv_supp_code=?, "
-                             "inv_brand_code=?, inv_freight=?, inv_weight=?, inv_cgst=?, inv_sgst=?, inv_igst=?, "
-                             "inv_grand_total=?, inv_net_total=?, inv_round_plus=?, inv_round_minus=?, inv_total=?, "
-                             "inv_cust_duty=?, modified_by=?, modified_date=?, modified_time=? "
-                             "Where inv_trans_id=? and unit_code=? and comp_code=?"),
-        {boundText(invoice.invoiceNo.trimmed()),
-         invoice.invoiceDate,
-         invoice.receiptDate,
-         boundText(invoice.suppCode.trimmed()),
-         boundText(invoice.brandCode.trimmed()),
-         boundDecimal(invoice.freight),
-         boundDecimal(invoice.weight),
-         boundDecimal(invoice.cgst),
-         boundDecimal(invoice.sgst),
-         boundDecimal(invoice.igst),
-         boundDecimal(invoice.grandTotal),
-         boundDecimal(invoice.netTotal),
-         boundDecimal(invoice.roundPlus),
-         boundDecimal(invoice.roundMinus),
-         boundDecimal(invoice.total),
-         boundDecimal(invoice.tcs),
-         m_user,
-         auditDate(),
-         auditTime(),
-         boundText(id),
-         m_unit,
-         m_comp});
+    ColumnValues row = headerColumns(invoice);
+    row.add("modified_by", m_user).add("modified_date", auditDate()).add("modified_time", auditTime());
+    const qint64 matched =
+        m_db.execute(QStringLiteral("Update ") + t("inv_invoice") + QStringLiteral(" Set ") + row.assignments()
+                         + QStringLiteral(" Where inv_trans_id=? and unit_code=? and comp_code=?"),
+                     row.values() + QVariantList{boundText(id), m_unit, m_comp});
     if (matched == 0)
         return Saved::NoSuchInvoice;
     m_db.execute(QStringLiteral("Delete From ") + t("inv_invoice_trans")
@@ -317,7 +291,8 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         m_db.execute(QStringLiteral("Update ") + t("inv_consumption")
                          + QStringLiteral(" set cons_rate=?, cons_amt=cons_qty * CAST(? AS DECIMAL(16,2)) "
                                           "where cons_inv_no=? and cons_reel_no=? and comp_code=? and unit_code=?"),
-                     {boundDecimal(r->rate), r->rate.toString(), boundText(id), boundText(r->reelNo.trimmed()), m_comp, row.unitCode});
+                     {boundDecimal(r->rate), r->rate.toString(), boundText(id), boundText(r->reelNo.trimmed()), m_comp,
+                      row.unitCode});
     }
     tx.commit();
     if (lines) {
@@ -335,8 +310,9 @@ void InvoiceStore::insertReels(const QString &transId, const QList<ReelRow> &row
     for (const ReelRow &row : rows) {
         const InvoiceReel &r = *row.reel;
         values << m_unit << m_comp << transId << boundText(r.reelNo.trimmed()) << boundText(r.gsmCode.trimmed())
-               << boundText(r.reelTypeCode.trimmed()) << boundDecimal(r.weight) << boundDecimal(r.rate) << boundDecimal(r.amount) << row.slNo
-               << boundText(row.unitCode) << row.consFlag << row.finalize << row.utilFlag;
+               << boundText(r.reelTypeCode.trimmed()) << boundDecimal(r.weight) << boundDecimal(r.rate)
+               << boundDecimal(r.amount) << row.slNo << boundText(row.unitCode) << row.consFlag << row.finalize
+               << row.utilFlag;
     }
     insertRows(m_db,
                QStringLiteral("Insert into ") + t("inv_invoice_trans")
@@ -357,9 +333,8 @@ std::optional<Invoice> InvoiceStore::loadRecord(const QString &transId)
     values << boundText(transId) << m_comp << m_unit;
     RecordSet head = m_db.query(
         QStringLiteral("Select i.*, h.ac_name, b.brand_name From ") + t("inv_invoice")
-            + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads")
-            + QStringLiteral(" h on ") + supplier.sql
-            + QStringLiteral(" Inner Join (Select brand_code, min(brand_name) as brand_name From ")
+            + QStringLiteral(" i Inner Join ") + m_accounts.table("acc_accountheads") + QStringLiteral(" h on ")
+            + supplier.sql + QStringLiteral(" Inner Join (Select brand_code, min(brand_name) as brand_name From ")
             + t("inv_brandmaster")
             + QStringLiteral(" group by brand_code) b on b.brand_code=i.inv_brand_code"
                              " where i.inv_trans_id=? and i.comp_code=? order by (i.unit_code=?) desc limit 1"),
@@ -511,7 +486,7 @@ InvoiceStore::BoxLengths InvoiceStore::boxLengths()
     lengths.boxes = m_db.boxLengths(
         m_stores, QStringLiteral("inv_invoice"),
         {{"TxInvoiceNo", "inv_invoice_no"}, {"TxSuppCode", "inv_supp_code"}, {"TxBrandCode", "inv_brand_code"}});
-    lengths.reelNo = m_db.columnLengths(m_stores, QStringLiteral("inv_invoice_trans"))
-                         .value(QStringLiteral("invtrans_reel_no"));
+    lengths.reelNo =
+        m_db.columnLengths(m_stores, QStringLiteral("inv_invoice_trans")).value(QStringLiteral("invtrans_reel_no"));
     return lengths;
 }

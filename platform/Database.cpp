@@ -270,8 +270,8 @@ void Database::connect()
         // the server's default of minutes; a shorter server setting stays.
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral(
-                "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES'),"
-                " SESSION innodb_lock_wait_timeout = LEAST(@@GLOBAL.innodb_lock_wait_timeout, %1)")
+                        "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'STRICT_ALL_TABLES'),"
+                        " SESSION innodb_lock_wait_timeout = LEAST(@@GLOBAL.innodb_lock_wait_timeout, %1)")
                         .arg(kSessionLockWaitSeconds)))
             giveUp(failure(q.lastError()));
     }
@@ -549,4 +549,16 @@ void insertRows(Database &db, const QString &insertHead, int columns, const QVar
             throw DbError(text, e.code());
         }
     }
+}
+
+QString ColumnValues::insertList() const
+{
+    QStringList marks;
+    marks.fill(QStringLiteral("?"), m_columns.size());
+    return u'(' + m_columns.join(QStringLiteral(", ")) + QStringLiteral(") Values(") + marks.join(u',') + u')';
+}
+
+QString ColumnValues::assignments() const
+{
+    return m_columns.join(QStringLiteral("=?, ")) + QStringLiteral("=?");
 }

@@ -80,6 +80,33 @@ struct SqlCondition {
     QVariantList values;
 };
 
+// A record's columns with their values, named once for both its insert and
+// its update, so the two statements can never pair a value with another column.
+class ColumnValues {
+public:
+    ColumnValues &add(const char *column, const QVariant &value)
+    {
+        m_columns << QString::fromLatin1(column);
+        m_values << value;
+        return *this;
+    }
+    ColumnValues &add(const ColumnValues &more)
+    {
+        m_columns << more.m_columns;
+        m_values << more.m_values;
+        return *this;
+    }
+    // "(a, b) Values(?,?)" for an insert.
+    QString insertList() const;
+    // "a=?, b=?" for an update's Set.
+    QString assignments() const;
+    const QVariantList &values() const { return m_values; }
+
+private:
+    QStringList m_columns;
+    QVariantList m_values;
+};
+
 // Forward-only, read-only result of one query. Fields are read by name;
 // NULL reads as empty text. DECIMAL values arrive as exact text.
 class RecordSet {

@@ -4,6 +4,27 @@
 
 namespace {
 
+// The bill's columns that the clerk fills, as a new bill and an edit store them.
+ColumnValues headerColumns(const FABill &bill)
+{
+    ColumnValues c;
+    c.add("inv_invoice_no", boundText(bill.invoiceNo.trimmed()))
+        .add("inv_po", boundText(bill.po.trimmed()))
+        .add("inv_po_date", bill.poDate)
+        .add("inv_supp_code", boundText(bill.suppCode.trimmed()))
+        .add("inv_date", bill.invoiceDate)
+        .add("inv_receipt_date", bill.receiptDate)
+        .add("inv_narration", boundText(bill.narration.trimmed()))
+        .add("inv_freight", boundDecimal(bill.freight))
+        .add("inv_vat", boundDecimal(bill.vat))
+        .add("inv_cess", boundDecimal(bill.cess))
+        .add("inv_total", boundDecimal(bill.total))
+        .add("inv_round_plus", boundDecimal(bill.roundPlus))
+        .add("inv_round_minus", boundDecimal(bill.roundMinus))
+        .add("inv_grand_total", boundDecimal(bill.grandTotal));
+    return c;
+}
+
 // The lines a save stores: those down to the first without an item name.
 QList<FABillLine> filledLines(const QList<FABillLine> &lines)
 {
@@ -50,23 +71,17 @@ FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
     Transaction tx(m_db);
     // Lines and payments name a bill by its code alone: the code is claimed
     // free over every company and unit of the year.
-    const QString code = ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit),
-                                   {t("inv_asset"), QStringLiteral("inv_code"), {}});
+    const QString code =
+        ClaimCode(m_db, m_stores, seriesKey(m_comp, m_unit), {t("inv_asset"), QStringLiteral("inv_code"), {}});
     const QString number = bill.invoiceNo.trimmed();
-    if (saveCheckFinds(m_db, QStringLiteral("Select inv_code from ") + t("inv_asset")
-                                 + QStringLiteral(" where inv_invoice_no=?"),
-                       {boundText(number)}))
+    if (saveCheckFinds(
+            m_db, QStringLiteral("Select inv_code from ") + t("inv_asset") + QStringLiteral(" where inv_invoice_no=?"),
+            {boundText(number)}))
         return Saved::DuplicateNumber;
-    m_db.execute(QStringLiteral("Insert into ") + t("inv_asset")
-                     + QStringLiteral("(unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date, "
-                                      "inv_supp_code, inv_date, inv_receipt_date, inv_narration, inv_freight, "
-                                      "inv_vat, inv_cess, inv_total, inv_round_plus, inv_round_minus, "
-                                      "inv_grand_total, created_by, created_date, created_time) "
-                                      "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {m_unit, m_comp, code, boundText(number), boundText(bill.po.trimmed()), bill.poDate,
-                  boundText(bill.suppCode.trimmed()), bill.invoiceDate, bill.receiptDate, boundText(bill.narration.trimmed()),
-                  boundDecimal(bill.freight), boundDecimal(bill.vat), boundDecimal(bill.cess), boundDecimal(bill.total), boundDecimal(bill.roundPlus),
-                  boundDecimal(bill.roundMinus), boundDecimal(bill.grandTotal), m_user, auditDate(), auditTime()});
+    ColumnValues row;
+    row.add("unit_code", m_unit).add("comp_code", m_comp).add("inv_code", code).add(headerColumns(bill));
+    row.add("created_by", m_user).add("created_date", auditDate()).add("created_time", auditTime());
+    m_db.execute(QStringLiteral("Insert into ") + t("inv_asset") + row.insertList(), row.values());
     insertLines(code, filledLines(bill.lines));
     tx.commit();
     bill.code = code;
@@ -89,16 +104,12 @@ FAInvoiceStore::Saved FAInvoiceStore::saveEditOnce(const FABill &bill)
         return Saved::NoSuchBill;
     if (*finalized)
         return Saved::Finalized;
-    const qint64 matched = m_db.execute(
-        QStringLiteral("Update ") + t("inv_asset")
-            + QStringLiteral(" set inv_invoice_no=?, inv_po=?, inv_po_date=?, inv_date=?, inv_receipt_date=?, "
-                             "inv_supp_code=?, inv_freight=?, inv_total=?, inv_narration=?, inv_grand_total=?, "
-                             "inv_round_plus=?, inv_round_minus=?, inv_vat=?, inv_cess=?, modified_by=?, "
-                             "modified_date=?, modified_time=? where inv_code=? and unit_code=? and comp_code=?"),
-        {boundText(bill.invoiceNo.trimmed()), boundText(bill.po.trimmed()), bill.poDate, bill.invoiceDate, bill.receiptDate,
-         boundText(bill.suppCode.trimmed()), boundDecimal(bill.freight), boundDecimal(bill.total), boundText(bill.narration.trimmed()),
-         boundDecimal(bill.grandTotal), boundDecimal(bill.roundPlus), boundDecimal(bill.roundMinus), boundDecimal(bill.vat), boundDecimal(bill.cess), m_user,
-         auditDate(), auditTime(), boundText(code), m_unit, m_comp});
+    ColumnValues row = headerColumns(bill);
+    row.add("modified_by", m_user).add("modified_date", auditDate()).add("modified_time", auditTime());
+    const qint64 matched =
+        m_db.execute(QStringLiteral("Update ") + t("inv_asset") + QStringLiteral(" set ") + row.assignments()
+                         + QStringLiteral(" where inv_code=? and unit_code=? and comp_code=?"),
+                     row.values() + QVariantList{boundText(code), m_unit, m_comp});
     if (matched == 0)
         return Saved::NoSuchBill;
     m_db.execute(QStringLiteral("Delete from ") + t("inv_asset_trans")
@@ -129,8 +140,9 @@ void FAInvoiceStore::insertLines(const QString &code, const QList<FABillLine> &l
             // The warranty column keeps 'yyyy-mm-dd', or the empty text for none.
             const QString warranty = l.warranty.isValid() ? sqlDate(l.warranty) : QStringLiteral("");
             // Lines are numbered by their order: 1, 2, 3 ... without gaps.
-            values << m_unit << m_unit << m_comp << code << boundText(l.itemCode.trimmed()) << boundText(l.brandCode.trimmed())
-                   << boundText(l.narration.trimmed()) << warranty << boundDecimal(l.qty) << boundDecimal(l.rate) << boundDecimal(l.amount) << i + 1;
+            values << m_unit << m_unit << m_comp << code << boundText(l.itemCode.trimmed())
+                   << boundText(l.brandCode.trimmed()) << boundText(l.narration.trimmed()) << warranty
+                   << boundDecimal(l.qty) << boundDecimal(l.rate) << boundDecimal(l.amount) << i + 1;
         }
         m_db.execute(sql, values);
     }
@@ -141,7 +153,8 @@ QString FAInvoiceStore::paymentsSum(const QList<DbName> &years, const QString &c
     QStringList sums;
     for (const DbName &y : years)
         sums << QStringLiteral("(Select ifnull(sum(p.adjust_amount),0) From ") + y.table("inv_asset_adjustbill")
-                + QStringLiteral(" p where p.inv_no=") + codeExpression + QStringLiteral(" and p.adjust_cancel_flag=0)");
+                + QStringLiteral(" p where p.inv_no=") + codeExpression
+                + QStringLiteral(" and p.adjust_cancel_flag=0)");
     return sums.isEmpty() ? QStringLiteral("0") : sums.join(QStringLiteral(" + "));
 }
 
@@ -150,14 +163,14 @@ std::optional<FABill> FAInvoiceStore::loadRecord(const QString &code, const DbNa
 {
     const DbName stores = billStores.isEmpty() ? m_stores : billStores;
     const DbName accounts = stores == m_stores || m_prevAccounts.isEmpty() ? m_accounts : m_prevAccounts;
-    RecordSet head = m_db.query(
-        QStringLiteral("Select a.*, h.ac_name, u.user_name, ") + paymentsSum(paymentYears, QStringLiteral("a.inv_code"))
-            + QStringLiteral(" as adjusted From ") + stores.table("inv_asset") + QStringLiteral(" a Inner Join ")
-            + accounts.table("acc_accountheads")
-            + QStringLiteral(" h on h.ac_code=a.inv_supp_code and h.ac_comp_code=?"
-                             " Left Join velmora.userdetails u on u.user_id=a.created_by"
-                             " where a.inv_code=? and a.comp_code=?"),
-        {m_comp, boundText(code.trimmed()), m_comp});
+    RecordSet head = m_db.query(QStringLiteral("Select a.*, h.ac_name, u.user_name, ")
+                                    + paymentsSum(paymentYears, QStringLiteral("a.inv_code"))
+                                    + QStringLiteral(" as adjusted From ") + stores.table("inv_asset")
+                                    + QStringLiteral(" a Inner Join ") + accounts.table("acc_accountheads")
+                                    + QStringLiteral(" h on h.ac_code=a.inv_supp_code and h.ac_comp_code=?"
+                                                     " Left Join velmora.userdetails u on u.user_id=a.created_by"
+                                                     " where a.inv_code=? and a.comp_code=?"),
+                                {m_comp, boundText(code.trimmed()), m_comp});
     if (!head.next())
         return std::nullopt;
     FABill b;

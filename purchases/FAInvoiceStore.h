@@ -84,8 +84,7 @@ public:
     // whose creator's user row is missing, are read all the same. Two round
     // trips. Nothing when there is no such bill or its supplier is no head of
     // the company in that accounts year.
-    std::optional<FABill> loadRecord(const QString &code, const DbName &billStores,
-                                     const QList<DbName> &paymentYears);
+    std::optional<FABill> loadRecord(const QString &code, const DbName &billStores, const QList<DbName> &paymentYears);
     // Whether the stored bill of this company and unit is finalised (current year); nothing when there is none.
     std::optional<bool> isFinalized(const QString &code);
 

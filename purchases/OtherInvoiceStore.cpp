@@ -2,6 +2,32 @@
 #include "Desktop.h"
 #include "mdlVelmora.h"
 
+namespace {
+
+// The header's columns that the clerk fills, as a new invoice and an edit store them.
+ColumnValues headerColumns(const OtherInvoice &invoice)
+{
+    ColumnValues c;
+    c.add("inv_invoice_no", boundText(invoice.invoiceNo.trimmed()))
+        .add("inv_date", invoice.invoiceDate)
+        .add("inv_receipt_date", invoice.receiptDate)
+        .add("inv_supp_code", boundText(invoice.suppCode.trimmed()))
+        .add("inv_gst_no", boundText(invoice.gstNo.trimmed()))
+        .add("inv_tcs", boundDecimal(invoice.tcs))
+        .add("inv_freight", boundDecimal(invoice.freight))
+        .add("inv_narration", boundText(invoice.narration.trimmed()))
+        .add("inv_round_plus", boundDecimal(invoice.roundPlus))
+        .add("inv_round_minus", boundDecimal(invoice.roundMinus))
+        .add("inv_gross_total", boundDecimal(invoice.grossTotal))
+        .add("inv_cgst_amt", boundDecimal(invoice.cgst))
+        .add("inv_sgst_amt", boundDecimal(invoice.sgst))
+        .add("inv_igst_amt", boundDecimal(invoice.igst))
+        .add("inv_net_total", boundDecimal(invoice.netTotal));
+    return c;
+}
+
+} // namespace
+
 OtherInvoiceStore::OtherInvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
                                      const QString &compCode, const QString &unitCode, qint64 userId)
     : m_db(db), m_stores(storesDb), m_accounts(accountsDb), m_comp(compCode), m_unit(unitCode), m_user(userId)
@@ -56,33 +82,10 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveNewOnce(OtherInvoice &invoice)
                            + QStringLiteral(" Where inv_invoice_no=?"),
                        {boundText(number)}))
         return Saved::DuplicateNumber;
-    m_db.execute(QStringLiteral("Insert into ") + t("inv_invoice_gen")
-                     + QStringLiteral("(unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, "
-                                      "inv_receipt_date, inv_supp_code, inv_gst_no, inv_tcs, inv_freight, "
-                                      "inv_narration, inv_round_plus, inv_round_minus, inv_gross_total, "
-                                      "inv_cgst_amt, inv_sgst_amt, inv_igst_amt, inv_net_total, created_by, "
-                                      "created_date, created_time) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {m_unit,
-                  m_comp,
-                  code,
-                  boundText(number),
-                  invoice.invoiceDate,
-                  invoice.receiptDate,
-                  boundText(invoice.suppCode.trimmed()),
-                  boundText(invoice.gstNo.trimmed()),
-                  boundDecimal(invoice.tcs),
-                  boundDecimal(invoice.freight),
-                  boundText(invoice.narration.trimmed()),
-                  boundDecimal(invoice.roundPlus),
-                  boundDecimal(invoice.roundMinus),
-                  boundDecimal(invoice.grossTotal),
-                  boundDecimal(invoice.cgst),
-                  boundDecimal(invoice.sgst),
-                  boundDecimal(invoice.igst),
-                  boundDecimal(invoice.netTotal),
-                  m_user,
-                  auditDate(),
-                  auditTime()});
+    ColumnValues row;
+    row.add("unit_code", m_unit).add("comp_code", m_comp).add("inv_trans_id", code).add(headerColumns(invoice));
+    row.add("created_by", m_user).add("created_date", auditDate()).add("created_time", auditTime());
+    m_db.execute(QStringLiteral("Insert into ") + t("inv_invoice_gen") + row.insertList(), row.values());
     insertLines(code, invoice.lines);
     tx.commit();
     invoice.transId = code;
@@ -107,34 +110,12 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEditOnce(const OtherInvoice &inv
         return Saved::NoSuchInvoice;
     if (*finalized)
         return Saved::Finalized;
-    const qint64 matched = m_db.execute(
-        QStringLiteral("Update ") + t("inv_invoice_gen")
-            + QStringLiteral(" Set inv_invoice_no=?, inv_date=?, inv_receipt_date=?, inv_supp_code=?, inv_gst_no=?, "
-                             "inv_freight=?, inv_tcs=?, inv_narration=?, inv_round_plus=?, inv_round_minus=?, "
-                             "inv_gross_total=?, inv_cgst_amt=?, inv_sgst_amt=?, inv_igst_amt=?, inv_net_total=?, "
-                             "modified_by=?, modified_date=?, modified_time=? "
-                             "Where inv_trans_id=? and unit_code=? and comp_code=?"),
-        {boundText(invoice.invoiceNo.trimmed()),
-         invoice.invoiceDate,
-         invoice.receiptDate,
-         boundText(invoice.suppCode.trimmed()),
-         boundText(invoice.gstNo.trimmed()),
-         boundDecimal(invoice.freight),
-         boundDecimal(invoice.tcs),
-         boundText(invoice.narration.trimmed()),
-         boundDecimal(invoice.roundPlus),
-         boundDecimal(invoice.roundMinus),
-         boundDecimal(invoice.grossTotal),
-         boundDecimal(invoice.cgst),
-         boundDecimal(invoice.sgst),
-         boundDecimal(invoice.igst),
-         boundDecimal(invoice.netTotal),
-         m_user,
-         auditDate(),
-         auditTime(),
-         boundText(id),
-         m_unit,
-         m_comp});
+    ColumnValues row = headerColumns(invoice);
+    row.add("modified_by", m_user).add("modified_date", auditDate()).add("modified_time", auditTime());
+    const qint64 matched =
+        m_db.execute(QStringLiteral("Update ") + t("inv_invoice_gen") + QStringLiteral(" Set ") + row.assignments()
+                         + QStringLiteral(" Where inv_trans_id=? and unit_code=? and comp_code=?"),
+                     row.values() + QVariantList{boundText(id), m_unit, m_comp});
     if (matched == 0)
         return Saved::NoSuchInvoice;
     m_db.execute(QStringLiteral("Delete From ") + t("inv_invoice_trans_gen")
@@ -152,9 +133,10 @@ void OtherInvoiceStore::insertLines(const QString &transId, const QList<OtherInv
     int slNo = 0;
     for (const OtherInvoiceLine &l : lines) {
         // Numbered by their order on the invoice: 1, 2, 3 ... without gaps.
-        values << m_unit << m_comp << transId << boundText(l.itemCode.trimmed()) << boundDecimal(l.qty) << boundDecimal(l.rate)
-               << boundDecimal(l.cgstPer) << boundDecimal(l.cgstAmt) << boundDecimal(l.sgstPer) << boundDecimal(l.sgstAmt) << boundDecimal(l.igstPer)
-               << boundDecimal(l.igstAmt) << boundDecimal(l.amount) << ++slNo;
+        values << m_unit << m_comp << transId << boundText(l.itemCode.trimmed()) << boundDecimal(l.qty)
+               << boundDecimal(l.rate) << boundDecimal(l.cgstPer) << boundDecimal(l.cgstAmt) << boundDecimal(l.sgstPer)
+               << boundDecimal(l.sgstAmt) << boundDecimal(l.igstPer) << boundDecimal(l.igstAmt)
+               << boundDecimal(l.amount) << ++slNo;
     }
     insertRows(m_db,
                QStringLiteral("Insert into ") + t("inv_invoice_trans_gen")

@@ -103,8 +103,11 @@ InvoiceWindowConfig faInvoiceMasterConfig()
         {name("TxInvoiceNo"), T::Empty, QStringLiteral("Please Enter a Invoice Number.   "), name("TxInvoiceNo"), {}},
         {name("TxPO"), T::EmptyTrimmed, QStringLiteral("Please Enter the Purchase Order Number.   "), name("TxPO"), {}},
         {name("TxSuppName"), T::Empty, QStringLiteral("Please Select the Supplier.   "), name("TxSuppCode"), {}},
-        {name("TxGrandTotal"), T::Zero, QStringLiteral("Please Fill the Details Properly.   "),
-         InvoiceWindowConfig::kGrid, {}},
+        {name("TxGrandTotal"),
+         T::Zero,
+         QStringLiteral("Please Fill the Details Properly.   "),
+         InvoiceWindowConfig::kGrid,
+         {}},
         {name("TxRoundOffPlus"), T::Above, kRoundOffMessage, name("TxRoundOffPlus"), Decimal::fromInt(10)},
     };
 

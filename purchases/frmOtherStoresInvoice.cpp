@@ -19,9 +19,12 @@ ListWindowConfig otherStoresInvoiceListConfig()
     c.columns << listSerialColumn() << listTextColumn(QStringLiteral("Trans ID"), 3200, QStringLiteral("inv_trans_id"))
               << listTextColumn(QStringLiteral("Invoice No"), 2000, QStringLiteral("inv_invoice_no"))
               << listDateColumn(QStringLiteral("Invoice Date"), 2500, QStringLiteral("inv_date"))
-              << listDateColumn(QStringLiteral("Receipt Date"), 2500, QStringLiteral("inv_receipt_date")) << listTextColumn(QStringLiteral("Supplier"), 5400, QStringLiteral("ac_name"))
-              << listNumberColumn(QStringLiteral("Amount"), 2500, QStringLiteral("inv_gross_total")) << listNumberColumn(QStringLiteral("CGST"), 1800, QStringLiteral("inv_cgst_amt"))
-              << listNumberColumn(QStringLiteral("SGST"), 1800, QStringLiteral("inv_sgst_amt")) << listNumberColumn(QStringLiteral("IGST"), 1800, QStringLiteral("inv_igst_amt"))
+              << listDateColumn(QStringLiteral("Receipt Date"), 2500, QStringLiteral("inv_receipt_date"))
+              << listTextColumn(QStringLiteral("Supplier"), 5400, QStringLiteral("ac_name"))
+              << listNumberColumn(QStringLiteral("Amount"), 2500, QStringLiteral("inv_gross_total"))
+              << listNumberColumn(QStringLiteral("CGST"), 1800, QStringLiteral("inv_cgst_amt"))
+              << listNumberColumn(QStringLiteral("SGST"), 1800, QStringLiteral("inv_sgst_amt"))
+              << listNumberColumn(QStringLiteral("IGST"), 1800, QStringLiteral("inv_igst_amt"))
               << listNumberColumn(QStringLiteral("Total"), 2500, QStringLiteral("inv_net_total"));
     return c;
 }

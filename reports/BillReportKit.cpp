@@ -37,9 +37,8 @@ void openFixedAssetBill(const QString &code, const QString &storesDb)
 BillSummaryWindow::BillSummaryWindow(ReportConfig config, QWidget *parent) : ReportWindow(std::move(config), parent)
 {
     TxSuppCode = codeBox(QStringLiteral("TxSuppCode"), {}, false);
-    TxSuppCode->setLookup([this] {
-        return Lookup::scheme(BillReportStore::current().supplierLookup(TxSuppCode->text()));
-    });
+    TxSuppCode->setLookup(
+        [this] { return Lookup::scheme(BillReportStore::current().supplierLookup(TxSuppCode->text())); });
     selectOnEntry(TxSuppCode);
 }
 

@@ -57,7 +57,7 @@ ReportWindow::ReportWindow(ReportConfig config, QWidget *parent)
         QStringLiteral("TxUnitCode"),
         [byCirculation] {
             return Lookup::of(ReportStore::unitLookup(gUserId, byCirculation), QStringLiteral("Unit Help"), 4000,
-                            {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
+                              {{0, QStringLiteral("Unit Code")}, {4000, QStringLiteral("Unit Name")}});
         },
         true);
 

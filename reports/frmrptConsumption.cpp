@@ -68,15 +68,15 @@ frmrptConsumption::frmrptConsumption(QWidget *parent) : ReportWindow(reportConfi
         QStringLiteral("TxProductCode"),
         [] {
             return Lookup::of(NewsprintReportStore::productLookup(), QStringLiteral("Products"), 5000,
-                            {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
+                              {{1000, QStringLiteral("Code")}, {4000, QStringLiteral("Name")}});
         },
         false);
     TxProductName = makeBox(QStringLiteral("TxProductName"), this);
     TxMaterialCode = codeBox(QStringLiteral("TxMaterialCode"), {}, false);
     TxMaterialCode->setLookup([this] {
         return Lookup::of(NewsprintReportStore::materialLookup(gCompCode, TxMaterialCode->text()),
-                        QStringLiteral("Material"), 5000,
-                        {{0, QStringLiteral("Code")}, {5000, QStringLiteral("Name")}});
+                          QStringLiteral("Material"), 5000,
+                          {{0, QStringLiteral("Code")}, {5000, QStringLiteral("Name")}});
     });
     // These boxes show the code itself; the name goes beside them.
     for (LookupBox *b : {TxProductCode, TxMaterialCode})

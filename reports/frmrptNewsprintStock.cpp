@@ -55,7 +55,7 @@ frmrptNewsprintStock::frmrptNewsprintStock(QWidget *parent) : ReportWindow(repor
         QStringLiteral("TxReelType"),
         [typeColumns] {
             return Lookup::of(NewsprintReportStore::current().reelTypeLookup(), QStringLiteral("Type"), 6000,
-                            typeColumns);
+                              typeColumns);
         },
         true);
     TxSearch = makeBox(QStringLiteral("TxSearch"), this);
