@@ -14,15 +14,16 @@ AssetListStore AssetListStore::current()
 
 RecordSet AssetListStore::list(const QString &search) const
 {
-    const SqlCondition supplier = supplierHeadCondition(m_comp, QStringLiteral("h"));
+    // The supplier's head of the current company, whatever its code: the
+    // bill window loads a bill through the same join.
+    const SqlCondition supplier = supplierHeadJoin(QStringLiteral("a.inv_supp_code"), m_comp, QStringLiteral("h"));
     QVariantList values = supplier.values;
     // Another company's bill whose supplier code is also a head of this
     // company would otherwise be listed, and could not be opened.
     QString sql = QStringLiteral("Select a.inv_code, a.inv_invoice_no, a.inv_date, a.inv_receipt_date, h.ac_name, "
                                  "a.inv_grand_total, a.inv_narration From ")
         + m_stores.table("inv_asset") + QStringLiteral(" a Inner Join ") + m_accounts.table("acc_accountheads")
-        + QStringLiteral(" h on h.ac_code=a.inv_supp_code and ") + supplier.sql
-        + QStringLiteral(" where a.comp_code=?");
+        + QStringLiteral(" h on ") + supplier.sql + QStringLiteral(" where a.comp_code=?");
     values << m_comp;
     if (!search.isEmpty()) {
         sql += QStringLiteral(" and (a.inv_invoice_no like ? or a.inv_po like ?)");

@@ -37,13 +37,13 @@ struct Statement {
 };
 
 // " FROM <bills> b INNER JOIN <heads> h ON ..." for one year: the bill's
-// supplier is a supplier head of the current company in the same year's
-// accounts database, one row per code, so no bill is counted twice.
+// supplier is a head of the current company in the same year's accounts
+// database, one row per code, so no bill is counted twice.
 void billsWithHeads(Statement &s, const BillYear &year, const BillTable &t, const QString &comp)
 {
-    const SqlCondition head = supplierHeadCondition(comp, QStringLiteral("h"));
+    const SqlCondition head = supplierHeadJoin(QStringLiteral("b.inv_supp_code"), comp, QStringLiteral("h"));
     s << QStringLiteral(" FROM ") << year.stores.table(t.table) << QStringLiteral(" b INNER JOIN ")
-      << year.accounts.table("acc_accountheads") << QStringLiteral(" h ON h.ac_code=b.inv_supp_code AND ") << head.sql;
+      << year.accounts.table("acc_accountheads") << QStringLiteral(" h ON ") << head.sql;
     s.values += head.values;
     s << QStringLiteral(" WHERE b.comp_code=?");
     s.bind(comp);
@@ -161,10 +161,10 @@ LookupQuery BillReportStore::billDetailsQuery(const BillFilter &f) const
                             .arg(m_years.at(j).stores.table("inv_asset_adjustbill"),
                                  m_years.at(j).accounts.table("acc_voucher"));
         }
-        const SqlCondition head = supplierHeadCondition(m_comp, QStringLiteral("h"));
+        const SqlCondition head = supplierHeadJoin(QStringLiteral("b.inv_supp_code"), m_comp, QStringLiteral("h"));
         s << QStringLiteral(" FROM ") << m_years.at(i).stores.table(t.table) << QStringLiteral(" b INNER JOIN ")
-          << m_years.at(i).accounts.table("acc_accountheads") << QStringLiteral(" h ON h.ac_code=b.inv_supp_code AND ")
-          << head.sql << QStringLiteral(" LEFT JOIN (") << payments
+          << m_years.at(i).accounts.table("acc_accountheads") << QStringLiteral(" h ON ") << head.sql
+          << QStringLiteral(" LEFT JOIN (") << payments
           << QStringLiteral(") p ON p.inv_no=b.inv_code WHERE b.comp_code=?");
         s.values += head.values;
         s.bind(m_comp);

@@ -12,14 +12,14 @@ INSERT INTO vstores_2024.inv_brandmaster (unit_code, comp_code, brand_code, bran
  ('TVM', '01', 'B0053', 'Godrej', 1, 1, '2024/04/02', '09:12:00');
 
 INSERT INTO vacc_2024.acc_accountheads (ac_comp_code, ac_code, ac_name, ac_gst) VALUES
- ('01', '441400001', 'Techno Office Systems', '32AAACT6666F1Z6');
+ ('01', '441200021', 'Techno Office Systems', '32AAACT6666F1Z6');
 
 INSERT INTO vstores_2024.inv_asset (unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date, inv_supp_code,
   inv_date, inv_receipt_date, inv_narration, inv_freight, inv_vat, inv_cess, inv_total, inv_round_plus, inv_round_minus,
   inv_grand_total, created_by, created_date, created_time, inv_finalize, inv_chq_rec) VALUES
- ('TVM', '01', 'A0000001', 'TOS/24/118', 'PO/FA/001', '2024-05-02', '441400001', '2024-05-10', '2024-05-13',
+ ('TVM', '01', 'A0000001', 'TOS/24/118', 'PO/FA/001', '2024-05-02', '441200021', '2024-05-10', '2024-05-13',
   'Printers for the news desk', 250.00, 1260.00, 1260.00, 14000.00, 0, 0, 16770.00, 2, '2024/05/13', '11:20:00', 1, 0),
- ('TVM', '01', 'A0000002', 'TOS/24/164', 'PO/FA/002', '2024-06-03', '441400001', '2024-06-12', '2024-06-14',
+ ('TVM', '01', 'A0000002', 'TOS/24/164', 'PO/FA/002', '2024-06-03', '441200021', '2024-06-12', '2024-06-14',
   'Air conditioning, press hall', 0, 3780.00, 3780.00, 42000.00, 0.40, 0, 49560.40, 2, '2024/06/14', '15:05:00', 0, 0);
 
 INSERT INTO vstores_2024.inv_asset_trans (unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_slno,

@@ -28,6 +28,7 @@ private slots:
     void layout();
     void opensEmpty();
     void listsCompanyBillsOfEveryUnit();
+    void listsBillsOfAnyHeadOfTheCompany();
     void search_data();
     void search();
     void everyChangeRefills();
@@ -60,7 +61,7 @@ public:
 
 // The bills the list is tried on, in both years: company 01 in two units,
 // company 02 with a supplier code that is also a head of 01, and a bill whose
-// supplier is no supplier head of 01.
+// supplier is a head of company 02 only.
 const char *kBills = R"(
 DELETE FROM vstores_2024.inv_asset;
 DELETE FROM vstores_2023.inv_asset;
@@ -75,7 +76,7 @@ INSERT INTO vstores_2024.inv_asset (unit_code, comp_code, inv_code, inv_invoice_
   0, 0, 0, 99.999, 0, 0, 99.99, 2, '2024/04/22', '10:00:00'),
  ('TVM', '02', 'FA-0004', 'KB/12', 'PO-12', '2024-04-10', '441200001', '2024-04-12', '2024-04-15', 'Other company',
   0, 0, 0, 50, 0, 0, 50, 2, '2024/04/15', '10:00:00'),
- ('TVM', '01', 'FA-0005', 'X-12', 'PO-1', '2024-04-10', '441300001', '2024-04-12', '2024-04-15', 'Not a supplier',
+ ('TVM', '01', 'FA-0005', 'X-12', 'PO-1', '2024-04-10', '441200009', '2024-04-12', '2024-04-15', 'Not a supplier',
   0, 0, 0, 50, 0, 0, 50, 2, '2024/04/15', '10:00:00');
 INSERT INTO vstores_2023.inv_asset (unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date,
   inv_supp_code, inv_date, inv_receipt_date, inv_narration, inv_freight, inv_vat, inv_cess, inv_total,
@@ -160,7 +161,7 @@ void TestFAList::listsCompanyBillsOfEveryUnit()
     open();
     m_w->FillList();
     // Another company's bill is not listed even where its supplier code is a
-    // head of this company too; nor a bill whose supplier is no supplier head.
+    // head of this company too; nor a bill whose supplier is no head of this company.
     QCOMPARE(column(1), QStringList({"1", "2", "3"}));
     QCOMPARE(column(2), QStringList({"FA-0001", "FA-0002", "FA-0003"}));
     QCOMPARE(column(3), QStringList({"KB/100", "CR-9", "KB/712"}));
@@ -173,6 +174,23 @@ void TestFAList::listsCompanyBillsOfEveryUnit()
     QCOMPARE(s->CellNumber(2, 8), Decimal::fromText(QStringLiteral("1000")));
     QCOMPARE(s->CellNumber(4, 8), Decimal::fromText(QStringLiteral("1234.50")));
     QCOMPARE(s->formatAt(4, 8).numberFormat, QStringLiteral("0.00"));
+}
+
+void TestFAList::listsBillsOfAnyHeadOfTheCompany()
+{
+    // The supplier lookup offers only the usual creditor codes, but a bill
+    // stored with another head of the company is the company's bill: the bill
+    // window opens it, so the list shows it.
+    gConnection.execute(QStringLiteral(
+        "INSERT INTO vstores_2024.inv_asset (unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date, "
+        "inv_supp_code, inv_date, inv_receipt_date, inv_narration, inv_freight, inv_vat, inv_cess, inv_total, "
+        "inv_round_plus, inv_round_minus, inv_grand_total, created_by, created_date, created_time) VALUES "
+        "('TVM', '01', 'FA-0006', 'INK-1', 'PO-9', '2024-04-10', '441300001', '2024-04-12', '2024-04-15', '', "
+        "0, 0, 0, 5, 0, 0, 5, 2, '2024/04/15', '10:00:00')"));
+    open();
+    m_w->FillList();
+    QCOMPARE(column(2), QStringList({"FA-0001", "FA-0002", "FA-0003", "FA-0006"}));
+    QCOMPARE(column(6).last(), QStringLiteral("Printing Ink Creditors"));
 }
 
 void TestFAList::search_data()

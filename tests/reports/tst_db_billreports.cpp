@@ -48,6 +48,7 @@ private slots:
     void cleanup();
     void billsBySupplier_data();
     void billsBySupplier();
+    void billOfAnyHeadOfTheCompanyCounts();
     void billDetailsBlocksAndPayments();
     void billDetailsYears_data();
     void billDetailsYears();
@@ -208,6 +209,23 @@ void TestBillReports::billsBySupplier()
     QCOMPARE(w->sheet()->RowCount(), t + 5);
     // The account code is a key of the row, never a cell.
     QCOMPARE(w->sheet()->CellText(5, 5), QString());
+}
+
+void TestBillReports::billOfAnyHeadOfTheCompanyCounts()
+{
+    // The supplier lookup offers only the usual creditor codes; a bill stored
+    // with another head of the company is still the company's bill.
+    gConnection.execute(QStringLiteral(
+        "INSERT INTO vstores_2024.inv_asset (unit_code, comp_code, inv_code, inv_invoice_no, inv_supp_code, "
+        "inv_date, inv_grand_total, inv_chq_rec) VALUES ('TVM', '01', 'A0000006', 'CY-206', '441300001', "
+        "'2024-08-03', 25.00, 0)"));
+    auto *w = openReport<frmrptFABills>(QStringLiteral("frmrptFABills"));
+    QVERIFY(w);
+    w->findChild<QDateEdit *>("DtFrom")->setDate(QDate(2024, 8, 3));
+    w->findChild<QDateEdit *>("Dtto")->setDate(QDate(2024, 8, 3));
+    w->CmShow_Click();
+    QVERIFY2(ui().shown.isEmpty(), qPrintable(ui().texts().join(u'\n')));
+    QCOMPARE(rowsOf(w, {1, 2, 3, 4}), (QStringList{"1|Printing Ink Creditors|1|25.00", "", "|Total|1|25.00"}));
 }
 
 void TestBillReports::billDetailsBlocksAndPayments()
@@ -433,9 +451,7 @@ void TestBillReports::chainPendingToInvoicesToBillWindow_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<Handed>("opened");
-    QTest::newRow("fixed assets") << 2
-                                  << Handed{{"A0000008", "vstores_2023"},
-                                                                    {"A0000001", "vstores_2024"}};
+    QTest::newRow("fixed assets") << 2 << Handed{{"A0000008", "vstores_2023"}, {"A0000001", "vstores_2024"}};
     QTest::newRow("newsprint opens no bill window") << 0 << Handed{};
 }
 
