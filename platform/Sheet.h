@@ -198,6 +198,8 @@ public:
     // Widths given in 1/256 of a digit's width (the report layouts' unit) as
     // twips: a digit of the sheet's Arial 10 is 7 pixels, 105 twips.
     static int twipsFromCharUnits(int units) { return int((qint64(units) * 105 + 128) / 256); }
+    // A width given in whole digits, as the small grids state it.
+    static int twipsFromChars(int characters) { return twipsFromCharUnits(characters * 256); }
     // The same width given in 1/256 of a digit's width, as report layouts state it.
     void setColumnWidthChars(int column, int units) { setColumnWidth(column, twipsFromCharUnits(units)); }
     int RowHeight(int row) const;

@@ -23,15 +23,15 @@ QList<SheetColumn> chequeColumns()
 {
     SheetColumn slNo;
     slNo.heading = QStringLiteral("Sl No");
-    slNo.width = Sheet::twipsFromCharUnits(5);
+    slNo.width = Sheet::twipsFromChars(5);
     slNo.serial = true;
     SheetColumn chq;
     chq.heading = QStringLiteral("Cheque No");
-    chq.width = Sheet::twipsFromCharUnits(15);
+    chq.width = Sheet::twipsFromChars(15);
     chq.field = QStringLiteral("chq_no");
     SheetColumn amount;
     amount.heading = QStringLiteral("Amount");
-    amount.width = Sheet::twipsFromCharUnits(10);
+    amount.width = Sheet::twipsFromChars(10);
     amount.field = QStringLiteral("adjust_amount");
     amount.kind = SheetColumn::Number;
     amount.numberFormat = QStringLiteral("0.00");

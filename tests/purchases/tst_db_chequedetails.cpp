@@ -113,7 +113,8 @@ void TestChequeDetails::layout()
     QCOMPARE(s->ColumnCount(), 3);
     QCOMPARE(QStringList({s->CellText(1, 1), s->CellText(1, 2), s->CellText(1, 3)}),
              QStringList({"Sl No", "Cheque No", "Amount"}));
-    QCOMPARE(s->ColumnWidth(2), Sheet::twipsFromCharUnits(15));
+    // Widths in whole digits: "Cheque No" is 15 digits wide, room for a cheque number.
+    QCOMPARE(s->ColumnWidth(2), 1575);
     QVERIFY(m_w->findChild<QLabel *>(QStringLiteral("LbInvoice")));
     QVERIFY(m_w->findChild<QPushButton *>(QStringLiteral("CmClose")));
     QCOMPARE(rows(), QStringList());
