@@ -47,6 +47,9 @@ frmMain::frmMain()
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("MDIClient"));
     m_area->setBackground(QColor(96, 110, 130));
+    // Closing a window returns the clerk to the one worked in before it (a
+    // bill after its cheque details), not to whichever was opened next.
+    m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(m_area);
     WindowRegistry::instance().setArea(m_area);
     setCenterArea([] { return g_main ? static_cast<QWidget *>(g_main->area()->viewport()) : nullptr; });

@@ -47,6 +47,7 @@ private slots:
     void childWindowsAreCentred();
     void openedWindowTakesKeys_data();
     void openedWindowTakesKeys();
+    void closingAWindowReturnsToTheOneWorkedInBefore();
 
 private:
     frmMain &shownMain();
@@ -528,4 +529,21 @@ void TestMainWindow::openedWindowTakesKeys()
 }
 
 QTEST_MAIN(TestMainWindow)
+void TestMainWindow::closingAWindowReturnsToTheOneWorkedInBefore()
+{
+    frmMain &m = shownMain();
+    QVERIFY(QTest::qWaitForWindowActive(&m));
+    auto &registry = WindowRegistry::instance();
+    QWidget *list = registry.open("frmInvoice");
+    QWidget *first = registry.open("frmrptConsumption");
+    QWidget *second = registry.open("frmrptConsumption");
+    QVERIFY(list && first && second && first != second);
+    const auto sub = [](QWidget *w) { return qobject_cast<QMdiSubWindow *>(w->parentWidget()); };
+    // The clerk works in the second report, then opens the list from it and closes the list.
+    m.area()->setActiveSubWindow(sub(second));
+    m.area()->setActiveSubWindow(sub(list));
+    sub(list)->close();
+    QCOMPARE(m.area()->activeSubWindow(), sub(second));
+}
+
 #include "tst_db_mainwindow.moc"
