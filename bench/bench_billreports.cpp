@@ -20,8 +20,10 @@
 // is the best of three runs. Target: Show within 1.5x the raw fetch, one
 // round trip per Show.
 
+#include "BenchSupport.h"
 #include "BillReportStore.h"
 #include "Sheet.h"
+#include "ReportWindow.h"
 #include "Ui.h"
 #include "frmrptFABills.h"
 #include "frmrptFAPendingBills.h"
@@ -32,38 +34,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QElapsedTimer>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
+constexpr int kRuns = 3;
 constexpr int kBillsPerYear = 2500;
 constexpr int kNewsprintPerYear = 20000;
 const DbName kStores(QStringLiteral("vstores_2024"));
 const DbName kAccounts(QStringLiteral("vacc_2024"));
 const DbName kPrevStores(QStringLiteral("vstores_2023"));
 const DbName kPrevAccounts(QStringLiteral("vacc_2023"));
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-double best(const std::function<void()> &run)
-{
-    double fastest = 1e300;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        fastest = std::min(fastest, double(t.nsecsElapsed()) / 1e6);
-    }
-    return fastest;
-}
+const QString kScanned = QStringLiteral("the main tables"); // of both years
 
 void clearTables(Database &db)
 {
@@ -136,71 +117,23 @@ qint64 count(Database &db, const QString &sql)
     return db.firstValue(sql).toLongLong();
 }
 
-void explain(Database &db, const LookupQuery &q)
+// A full scan of `table` in both years.
+void scanBoth(const char *table, const char *amount)
 {
-    RecordSet rs = db.query(QStringLiteral("EXPLAIN ") + q.sql, q.values);
-    while (rs.next())
-        say(QStringLiteral("    %1 %2: key %3, rows %4, %5")
-                .arg(rs.text(QStringLiteral("table")), rs.text(QStringLiteral("type")),
-                     rs.text(QStringLiteral("key")).isEmpty() ? QStringLiteral("-") : rs.text(QStringLiteral("key")),
-                     rs.text(QStringLiteral("rows")), rs.text(QStringLiteral("Extra"))));
+    for (const DbName &s : {kStores, kPrevStores})
+        fullScan(gConnection, s.table(table), amount);
 }
 
-qint64 rawFetch(Database &db, const LookupQuery &q)
+// A summary window's Show and the round trips it takes.
+void timeSummary(const QString &name, ReportWindow &w)
 {
-    RecordSet rs = db.query(q.sql, q.values);
-    const int columns = rs.columnCount();
-    qint64 characters = 0;
-    while (rs.next())
-        for (int c = 0; c < columns; ++c)
-            characters += rs.text(c).size();
-    return characters;
-}
-
-// The statement on the server alone: its rows counted there, none sent.
-double serverTime(Database &db, const LookupQuery &q)
-{
-    return best(
-        [&] { db.firstValue(QStringLiteral("SELECT COUNT(*) FROM (") + q.sql + QStringLiteral(") x"), q.values); });
-}
-
-// Statements the server received while `run` ran.
-qint64 roundTrips(Database &db, const std::function<void()> &run)
-{
-    auto questions = [&] {
-        RecordSet rs = db.query(QStringLiteral("SHOW SESSION STATUS LIKE 'Questions'"));
-        rs.next();
-        return rs.text(1).toLongLong();
-    };
-    const qint64 first = questions();
-    const qint64 idle = questions() - first; // what asking itself costs
-    const qint64 before = questions();
-    run();
-    return questions() - before - idle;
-}
-
-void report(const QString &name, double showMs, qint64 trips, double fetchMs, double statementMs, double scanMs,
-            int rows)
-{
-    say(QStringLiteral("%1: %2 sheet rows; Show %3 ms in %4 round trip(s), raw fetch %5 ms (%6x); "
-                       "statement on the server %7 ms, full scan of the main tables %8 ms")
+    const double showMs = best([&] { w.CmShow_Click(); }, {}, kRuns);
+    const qint64 trips = roundTrips(gConnection, [&] { w.CmShow_Click(); });
+    say(QStringLiteral("%1: Show %2 ms in %3 round trip(s), %4 sheet rows")
             .arg(name)
-            .arg(rows)
             .arg(showMs, 0, 'f', 0)
             .arg(trips)
-            .arg(fetchMs, 0, 'f', 0)
-            .arg(showMs / fetchMs, 0, 'f', 2)
-            .arg(statementMs, 0, 'f', 0)
-            .arg(scanMs, 0, 'f', 0));
-}
-
-double scanBoth(Database &db, const char *table, const char *amount)
-{
-    return best([&] {
-        for (const DbName &s : {kStores, kPrevStores})
-            db.firstValue(QStringLiteral("SELECT SUM(%1) FROM %2 IGNORE INDEX (PRIMARY)")
-                              .arg(QLatin1String(amount), s.table(table)));
-    });
+            .arg(w.rowCounter()));
 }
 
 } // namespace
@@ -208,27 +141,10 @@ double scanBoth(Database &db, const char *table, const char *amount)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_billreports <private server socket>"));
-        return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
-    ScopedScriptedUi quiet; // a message would wait for a click
-    try {
-        ConnectionSpec account;
-        account.server = QStringLiteral("127.0.0.1");
-        account.user = QStringLiteral("root");
-        account.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-        account.database = kStores.str();
-        gConnection.open(account);
+    return runBench(app.arguments(), "bench_billreports", [] {
+        ScopedScriptedUi quiet; // a message would wait for a click
+        openBenchYear(kStores, kAccounts, kPrevStores, kPrevAccounts);
         gConnection.execute(QStringLiteral("SET SESSION sql_mode = CONCAT(@@sql_mode, ',ONLY_FULL_GROUP_BY')"));
-        gInvDbName = kStores;
-        gAcDbName = kAccounts;
-        gPrevInvDbName = kPrevStores;
-        gPrevAcDbName = kPrevAccounts;
-        gCompCode = QStringLiteral("01");
-        gUnitCode = QStringLiteral("TVM");
         gUnitName = QStringLiteral("Thiruvananthapuram");
         gUserId = QStringLiteral("1");
 
@@ -249,62 +165,54 @@ int main(int argc, char **argv)
             f.to = to;
             f.unitCode = QStringLiteral("TVM");
             const LookupQuery q = store.billDetailsQuery(f);
-            rawFetch(gConnection, q); // warm the cache
-            const double fetchMs = best([&] { rawFetch(gConnection, q); });
             frmrptFixedAssetBillDetails w;
             w.findChild<QDateEdit *>(QStringLiteral("DtFrom"))->setDate(from);
             w.findChild<QDateEdit *>(QStringLiteral("Dtto"))->setDate(to);
-            const double showMs = best([&] { w.CmShow_Click(); });
-            const qint64 trips = roundTrips(gConnection, [&] { w.CmShow_Click(); });
-            say(quiet.ui.texts().join(u'\n'));
-            report(QStringLiteral("Bill details, two years, every supplier"), showMs, trips, fetchMs,
-                   serverTime(gConnection, q), scanBoth(gConnection, "inv_asset", "inv_grand_total"), w.rowCounter());
-            explain(gConnection, q);
+            timeReport(gConnection,
+                       {.name = QStringLiteral("Bill details, two years, every supplier"),
+                        .sql = q.sql,
+                        .values = q.values,
+                        .show = [&] { w.CmShow_Click(); },
+                        .rows = [&] { return w.rowCounter(); },
+                        .scan = [] { scanBoth("inv_asset", "inv_grand_total"); },
+                        .scanned = kScanned,
+                        .countTrips = true},
+                       quiet.ui);
         }
         {
             const LookupQuery q =
                 store.pendingInvoicesQuery(BillKind::Newsprint, QStringLiteral("TVM"), QStringLiteral("441200001"));
-            rawFetch(gConnection, q);
-            const double fetchMs = best([&] { rawFetch(gConnection, q); });
             frmrptFixedAssetInvoice w;
-            auto show = [&] {
-                w.SetValues(QStringLiteral("TVM"), QStringLiteral("Thiruvananthapuram"), QStringLiteral("441200001"),
-                            QStringLiteral("Supplier 1"), QStringLiteral("0"));
-            };
-            const double showMs = best(show);
-            const qint64 trips = roundTrips(gConnection, show);
-            say(quiet.ui.texts().join(u'\n'));
-            report(QStringLiteral("Pending invoices, newsprint, one supplier and unit"), showMs, trips, fetchMs,
-                   serverTime(gConnection, q), scanBoth(gConnection, "inv_invoice", "inv_grand_total"), w.rowCounter());
-            explain(gConnection, q);
+            timeReport(gConnection,
+                       {.name = QStringLiteral("Pending invoices, newsprint, one supplier and unit"),
+                        .sql = q.sql,
+                        .values = q.values,
+                        .show =
+                            [&] {
+                                w.SetValues(QStringLiteral("TVM"), QStringLiteral("Thiruvananthapuram"),
+                                            QStringLiteral("441200001"), QStringLiteral("Supplier 1"),
+                                            QStringLiteral("0"));
+                            },
+                        .rows = [&] { return w.rowCounter(); },
+                        .scan = [] { scanBoth("inv_invoice", "inv_grand_total"); },
+                        .scanned = kScanned,
+                        .countTrips = true},
+                       quiet.ui);
         }
         {
             frmrptFABills w;
             w.findChild<QDateEdit *>(QStringLiteral("DtFrom"))->setDate(from);
             w.findChild<QDateEdit *>(QStringLiteral("Dtto"))->setDate(to);
-            const double showMs = best([&] { w.CmShow_Click(); });
-            const qint64 trips = roundTrips(gConnection, [&] { w.CmShow_Click(); });
-            say(QStringLiteral("Bills by supplier, two years: Show %1 ms in %2 round trip(s), %3 sheet rows")
-                    .arg(showMs, 0, 'f', 0)
-                    .arg(trips)
-                    .arg(w.rowCounter()));
+            timeSummary(QStringLiteral("Bills by supplier, two years"), w);
         }
         {
             frmrptFAPendingBills w;
             w.findChild<QComboBox *>(QStringLiteral("CbType"))->setCurrentIndex(0);
-            const double showMs = best([&] { w.CmShow_Click(); });
-            const qint64 trips = roundTrips(gConnection, [&] { w.CmShow_Click(); });
-            say(QStringLiteral("Pending bills, newsprint, two years: Show %1 ms in %2 round trip(s), %3 sheet rows")
-                    .arg(showMs, 0, 'f', 0)
-                    .arg(trips)
-                    .arg(w.rowCounter()));
-            explain(gConnection, store.pendingBillsQuery(BillKind::Newsprint, QStringLiteral("TVM"), std::nullopt));
+            timeSummary(QStringLiteral("Pending bills, newsprint, two years"), w);
+            const LookupQuery q = store.pendingBillsQuery(BillKind::Newsprint, QStringLiteral("TVM"), std::nullopt);
+            sayPlan(gConnection, q.sql, q.values);
         }
         say(quiet.ui.texts().join(u'\n'));
         clearTables(gConnection);
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+    });
 }

@@ -17,17 +17,16 @@
 //
 // It makes (and at the end drops) the scratch database velmora_bench_saves.
 
+#include "BenchSupport.h"
 #include "CodeNameTableStore.h"
 #include "Database.h"
 #include "mdlVelmora.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 
 #include <atomic>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -37,32 +36,16 @@ const DbName kBenchDb(QStringLiteral("velmora_bench_saves"));
 constexpr int kStations = 8;
 constexpr int kSavesPerStation = 200;
 
-void say(const QString &line)
+// `schemaFile` empty: the stores year's own scripts.
+void makeStationsDatabase(const QString &schemaFile)
 {
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-ConnectionSpec account()
-{
-    ConnectionSpec a;
-    a.server = QStringLiteral("127.0.0.1");
-    a.user = QStringLiteral("root");
-    a.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-    a.database = kBenchDb.str();
-    return a;
-}
-
-void makeScratchDatabase(Database &db, const QString &schemaFile)
-{
-    db.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + kBenchDb.str());
-    db.execute(QStringLiteral("CREATE DATABASE ") + kBenchDb.str());
-    db.execute(QStringLiteral("USE ") + kBenchDb.str());
-    QFile f(schemaFile);
-    if (!f.open(QIODevice::ReadOnly))
-        throw DbError(QStringLiteral("cannot read ") + schemaFile);
-    db.runScript(QString::fromUtf8(f.readAll()));
-    db.execute(QStringLiteral("Insert into numbersetup (no_id, no_value) values ('GSM_01_NO', 'GSM00001')"));
+    makeScratchDatabase(kBenchDb, [&](Database &db) {
+        if (schemaFile.isEmpty())
+            loadYearSchema(db, "stores_year");
+        else
+            db.runScript(textFile(schemaFile));
+        db.execute(QStringLiteral("Insert into numbersetup (no_id, no_value) values ('GSM_01_NO', 'GSM00001')"));
+    });
 }
 
 struct Tally {
@@ -83,7 +66,7 @@ bool runPhase(Database &admin, bool shared)
             Database db(QStringLiteral("station-%1").arg(i));
             Tally &t = tallies[i];
             try {
-                db.open(account());
+                db.open(benchAccount(kBenchDb));
             } catch (const DbError &e) {
                 t.errors << e.serverText();
                 ++ready;
@@ -140,7 +123,7 @@ bool runPhase(Database &admin, bool shared)
         next = admin.firstValue(QStringLiteral("Select no_value from ") + kBenchDb.table("numbersetup")
                                 + QStringLiteral(" where no_id='GSM_01_NO'"));
         if (shared)
-            admin.execute(QStringLiteral("DROP DATABASE ") + kBenchDb.str());
+            dropDatabases(admin, {kBenchDb});
     } catch (const DbError &e) {
         say(QStringLiteral("read-back failed: ") + e.serverText());
         return false;
@@ -174,19 +157,13 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_concurrentsaves <private server socket> [schema file]"));
+    if (!useBenchServer(args, "bench_concurrentsaves", QStringLiteral("[schema file]")))
         return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
-    const QString schema =
-        args.size() > 2 ? args.at(2) : QStringLiteral(VELMORA_SOURCE_DIR) + QStringLiteral("/sql/stores_year.sql");
+    const QString schema = args.value(2);
     Database admin(QStringLiteral("bench-admin"));
     try {
-        ConnectionSpec a = account();
-        a.database = QStringLiteral("velmora");
-        admin.open(a);
-        makeScratchDatabase(admin, schema);
+        admin.open(benchAccount(DbName(QStringLiteral("velmora"))));
+        makeStationsDatabase(schema);
     } catch (const DbError &e) {
         say(QStringLiteral("set-up failed: ") + e.serverText());
         return 1;
@@ -202,7 +179,7 @@ int main(int argc, char **argv)
     for (const bool shared : {false, true}) {
         if (shared) {
             try {
-                makeScratchDatabase(admin, schema);
+                makeStationsDatabase(schema);
             } catch (const DbError &e) {
                 say(QStringLiteral("set-up failed: ") + e.serverText());
                 return 1;

@@ -22,15 +22,8 @@
 #include "mdlVelmora.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLineEdit>
 #include <QTest>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -38,32 +31,10 @@ const DbName kStores(QStringLiteral("velmora_bench_fa"));
 const DbName kAccounts(QStringLiteral("velmora_bench_faacc"));
 constexpr int kBills = 10000;
 
-// Every script of a year's database kind, in name order, as the test server loads them.
-void runScripts(Database &db, const QString &kind)
-{
-    const QDir sql(QStringLiteral(VELMORA_SOURCE_DIR "/sql"));
-    for (const QString &name : sql.entryList({kind + QStringLiteral("*.sql")}, QDir::Files, QDir::Name)) {
-        QFile f(sql.filePath(name));
-        if (!f.open(QIODevice::ReadOnly))
-            throw DbError(QStringLiteral("cannot read ") + f.fileName());
-        db.runScript(QString::fromUtf8(f.readAll()));
-    }
-}
-
 void makeDatabases()
 {
-    {
-        Database db(QStringLiteral("bench-setup"));
-        db.open(benchAccount(DbName(QStringLiteral("velmora"))));
-        for (const DbName &d : {kStores, kAccounts}) {
-            db.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + d.str());
-            db.execute(QStringLiteral("CREATE DATABASE ") + d.str());
-        }
-    }
-    {
-        Database db(QStringLiteral("bench-stores"));
-        db.open(benchAccount(kStores));
-        runScripts(db, QStringLiteral("stores_year"));
+    makeScratchDatabase(kStores, [](Database &db) {
+        loadYearSchema(db, "stores_year");
         // Three units of company 01 and a few bills of company 02.
         db.execute(QStringLiteral(
                        "INSERT INTO inv_asset (unit_code, comp_code, inv_code, inv_invoice_no, inv_po, inv_po_date, "
@@ -78,21 +49,13 @@ void makeDatabases()
                        "10000 + seq MOD 5000, 0.25, 0, 11900.25 + seq MOD 5000, 2, '2024/04/03', '10:00:00' "
                        "FROM seq_1_to_1000000 WHERE seq <= ?"),
                    {kBills});
-    }
-    {
-        Database db(QStringLiteral("bench-accounts"));
-        db.open(benchAccount(kAccounts));
-        runScripts(db, QStringLiteral("accounts_year"));
+    });
+    makeScratchDatabase(kAccounts, [](Database &db) {
+        loadYearSchema(db, "accounts_year");
         db.execute(QStringLiteral("INSERT INTO acc_accountheads (ac_comp_code, ac_code, ac_name, ac_gst) "
                                   "SELECT '01', CONCAT('4412000', LPAD(seq, 3, '0')), "
                                   "CONCAT('Supplier number ', seq, ' Office Systems Ltd'), NULL FROM seq_1_to_250"));
-    }
-}
-
-// What any reader of the list pays: every value of every row as the list reads it.
-qint64 rawFetch(const QString &search)
-{
-    return readEveryValue(AssetListStore::current().list(search));
+    });
 }
 
 } // namespace
@@ -101,16 +64,10 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (!useBenchServer(app.arguments(), "bench_falist"))
-        return 2;
-    try {
+    return runBench(app.arguments(), "bench_falist", [] {
         say(QStringLiteral("Making %1 bills ...").arg(kBills));
         makeDatabases();
-        gConnection.open(benchAccount(kStores));
-        gInvDbName = kStores;
-        gAcDbName = kAccounts;
-        gCompCode = QStringLiteral("01");
-        gUnitCode = QStringLiteral("TVM");
+        openBenchYear(kStores, kAccounts);
 
         frmFAInvoice w;
         w.show();
@@ -129,8 +86,7 @@ int main(int argc, char **argv)
             {QStringLiteral("\"7\" typed after \"1\""), QStringLiteral("1"), Qt::Key_7, QStringLiteral("17")},
         };
         for (const Case &c : cases) {
-            qint64 rows = rawFetch(c.after); // warm the server's cache
-            const double fetchMs = best([&] { rows = rawFetch(c.after); }, {}, 9);
+            const RawFetch fetch = timeRawFetch([&] { return AssetListStore::current().list(c.after); }, 9);
             const double keyMs = best([&] { QTest::keyClick(w.TxInvoiceNo, Qt::Key(c.key)); },
                                       [&] {
                                           w.TxInvoiceNo->setText(c.before);
@@ -143,18 +99,12 @@ int main(int argc, char **argv)
             while (!w.sheet()->CellText(filled + 2, 1).isEmpty())
                 ++filled;
             say(c.name);
-            say(QStringLiteral("  rows                            %1 fetched, %2 listed").arg(rows).arg(filled));
-            say(QStringLiteral("  raw fetch                       %1 ms").arg(fetchMs, 0, 'f', 1));
-            say(QStringLiteral("  keystroke refill                %1 ms   refill / raw fetch = %2")
-                    .arg(keyMs, 0, 'f', 1)
-                    .arg(keyMs / fetchMs, 0, 'f', 2));
+            sayFigure(QStringLiteral("  rows"), QStringLiteral("%1 fetched, %2 listed").arg(fetch.rows).arg(filled));
+            sayFigure(QStringLiteral("  raw fetch"), msText(fetch.ms));
+            sayFigure(QStringLiteral("  keystroke refill"),
+                      msAgainst(keyMs, QStringLiteral("refill / raw fetch"), fetch.ms));
         }
 
-        for (const DbName &d : {kStores, kAccounts})
-            gConnection.execute(QStringLiteral("DROP DATABASE ") + d.str());
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+        dropDatabases(gConnection, {kStores, kAccounts});
+    });
 }

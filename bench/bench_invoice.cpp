@@ -37,18 +37,8 @@ constexpr int kReelsPerInvoice = 20;
 
 void makeDatabases()
 {
-    {
-        Database db(QStringLiteral("bench-setup"));
-        db.open(benchAccount(DbName(QStringLiteral("velmora"))));
-        for (const DbName &d : {kStores, kAccounts}) {
-            db.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + d.str());
-            db.execute(QStringLiteral("CREATE DATABASE ") + d.str());
-        }
-    }
-    {
-        Database db(QStringLiteral("bench-stores"));
-        db.open(benchAccount(kStores));
-        db.runScript(script("stores_year.sql"));
+    makeScratchDatabase(kStores, [](Database &db) {
+        loadYearSchema(db, "stores_year");
         db.runScript(
             QStringLiteral("INSERT INTO numbersetup (no_id, no_value) VALUES ('INV_01_TVM', 'N0000001');\n"
                            "INSERT INTO inv_brandmaster (comp_code, brand_code, brand_name) VALUES ('01', 'B0001', "
@@ -56,17 +46,15 @@ void makeDatabases()
                            "INSERT INTO inv_gsm (comp_code, gsm_code, gsm_name) VALUES ('01', 'GSM0001', '45 GSM');\n"
                            "INSERT INTO inv_reeltype (comp_code, reeltype_code, reeltype_name) VALUES ('01', 'RT0001', "
                            "'Full Reel');\n"));
-    }
-    {
-        Database db(QStringLiteral("bench-accounts"));
-        db.open(benchAccount(kAccounts));
-        db.runScript(script("accounts_year.sql"));
+    });
+    makeScratchDatabase(kAccounts, [](Database &db) {
+        loadYearSchema(db, "accounts_year");
         // 250 suppliers, as a year's accounts may hold.
         db.execute(QStringLiteral("INSERT INTO acc_accountheads (ac_comp_code, ac_code, ac_name, ac_gst) "
                                   "SELECT '01', CONCAT('4412000', LPAD(seq, 3, '0')), "
                                   "CONCAT('Supplier number ', seq, ' Paper Mills Ltd'), "
                                   "CONCAT('32AAAC', LPAD(seq, 5, '0'), 'Z1') FROM seq_1_to_250"));
-    }
+    });
 }
 
 Invoice benchInvoice(const QString &number)
@@ -99,43 +87,42 @@ Invoice benchInvoice(const QString &number)
 void rawInsert(Database &db, const Invoice &inv, const QString &code)
 {
     Transaction tx(db);
-    db.execute(QStringLiteral("Insert into ") + kStores.table("inv_invoice")
-                   + QStringLiteral("(unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_receipt_date, "
-                                    "inv_supp_code, inv_brand_code, inv_freight,inv_weight,inv_total,inv_round_plus,"
-                                    "inv_round_minus,inv_cgst,inv_sgst,inv_igst,inv_grand_total,inv_net_total,"
-                                    "inv_cust_duty, created_by, created_date, created_time) "
-                                    "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-               {QStringLiteral("TVM"),
-                QStringLiteral("01"),
-                code,
-                inv.invoiceNo,
-                inv.invoiceDate,
-                inv.receiptDate,
-                inv.suppCode,
-                inv.brandCode,
-                QVariant::fromValue(inv.freight),
-                QVariant::fromValue(inv.weight),
-                QVariant::fromValue(inv.total),
-                QStringLiteral("0"),
-                QStringLiteral("0"),
-                QStringLiteral("0"),
-                QStringLiteral("0"),
-                QStringLiteral("0"),
-                QVariant::fromValue(inv.grandTotal),
-                QVariant::fromValue(inv.netTotal),
-                QStringLiteral("0"),
-                2,
-                QStringLiteral("2024/05/10"),
-                QStringLiteral("10:00:00")});
+    insertRow(db, kStores.table("inv_invoice"),
+              QStringLiteral("unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_receipt_date, "
+                             "inv_supp_code, inv_brand_code, inv_freight,inv_weight,inv_total,inv_round_plus,"
+                             "inv_round_minus,inv_cgst,inv_sgst,inv_igst,inv_grand_total,inv_net_total,"
+                             "inv_cust_duty, created_by, created_date, created_time"),
+              {QStringLiteral("TVM"),
+               QStringLiteral("01"),
+               code,
+               inv.invoiceNo,
+               inv.invoiceDate,
+               inv.receiptDate,
+               inv.suppCode,
+               inv.brandCode,
+               QVariant::fromValue(inv.freight),
+               QVariant::fromValue(inv.weight),
+               QVariant::fromValue(inv.total),
+               QStringLiteral("0"),
+               QStringLiteral("0"),
+               QStringLiteral("0"),
+               QStringLiteral("0"),
+               QStringLiteral("0"),
+               QVariant::fromValue(inv.grandTotal),
+               QVariant::fromValue(inv.netTotal),
+               QStringLiteral("0"),
+               2,
+               QStringLiteral("2024/05/10"),
+               QStringLiteral("10:00:00")});
     int sl = 0;
     for (const InvoiceReel &r : inv.reels)
-        db.execute(QStringLiteral("Insert into ") + kStores.table("inv_invoice_trans")
-                       + QStringLiteral("(unit_code, comp_code,invtrans_id,invtrans_reel_no,invtrans_gsm,"
-                                        "invtrans_reel_type,invtrans_weight,invtrans_rate,invtrans_amt,invtrans_slno,"
-                                        "invtrans_unit_code) Values(?,?,?,?,?,?,?,?,?,?,?)"),
-                   {QStringLiteral("TVM"), QStringLiteral("01"), code, r.reelNo, r.gsmCode, r.reelTypeCode,
-                    QVariant::fromValue(r.weight), QVariant::fromValue(r.rate), QVariant::fromValue(r.amount), ++sl,
-                    QStringLiteral("TVM")});
+        insertRow(db, kStores.table("inv_invoice_trans"),
+                  QStringLiteral("unit_code, comp_code,invtrans_id,invtrans_reel_no,invtrans_gsm,"
+                                 "invtrans_reel_type,invtrans_weight,invtrans_rate,invtrans_amt,invtrans_slno,"
+                                 "invtrans_unit_code"),
+                  {QStringLiteral("TVM"), QStringLiteral("01"), code, r.reelNo, r.gsmCode, r.reelTypeCode,
+                   QVariant::fromValue(r.weight), QVariant::fromValue(r.rate), QVariant::fromValue(r.amount), ++sl,
+                   QStringLiteral("TVM")});
     tx.commit();
 }
 
@@ -170,10 +157,9 @@ void makeList(Database &db)
                {kReelsPerInvoice, kReelsPerInvoice, kListInvoices * kReelsPerInvoice});
 }
 
-// What any reader of the list pays: every value of every row as the list reads it.
-qint64 rawFetch(const QDate &from, const QDate &to, const QString &reelText)
+RawFetch timeListFetch(const QDate &from, const QDate &to, const QString &reelText)
 {
-    return readEveryValue(InvoiceStore::current().list(from, to, reelText));
+    return timeRawFetch([&] { return InvoiceStore::current().list(from, to, reelText); });
 }
 
 } // namespace
@@ -182,32 +168,20 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (!useBenchServer(app.arguments(), "bench_invoice"))
-        return 2;
-    try {
+    return runBench(app.arguments(), "bench_invoice", [] {
         makeDatabases();
-        gConnection.open(benchAccount(kStores));
-        gInvDbName = kStores;
-        gAcDbName = kAccounts;
-        gCompCode = QStringLiteral("01");
-        gUnitCode = QStringLiteral("TVM");
+        openBenchYear(kStores, kAccounts);
         gUserId = QStringLiteral("2");
         Database &db = gConnection;
 
         // SaveNew of 200 reels against the raw inserts.
-        int run = 0;
-        const double saveMs = best(
-            [&] {
-                Invoice inv = benchInvoice(QStringLiteral("SAVE-%1").arg(run));
-                if (InvoiceStore::current().saveNew(inv) != InvoiceStore::Saved::Saved)
-                    throw DbError(QStringLiteral("save refused"));
-            },
-            [&] {
-                clearInvoices(db);
-                ++run;
-            });
         const Invoice raw = benchInvoice(QStringLiteral("RAW"));
-        const double rawMs = best([&] { rawInsert(db, raw, QStringLiteral("R0000001")); }, [&] { clearInvoices(db); });
+        const SaveTimes save = timeSaveAgainstRaw(
+            [](int run) {
+                Invoice inv = benchInvoice(QStringLiteral("SAVE-%1").arg(run));
+                return InvoiceStore::current().saveNew(inv) == InvoiceStore::Saved::Saved;
+            },
+            [&] { rawInsert(db, raw, QStringLiteral("R0000001")); }, [&] { clearInvoices(db); });
 
         // The invoice list from 20,000 invoices and 400,000 reels.
         say(QStringLiteral("Making %1 invoices with %2 reels ...")
@@ -215,8 +189,7 @@ int main(int argc, char **argv)
                 .arg(kListInvoices * kReelsPerInvoice));
         makeList(db);
         const QDate from(2024, 4, 1), to(2025, 3, 31);
-        qint64 rows = rawFetch(from, to, QString()); // warm the server's cache
-        const double fetchMs = best([&] { rows = rawFetch(from, to, QString()); });
+        const RawFetch fetch = timeListFetch(from, to, QString());
 
         frmInvoice w;
         w.DtFrom->setDate(from);
@@ -225,32 +198,16 @@ int main(int argc, char **argv)
         const int filled = w.sheet()->RowCount() - 1;
 
         const QString reelText = QStringLiteral("77");
-        qint64 reelRows = rawFetch(from, to, reelText);
-        const double reelFetchMs = best([&] { reelRows = rawFetch(from, to, reelText); });
+        const RawFetch reelFetch = timeListFetch(from, to, reelText);
         w.TxReelNo->setText(reelText);
         const double reelFillMs = best([&] { w.FillList(); });
 
         say(QString());
-        say(QStringLiteral("SaveNew, %1 reels                 %2 ms").arg(kReels).arg(saveMs, 0, 'f', 1));
-        say(QStringLiteral("raw inserts, one per row          %1 ms   SaveNew / raw = %2")
-                .arg(rawMs, 0, 'f', 1)
-                .arg(saveMs / rawMs, 0, 'f', 2));
-        say(QStringLiteral("list rows                         %1 fetched, %2 on the sheet").arg(rows).arg(filled));
-        say(QStringLiteral("raw fetch of the list             %1 ms").arg(fetchMs, 0, 'f', 1));
-        say(QStringLiteral("frmInvoice fill (incl. fetch)     %1 ms   fill / raw fetch = %2")
-                .arg(fillMs, 0, 'f', 1)
-                .arg(fillMs / fetchMs, 0, 'f', 2));
-        say(QStringLiteral("reel text \"%1\": rows             %2").arg(reelText).arg(reelRows));
-        say(QStringLiteral("  raw fetch                       %1 ms").arg(reelFetchMs, 0, 'f', 1));
-        say(QStringLiteral("  frmInvoice fill                 %1 ms   fill / raw fetch = %2")
-                .arg(reelFillMs, 0, 'f', 1)
-                .arg(reelFillMs / reelFetchMs, 0, 'f', 2));
+        saySaveFigures(QStringLiteral("%1 reels").arg(kReels), save);
+        sayListFigures(QStringLiteral("frmInvoice"), fetch, filled, fillMs);
+        sayFilteredListFigures(QStringLiteral("reel text \"%1\"").arg(reelText), reelFetch,
+                               QStringLiteral("frmInvoice"), reelFillMs);
 
-        for (const DbName &d : {kStores, kAccounts})
-            db.execute(QStringLiteral("DROP DATABASE ") + d.str());
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+        dropDatabases(db, {kStores, kAccounts});
+    });
 }

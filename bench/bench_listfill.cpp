@@ -19,35 +19,24 @@
 // on the largest list it holds, 65,535 records under the heading row, with the
 // figure scaled to 100,000 rows beside it.
 
+#include "BenchSupport.h"
 #include "Database.h"
 #include "ListWindow.h"
 #include "Sheet.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <malloc.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
 const DbName kBenchDb(QStringLiteral("velmora_bench"));
 constexpr int kRows = 100000;
 constexpr int kXlsRecords = 65535; // rows 2 to 65,536
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
+constexpr int kRuns = 3;
 
 qint64 vmRssKb()
 {
@@ -71,19 +60,6 @@ qint64 heapInUse()
 double mb(qint64 bytes)
 {
     return double(bytes) / (1024.0 * 1024.0);
-}
-
-// Best of three runs, in milliseconds.
-double best(const std::function<void()> &run)
-{
-    double fastest = 1e300;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        fastest = std::min(fastest, double(t.nsecsElapsed()) / 1e6);
-    }
-    return fastest;
 }
 
 // 17 columns like an invoice list's: 8 text, 9 amounts.
@@ -115,8 +91,6 @@ QList<ListColumn> benchColumns()
 
 void makeScratchTable(Database &db)
 {
-    db.execute(QStringLiteral("CREATE DATABASE IF NOT EXISTS ") + kBenchDb.str());
-    db.execute(QStringLiteral("DROP TABLE IF EXISTS ") + kBenchDb.table("bench_rows"));
     db.execute(QStringLiteral("CREATE TABLE ") + kBenchDb.table("bench_rows") + QStringLiteral(R"( (
         sl_no INT NOT NULL PRIMARY KEY, trans_id VARCHAR(20), invoice_no VARCHAR(30),
         invoice_date VARCHAR(11), receipt_date VARCHAR(11), supplier VARCHAR(60), gst_no VARCHAR(20),
@@ -145,15 +119,9 @@ RecordSet fetch(Database &db, int rows)
 }
 
 // What any reader of the list pays: every value of every row as the list reads it.
-qint64 rawFetch(Database &db, int rows)
+void rawFetch(Database &db, int rows)
 {
-    RecordSet rs = fetch(db, rows);
-    const int columns = rs.columnCount();
-    qint64 characters = 0;
-    while (rs.next())
-        for (int c = 0; c < columns; ++c)
-            characters += rs.text(c).size();
-    return characters;
+    readEveryValue(fetch(db, rows));
 }
 
 void fillFrom(Database &db, Sheet &sheet, const QList<ListColumn> &columns, int rows)
@@ -167,23 +135,12 @@ void fillFrom(Database &db, Sheet &sheet, const QList<ListColumn> &columns, int 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_listfill <private server socket>"));
-        return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
-    Database db(QStringLiteral("bench"));
-    try {
-        ConnectionSpec account;
-        account.server = QStringLiteral("127.0.0.1");
-        account.user = QStringLiteral("root");
-        account.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-        account.database = QStringLiteral("velmora");
-        db.open(account);
+    return runBench(app.arguments(), "bench_listfill", [] {
+        Database db(QStringLiteral("bench"));
+        db.open(benchAccount(DbName(QStringLiteral("velmora"))));
 
         say(QStringLiteral("Making %1 rows x 17 columns in %2 ...").arg(kRows).arg(kBenchDb.table("bench_rows")));
-        makeScratchTable(db);
+        makeScratchDatabase(kBenchDb, makeScratchTable);
         rawFetch(db, kRows); // warm the server's cache
 
         const QList<ListColumn> columns = benchColumns();
@@ -206,12 +163,14 @@ int main(int argc, char **argv)
             rssAfter = vmRssKb();
         }
 
-        const double fetchMs = best([&] { rawFetch(db, kRows); });
-        const double fillMs = best([&] {
-            Sheet sheet;
-            ListWindow::layoutSheet(sheet, columns);
-            fillFrom(db, sheet, columns, kRows);
-        });
+        const double fetchMs = best([&] { rawFetch(db, kRows); }, {}, kRuns);
+        const double fillMs = best(
+            [&] {
+                Sheet sheet;
+                ListWindow::layoutSheet(sheet, columns);
+                fillFrom(db, sheet, columns, kRows);
+            },
+            {}, kRuns);
 
         QTemporaryDir dir;
         Sheet full;
@@ -224,37 +183,34 @@ int main(int argc, char **argv)
         fillFrom(db, largest, columns, kXlsRecords);
         const QString xls = dir.filePath(QStringLiteral("largest.xls"));
         SaveResult written;
-        const double exportMs = best([&] { written = largest.SaveWorkbook(xls, 4); });
-        const double fetchXlsMs = best([&] { rawFetch(db, kXlsRecords); });
+        const double exportMs = best([&] { written = largest.SaveWorkbook(xls, 4); }, {}, kRuns);
+        const double fetchXlsMs = best([&] { rawFetch(db, kXlsRecords); }, {}, kRuns);
         if (!written.ok)
             throw DbError(QStringLiteral("export failed: ") + written.error);
         const double exportScaled = exportMs * double(kRows + 1) / double(kXlsRecords + 1);
 
         say(QString());
-        say(QStringLiteral("rows filled                       %1").arg(filled));
-        say(QStringLiteral("raw fetch, 100,000 rows           %1 ms").arg(fetchMs, 0, 'f', 1));
-        say(QStringLiteral("fill of the sheet (incl. fetch)   %1 ms   fill / raw fetch = %2")
-                .arg(fillMs, 0, 'f', 1)
-                .arg(fillMs / fetchMs, 0, 'f', 2));
-        say(QStringLiteral("filled sheet, heap in use         %1 MB").arg(mb(heapAfter - heapBefore), 0, 'f', 1));
-        say(QStringLiteral("filled sheet, VmRSS growth        %1 MB (%2 -> %3 MB)")
-                .arg(mb((rssAfter - rssBefore) * 1024), 0, 'f', 1)
-                .arg(mb(rssBefore * 1024), 0, 'f', 1)
-                .arg(mb(rssAfter * 1024), 0, 'f', 1));
-        say(QStringLiteral(".xls of the 100,000-row sheet     %1")
-                .arg(refused.ok ? QStringLiteral("written") : QStringLiteral("refused: ") + refused.error));
-        say(QStringLiteral(".xls of 65,535 records + heading  %1 ms, %2 MB   export / raw fetch of those rows = %3")
-                .arg(exportMs, 0, 'f', 1)
-                .arg(mb(QFileInfo(xls).size()), 0, 'f', 1)
-                .arg(exportMs / fetchXlsMs, 0, 'f', 2));
-        say(QStringLiteral("  scaled to 100,000 rows          %1 ms   export / raw fetch = %2")
-                .arg(exportScaled, 0, 'f', 1)
-                .arg(exportScaled / fetchMs, 0, 'f', 2));
+        sayFigure(QStringLiteral("rows filled"), QString::number(filled));
+        sayFigure(QStringLiteral("raw fetch, 100,000 rows"), msText(fetchMs));
+        sayFigure(QStringLiteral("fill of the sheet (incl. fetch)"),
+                  msAgainst(fillMs, QStringLiteral("fill / raw fetch"), fetchMs));
+        sayFigure(QStringLiteral("filled sheet, heap in use"),
+                  QStringLiteral("%1 MB").arg(mb(heapAfter - heapBefore), 0, 'f', 1));
+        sayFigure(QStringLiteral("filled sheet, VmRSS growth"),
+                  QStringLiteral("%1 MB (%2 -> %3 MB)")
+                      .arg(mb((rssAfter - rssBefore) * 1024), 0, 'f', 1)
+                      .arg(mb(rssBefore * 1024), 0, 'f', 1)
+                      .arg(mb(rssAfter * 1024), 0, 'f', 1));
+        sayFigure(QStringLiteral(".xls of the 100,000-row sheet"),
+                  refused.ok ? QStringLiteral("written") : QStringLiteral("refused: ") + refused.error);
+        sayFigure(QStringLiteral(".xls of 65,535 records + heading"),
+                  QStringLiteral("%1 ms, %2 MB   export / raw fetch of those rows = %3")
+                      .arg(exportMs, 0, 'f', 1)
+                      .arg(mb(QFileInfo(xls).size()), 0, 'f', 1)
+                      .arg(exportMs / fetchXlsMs, 0, 'f', 2));
+        sayFigure(QStringLiteral("  scaled to 100,000 rows"),
+                  msAgainst(exportScaled, QStringLiteral("export / raw fetch"), fetchMs));
 
-        db.execute(QStringLiteral("DROP DATABASE ") + kBenchDb.str());
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+        dropDatabases(db, {kBenchDb});
+    });
 }

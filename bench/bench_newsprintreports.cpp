@@ -16,6 +16,7 @@
 // and empties them again at the end. Each timing is the best of three runs.
 // Target: Show within 2x the raw fetch; the statements use their indexes.
 
+#include "BenchSupport.h"
 #include "NewsprintReportStore.h"
 #include "Sheet.h"
 #include "frmrptConsumption.h"
@@ -25,11 +26,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QElapsedTimer>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -37,24 +33,6 @@ constexpr int kReels = 400000;
 constexpr int kBookings = 200000;
 const DbName kStores(QStringLiteral("vstores_2024"));
 const DbName kAccounts(QStringLiteral("vacc_2024"));
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-double best(const std::function<void()> &run)
-{
-    double fastest = 1e300;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        fastest = std::min(fastest, double(t.nsecsElapsed()) / 1e6);
-    }
-    return fastest;
-}
 
 void clearTables(Database &db)
 {
@@ -118,70 +96,14 @@ FROM seq_1_to_1000000 WHERE seq <= ?)"),
                               "vstores_2024.inv_consumption"));
 }
 
-void explain(Database &db, const LookupQuery &q)
-{
-    RecordSet rs = db.query(QStringLiteral("EXPLAIN ") + q.sql, q.values);
-    while (rs.next())
-        say(QStringLiteral("    %1 %2: key %3, rows %4, %5")
-                .arg(rs.text(QStringLiteral("table")), rs.text(QStringLiteral("type")),
-                     rs.text(QStringLiteral("key")).isEmpty() ? QStringLiteral("-") : rs.text(QStringLiteral("key")),
-                     rs.text(QStringLiteral("rows")), rs.text(QStringLiteral("Extra"))));
-}
-
-qint64 rawFetch(Database &db, const LookupQuery &q)
-{
-    RecordSet rs = db.query(q.sql, q.values);
-    const int columns = rs.columnCount();
-    qint64 characters = 0;
-    while (rs.next())
-        for (int c = 0; c < columns; ++c)
-            characters += rs.text(c).size();
-    return characters;
-}
-
-// The statement on the server alone: its rows counted there, none sent.
-double serverTime(Database &db, const LookupQuery &q)
-{
-    return best(
-        [&] { db.firstValue(QStringLiteral("SELECT COUNT(*) FROM (") + q.sql + QStringLiteral(") x"), q.values); });
-}
-
-void report(const QString &name, double showMs, double fetchMs, double statementMs, double scanMs, int rows)
-{
-    say(QStringLiteral("%1: %2 sheet rows; Show %3 ms, raw fetch %4 ms (%5x); statement on the server %6 ms, "
-                       "full scan of the main table %7 ms")
-            .arg(name)
-            .arg(rows)
-            .arg(showMs, 0, 'f', 0)
-            .arg(fetchMs, 0, 'f', 0)
-            .arg(showMs / fetchMs, 0, 'f', 2)
-            .arg(statementMs, 0, 'f', 0)
-            .arg(scanMs, 0, 'f', 0));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_newsprintreports <private server socket>"));
-        return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
-    ScopedScriptedUi quiet; // a message would wait for a click
-    try {
-        ConnectionSpec account;
-        account.server = QStringLiteral("127.0.0.1");
-        account.user = QStringLiteral("root");
-        account.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-        account.database = kStores.str();
-        gConnection.open(account);
-        gInvDbName = kStores;
-        gAcDbName = kAccounts;
-        gCompCode = QStringLiteral("01");
-        gUnitCode = QStringLiteral("TVM");
+    return runBench(app.arguments(), "bench_newsprintreports", [] {
+        ScopedScriptedUi quiet; // a message would wait for a click
+        openBenchYear(kStores, kAccounts);
         gUnitName = QStringLiteral("Thiruvananthapuram");
         gUserId = QStringLiteral("1");
 
@@ -194,20 +116,20 @@ int main(int argc, char **argv)
             f.press = press;
             f.unitCode = QStringLiteral("TVM");
             const LookupQuery q = store.stockQuery(f);
-            rawFetch(gConnection, q); // warm the cache
-            const double fetchMs = best([&] { rawFetch(gConnection, q); });
             frmrptNewsprintStock w;
             w.findChild<QComboBox *>(QStringLiteral("CbStockType"))->setCurrentIndex(press ? 1 : 0);
-            const double showMs = best([&] { w.CmShow_Click(); });
-            const double scanMs = best([&] {
-                gConnection.firstValue(QStringLiteral("SELECT SUM(invtrans_weight + invtrans_rate) FROM ")
-                                       + kStores.table("inv_invoice_trans")
-                                       + QStringLiteral(" IGNORE INDEX (PRIMARY)"));
-            });
-            say(quiet.ui.texts().join(u'\n'));
-            report(press ? QStringLiteral("Stock, Press, one unit") : QStringLiteral("Stock, Godown, one unit"), showMs,
-                   fetchMs, serverTime(gConnection, q), scanMs, w.rowCounter());
-            explain(gConnection, q);
+            timeReport(
+                gConnection,
+                {.name = press ? QStringLiteral("Stock, Press, one unit") : QStringLiteral("Stock, Godown, one unit"),
+                 .sql = q.sql,
+                 .values = q.values,
+                 .show = [&] { w.CmShow_Click(); },
+                 .rows = [&] { return w.rowCounter(); },
+                 .scan =
+                     [] {
+                         fullScan(gConnection, kStores.table("inv_invoice_trans"), "invtrans_weight + invtrans_rate");
+                     }},
+                quiet.ui);
         }
 
         {
@@ -216,34 +138,27 @@ int main(int argc, char **argv)
             f.to = QDate(2025, 3, 31);
             f.products = {QStringLiteral("P01"), QStringLiteral("P02"), QStringLiteral("P03")};
             const LookupQuery q = store.consumptionQuery(f);
-            rawFetch(gConnection, q);
-            const double fetchMs = best([&] { rawFetch(gConnection, q); });
             frmrptConsumption w;
             w.findChild<QDateEdit *>(QStringLiteral("DtFrom"))->setDate(f.from);
             w.findChild<QDateEdit *>(QStringLiteral("Dtto"))->setDate(f.to);
             w.findChild<LookupBox *>(QStringLiteral("TxUnitCode"))->clearChoice();
-            const double showMs = best([&] { w.CmShow_Click(); });
-            const double scanMs = best([&] {
-                gConnection.firstValue(QStringLiteral("SELECT SUM(cons_qty + cons_amt) FROM ")
-                                       + kStores.table("inv_consumption") + QStringLiteral(" IGNORE INDEX (PRIMARY)"));
-            });
-            say(quiet.ui.texts().join(u'\n'));
-            report(QStringLiteral("Consumption, a year, every unit"), showMs, fetchMs, serverTime(gConnection, q),
-                   scanMs, w.rowCounter());
-            explain(gConnection, q);
+            timeReport(gConnection,
+                       {.name = QStringLiteral("Consumption, a year, every unit"),
+                        .sql = q.sql,
+                        .values = q.values,
+                        .show = [&] { w.CmShow_Click(); },
+                        .rows = [&] { return w.rowCounter(); },
+                        .scan = [] { fullScan(gConnection, kStores.table("inv_consumption"), "cons_qty + cons_amt"); }},
+                       quiet.ui);
 
             f.from = QDate(2024, 7, 1);
             f.to = QDate(2024, 7, 31);
             f.unitCode = QStringLiteral("TVM");
             const LookupQuery month = store.consumptionQuery(f);
             say(QStringLiteral("Consumption, one month, one unit: statement on the server %1 ms")
-                    .arg(serverTime(gConnection, month), 0, 'f', 0));
-            explain(gConnection, month);
+                    .arg(serverTime(gConnection, month.sql, month.values), 0, 'f', 0));
+            sayPlan(gConnection, month.sql, month.values);
         }
         clearTables(gConnection);
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+    });
 }

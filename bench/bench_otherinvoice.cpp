@@ -39,33 +39,21 @@ constexpr int kItems = 400;
 
 void makeDatabases()
 {
-    {
-        Database db(QStringLiteral("bench-setup"));
-        db.open(benchAccount(DbName(QStringLiteral("velmora"))));
-        for (const DbName &d : {kStores, kAccounts}) {
-            db.execute(QStringLiteral("DROP DATABASE IF EXISTS ") + d.str());
-            db.execute(QStringLiteral("CREATE DATABASE ") + d.str());
-        }
-    }
-    {
-        Database db(QStringLiteral("bench-stores"));
-        db.open(benchAccount(kStores));
-        db.runScript(script("stores_year.sql"));
+    makeScratchDatabase(kStores, [](Database &db) {
+        loadYearSchema(db, "stores_year");
         db.execute(QStringLiteral("INSERT INTO numbersetup (no_id, no_value) VALUES ('INVP_01_TVM', 'P0000001')"));
         db.execute(QStringLiteral("INSERT INTO inv_itemmaster (comp_code, item_code, item_name, item_type) "
                                   "SELECT '01', CONCAT('', seq), CONCAT('STORES ITEM ', seq), 1 "
                                   "FROM seq_1_to_1000 WHERE seq <= ?"),
                    {kItems});
-    }
-    {
-        Database db(QStringLiteral("bench-accounts"));
-        db.open(benchAccount(kAccounts));
-        db.runScript(script("accounts_year.sql"));
+    });
+    makeScratchDatabase(kAccounts, [](Database &db) {
+        loadYearSchema(db, "accounts_year");
         db.execute(QStringLiteral("INSERT INTO acc_accountheads (ac_comp_code, ac_code, ac_name, ac_gst) "
                                   "SELECT '01', CONCAT('4412000', LPAD(seq, 3, '0')), "
                                   "CONCAT('Supplier number ', seq, ' Stores Ltd'), "
                                   "CONCAT('32AAAC', LPAD(seq, 5, '0'), 'Z1') FROM seq_1_to_250"));
-    }
+    });
 }
 
 OtherInvoice benchInvoice(const QString &number)
@@ -105,43 +93,42 @@ QVariant dec(const Decimal &d)
 void rawInsert(Database &db, const OtherInvoice &inv, const QString &code)
 {
     Transaction tx(db);
-    db.execute(QStringLiteral("Insert into ") + kStores.table("inv_invoice_gen")
-                   + QStringLiteral("(unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_receipt_date, "
-                                    "inv_supp_code, inv_gst_no, inv_tcs, inv_freight, inv_narration, inv_round_plus, "
-                                    "inv_round_minus, inv_gross_total, inv_cgst_amt, inv_sgst_amt, inv_igst_amt, "
-                                    "inv_net_total, created_by, created_date, created_time) "
-                                    "Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-               {QStringLiteral("TVM"),
-                QStringLiteral("01"),
-                code,
-                inv.invoiceNo,
-                inv.invoiceDate,
-                inv.receiptDate,
-                inv.suppCode,
-                inv.gstNo,
-                dec(inv.tcs),
-                dec(inv.freight),
-                QStringLiteral(""),
-                dec(inv.roundPlus),
-                dec(inv.roundMinus),
-                dec(inv.grossTotal),
-                dec(inv.cgst),
-                dec(inv.sgst),
-                dec(inv.igst),
-                dec(inv.netTotal),
-                2,
-                QStringLiteral("2024/05/10"),
-                QStringLiteral("10:00:00")});
+    insertRow(db, kStores.table("inv_invoice_gen"),
+              QStringLiteral("unit_code, comp_code, inv_trans_id, inv_invoice_no, inv_date, inv_receipt_date, "
+                             "inv_supp_code, inv_gst_no, inv_tcs, inv_freight, inv_narration, inv_round_plus, "
+                             "inv_round_minus, inv_gross_total, inv_cgst_amt, inv_sgst_amt, inv_igst_amt, "
+                             "inv_net_total, created_by, created_date, created_time"),
+              {QStringLiteral("TVM"),
+               QStringLiteral("01"),
+               code,
+               inv.invoiceNo,
+               inv.invoiceDate,
+               inv.receiptDate,
+               inv.suppCode,
+               inv.gstNo,
+               dec(inv.tcs),
+               dec(inv.freight),
+               QStringLiteral(""),
+               dec(inv.roundPlus),
+               dec(inv.roundMinus),
+               dec(inv.grossTotal),
+               dec(inv.cgst),
+               dec(inv.sgst),
+               dec(inv.igst),
+               dec(inv.netTotal),
+               2,
+               QStringLiteral("2024/05/10"),
+               QStringLiteral("10:00:00")});
     int sl = 0;
     for (const OtherInvoiceLine &l : inv.lines)
-        db.execute(QStringLiteral("Insert into ") + kStores.table("inv_invoice_trans_gen")
-                       + QStringLiteral("(unit_code, comp_code, invtrans_id, invtrans_item_code, invtrans_qty, "
-                                        "invtrans_rate, invtrans_cgst_per, invtrans_cgst_amt, invtrans_sgst_per, "
-                                        "invtrans_sgst_amt, invtrans_igst_per, invtrans_igst_amt, invtrans_amount, "
-                                        "invtrans_slno) Values(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                   {QStringLiteral("TVM"), QStringLiteral("01"), code, l.itemCode, dec(l.qty), dec(l.rate),
-                    dec(l.cgstPer), dec(l.cgstAmt), dec(l.sgstPer), dec(l.sgstAmt), dec(l.igstPer), dec(l.igstAmt),
-                    dec(l.amount), ++sl});
+        insertRow(db, kStores.table("inv_invoice_trans_gen"),
+                  QStringLiteral("unit_code, comp_code, invtrans_id, invtrans_item_code, invtrans_qty, "
+                                 "invtrans_rate, invtrans_cgst_per, invtrans_cgst_amt, invtrans_sgst_per, "
+                                 "invtrans_sgst_amt, invtrans_igst_per, invtrans_igst_amt, invtrans_amount, "
+                                 "invtrans_slno"),
+                  {QStringLiteral("TVM"), QStringLiteral("01"), code, l.itemCode, dec(l.qty), dec(l.rate),
+                   dec(l.cgstPer), dec(l.cgstAmt), dec(l.sgstPer), dec(l.sgstAmt), dec(l.igstPer), dec(l.igstAmt),
+                   dec(l.amount), ++sl});
     tx.commit();
 }
 
@@ -179,18 +166,9 @@ void makeList(Database &db)
                + kStores.table("inv_invoice_trans_gen"));
 }
 
-// What any reader of the list pays: every value of every row as the list reads it.
-qint64 rawFetch(const QDate &from, const QDate &to, const QString &itemCode)
+RawFetch timeListFetch(const QDate &from, const QDate &to, const QString &itemCode)
 {
-    RecordSet rs = OtherInvoiceStore::current().list(from, to, itemCode);
-    const int columns = rs.columnCount();
-    qint64 rows = 0;
-    while (rs.next()) {
-        ++rows;
-        for (int c = 0; c < columns; ++c)
-            rs.text(c);
-    }
-    return rows;
+    return timeRawFetch([&] { return OtherInvoiceStore::current().list(from, to, itemCode); });
 }
 
 } // namespace
@@ -199,43 +177,26 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_otherinvoice <private server socket>"));
-        return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
-    try {
+    return runBench(app.arguments(), "bench_otherinvoice", [] {
         makeDatabases();
-        gConnection.open(benchAccount(kStores));
-        gInvDbName = kStores;
-        gAcDbName = kAccounts;
-        gCompCode = QStringLiteral("01");
-        gUnitCode = QStringLiteral("TVM");
+        openBenchYear(kStores, kAccounts);
         gUserId = QStringLiteral("2");
         Database &db = gConnection;
 
-        int run = 0;
-        const double saveMs = best(
-            [&] {
-                OtherInvoice inv = benchInvoice(QStringLiteral("SAVE-%1").arg(run));
-                if (OtherInvoiceStore::current().saveNew(inv) != OtherInvoiceStore::Saved::Saved)
-                    throw DbError(QStringLiteral("save refused"));
-            },
-            [&] {
-                clearInvoices(db);
-                ++run;
-            });
         const OtherInvoice raw = benchInvoice(QStringLiteral("RAW"));
-        const double rawMs = best([&] { rawInsert(db, raw, QStringLiteral("R0000001")); }, [&] { clearInvoices(db); });
+        const SaveTimes save = timeSaveAgainstRaw(
+            [](int run) {
+                OtherInvoice inv = benchInvoice(QStringLiteral("SAVE-%1").arg(run));
+                return OtherInvoiceStore::current().saveNew(inv) == OtherInvoiceStore::Saved::Saved;
+            },
+            [&] { rawInsert(db, raw, QStringLiteral("R0000001")); }, [&] { clearInvoices(db); });
 
         say(QStringLiteral("Making %1 invoices with %2 lines ...")
                 .arg(kListInvoices)
                 .arg(kListInvoices * kLinesPerInvoice));
         makeList(db);
         const QDate from(2024, 4, 1), to(2025, 3, 31);
-        qint64 rows = rawFetch(from, to, QString());
-        const double fetchMs = best([&] { rows = rawFetch(from, to, QString()); });
+        const RawFetch fetch = timeListFetch(from, to, QString());
 
         frmOtherStoresInvoice w;
         w.DtFrom->setDate(from);
@@ -244,8 +205,7 @@ int main(int argc, char **argv)
         const int filled = w.sheet()->RowCount() - 1;
 
         const QString item = QStringLiteral("12");
-        qint64 itemRows = rawFetch(from, to, item);
-        const double itemFetchMs = best([&] { itemRows = rawFetch(from, to, item); });
+        const RawFetch itemFetch = timeListFetch(from, to, item);
         // A window of its own, as the clerk opens the list and chooses the item first.
         frmOtherStoresInvoice byItem;
         byItem.DtFrom->setDate(from);
@@ -257,29 +217,12 @@ int main(int argc, char **argv)
         const double itemRefillMs = best([&] { w.FillList(); });
 
         say(QString());
-        say(QStringLiteral("SaveNew, %1 lines                 %2 ms").arg(kLines).arg(saveMs, 0, 'f', 1));
-        say(QStringLiteral("raw inserts, one per row          %1 ms   SaveNew / raw = %2")
-                .arg(rawMs, 0, 'f', 1)
-                .arg(saveMs / rawMs, 0, 'f', 2));
-        say(QStringLiteral("list rows                         %1 fetched, %2 on the sheet").arg(rows).arg(filled));
-        say(QStringLiteral("raw fetch of the list             %1 ms").arg(fetchMs, 0, 'f', 1));
-        say(QStringLiteral("list fill (incl. fetch)           %1 ms   fill / raw fetch = %2")
-                .arg(fillMs, 0, 'f', 1)
-                .arg(fillMs / fetchMs, 0, 'f', 2));
-        say(QStringLiteral("item \"%1\": rows                   %2").arg(item).arg(itemRows));
-        say(QStringLiteral("  raw fetch                       %1 ms").arg(itemFetchMs, 0, 'f', 1));
-        say(QStringLiteral("  list fill                       %1 ms   fill / raw fetch = %2")
-                .arg(itemFillMs, 0, 'f', 1)
-                .arg(itemFillMs / itemFetchMs, 0, 'f', 2));
-        say(QStringLiteral("  list refill after the whole year %1 ms   refill / raw fetch = %2")
-                .arg(itemRefillMs, 0, 'f', 1)
-                .arg(itemRefillMs / itemFetchMs, 0, 'f', 2));
+        saySaveFigures(QStringLiteral("%1 lines").arg(kLines), save);
+        sayListFigures(QStringLiteral("list"), fetch, filled, fillMs);
+        sayFilteredListFigures(QStringLiteral("item \"%1\"").arg(item), itemFetch, QStringLiteral("list"), itemFillMs);
+        sayFigure(QStringLiteral("  list refill after the whole year"),
+                  msAgainst(itemRefillMs, QStringLiteral("refill / raw fetch"), itemFetch.ms));
 
-        for (const DbName &d : {kStores, kAccounts})
-            db.execute(QStringLiteral("DROP DATABASE ") + d.str());
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+        dropDatabases(db, {kStores, kAccounts});
+    });
 }

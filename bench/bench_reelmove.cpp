@@ -15,41 +15,19 @@
 // Each timing is the best of three runs. Targets: fill within 2x the raw
 // fetch; the 1,000-reel transfer well under a second.
 
+#include "BenchSupport.h"
 #include "ReelTickModel.h"
 #include "ReelTransferStore.h"
 #include "mdlVelmora.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int kReels = 400000;
 constexpr int kReelsPerInvoice = 10;
 constexpr int kBatch = 1000;
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
-
-qint64 bestOfThree(const std::function<void()> &run)
-{
-    qint64 best = -1;
-    for (int i = 0; i < 3; ++i) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        const qint64 ms = t.elapsed();
-        best = best < 0 ? ms : std::min(best, ms);
-    }
-    return best;
-}
+constexpr int kRuns = 3;
 
 void emptyTables()
 {
@@ -83,9 +61,9 @@ void makeReels()
 
 // The same rows as the list, read as text and thrown away: what the server and
 // the data-access layer cost on their own.
-int rawFetch()
+RecordSet listRows()
 {
-    RecordSet rs = gConnection.query(QStringLiteral(
+    return gConnection.query(QStringLiteral(
         "Select t.invtrans_reel_no, g.gsm_name, r.reeltype_name, t.invtrans_weight, t.invtrans_rate, t.invtrans_amt, "
         "t.invtrans_gsm, t.invtrans_reel_type, u.unit_name, t.invtrans_unit_code, t.invtrans_slno, t.invtrans_id, "
         "t.unit_code from vstores_2024.inv_invoice_trans t "
@@ -95,14 +73,6 @@ int rawFetch()
         "where t.comp_code='01' and t.invtrans_unit_code='TVM' and t.invtrans_finalize=1 "
         "and t.invtrans_cons_flag=0 and t.invtrans_util_flag=0 "
         "order by u.unit_priority, t.invtrans_id, t.invtrans_slno"));
-    int n = 0;
-    qsizetype chars = 0;
-    while (rs.next()) {
-        for (int c = 0; c < 13; ++c)
-            chars += rs.text(c).size();
-        ++n;
-    }
-    return chars > 0 ? n : 0;
 }
 
 } // namespace
@@ -110,38 +80,21 @@ int rawFetch()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() < 2) {
-        say(QStringLiteral("usage: bench_reelmove <private server socket>"));
-        return 2;
-    }
-    Database::setEndpointOverride(args.at(1));
-    try {
-        ConnectionSpec account;
-        account.server = QStringLiteral("127.0.0.1");
-        account.user = QStringLiteral("root");
-        account.password = QStringLiteral("5831"); // the private test server's account (tools/dbserver.sh)
-        account.database = QStringLiteral("vstores_2024");
-        gConnection.open(account);
-        gInvDbName = DbName(QStringLiteral("vstores_2024"));
-        gAcDbName = DbName(QStringLiteral("vacc_2024"));
-        gCompCode = QStringLiteral("01");
-        gUnitCode = QStringLiteral("TVM");
+    return runBench(app.arguments(), "bench_reelmove", [] {
+        openBenchYear(DbName(QStringLiteral("vstores_2024")), DbName(QStringLiteral("vacc_2024")));
 
         say(QStringLiteral("Making %1 godown reels on %2 invoices ...").arg(kReels).arg(kReels / kReelsPerInvoice));
         makeReels();
-        rawFetch(); // warm the server's cache
 
-        int raw = 0;
-        const qint64 rawMs = bestOfThree([&] { raw = rawFetch(); });
-        say(QStringLiteral("raw fetch of the list's rows: %1 rows, %2 ms").arg(raw).arg(rawMs));
+        const RawFetch raw = timeRawFetch(listRows, kRuns);
+        say(QStringLiteral("raw fetch of the list's rows: %1 rows, %2 ms").arg(raw.rows).arg(raw.ms, 0, 'f', 0));
 
         ReelTickModel model;
-        const qint64 fillMs = bestOfThree([&] { model.reset(ReelTransferStore::stockReels(QString()), 20); });
+        const double fillMs = best([&] { model.reset(ReelTransferStore::stockReels(QString()), 20); }, {}, kRuns);
         say(QStringLiteral("stock-transfer list without text: %1 rows, %2 ms (%3x the raw fetch)")
                 .arg(model.reelCount())
-                .arg(fillMs)
-                .arg(double(fillMs) / double(std::max<qint64>(rawMs, 1)), 0, 'f', 2));
+                .arg(fillMs, 0, 'f', 0)
+                .arg(fillMs / raw.ms, 0, 'f', 2));
 
         // 1,000 reels spread over the list; each run is undone before the next.
         QList<ReelMove> there;
@@ -151,20 +104,14 @@ int main(int argc, char **argv)
         }
         const auto timedBatch = [&](const QString &what, const std::function<int()> &run, const QString &undo) {
             int moved = 0;
-            qint64 best = -1;
-            for (int i = 0; i < 3; ++i) {
-                QElapsedTimer t;
-                t.start();
-                moved = run();
-                const qint64 ms = t.elapsed();
-                best = best < 0 ? ms : std::min(best, ms);
-                gConnection.execute(undo);
-            }
+            const auto undoMoves = [&] { gConnection.execute(undo); };
+            const double ms = best([&] { moved = run(); }, undoMoves, kRuns);
+            undoMoves();
             say(QStringLiteral("%1 of %2 ticked reels in one commit: %3 done, %4 ms")
                     .arg(what)
                     .arg(kBatch)
                     .arg(moved)
-                    .arg(best));
+                    .arg(ms, 0, 'f', 0));
         };
         timedBatch(
             QStringLiteral("transfer to another unit"), [&] { return ReelTransferStore::moveToUnits(there); },
@@ -173,9 +120,5 @@ int main(int argc, char **argv)
             QStringLiteral("issue to the press"), [&] { return ReelTransferStore::issueToPress(there); },
             QStringLiteral("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=0"));
         emptyTables();
-    } catch (const DbError &e) {
-        say(QStringLiteral("failed: ") + e.serverText());
-        return 1;
-    }
-    return 0;
+    });
 }
