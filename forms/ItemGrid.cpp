@@ -142,6 +142,9 @@ ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent),
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // One line per row: a long name or a date is cut at the cell's edge, not
+    // wrapped after its first word onto a line that is not shown.
+    setWordWrap(false);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
     horizontalHeader()->setStretchLastSection(false);
@@ -469,9 +472,7 @@ bool ItemGrid::enterKey()
     case ItemGridEnter::Write::Nothing: MoveEditor(); return false;
     case ItemGridEnter::Write::Upper: setCell(CurRow, CurCol, text.toUpper()); break;
     case ItemGridEnter::Write::AsTyped: setCell(CurRow, CurCol, text); break;
-    case ItemGridEnter::Write::Fixed2:
-        try {
-            setCell(CurRow, CurCol, Decimal::fromText(text).toText(2));
+    case ItemGridEnter::Write::Fixed2: try { setCell(CurRow, CurCol, Decimal::fromText(text).toText(2));
         } catch (const DecimalOverflow &) {
             return refuseOverflow(before);
         }

@@ -11,4 +11,7 @@ void setUpListTable(QTableView *view, QAbstractItemModel *model, QAbstractItemVi
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setHighlightSections(false);
+    // Rows are one line high: a long name is cut at the column's edge, never
+    // wrapped onto a line that is not shown.
+    view->setWordWrap(false);
 }

@@ -91,8 +91,8 @@ void frmListView::ShowForm(const QString &HelpQry, const QVariantList &values, i
         rs.close();
         return;
     }
-    const QPointer<QWidget> before = QApplication::activeWindow();
-    frmListView dlg(before);
+    const ActivationKeeper keeper;
+    frmListView dlg(keeper.window());
     dlg.layOut(HelpText, FormWidth, columns);
     dlg.fill(rs, std::clamp(DisplayFields, 1, kColumns - 1));
     rs.close();
@@ -107,10 +107,6 @@ void frmListView::ShowForm(const QString &HelpQry, const QVariantList &values, i
     } else {
         dlg.exec();
     }
-    // Without a window manager nothing hands the activation back, and the
-    // clerk's next keys would go nowhere.
-    if (before && before->isVisible())
-        before->activateWindow();
 }
 
 void frmListView::layOut(const QString &caption, int formWidth, const QList<LookupColumn> &columns)

@@ -53,9 +53,18 @@ bool guarded(const std::function<void()> &body)
     }
 }
 
+ActivationKeeper::ActivationKeeper() : m_before(QApplication::activeWindow()) {}
+
+ActivationKeeper::~ActivationKeeper()
+{
+    if (m_before && m_before->isVisible())
+        m_before->activateWindow();
+}
+
 MsgAnswer DesktopUi::message(const ShownMessage &m)
 {
-    QMessageBox box(QApplication::activeWindow());
+    const ActivationKeeper keeper;
+    QMessageBox box(keeper.window());
     box.setWindowTitle(m.title);
     // The text exactly as given: a server message holding "<b>" is not markup.
     box.setTextFormat(Qt::PlainText);
@@ -87,7 +96,8 @@ MsgAnswer DesktopUi::message(const ShownMessage &m)
 
 std::optional<QString> DesktopUi::saveFile(const SaveRequest &r)
 {
-    QFileDialog dialog(QApplication::activeWindow(), r.title, r.initialFolder, r.filter);
+    const ActivationKeeper keeper;
+    QFileDialog dialog(keeper.window(), r.title, r.initialFolder, r.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.defaultSuffix.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 #include <QList>
+#include <QPointer>
+#include <QWidget>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
@@ -67,6 +69,22 @@ bool guarded(const std::function<void()> &body);
 // Runs a body; a number beyond the range of Decimal shows its message
 // (critical) instead of being thrown. Returns false then.
 bool withinRange(const std::function<void()> &body);
+
+// Held while a modal dialog runs: afterwards the window that was active
+// before it gets the activation back. A window manager does so by itself;
+// without one nothing does, and the clerk's next keys would go nowhere.
+class ActivationKeeper {
+public:
+    ActivationKeeper();
+    ~ActivationKeeper();
+    ActivationKeeper(const ActivationKeeper &) = delete;
+    ActivationKeeper &operator=(const ActivationKeeper &) = delete;
+    // The window active when the keeper was made: the dialog's parent.
+    QWidget *window() const { return m_before; }
+
+private:
+    QPointer<QWidget> m_before;
+};
 
 // The desktop implementation with real dialogs.
 class DesktopUi : public Ui {
