@@ -7,28 +7,13 @@ namespace AssetGrid {
 
 namespace {
 
-ItemGridColumn shown(const char *heading, int width, Qt::Alignment alignment = {})
-{
-    ItemGridColumn c;
-    c.heading = QString::fromLatin1(heading);
-    c.width = width;
-    c.alignment = alignment;
-    return c;
-}
-
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 
 Lookup nameList(const QString &table, const QString &codeField, const QString &nameField, const QString &kindCondition,
                 const QString &editorText)
 {
-    Lookup l;
-    l.statement = QStringLiteral("SELECT %1,%2 FROM %3 where %4").arg(codeField, nameField, table, kindCondition);
-    if (!editorText.isEmpty()) {
-        l.statement += QStringLiteral(" and %1 like ?").arg(nameField);
-        l.values.append(QString(u'%' + editorText + u'%'));
-    }
-    l.statement += QStringLiteral(" order by %1").arg(nameField);
+    Lookup l = Lookup::byName(table, codeField, nameField, kindCondition, editorText);
     l.width = 6000;
     return l;
 }
@@ -39,10 +24,10 @@ ItemGridConfig config(ItemGridLookup item, ItemGridLookup brand, std::function<Q
 {
     ItemGridConfig g;
     g.columns.resize(ColumnCount);
-    g.columns[SlNo] = shown("Sl No", 500);
+    g.columns[SlNo] = shownColumn("Sl No", 500);
 
     // Items and brands come from the lookups only: both columns refuse typing.
-    ItemGridColumn &itemColumn = g.columns[ItemName] = shown("Item Name", 1500);
+    ItemGridColumn &itemColumn = g.columns[ItemName] = shownColumn("Item Name", 1500);
     itemColumn.editorAlignment = kLeft;
     itemColumn.locked = true;
     itemColumn.lookup = std::move(item);
@@ -51,37 +36,38 @@ ItemGridConfig config(ItemGridLookup item, ItemGridLookup brand, std::function<Q
     itemColumn.enter.next = Brand;
     itemColumn.up = itemColumn.down = ItemGridArrow::Key;
 
-    ItemGridColumn &brandColumn = g.columns[Brand] = shown("Brand", 1300);
+    ItemGridColumn &brandColumn = g.columns[Brand] = shownColumn("Brand", 1300);
     brandColumn.locked = true;
     brandColumn.lookup = std::move(brand);
     brandColumn.lookupCodeColumn = BrandCode;
-    brandColumn.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the Brand.   "), -1, {}, Description};
+    brandColumn.enter = {
+        ItemGridEnter::Write::Upper, QStringLiteral("Please Select the Brand.   "), -1, {}, Description};
 
-    ItemGridColumn &description = g.columns[Description] = shown("Description", 3800, kLeft);
+    ItemGridColumn &description = g.columns[Description] = shownColumn("Description", 3800, kLeft);
     description.editorAlignment = kLeft;
     description.enter = {ItemGridEnter::Write::Upper, {}, -1, {}, Warranty};
 
-    ItemGridColumn &warranty = g.columns[Warranty] = shown("Warranty Upto", 1200, kRight);
+    ItemGridColumn &warranty = g.columns[Warranty] = shownColumn("Warranty Upto", 1200, kRight);
     warranty.datePicker = true;
     warranty.enter.next = Qty;
 
     const NumericKeySettings amount{12, 2, 1, false};
-    ItemGridColumn &qty = g.columns[Qty] = shown("Qty", 700, kRight);
+    ItemGridColumn &qty = g.columns[Qty] = shownColumn("Qty", 700, kRight);
     qty.editorAlignment = kRight;
     qty.numeric = true;
     qty.numericFilter = amount;
     qty.enter = {ItemGridEnter::Write::Fixed2, QStringLiteral("Please Enter the Qty"), -1, {}, Rate};
 
-    ItemGridColumn &rate = g.columns[Rate] = shown("Rate", 1000, kRight);
+    ItemGridColumn &rate = g.columns[Rate] = shownColumn("Rate", 1000, kRight);
     rate.editorAlignment = kRight;
     rate.numeric = true;
     rate.numericFilter = amount;
     rate.enter = {ItemGridEnter::Write::Fixed2, QStringLiteral("Please Enter the Rate"), Qty,
                   QStringLiteral("Please Enter the Details Properly.  "), ItemGridEnter::kNextRow};
 
-    g.columns[Amount] = shown("Amount", 1000, kRight);
-    g.columns[ItemCode] = shown("Item Code", 0);
-    g.columns[BrandCode] = shown("Brand Code", 0);
+    g.columns[Amount] = shownColumn("Amount", 1000, kRight);
+    g.columns[ItemCode] = shownColumn("Item Code", 0);
+    g.columns[BrandCode] = shownColumn("Brand Code", 0);
 
     g.keyColumn = ItemName;
     g.initialRows = 50;
@@ -140,8 +126,9 @@ void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
     for (int r = 1; r <= counted; ++r)
         lines.append({grid.cell(r, Qty), grid.cell(r, Rate)});
     const auto text = [](QLineEdit *box) { return box ? box->text() : QString(); };
-    const Totals t = calculate(lines, {text(boxes.TxFreight), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus),
-                                       text(boxes.TxCess), text(boxes.TxVat)});
+    const Totals t = calculate(lines,
+                               {text(boxes.TxFreight), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus),
+                                text(boxes.TxCess), text(boxes.TxVat)});
     for (int r = 1; r <= counted; ++r)
         grid.setCell(r, Amount, t.amounts.at(r - 1));
     const auto put = [](QLineEdit *box, const QString &value) {

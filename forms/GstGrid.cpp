@@ -67,19 +67,10 @@ i128 toPaise(i128 u)
     return divRound(u, Decimal::kUnit / 100);
 }
 
-ItemGridColumn shown(const char *heading, int width, Qt::Alignment alignment = {})
-{
-    ItemGridColumn c;
-    c.heading = QString::fromLatin1(heading);
-    c.width = width;
-    c.alignment = alignment;
-    return c;
-}
-
 // A percentage column: written as "0.00" by Enter, zero allowed.
 ItemGridColumn percent(const char *heading, int next)
 {
-    ItemGridColumn c = shown(heading, 750, kRight);
+    ItemGridColumn c = shownColumn(heading, 750, kRight);
     c.enter.write = ItemGridEnter::Write::Fixed2;
     c.enter.next = next;
     return c;
@@ -92,9 +83,9 @@ ItemGridConfig config(ItemGridLookup item)
     const NumericKeySettings amount{12, 2, 1, false};
     ItemGridConfig g;
     g.columns.resize(ColumnCount);
-    g.columns[SlNo] = shown("Sl No", 500);
+    g.columns[SlNo] = shownColumn("Sl No", 500);
 
-    ItemGridColumn &name = g.columns[ItemName] = shown("Item Name", 3000);
+    ItemGridColumn &name = g.columns[ItemName] = shownColumn("Item Name", 3000);
     name.editorAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     name.lookup = std::move(item);
     name.lookupCodeColumn = ItemCode;
@@ -103,12 +94,12 @@ ItemGridConfig config(ItemGridLookup item)
     name.enter.next = Qty;
     name.up = name.down = ItemGridArrow::Key;
 
-    ItemGridColumn &qty = g.columns[Qty] = shown("Qty", 750);
+    ItemGridColumn &qty = g.columns[Qty] = shownColumn("Qty", 750);
     qty.numeric = true;
     qty.numericFilter = amount;
     qty.enter = {ItemGridEnter::Write::AsTyped, QStringLiteral("Please Enter the Qty.   "), -1, {}, Rate};
 
-    ItemGridColumn &rate = g.columns[Rate] = shown("Rate", 750);
+    ItemGridColumn &rate = g.columns[Rate] = shownColumn("Rate", 750);
     rate.editorAlignment = kRight;
     rate.numeric = true;
     rate.numericFilter = amount;
@@ -120,14 +111,14 @@ ItemGridConfig config(ItemGridLookup item)
     cgstPer.editorAlignment = kRight;
     cgstPer.numericFilter = amount;
     cgstPer.down = ItemGridArrow::NumberMove;
-    g.columns[Cgst] = shown("CGST", 750, kRight);
+    g.columns[Cgst] = shownColumn("CGST", 750, kRight);
     g.columns[Cgst].numericFilter = amount;
     g.columns[SgstPer] = percent("SGST %", IgstPer);
-    g.columns[Sgst] = shown("SGST", 750, kRight);
+    g.columns[Sgst] = shownColumn("SGST", 750, kRight);
     g.columns[IgstPer] = percent("IGST %", ItemGridEnter::kNextRow);
-    g.columns[Igst] = shown("IGST", 750, kRight);
-    g.columns[Amount] = shown("Amount", 1000, kRight);
-    g.columns[ItemCode] = shown("Item Code", 0);
+    g.columns[Igst] = shownColumn("IGST", 750, kRight);
+    g.columns[Amount] = shownColumn("Amount", 1000, kRight);
+    g.columns[ItemCode] = shownColumn("Item Code", 0);
 
     g.keyColumn = ItemName;
     g.initialRows = 50;
@@ -148,15 +139,8 @@ ItemGridConfig config(ItemGridLookup item)
 
 Lookup itemLookup(const QString &editorText)
 {
-    Lookup l;
-    l.statement = QStringLiteral("SELECT item_code,item_name FROM ") + gInvDbName.table("inv_itemmaster");
-    if (editorText.isEmpty()) {
-        l.statement += QStringLiteral(" where item_type=1");
-    } else {
-        l.statement += QStringLiteral(" where item_name like ? and item_type=1");
-        l.values.append(QString(u'%' + editorText + u'%'));
-    }
-    l.statement += QStringLiteral(" order by item_name");
+    Lookup l = Lookup::byName(gInvDbName.table("inv_itemmaster"), QStringLiteral("item_code"),
+                              QStringLiteral("item_name"), QStringLiteral("item_type=1"), editorText);
     l.caption = QStringLiteral("Item");
     l.width = 6000;
     l.columns = {{0, QStringLiteral("Item Code")}, {6000, QStringLiteral("Item Name")}};

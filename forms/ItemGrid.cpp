@@ -622,3 +622,12 @@ void ItemGrid::scrollContentsBy(int dx, int dy)
     if (m_config.hideEditorOnScroll)
         m_editor->hide();
 }
+
+ItemGridColumn shownColumn(const char *heading, int width, Qt::Alignment alignment)
+{
+    ItemGridColumn c;
+    c.heading = QString::fromLatin1(heading);
+    c.width = width;
+    c.alignment = alignment;
+    return c;
+}

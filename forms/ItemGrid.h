@@ -70,6 +70,9 @@ struct ItemGridColumn {
     ItemGridArrow down = ItemGridArrow::Stay;
 };
 
+// A column with its heading, width (twips) and cell alignment; the rest as set.
+ItemGridColumn shownColumn(const char *heading, int width, Qt::Alignment alignment = {});
+
 // One entry grid: its columns and its row rules. Column and row numbers are the
 // grid's: row 0 is the heading row, rows from 1 hold the lines.
 struct ItemGridConfig {

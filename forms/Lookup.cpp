@@ -24,6 +24,24 @@ Lookup Lookup::scheme(const SqlCondition &query)
               {{1500, QStringLiteral("Scheme Code")}, {9000, QStringLiteral("Scheme Name")}});
 }
 
+Lookup Lookup::byName(const QString &table, const QString &codeField, const QString &nameField,
+                      const QString &condition, const QString &typed)
+{
+    Lookup l;
+    QStringList conditions;
+    if (!condition.isEmpty())
+        conditions << condition;
+    if (!typed.isEmpty()) {
+        conditions << nameField + QStringLiteral(" like ?");
+        l.values.append(QString(u'%' + typed + u'%'));
+    }
+    l.statement = QStringLiteral("SELECT %1,%2 FROM %3").arg(codeField, nameField, table);
+    if (!conditions.isEmpty())
+        l.statement += QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+    l.statement += QStringLiteral(" order by ") + nameField;
+    return l;
+}
+
 std::optional<LookupRow> Lookup::pick() const
 {
     clearHelpCols();

@@ -36,6 +36,11 @@ struct Lookup {
     static Lookup of(const SqlCondition &query, const QString &caption, int width, QList<LookupColumn> columns);
     // The code-and-name list "Scheme" in which suppliers, brands and items are chosen.
     static Lookup scheme(const SqlCondition &query);
+    // Code and name of the rows of `table` meeting `condition` (none when
+    // empty) whose name holds the typed text (every row when it is empty), by
+    // name; caption, width and columns are the caller's.
+    static Lookup byName(const QString &table, const QString &codeField, const QString &nameField,
+                         const QString &condition, const QString &typed);
 
     // Shows the lookup list and returns the chosen row. The hand-over values
     // gHelpCol1 .. gHelpCol8 are cleared before the list opens (so a query

@@ -7,26 +7,11 @@ namespace ReelGrid {
 
 namespace {
 
-ItemGridColumn shown(const char *heading, int width, Qt::Alignment alignment = {})
-{
-    ItemGridColumn c;
-    c.heading = QString::fromLatin1(heading);
-    c.width = width;
-    c.alignment = alignment;
-    return c;
-}
-
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
 Lookup typeList(const QString &table, const QString &codeField, const QString &nameField, const QString &editorText)
 {
-    Lookup l;
-    l.statement = QStringLiteral("SELECT %1,%2 FROM %3").arg(codeField, nameField, table);
-    if (!editorText.isEmpty()) {
-        l.statement += QStringLiteral(" where %1 like ?").arg(nameField);
-        l.values.append(QString(u'%' + editorText + u'%'));
-    }
-    l.statement += QStringLiteral(" order by %1").arg(nameField);
+    Lookup l = Lookup::byName(table, codeField, nameField, QString(), editorText);
     // The code column is hidden: the clerk chooses by name.
     l.caption = QStringLiteral("Type");
     l.width = 6000;
@@ -40,21 +25,21 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
 {
     ItemGridConfig g;
     g.columns.resize(ColumnCount);
-    g.columns[SlNo] = shown("Sl No", 500);
+    g.columns[SlNo] = shownColumn("Sl No", 500);
 
-    ItemGridColumn &reel = g.columns[ReelNo] = shown("Reel No", 3300);
+    ItemGridColumn &reel = g.columns[ReelNo] = shownColumn("Reel No", 3300);
     reel.editorAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     reel.enter.write = ItemGridEnter::Write::Upper;
     reel.enter.next = Gsm;
     reel.up = reel.down = ItemGridArrow::Key;
 
-    ItemGridColumn &gsmColumn = g.columns[Gsm] = shown("GSM", 1000);
+    ItemGridColumn &gsmColumn = g.columns[Gsm] = shownColumn("GSM", 1000);
     gsmColumn.locked = true;
     gsmColumn.lookup = std::move(gsm);
     gsmColumn.lookupCodeColumn = GsmCode;
     gsmColumn.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the GSM Type.   "), -1, {}, ReelType};
 
-    ItemGridColumn &type = g.columns[ReelType] = shown("Reel Type", 1400);
+    ItemGridColumn &type = g.columns[ReelType] = shownColumn("Reel Type", 1400);
     type.editorAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     type.locked = true;
     type.lookup = std::move(reelType);
@@ -63,13 +48,13 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     type.enter = {ItemGridEnter::Write::Upper, QStringLiteral("Please Select the Reel Type.   "), -1, {}, Weight};
 
     const NumericKeySettings amount{12, 2, 1, false};
-    ItemGridColumn &weight = g.columns[Weight] = shown("Weight", 1000, kRight);
+    ItemGridColumn &weight = g.columns[Weight] = shownColumn("Weight", 1000, kRight);
     weight.editorAlignment = kRight;
     weight.numeric = true;
     weight.numericFilter = amount;
     weight.enter = {ItemGridEnter::Write::Fixed2, QStringLiteral("Please Enter the Weight"), -1, {}, Rate};
 
-    ItemGridColumn &rate = g.columns[Rate] = shown("Rate", 1000, kRight);
+    ItemGridColumn &rate = g.columns[Rate] = shownColumn("Rate", 1000, kRight);
     rate.editorAlignment = kRight;
     rate.numeric = true;
     rate.numericFilter = amount;
@@ -77,12 +62,12 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
                   QStringLiteral("Please Enter the Details Properly.  "), ItemGridEnter::kNextRow};
     rate.down = ItemGridArrow::NumberMove;
 
-    g.columns[Amount] = shown("Amount", 1100, kRight);
-    g.columns[GsmCode] = shown("GSM Code", 0);
-    g.columns[ReelTypeCode] = shown("Reel Type Code", 0);
-    g.columns[ConsFlag] = shown("Cons Flag", 0);
-    g.columns[FinalizeFlag] = shown("", 0);
-    g.columns[StoredLine] = shown("", 0);
+    g.columns[Amount] = shownColumn("Amount", 1100, kRight);
+    g.columns[GsmCode] = shownColumn("GSM Code", 0);
+    g.columns[ReelTypeCode] = shownColumn("Reel Type Code", 0);
+    g.columns[ConsFlag] = shownColumn("Cons Flag", 0);
+    g.columns[FinalizeFlag] = shownColumn("", 0);
+    g.columns[StoredLine] = shownColumn("", 0);
 
     g.keyColumn = ReelNo;
     g.initialRows = 50;
