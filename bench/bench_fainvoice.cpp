@@ -42,7 +42,7 @@ void makeDatabases()
                                "INSERT INTO inv_itemmaster (comp_code, item_code, item_name) VALUES "
                                "('01', 'I0001', 'DESKTOP COMPUTER');\n"
                                "INSERT INTO inv_brandmaster (comp_code, brand_code, brand_name, brand_group) "
-                               "VALUES ('01', 'B0001', 'Lenovo', 1);\n"));
+                               "VALUES ('01', 'B0001', 'Lontrix', 1);\n"));
         });
     for (const DbName &d : {kAccounts, kPrevAccounts})
         makeScratchDatabase(d, [](Database &db) {

@@ -76,12 +76,15 @@ QStringList cugContactLines(const Sheet &list)
 {
     QStringList lines;
     for (int row = kFirstListRow; row <= list.RowCount(); ++row) {
-        const QString mobile = list.CellText(row, 1);
-        if (mobile.isEmpty())
+        if (list.CellText(row, 1).isEmpty())
             continue;
-        lines << QStringLiteral("First name:\t") + list.CellText(row, 2) + QStringLiteral(" - ") + list.CellText(row, 3)
-                + QStringLiteral(" - ") + list.CellText(row, 4)
-              << QStringLiteral("Company:\t") + kCompany << QStringLiteral("General mobile:\t") + mobile << QString();
+        // A line break or tab kept in a holder's record would split or shift
+        // the three lines the phone suite reads as one contact: every control
+        // character of a cell is written as a blank.
+        auto cell = [&](int column) { return printableText(list.CellText(row, column)); };
+        lines << QStringLiteral("First name:\t") + cell(2) + QStringLiteral(" - ") + cell(3) + QStringLiteral(" - ")
+                + cell(4)
+              << QStringLiteral("Company:\t") + kCompany << QStringLiteral("General mobile:\t") + cell(1) << QString();
     }
     return lines;
 }

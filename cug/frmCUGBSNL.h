@@ -8,7 +8,8 @@ class Sheet;
 
 // The lines of the phone-suite contact file for what the list sheet shows:
 // one contact for each row from row 3 whose "Mobile" cell is not empty, each
-// three lines and an empty line after it.
+// three lines and an empty line after it. A control character inside a cell
+// is written as a blank, so no cell breaks the layout.
 QStringList cugContactLines(const Sheet &list);
 
 // The closed-user-group phone list: the company's numbers of one operator

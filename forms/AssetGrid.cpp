@@ -77,7 +77,15 @@ ItemGridConfig config(ItemGridLookup item, ItemGridLookup brand, std::function<Q
     g.keyCodeRefusal = QStringLiteral("Please Select the Item Properly.   ");
     g.copyFirst = Brand;
     g.copyLast = BrandCode;
+    // A line counts, and is stored, only whole: the totals, the saves and the
+    // store all take the rows down to the first empty one.
+    g.lineCells = {ItemName, Brand, Description, Warranty, Qty, Rate};
+    g.lineNeeds = {{ItemName, ItemCode, false, g.keyCodeRefusal, false},
+                   {Brand, BrandCode, false, brandColumn.enter.refusal, false},
+                   {Qty, -1, true, qty.enter.refusal, false},
+                   {Rate, -1, true, rate.enter.refusal, false}};
     g.selectAllAfterUp = true;
+    g.hideEditorOnScroll = true;
     g.dateInitial = std::move(warrantyStart);
     g.dateQuestion = QStringLiteral("Do You Want to Set the Warranty Date. ");
     return g;
@@ -122,7 +130,7 @@ Totals calculate(const QList<LineAmount> &lines, const Additions &additions)
 void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 {
     QList<LineAmount> lines;
-    const int counted = grid.filledRows(Brand);
+    const int counted = grid.lineCount();
     for (int r = 1; r <= counted; ++r)
         lines.append({grid.cell(r, Qty), grid.cell(r, Rate)});
     const auto text = [](QLineEdit *box) { return box ? box->text() : QString(); };

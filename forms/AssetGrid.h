@@ -52,8 +52,8 @@ struct Boxes {
     QLineEdit *TxVat = nullptr;
 };
 
-// The window's CalculateTotals: the counted lines (down to the first without
-// a brand) get their amounts, the boxes the totals.
+// The window's CalculateTotals: the grid's lines (down to the first empty
+// one) get their amounts, the boxes the totals.
 void CalculateTotals(ItemGrid &grid, const Boxes &boxes);
 
 } // namespace AssetGrid

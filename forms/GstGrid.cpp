@@ -124,10 +124,12 @@ ItemGridConfig config(ItemGridLookup item)
     g.initialRows = 50;
     g.growthStep = 15;
     g.duplicateTest = true;
-    // The hidden item code stays: the next choice overwrites it.
-    g.duplicateClears = {ItemName, Qty};
+    // The refused item loses its code with its name.
+    g.duplicateClears = {ItemName, Qty, ItemCode};
     // An item is taken only with its code, which only the lookup gives.
     g.keyCodeColumn = ItemCode;
+    g.keyCodeRefusal = QStringLiteral("Please Select the Item Properly.   ");
+    g.lineNeeds = {{ItemName, ItemCode, false, g.keyCodeRefusal, false}};
     g.copyFirst = Qty;
     g.copyLast = ItemCode;
     // Whatever column is clicked, the editor opens on the row's item.
@@ -198,7 +200,7 @@ GrandTotal calculateGrandTotal(const TaxBoxes &boxes)
     const i128 total = toPaise(units(boxes.total));
     g.total = paise(total);
     i128 grand = mul(total, Decimal::kUnit / 100);
-    for (const QString *text : {&boxes.cgst, &boxes.sgst, &boxes.igst, &boxes.roundOffPlus})
+    for (const QString *text : {&boxes.tcs, &boxes.cgst, &boxes.sgst, &boxes.igst, &boxes.roundOffPlus})
         grand = add(grand, units(*text));
     grand = add(grand, -units(boxes.roundOffMinus));
     g.grandTotal = paise(toPaise(grand));
@@ -247,7 +249,8 @@ void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 void CalculateGrandTotal(const Boxes &boxes)
 {
     const GrandTotal g =
-        calculateGrandTotal({text(boxes.TxTotal), text(boxes.TxCGST), text(boxes.TxSGST), text(boxes.TxIGST),
+        calculateGrandTotal({text(boxes.TxTotal), text(boxes.TxTCS), text(boxes.TxCGST), text(boxes.TxSGST),
+                             text(boxes.TxIGST),
                              text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
     put(boxes.TxTotal, g.total);
     put(boxes.TxGrandTotal, g.grandTotal);

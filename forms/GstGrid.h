@@ -74,6 +74,7 @@ struct Totals {
 // The tax totals as the boxes hold them, typed over or not.
 struct TaxBoxes {
     QString total;
+    QString tcs;
     QString cgst;
     QString sgst;
     QString igst;
@@ -92,8 +93,9 @@ struct GrandTotal {
 // intermediate value is rounded. Throws DecimalOverflow for a figure beyond
 // the decimal type's range, a typed one included.
 Totals calculateTotals(const QList<LineCells> &lines, const Additions &additions);
-// The grand total from the tax boxes as they stand, typed values included;
-// the TCS is not part of it. Throws DecimalOverflow as calculateTotals.
+// The grand total from the boxes as they stand, typed tax totals included:
+// gross + TCS + taxes + round + less round -, as calculateTotals adds them.
+// Throws DecimalOverflow as calculateTotals.
 GrandTotal calculateGrandTotal(const TaxBoxes &boxes);
 
 // The boxes of the invoice window that the totals read and write.

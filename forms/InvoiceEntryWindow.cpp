@@ -121,11 +121,14 @@ QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)
         if (b.numeric)
             installNumericKey(e, *b.numeric);
         if (b.limit)
-            connect(e, &QLineEdit::textChanged, this, [this, e, b] { limitCheck(e, b); });
+            connect(e, &QLineEdit::textChanged, this, [this, e, b] {
+                if (!m_clearing)
+                    limitCheck(e, b);
+            });
         else if (b.totalsOnChange)
             connect(e, &QLineEdit::textChanged, this, [this, e] {
                 // The keystroke that took a total beyond the range is taken back.
-                if (!recalculate())
+                if (!m_clearing && !recalculate())
                     e->undo();
             });
         w = e;
@@ -405,6 +408,11 @@ void InvoiceEntryWindow::showFinalized(bool finalized)
 
 void InvoiceEntryWindow::ClearFields()
 {
+    // The lines go first and no box works out a total meanwhile, so no figure
+    // of the invoice before survives in a box reset after it.
+    GrInvoice->clearRows(m_config.grid.initialRows);
+    GrInvoice->RenumberRows();
+    m_clearing = true;
     for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
         if (b.kind == InvoiceBox::Kind::Date) {
             date(b.name)->setDate(today());
@@ -415,10 +423,29 @@ void InvoiceEntryWindow::ClearFields()
             continue;
         e->setText(b.onNew == InvoiceBox::Reset::Zero ? zero() : QString());
     }
+    m_clearing = false;
     LbFinalize->clear();
+    setCaption(m_config.entryCaption);
+}
+
+void InvoiceEntryWindow::clearShown()
+{
     GrInvoice->clearRows(m_config.grid.initialRows);
     GrInvoice->RenumberRows();
-    setCaption(m_config.entryCaption);
+    m_clearing = true;
+    for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
+        if (b.kind == InvoiceBox::Kind::Date)
+            date(b.name)->setDate(today());
+        else if (QLabel *l = label(b.name))
+            l->clear();
+        else if (QLineEdit *e = box(b.name))
+            e->setText(b.kind == InvoiceBox::Kind::Amount ? zero() : QString());
+    }
+    m_clearing = false;
+    LbFinalize->clear();
+    for (QWidget *w : std::as_const(m_barItems))
+        if (auto *l = qobject_cast<QLabel *>(w))
+            l->clear();
 }
 
 void InvoiceEntryWindow::enableInputs(bool on)
@@ -445,6 +472,10 @@ QList<EntryCheck> InvoiceEntryWindow::entryChecks()
 {
     QList<EntryCheck> checks;
     for (const InvoiceCheck &c : std::as_const(m_config.saveChecks)) {
+        if (c.test == InvoiceCheck::Test::Lines) {
+            checks << linesCheck(c.message);
+            continue;
+        }
         QLineEdit *e = box(c.box);
         if (!e)
             continue;
@@ -456,6 +487,7 @@ QList<EntryCheck> InvoiceEntryWindow::entryChecks()
         case InvoiceCheck::Test::Above:
             check.fails = [e, limit = c.limit] { return Decimal::fromText(e->text()) > limit; };
             break;
+        case InvoiceCheck::Test::Lines: break;
         }
         check.message = c.message;
         check.icon = MsgIcon::Critical;
@@ -463,6 +495,27 @@ QList<EntryCheck> InvoiceEntryWindow::entryChecks()
         checks << check;
     }
     return checks;
+}
+
+EntryCheck InvoiceEntryWindow::linesCheck(const QString &noLineMessage)
+{
+    // Built as Save starts, so the gap found now is the one the check reports.
+    ItemGrid *g = GrInvoice;
+    const std::optional<ItemGrid::LineGap> gap = g->firstGap();
+    EntryCheck check;
+    check.fails = [gap, g, noLineMessage] { return gap || (!noLineMessage.isEmpty() && g->lineCount() == 0); };
+    check.message = gap ? gap->message : noLineMessage;
+    check.icon = MsgIcon::Critical;
+    check.then = [this, g, gap] {
+        if (!gap) {
+            openGrid();
+            return;
+        }
+        g->CurRow = gap->row;
+        g->CurCol = gap->column;
+        g->MoveEditor();
+    };
+    return check;
 }
 
 bool InvoiceEntryWindow::editAllowed()

@@ -103,6 +103,10 @@ struct InvoiceCheck {
         EmptyTrimmed, // nothing but blanks
         Zero,         // the number the text begins with is 0
         Above,        // the number is above `limit`
+        // The grid's lines (down to the first empty one) are each complete:
+        // the first gap shows its own message with the editor on its cell.
+        // With a `message`, a grid without a line fails with it too.
+        Lines,
     };
     QString box;
     Test test = Test::Empty;
@@ -238,6 +242,9 @@ protected:
     // moves on; for actions that need the window's own controls.
     void setEnterAction(const QString &boxName, std::function<void()> action);
 
+    // Empties every box, label and line as the window's load leaves them
+    // (amounts "0.00", dates today), without working out any total.
+    void clearShown();
     // Shows the finalisation as stored: label and Finalize button.
     void showFinalized(bool finalized);
     // Puts the floating editor on the first line's key.
@@ -268,6 +275,7 @@ private:
     void focusControl(const QString &name);
     bool enterKey(QWidget *from);
     void limitCheck(QLineEdit *box, const InvoiceBox &b);
+    EntryCheck linesCheck(const QString &noLineMessage);
 
     // Asks `question`; on Yes runs `store`. True once the stored invoice changed;
     // a failure or an invoice not stored here has been shown.
@@ -282,4 +290,5 @@ private:
     QHash<QString, QWidget *> m_barItems;
     std::optional<ShownRecord> m_shown;
     bool m_loading = false;
+    bool m_clearing = false; // boxes are being reset: no total is worked out meanwhile
 };

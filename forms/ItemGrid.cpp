@@ -225,6 +225,52 @@ int ItemGrid::filledRows(int column) const
     return n;
 }
 
+int ItemGrid::lineCount() const
+{
+    if (m_config.lineCells.isEmpty())
+        return filledRows();
+    int n = 0;
+    while (n + 1 < rows()) {
+        const int r = n + 1;
+        const bool empty = std::all_of(m_config.lineCells.cbegin(), m_config.lineCells.cend(),
+                                       [&](int c) { return cell(r, c).trimmed().isEmpty(); });
+        if (empty)
+            break;
+        ++n;
+    }
+    return n;
+}
+
+std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
+{
+    const int lines = lineCount();
+    for (int r = 1; r <= lines; ++r) {
+        for (const ItemGridNeed &need : m_config.lineNeeds) {
+            const QString text = cell(r, need.column);
+            if (need.optional && text.trimmed().isEmpty())
+                continue;
+            const bool missing = need.number
+                ? Decimal::fromText(text).isZero()
+                : (text.trimmed().isEmpty() || (need.codeColumn >= 0 && cell(r, need.codeColumn).trimmed().isEmpty()));
+            if (missing)
+                return LineGap{r, need.column, need.message};
+        }
+    }
+    return std::nullopt;
+}
+
+void ItemGrid::keepCodeOnlyFor(const QString &text)
+{
+    const int codeColumn = column(CurCol).lookupCodeColumn;
+    if (codeColumn < 0)
+        return;
+    const QString chosen = m_choice && m_choice->row == CurRow && m_choice->column == CurCol ? m_choice->name
+                                                                                              : cell(CurRow, CurCol);
+    m_choice.reset();
+    if (text.trimmed().compare(chosen.trimmed(), Qt::CaseInsensitive) != 0)
+        setCell(CurRow, codeColumn, QString());
+}
+
 const ItemGridColumn &ItemGrid::column(int c) const
 {
     static const ItemGridColumn none;
@@ -292,6 +338,8 @@ void ItemGrid::MoveEditor()
     while (CurRow >= rows())
         setRows(rows() + std::max(m_config.growthStep, 1));
     CurRow = std::max(CurRow, 1);
+    if (m_choice && (m_choice->row != CurRow || m_choice->column != CurCol))
+        m_choice.reset();
     RenumberRows();
     const ItemGridColumn &c = column(CurCol);
     m_editor->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
@@ -375,6 +423,7 @@ int ItemGrid::lastRowWithContent() const
 
 void ItemGrid::removeCurrentRow()
 {
+    m_choice.reset();
     m_model->removeLine(CurRow);
     // The grid is cut back to its short size, but never below a line that still holds something.
     setRows(std::max(m_config.shiftDelRows, lastRowWithContent() + 1));
@@ -390,6 +439,7 @@ void ItemGrid::copyRowAbove()
     if (CurRow <= 1)
         return;
     QGuiApplication::clipboard()->clear();
+    m_choice.reset();
     setCell(CurRow, m_config.keyColumn, QString());
     for (int c = m_config.copyFirst; c <= m_config.copyLast; ++c)
         setCell(CurRow, c, cell(CurRow - 1, c));
@@ -417,6 +467,8 @@ void ItemGrid::lookup()
         setCell(CurRow, c.lookupCodeColumn, choice.code);
     if (c.lookupWritesCell)
         setCell(CurRow, CurCol, m_editor->text().toUpper());
+    else
+        m_choice = Choice{CurRow, CurCol, choice.name};
 }
 
 // Enter in the key column; true when the handler ends.
@@ -434,6 +486,7 @@ bool ItemGrid::enterKeyColumn()
         }
         return true;
     }
+    keepCodeOnlyFor(text);
     setCell(CurRow, CurCol, text.toUpper());
     if (m_config.duplicateTest && IsDuplicateRow()) {
         for (int c : m_config.duplicateClears)
@@ -467,6 +520,17 @@ bool ItemGrid::enterKey()
     if (!rule.refusal.isEmpty() && isBlank(text, c)) {
         MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);
         return true;
+    }
+    if (c.lookupCodeColumn >= 0) {
+        keepCodeOnlyFor(text);
+        if (cell(CurRow, c.lookupCodeColumn).trimmed().isEmpty()) {
+            // A name no lookup chose has nothing behind it: the clerk looks it up.
+            setCell(CurRow, CurCol, text.toUpper());
+            if (!rule.refusal.isEmpty())
+                MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);
+            MoveEditor();
+            return true;
+        }
     }
     switch (rule.write) {
     case ItemGridEnter::Write::Nothing: MoveEditor(); return false;
@@ -504,6 +568,7 @@ void ItemGrid::arrowKey(bool up)
     switch (rule) {
     case ItemGridArrow::Stay: break;
     case ItemGridArrow::Key:
+        keepCodeOnlyFor(m_config.trimKey ? text.trimmed() : text);
         if (m_config.trimKey && CurCol == m_config.keyColumn) {
             m_editor->setText(text.trimmed());
             setCell(CurRow, CurCol, text.trimmed());

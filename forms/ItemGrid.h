@@ -70,6 +70,17 @@ struct ItemGridColumn {
     ItemGridArrow down = ItemGridArrow::Stay;
 };
 
+// One thing a complete line must hold: text in `column` (and, for a lookup
+// column, the code the lookup put in `codeColumn`), or a non-zero number.
+// An `optional` lookup cell may stay empty, but a name in it needs its code.
+struct ItemGridNeed {
+    int column = -1;
+    int codeColumn = -1;
+    bool number = false;
+    QString message; // shown when the line lacks it
+    bool optional = false;
+};
+
 // A column with its heading, width (twips) and cell alignment; the rest as set.
 ItemGridColumn shownColumn(const char *heading, int width, Qt::Alignment alignment = {});
 
@@ -93,6 +104,11 @@ struct ItemGridConfig {
     // without one it shows this refusal, or with none ends silently.
     int keyCodeColumn = -1;
     QString keyCodeRefusal;
+    // The lines of the grid run from row 1 down to the first row whose cells
+    // here are all empty (none named: the key column alone); each of them is
+    // complete when it holds every need, in this order.
+    QList<int> lineCells;
+    QList<ItemGridNeed> lineNeeds;
     // Ctrl+A copies these columns of the row above into the editor's row.
     int copyFirst = 2;
     int copyLast = 2;
@@ -145,6 +161,15 @@ public:
     // Lines from row 1 up to the first whose cell in `column` is empty.
     int filledRows() const { return filledRows(m_config.keyColumn); }
     int filledRows(int column) const;
+    // The lines: rows from 1 down to the first empty one (see lineCells).
+    int lineCount() const;
+    // The first line that lacks one of the needs, with that need's cell and message.
+    struct LineGap {
+        int row = 0;
+        int column = 0;
+        QString message;
+    };
+    std::optional<LineGap> firstGap() const;
 
     // Places the editor over (CurRow, CurCol) with that cell's text and focuses it.
     void MoveEditor();
@@ -178,6 +203,9 @@ private:
     void lookup();
     bool enterKey();
     bool enterKeyColumn();
+    // The editor's text is about to be stored in a lookup column: unless it
+    // is the text the code was chosen for, the row loses that code.
+    void keepCodeOnlyFor(const QString &text);
     void arrowKey(bool up);
     int lastRowWithContent() const;
     void placeOverCell(QWidget *w);
@@ -190,4 +218,11 @@ private:
     std::function<void()> m_calculate;
     std::function<void()> m_leave;
     std::function<bool()> m_entryState;
+    // The name a lookup chose for a cell whose text only the next Enter writes.
+    struct Choice {
+        int row = 0;
+        int column = 0;
+        QString name;
+    };
+    std::optional<Choice> m_choice;
 };

@@ -131,6 +131,8 @@ void RecordWindow::startNew()
 
 void RecordWindow::save()
 {
+    if (!prepareSave())
+        return;
     const QList<EntryCheck> checks = entryChecks();
     for (const EntryCheck &c : checks) {
         if (c.fails()) {

@@ -37,7 +37,7 @@ enum class ButtonRule {
 // in a caption. A window supplies its inputs and the hooks below.
 //
 // New in the view state: readyForNew(), ClearFields(), the new state, newStarted().
-// Save in an entry state: entryChecks() in order, then SaveNew() or SaveEdit();
+// Save in an entry state: prepareSave(), entryChecks() in order, then SaveNew() or SaveEdit();
 // success: the view state, then saved().
 // Edit: editAllowed(), beginEdit(), the edit state. Cancel: cancelEntry(), the view state.
 class RecordWindow : public ChildWindow, public EntryWindow {
@@ -92,7 +92,9 @@ protected:
     virtual bool readyForNew() { return true; }
     // After New has cleared the fields and entered the new state.
     virtual void newStarted() {}
-    // Tests run by Save, in order; the first that fails ends the command.
+    // Brings what Save reads up to date (worked-out figures); false ends the command.
+    virtual bool prepareSave() { return true; }
+    // Tests run by Save, in order, built as Save starts; the first that fails ends the command.
     virtual QList<EntryCheck> entryChecks() { return {}; }
     // Each true when the record was stored; a failure has shown its message.
     virtual bool SaveNew() = 0;

@@ -75,10 +75,13 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.duplicateTest = true;
     // A reel number of blanks would count in the totals but end the saved reels.
     g.trimKey = true;
-    // The hidden GSM code stays: the next choice overwrites it.
-    g.duplicateClears = {ReelNo, Gsm};
+    // The refused reel's GSM goes with its code.
+    g.duplicateClears = {ReelNo, Gsm, GsmCode};
     g.copyFirst = Gsm;
     g.copyLast = ReelTypeCode;
+    // A GSM or reel type on view is stored by its code: a name without one is sent back.
+    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, true},
+                   {ReelType, ReelTypeCode, false, type.enter.refusal, true}};
     return g;
 }
 

@@ -120,6 +120,7 @@ InvoiceWindowConfig invoiceMasterConfig()
          QStringLiteral("Please Fill the Details Properly.   "),
          InvoiceWindowConfig::kGrid,
          {}},
+        {InvoiceWindowConfig::kGrid, T::Lines, {}, InvoiceWindowConfig::kGrid, {}},
     };
 
     c.grid = ReelGrid::config(gridLookup(&ReelGrid::gsmLookup), gridLookup(&ReelGrid::reelTypeLookup));

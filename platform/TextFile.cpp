@@ -41,6 +41,21 @@ QByteArray toWindows1252(const QString &text)
     return out;
 }
 
+QString printableText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (char32_t cp : text.toUcs4()) {
+        if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0))
+            out += u' ';
+        else if (windows1252Byte(cp) >= 0)
+            out += QChar(char16_t(cp));
+        else
+            out += u'?';
+    }
+    return out;
+}
+
 SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     const QString shown = QDir::toNativeSeparators(path);

@@ -15,6 +15,12 @@ int windows1252Byte(char32_t cp);
 // 16 bits, becomes one "?".
 QByteArray toWindows1252(const QString &text);
 
+// Text as one byte a character: characters Windows-1252 lacks become "?", a
+// character beyond 16 bits counts as one, and control characters (a line
+// break or tab inside a cell) become blanks so that no cell can break the
+// line or page it is written on.
+QString printableText(const QString &text);
+
 // Writes the bytes atomically (QSaveFile): the file is either replaced whole
 // or left as it was. The error text says what failed.
 SaveResult writeFileAtomically(const QString &path, const QByteArray &bytes);

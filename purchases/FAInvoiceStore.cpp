@@ -25,18 +25,6 @@ ColumnValues headerColumns(const FABill &bill)
     return c;
 }
 
-// The lines a save stores: those down to the first without an item name.
-QList<FABillLine> filledLines(const QList<FABillLine> &lines)
-{
-    QList<FABillLine> filled;
-    for (const FABillLine &l : lines) {
-        if (l.itemName.trimmed().isEmpty())
-            break;
-        filled << l;
-    }
-    return filled;
-}
-
 // Rows per insert statement: one round trip for a bill of usual size.
 constexpr int kLinesPerInsert = 100;
 
@@ -60,8 +48,32 @@ QString FAInvoiceStore::seriesKey(const QString &compCode, const QString &unitCo
     return QStringLiteral("INVA_") + compCode + u'_' + unitCode;
 }
 
+bool FAInvoiceStore::acceptable(const FABill &bill)
+{
+    const Decimal limit = Decimal::fromInt(10);
+    if (bill.roundPlus.isNegative() || bill.roundMinus.isNegative() || bill.roundPlus > limit
+        || bill.roundMinus > limit)
+        return false;
+    try {
+        Decimal gross;
+        for (const FABillLine &l : bill.lines) {
+            if (l.itemCode.trimmed().isEmpty() || l.brandCode.trimmed().isEmpty() || l.qty.isZero() || l.rate.isZero()
+                || l.qty.isNegative() || l.rate.isNegative() || l.amount != (l.qty * l.rate).rounded(2))
+                return false;
+            gross += l.amount;
+        }
+        return bill.total == gross
+            && bill.grandTotal
+            == bill.total + bill.freight + bill.vat + bill.cess + bill.roundPlus - bill.roundMinus;
+    } catch (const DecimalOverflow &) {
+        return false;
+    }
+}
+
 FAInvoiceStore::Saved FAInvoiceStore::saveNew(FABill &bill)
 {
+    if (!acceptable(bill))
+        return Saved::Refused;
     // The number check spans the whole year, so every new bill of the year is serialised.
     return serialisedSave(m_db, t("inv_asset"), [&] { return saveNewOnce(bill); });
 }
@@ -82,7 +94,7 @@ FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
     row.add("unit_code", m_unit).add("comp_code", m_comp).add("inv_code", code).add(headerColumns(bill));
     row.add("created_by", m_user).add("created_date", auditDate()).add("created_time", auditTime());
     m_db.execute(QStringLiteral("Insert into ") + t("inv_asset") + row.insertList(), row.values());
-    insertLines(code, filledLines(bill.lines));
+    insertLines(code, bill.lines);
     tx.commit();
     bill.code = code;
     return Saved::Saved;
@@ -90,6 +102,8 @@ FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
 
 FAInvoiceStore::Saved FAInvoiceStore::saveEdit(const FABill &bill)
 {
+    if (!acceptable(bill))
+        return Saved::Refused;
     return retryOnLockConflict([&] { return saveEditOnce(bill); });
 }
 
@@ -115,7 +129,7 @@ FAInvoiceStore::Saved FAInvoiceStore::saveEditOnce(const FABill &bill)
     m_db.execute(QStringLiteral("Delete from ") + t("inv_asset_trans")
                      + QStringLiteral(" where invtrans_id=? and unit_code=? and comp_code=?"),
                  {boundText(code), m_unit, m_comp});
-    insertLines(code, filledLines(bill.lines));
+    insertLines(code, bill.lines);
     tx.commit();
     return Saved::Saved;
 }

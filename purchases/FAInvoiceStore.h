@@ -56,7 +56,7 @@ struct FABill {
 // another workstation's lock run again from the start.
 class FAInvoiceStore {
 public:
-    enum class Saved { Saved, DuplicateNumber, NoSuchBill, Finalized };
+    enum class Saved { Saved, DuplicateNumber, NoSuchBill, Finalized, Refused };
     enum class Cheque { Marked, NotPaid, AlreadyMarked, NoSuchBill };
 
     // `accountsDb` holds the suppliers of the current year's bills,
@@ -68,14 +68,19 @@ public:
 
     static QString seriesKey(const QString &compCode, const QString &unitCode);
 
-    // Stores a new bill and its lines (down to the first without an item
-    // name) in one transaction under the next code of the series, unique over
-    // the year's bills, which it writes into bill.code. DuplicateNumber (nothing
-    // written) when any bill of the year has the trimmed invoice number.
+    // Stores a new bill and its lines in one transaction under the next code
+    // of the series, unique over the year's bills, which it writes into
+    // bill.code. DuplicateNumber (nothing written) when any bill of the year
+    // has the trimmed invoice number. Refused (nothing written) for what the
+    // window never sends: a line without its item, brand, quantity or rate, or
+    // whose amount is not its quantity times its rate; a gross that is not the
+    // sum of the line amounts; a grand total that is not gross + service charge
+    // + CGST + SGST + round-off + less round-off -; a round-off above 10.
     Saved saveNew(FABill &bill);
     // Rewrites the stored bill bill.code of this company and unit and all its
     // lines, in one transaction, after locking its row. NoSuchBill or Finalized
-    // (nothing written) when there is no such bill or it was finalised meanwhile.
+    // (nothing written) when there is no such bill or it was finalised
+    // meanwhile; Refused as saveNew.
     Saved saveEdit(const FABill &bill);
     // The bill `code` of this company held in the stores database `billStores`,
     // with its lines in order. The supplier name comes from the accounts year
@@ -102,6 +107,7 @@ public:
 private:
     Saved saveNewOnce(FABill &bill);
     Saved saveEditOnce(const FABill &bill);
+    static bool acceptable(const FABill &bill);
     void insertLines(const QString &code, const QList<FABillLine> &lines);
     // A statement piece summing the live payments of `code`'s column over the years.
     static QString paymentsSum(const QList<DbName> &years, const QString &codeExpression);

@@ -50,6 +50,18 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
                              invoice.cgst, invoice.sgst, invoice.igst, invoice.netTotal})
         if (d.isNegative())
             return false;
+    const Decimal limit = Decimal::fromInt(10);
+    if (invoice.roundPlus > limit || invoice.roundMinus > limit)
+        return false;
+    try {
+        // The tax totals may be typed over; the grand total is still their sum.
+        if (invoice.netTotal
+            != invoice.grossTotal + invoice.tcs + invoice.cgst + invoice.sgst + invoice.igst + invoice.roundPlus
+                - invoice.roundMinus)
+            return false;
+    } catch (const DecimalOverflow &) {
+        return false;
+    }
     for (const OtherInvoiceLine &l : invoice.lines) {
         if (l.itemCode.trimmed().isEmpty())
             return false;

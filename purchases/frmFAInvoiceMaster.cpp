@@ -19,6 +19,7 @@ using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
 
 const QString kRoundOffMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
+const QString kFillDetails = QStringLiteral("Please Fill the Details Properly.   ");
 
 // The stores databases whose payments count for a bill held in `storesDb`.
 QList<DbName> paymentYears(const DbName &storesDb)
@@ -103,12 +104,10 @@ InvoiceWindowConfig faInvoiceMasterConfig()
         {name("TxInvoiceNo"), T::Empty, QStringLiteral("Please Enter a Invoice Number.   "), name("TxInvoiceNo"), {}},
         {name("TxPO"), T::EmptyTrimmed, QStringLiteral("Please Enter the Purchase Order Number.   "), name("TxPO"), {}},
         {name("TxSuppName"), T::Empty, QStringLiteral("Please Select the Supplier.   "), name("TxSuppCode"), {}},
-        {name("TxGrandTotal"),
-         T::Zero,
-         QStringLiteral("Please Fill the Details Properly.   "),
-         InvoiceWindowConfig::kGrid,
-         {}},
+        {InvoiceWindowConfig::kGrid, T::Lines, kFillDetails, InvoiceWindowConfig::kGrid, {}},
+        {name("TxGrandTotal"), T::Zero, kFillDetails, InvoiceWindowConfig::kGrid, {}},
         {name("TxRoundOffPlus"), T::Above, kRoundOffMessage, name("TxRoundOffPlus"), Decimal::fromInt(10)},
+        {name("TxRoundOffMinus"), T::Above, kRoundOffMessage, name("TxRoundOffMinus"), Decimal::fromInt(10)},
     };
 
     c.grid = AssetGrid::config(gridLookup(&AssetGrid::itemLookup), gridLookup(&AssetGrid::brandLookup), {});
@@ -165,6 +164,13 @@ bool frmFAInvoiceMaster::commandsAllowed()
     return false;
 }
 
+bool frmFAInvoiceMaster::prepareSave()
+{
+    // Gross and grand total are worked out, never typed: what is saved is the
+    // sum of the lines and amounts on view.
+    return recalculate();
+}
+
 void frmFAInvoiceMaster::CalculateTotals()
 {
     AssetGrid::CalculateTotals(*GrInvoice,
@@ -204,8 +210,8 @@ FABill frmFAInvoiceMaster::shownBill() const
     b.roundMinus = number(TxRoundOffMinus);
     b.grandTotal = number(TxGrandTotal);
     const ItemGrid &g = *GrInvoice;
-    const int filled = g.filledRows(AssetGrid::ItemName);
-    for (int r = 1; r <= filled; ++r) {
+    const int lines = g.lineCount();
+    for (int r = 1; r <= lines; ++r) {
         FABillLine l;
         l.slNo = r;
         l.itemName = g.cell(r, AssetGrid::ItemName);
@@ -233,6 +239,10 @@ bool frmFAInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
+    if (result == FAInvoiceStore::Saved::Refused) {
+        MsgBox(kFillDetails, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     LbSerialNo->setText(bill.code);
     setShownRecord(ShownRecord{bill.code, gInvDbName, gAcDbName, gUnitCode, gCompCode});
     return true;
@@ -252,6 +262,10 @@ bool frmFAInvoiceMaster::SaveEdit()
         return false;
     if (result == FAInvoiceStore::Saved::Finalized) {
         MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    if (result == FAInvoiceStore::Saved::Refused) {
+        MsgBox(kFillDetails, MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
     if (result != FAInvoiceStore::Saved::Saved) {
@@ -279,8 +293,11 @@ void frmFAInvoiceMaster::loadRecordFrom(const QString &code, const DbName &store
     if (!guarded([&] { bill = FAInvoiceStore::current().loadRecord(code, stores, paymentYears(stores)); }))
         return;
     if (!bill) {
-        // Nothing of another bill may stay acted on.
+        // Nothing of another bill may stay on view or acted on.
         setShownRecord(std::nullopt);
+        clearShown();
+        CmFinalize->setEnabled(true);
+        CmChqReceived->setEnabled(false);
         return;
     }
     const DbName accounts = stores == gInvDbName || gPrevAcDbName.isEmpty() ? gAcDbName : gPrevAcDbName;
@@ -335,6 +352,9 @@ void frmFAInvoiceMaster::showBill(const FABill &bill)
     }
     g.RenumberRows();
     recalculate();
+    // The header shows its totals as stored; the lines their worked-out amounts.
+    TxTotal->setText(bill.total.toText(2));
+    TxGrandTotal->setText(bill.grandTotal.toText(2));
 }
 
 std::optional<bool> frmFAInvoiceMaster::storedFinalized()

@@ -49,6 +49,7 @@ protected:
     QString nextTransactionId() override;
     void LoadRecord(const QString &transId) override;
     void loadRecordFrom(const QString &code, const DbName &storesDb) override;
+    bool prepareSave() override;
     void CalculateTotals() override;
     std::optional<bool> storedFinalized() override;
     bool finalizeStored() override;

@@ -11,6 +11,10 @@ using namespace InvoiceKit;
 using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
 
+namespace {
+const QString kRoundOffMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
+} // namespace
+
 InvoiceWindowConfig otherInvoiceMasterConfig()
 {
     InvoiceWindowConfig c;
@@ -52,10 +56,10 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
     grand.zeroOnLoad = true;
     for (InvoiceBox *b : {&tcs, &freight, &plus, &minus})
         b->totalsOnChange = true;
-    // Checked as typed and as loaded; Save does not check again.
+    // Checked as typed, as loaded and by Save.
     for (InvoiceBox *b : {&plus, &minus}) {
         b->limit = Decimal::fromInt(10);
-        b->limitMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
+        b->limitMessage = kRoundOffMessage;
     }
     for (InvoiceBox *b : {&tcs, &freight, &plus, &cgst, &sgst, &igst})
         b->selectOnEntry = true;
@@ -100,6 +104,11 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
          QStringLiteral("Please Fill the Details Properly.   "),
          InvoiceWindowConfig::kGrid,
          {}},
+        // A name typed without the lookup has no item behind it: it could be
+        // neither stored nor shown again, so the line goes back to the clerk.
+        {InvoiceWindowConfig::kGrid, T::Lines, {}, InvoiceWindowConfig::kGrid, {}},
+        {name("TxRoundOffPlus"), T::Above, kRoundOffMessage, name("TxRoundOffPlus"), Decimal::fromInt(10)},
+        {name("TxRoundOffMinus"), T::Above, kRoundOffMessage, name("TxRoundOffMinus"), Decimal::fromInt(10)},
     };
 
     c.grid = GstGrid::config(gridLookup(&GstGrid::itemLookup));
@@ -131,8 +140,8 @@ frmOtherInvoiceMaster::frmOtherInvoiceMaster(QWidget *parent) : InvoiceEntryWind
     for (QLineEdit *b : {TxTotal, TxCGST, TxSGST, TxIGST})
         b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    // A typed tax total gives the grand total without the TCS; CGST is worked
-    // out before its box is formatted, SGST and IGST after.
+    // A typed tax total gives the grand total from the boxes as they stand;
+    // CGST is worked out before its box is formatted, SGST and IGST after.
     const auto format = [](QLineEdit *b) { b->setText(number(b).toText(2)); };
     setEnterAction(name("TxCGST"), [this, format] {
         withinRange([&] {
@@ -208,7 +217,7 @@ OtherInvoice frmOtherInvoiceMaster::shownInvoice() const
     inv.netTotal = number(TxGrandTotal);
     // Only the lines down to the first without an item are the invoice's.
     const ItemGrid &g = *GrInvoice;
-    const int filled = g.filledRows();
+    const int filled = g.lineCount();
     for (int r = 1; r <= filled; ++r) {
         OtherInvoiceLine l;
         l.itemCode = g.cell(r, GstGrid::ItemCode);
@@ -227,32 +236,10 @@ OtherInvoice frmOtherInvoiceMaster::shownInvoice() const
     return inv;
 }
 
-QList<EntryCheck> frmOtherInvoiceMaster::entryChecks()
+bool frmOtherInvoiceMaster::prepareSave()
 {
-    QList<EntryCheck> checks = InvoiceEntryWindow::entryChecks();
-    // A name typed without the lookup has no item behind it: it could be
-    // neither stored nor shown again, so the line is sent back to the clerk.
-    EntryCheck item;
-    item.fails = [this] {
-        const int filled = GrInvoice->filledRows();
-        for (int r = 1; r <= filled; ++r)
-            if (GrInvoice->cell(r, GstGrid::ItemCode).trimmed().isEmpty())
-                return true;
-        return false;
-    };
-    item.message = QStringLiteral("Please Select the Item Properly.   ");
-    item.icon = MsgIcon::Critical;
-    item.then = [this] {
-        const int filled = GrInvoice->filledRows();
-        int r = 1;
-        while (r < filled && !GrInvoice->cell(r, GstGrid::ItemCode).trimmed().isEmpty())
-            ++r;
-        GrInvoice->CurRow = r;
-        GrInvoice->CurCol = GstGrid::ItemName;
-        GrInvoice->MoveEditor();
-    };
-    checks << item;
-    return checks;
+    // Typed tax totals stay; the grand total saved is the sum of the boxes on view.
+    return withinRange([&] { GstGrid::CalculateGrandTotal(totalBoxes()); });
 }
 
 std::optional<OtherInvoice> frmOtherInvoiceMaster::typedInvoice()
@@ -370,6 +357,12 @@ void frmOtherInvoiceMaster::showInvoice(const OtherInvoice &inv)
         ++r;
     }
     CalculateTotals();
+    // The header shows its totals as stored, typed-over taxes included.
+    TxTotal->setText(inv.grossTotal.toText(2));
+    TxCGST->setText(inv.cgst.toText(2));
+    TxSGST->setText(inv.sgst.toText(2));
+    TxIGST->setText(inv.igst.toText(2));
+    TxGrandTotal->setText(inv.netTotal.toText(2));
 }
 
 std::optional<bool> frmOtherInvoiceMaster::storedFinalized()

@@ -46,7 +46,7 @@ protected:
     std::optional<bool> storedFinalized() override;
     bool finalizeStored() override;
     bool removeFinalizeStored() override;
-    QList<EntryCheck> entryChecks() override;
+    bool prepareSave() override;
     bool SaveNew() override;
     bool SaveEdit() override;
 

@@ -213,21 +213,6 @@ private:
 
 } // namespace
 
-QString printableText(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (char32_t cp : text.toUcs4()) {
-        if (cp < 0x20 || cp == 0x7F || (cp >= 0x80 && cp < 0xA0))
-            out += u' ';
-        else if (windows1252Byte(cp) >= 0)
-            out += QChar(char16_t(cp));
-        else
-            out += u'?';
-    }
-    return out;
-}
-
 QString amountText(const QString &text)
 {
     // Worked on the digits themselves: a number of any length prints as it

@@ -64,11 +64,6 @@ PrintDocument printDocumentFromSheet(const Sheet &sheet, const PrintMapping &map
 // The bytes of the print file.
 QByteArray printFileBytes(const PrintDocument &doc);
 
-// Text as one byte a character: characters Windows-1252 lacks become "?", a
-// character beyond 16 bits counts as one, and control characters (a line
-// break inside a cell) become blanks so that no cell can break a page.
-QString printableText(const QString &text);
-
 // "0.00" for a text that reads as a number; any other text unchanged.
 QString amountText(const QString &text);
 

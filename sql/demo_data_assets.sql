@@ -7,9 +7,9 @@ INSERT INTO vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_n
  ('TVM', '01', 'I0053', 'OFFICE CHAIR', 'M0001', 0, 1, '2024/04/02', '09:12:00');
 
 INSERT INTO vstores_2024.inv_brandmaster (unit_code, comp_code, brand_code, brand_name, brand_group, created_by, created_date, created_time) VALUES
- ('TVM', '01', 'B0051', 'HP', 1, 1, '2024/04/02', '09:10:00'),
- ('TVM', '01', 'B0052', 'Voltas', 1, 1, '2024/04/02', '09:11:00'),
- ('TVM', '01', 'B0053', 'Godrej', 1, 1, '2024/04/02', '09:12:00');
+ ('TVM', '01', 'B0051', 'Hestron', 1, 1, '2024/04/02', '09:10:00'),
+ ('TVM', '01', 'B0052', 'Kaldra', 1, 1, '2024/04/02', '09:11:00'),
+ ('TVM', '01', 'B0053', 'Almiro', 1, 1, '2024/04/02', '09:12:00');
 
 INSERT INTO vacc_2024.acc_accountheads (ac_comp_code, ac_code, ac_name, ac_gst) VALUES
  ('01', '441200021', 'Techno Office Systems', '32AAACT6666F1Z6');
@@ -25,7 +25,7 @@ INSERT INTO vstores_2024.inv_asset (unit_code, comp_code, inv_code, inv_invoice_
 INSERT INTO vstores_2024.inv_asset_trans (unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_slno,
   invtrans_item_code, invtrans_brand_code, invtrans_narration, invtrans_war_date, invtrans_qty, invtrans_rate,
   invtrans_amount, invtrans_finalize) VALUES
- ('TVM', 'TVM', '01', 'A0000001', 1, 'I0051', 'B0051', 'LASERJET PRO M404', '2025-05-10', 2, 7000, 14000, 1),
+ ('TVM', 'TVM', '01', 'A0000001', 1, 'I0051', 'B0051', 'HESTRON LP-404', '2025-05-10', 2, 7000, 14000, 1),
  ('TVM', 'TVM', '01', 'A0000002', 1, 'I0052', 'B0052', '2 TON SPLIT', '2025-06-12', 3, 14000, 42000, 0);
 
 INSERT INTO vstores_2024.inv_asset_adjustbill (inv_no, voucher_no, adjust_amount, adjust_cancel_flag) VALUES

@@ -116,8 +116,8 @@ INSERT INTO vstores_2024.inv_measurement (unit_code, comp_code, m_code, m_name, 
 
 INSERT INTO vstores_2024.inv_brandmaster (unit_code, comp_code, brand_code, brand_name, brand_group, created_by, created_date, created_time) VALUES
  ('TVM', '01', 'B0001', 'Kerala Newsprint', 0, 1, '2024/04/02', '09:00:00'),
- ('TVM', '01', 'B0002', 'Lenovo', 1, 1, '2024/04/02', '09:01:00'),
- ('TVM', '01', 'B0003', 'Camlin', 2, 1, '2024/04/02', '09:02:00');
+ ('TVM', '01', 'B0002', 'Lontrix', 1, 1, '2024/04/02', '09:01:00'),
+ ('TVM', '01', 'B0003', 'Cavrell', 2, 1, '2024/04/02', '09:02:00');
 
 INSERT INTO vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_name, item_measure, item_type, created_by, created_date, created_time) VALUES
  ('TVM', '01', 'I0001', 'DESKTOP COMPUTER', 'M0001', 0, 1, '2024/04/02', '09:00:00'),

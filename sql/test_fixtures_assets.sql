@@ -20,7 +20,7 @@ DELETE FROM vacc_2024.acc_voucher;
 DELETE FROM vacc_2023.acc_voucher;
 
 INSERT INTO vstores_2023.inv_brandmaster (unit_code, comp_code, brand_code, brand_name, brand_group, created_by, created_date, created_time) VALUES
- ('TVM', '01', 'B0002', 'Lenovo', 1, 1, '2023/04/02', '09:01:00');
+ ('TVM', '01', 'B0002', 'Lontrix', 1, 1, '2023/04/02', '09:01:00');
 INSERT INTO vstores_2023.inv_itemmaster (unit_code, comp_code, item_code, item_name, item_measure, item_type, created_by, created_date, created_time) VALUES
  ('TVM', '01', 'I0001', 'DESKTOP COMPUTER', 'M0001', 0, 1, '2023/04/02', '09:00:00');
 
@@ -35,7 +35,7 @@ INSERT INTO vstores_2023.inv_asset (unit_code, comp_code, inv_code, inv_invoice_
 INSERT INTO vstores_2023.inv_asset_trans (unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_slno,
   invtrans_item_code, invtrans_brand_code, invtrans_narration, invtrans_war_date, invtrans_qty, invtrans_rate,
   invtrans_amount, invtrans_finalize) VALUES
- ('TVM', 'TVM', '01', 'A0000001', 1, 'I0001', 'B0002', 'LASERJET', '2024-05-01', 1, 500, 500, 0),
+ ('TVM', 'TVM', '01', 'A0000001', 1, 'I0001', 'B0002', 'HESTRON LP-200', '2024-05-01', 1, 500, 500, 0),
  ('TVM', 'TVM', '01', 'A0000007', 1, 'I0001', 'B0002', 'RACK 42U', '2024-11-10', 2, 430, 860, 1);
 
 INSERT INTO vstores_2023.inv_asset_adjustbill (inv_no, voucher_no, adjust_amount, adjust_cancel_flag) VALUES
@@ -56,7 +56,7 @@ INSERT INTO vstores_2024.inv_asset (unit_code, comp_code, inv_code, inv_invoice_
 INSERT INTO vstores_2024.inv_asset_trans (unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_slno,
   invtrans_item_code, invtrans_brand_code, invtrans_narration, invtrans_war_date, invtrans_qty, invtrans_rate,
   invtrans_amount, invtrans_finalize) VALUES
- ('TVM', 'TVM', '01', 'A0000001', 1, 'I0001', 'B0002', 'DELL OPTIPLEX', '2025-06-10', 1, 1500, 1500, 0),
+ ('TVM', 'TVM', '01', 'A0000001', 1, 'I0001', 'B0002', 'TARVEN TOWER 500', '2025-06-10', 1, 1500, 1500, 0),
  ('TVM', 'TVM', '01', 'A0000001', 2, 'I0001', 'B0099', 'UPS', '', 2, 250, 500, 0),
  ('TVM', 'TVM', '01', 'A0000002', 1, 'I0001', 'B0002', 'MONITOR', '', 4, 250, 1000, 1),
  ('KTM', 'KTM', '01', 'A0000003', 1, 'I0001', 'B0002', 'KEYBOARD', '', 3, 100, 300, 0);

@@ -50,10 +50,11 @@ private:
 };
 
 namespace {
-const QString kDell = "1|Kerala Newsprint Mills|DESKTOP COMPUTER|Lenovo|DELL OPTIPLEX|1.00|1500.00|1500.00|A0000001";
+const QString kDesktop =
+    "1|Kerala Newsprint Mills|DESKTOP COMPUTER|Lontrix|TARVEN TOWER 500|1.00|1500.00|1500.00|A0000001";
 // The UPS line's brand has no master row: the line is listed all the same.
 const QString kUps = "2|Kerala Newsprint Mills|DESKTOP COMPUTER||UPS|2.00|250.00|500.00|A0000001";
-const QString kMonitor = "3|Hindustan Paper Traders|DESKTOP COMPUTER|Lenovo|MONITOR|4.00|250.00|1000.00|A0000002";
+const QString kMonitor = "3|Hindustan Paper Traders|DESKTOP COMPUTER|Lontrix|MONITOR|4.00|250.00|1000.00|A0000002";
 QString heading(const QString &unit)
 {
     return u'|' + unit + QString(7, u'|');
@@ -131,7 +132,7 @@ void TestFAStock::godownOfTheUnitWithTotals()
     QCOMPARE(w->sheet()->CellText(3, 1), QStringLiteral("Fixed Asset Purchase   As on 09-Dec-2026"));
     QCOMPARE(
         rows(),
-        (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, QString(), total(3, "7.00", "3000.00")}));
+        (QStringList{heading("Thiruvananthapuram"), kDesktop, kUps, kMonitor, QString(), total(3, "7.00", "3000.00")}));
     const Sheet &s = *w->sheet();
     QCOMPARE(s.formatAt(5, 2).fontColor, 128);
     QVERIFY(s.formatAt(5, 2).bold);
@@ -151,8 +152,8 @@ void TestFAStock::everyUnitUnderItsHeading()
     QTest::keyClick(w->findChild<LookupBox *>("TxUnitCode"), Qt::Key_Delete);
     show();
     QCOMPARE(rows(),
-             (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, heading("Kottayam"),
-                          "4|Kerala Newsprint Mills|DESKTOP COMPUTER|Lenovo|KEYBOARD|3.00|100.00|300.00|A0000003",
+             (QStringList{heading("Thiruvananthapuram"), kDesktop, kUps, kMonitor, heading("Kottayam"),
+                          "4|Kerala Newsprint Mills|DESKTOP COMPUTER|Lontrix|KEYBOARD|3.00|100.00|300.00|A0000003",
                           QString(), total(4, "10.00", "3300.00")}));
 }
 
@@ -166,7 +167,8 @@ void TestFAStock::pressListsOnlyIssuedLines()
     gConnection.execute(
         QStringLiteral("UPDATE vstores_2024.inv_asset_trans SET invtrans_cons_flag=1 WHERE invtrans_id='A0000001'"));
     show();
-    QCOMPARE(rows(), (QStringList{heading("Thiruvananthapuram"), kDell, kUps, QString(), total(2, "3.00", "2000.00")}));
+    QCOMPARE(rows(),
+             (QStringList{heading("Thiruvananthapuram"), kDesktop, kUps, QString(), total(2, "3.00", "2000.00")}));
 }
 
 void TestFAStock::masterCodeOfTwoCompaniesListsOnce()
@@ -176,12 +178,12 @@ void TestFAStock::masterCodeOfTwoCompaniesListsOnce()
         "VALUES ('TVM', '02', 'I0001', 'ANOTHER COMPANY ITEM', 'M0001', 0)"));
     gConnection.execute(QStringLiteral(
         "INSERT INTO vstores_2024.inv_brandmaster (unit_code, comp_code, brand_code, brand_name, brand_group) "
-        "VALUES ('TVM', '02', 'B0002', 'Another Lenovo', 1)"));
+        "VALUES ('TVM', '02', 'B0002', 'Another Lontrix', 1)"));
     open();
     show();
     QCOMPARE(
         rows(),
-        (QStringList{heading("Thiruvananthapuram"), kDell, kUps, kMonitor, QString(), total(3, "7.00", "3000.00")}));
+        (QStringList{heading("Thiruvananthapuram"), kDesktop, kUps, kMonitor, QString(), total(3, "7.00", "3000.00")}));
 }
 
 void TestFAStock::readsTheYearSwitchedTo()
@@ -193,11 +195,12 @@ void TestFAStock::readsTheYearSwitchedTo()
     gConnection.execute(QStringLiteral("UPDATE vstores_2024.inv_itemmaster SET item_name='NOT THIS YEAR'"));
     open();
     show();
-    QCOMPARE(rows(),
-             (QStringList{heading("Thiruvananthapuram"),
-                          "1|Kerala Newsprint Mills|DESKTOP COMPUTER|Lenovo|LASERJET|1.00|500.00|500.00|A0000001",
-                          "2|Old Paper Suppliers|DESKTOP COMPUTER|Lenovo|RACK 42U|2.00|430.00|860.00|A0000007",
-                          QString(), total(2, "3.00", "1360.00")}));
+    QCOMPARE(
+        rows(),
+        (QStringList{heading("Thiruvananthapuram"),
+                     "1|Kerala Newsprint Mills|DESKTOP COMPUTER|Lontrix|HESTRON LP-200|1.00|500.00|500.00|A0000001",
+                     "2|Old Paper Suppliers|DESKTOP COMPUTER|Lontrix|RACK 42U|2.00|430.00|860.00|A0000007", QString(),
+                     total(2, "3.00", "1360.00")}));
 }
 
 void TestFAStock::filters_data()
@@ -211,7 +214,7 @@ void TestFAStock::filters_data()
                               << "Hindustan" << QStringList{kMonitor};
     QTest::newRow("brand") << "TxBrandCode"
                            << "B0002"
-                           << "Lenovo" << QStringList{kDell, kMonitor};
+                           << "Lontrix" << QStringList{kDesktop, kMonitor};
     QTest::newRow("item") << "TxItem"
                           << "I0002"
                           << "PRINTING INK" << QStringList{};
@@ -220,7 +223,7 @@ void TestFAStock::filters_data()
                                                                  << "DESK" << QStringList{};
     QTest::newRow("a code without text is no filter") << "TxBrandCode"
                                                       << "B0009"
-                                                      << "" << QStringList{kDell, kUps, kMonitor};
+                                                      << "" << QStringList{kDesktop, kUps, kMonitor};
 }
 
 void TestFAStock::filters()
@@ -259,8 +262,8 @@ void TestFAStock::lookups()
     auto *brand = w->findChild<LookupBox *>("TxBrandCode");
     brand->setFocus();
     QTest::keyClick(brand, Qt::Key_F1);
-    QVERIFY2(offered.contains(QStringLiteral("Lenovo")), qPrintable(offered.join(u',')));
-    QVERIFY(!offered.contains(QStringLiteral("Camlin")));
+    QVERIFY2(offered.contains(QStringLiteral("Lontrix")), qPrintable(offered.join(u',')));
+    QVERIFY(!offered.contains(QStringLiteral("Cavrell")));
     QVERIFY(!offered.contains(QStringLiteral("Kerala Newsprint")));
     // Items of both kinds, searched by name anywhere; an apostrophe is only text.
     auto *item = w->findChild<LookupBox *>("TxItem");

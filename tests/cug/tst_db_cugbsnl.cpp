@@ -79,6 +79,8 @@ private slots:
     void excelExport();
     void contactFileBytes();
     void contactFileFromTheWindow();
+    void contactFileBlanksControlCharacters_data();
+    void contactFileBlanksControlCharacters();
     void contactFileCancelAndEmptyList();
     void contactFileWriteErrorIsShown();
     void blackberrySavesContactsAndPutsTheListBack_data();
@@ -301,6 +303,65 @@ void TestCugBsnl::contactFileFromTheWindow()
                         "Company:\tVodafone@Velmora\r\n"
                         "General mobile:\t9447000002\r\n"
                         "\r\n"));
+}
+
+void TestCugBsnl::contactFileBlanksControlCharacters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("department");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("mobile");
+    QTest::addColumn<QByteArray>("firstName");
+    QTest::addColumn<QByteArray>("generalMobile");
+    const QString name = QStringLiteral("Jos\u00e9 Mathew");
+    const QString mobile = QStringLiteral("9447000002");
+    QTest::newRow("CR, LF and tab in name, department and unit")
+        << QStringLiteral("Jos\u00e9\r\nMathew\t") << QStringLiteral("Edit\norial") << QStringLiteral("\tKott\rayam")
+        << mobile << QByteArray("First name:\tJos\xe9  Mathew  - Edit orial -  Kott ayam")
+        << QByteArray("General mobile:\t9447000002");
+    QTest::newRow("line breaks only") << QStringLiteral("\nJos\u00e9 Mathew\r") << QStringLiteral("\r\n")
+                                      << QStringLiteral("Kottayam\n\n") << mobile
+                                      << QByteArray("First name:\t Jos\xe9 Mathew  -    - Kottayam  ")
+                                      << QByteArray("General mobile:\t9447000002");
+    // The other control characters, DEL and the C1 range among them, which
+    // the code page would otherwise write as "?" or as a stray byte.
+    QTest::newRow("other control characters")
+        << QStringLiteral("Jos\u00e9\x01Mathew") << QStringLiteral("Edi\u0085torial\x7f")
+        << QStringLiteral("Kottayam\u009f\x0b\x0c") << mobile
+        << QByteArray("First name:\tJos\xe9 Mathew - Edi torial  - Kottayam   ")
+        << QByteArray("General mobile:\t9447000002");
+    QTest::newRow("line break in the number")
+        << name << QStringLiteral("Editorial") << QStringLiteral("Kottayam") << QStringLiteral("94470\r\n00002")
+        << QByteArray("First name:\tJos\xe9 Mathew - Editorial - Kottayam")
+        << QByteArray("General mobile:\t94470  00002");
+}
+
+void TestCugBsnl::contactFileBlanksControlCharacters()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, department);
+    QFETCH(QString, unit);
+    QFETCH(QString, mobile);
+    QFETCH(QByteArray, firstName);
+    QFETCH(QByteArray, generalMobile);
+    // The holder's record as another program may have left it.
+    gConnection.execute(QStringLiteral("Update hr0910.hr_employee set emp_name=? where emp_slno=102"), {name});
+    gConnection.execute(
+        QStringLiteral("Update hr0910.hr_department set dept_name=? where dept_code='D02' and comp_code='XQ'"),
+        {department});
+    gConnection.execute(QStringLiteral("Update velmora.unitmaster set unit_name=? where unit_code='KTM'"), {unit});
+    gConnection.execute(QStringLiteral("Update velmora.acc_telnomaster set tel_no=? where tel_no='9447000002'"),
+                        {mobile});
+    open();
+    type(QStringLiteral("Mathew"));
+    enter();
+    QCOMPARE(listRows().size(), 1);
+    m_ui.saveAnswers.enqueue(m_dir + QStringLiteral("/Vodafone.txt"));
+    click("cmdNotepad");
+    QCOMPARE(m_ui.shown.size(), 0);
+    // Still three lines and the empty one, each control character a blank.
+    QCOMPARE(fileBytes(m_dir + QStringLiteral("/Vodafone.txt")),
+             firstName + "\r\nCompany:\tVodafone@Velmora\r\n" + generalMobile + "\r\n\r\n");
 }
 
 void TestCugBsnl::contactFileCancelAndEmptyList()

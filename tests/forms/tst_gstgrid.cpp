@@ -97,14 +97,17 @@ void TestGstGrid::totals()
 
 void TestGstGrid::grandTotalFromTypedTaxes_data()
 {
-    QTest::addColumn<QStringList>("boxes"); // gross|CGST|SGST|IGST|Round +|Round -
+    QTest::addColumn<QStringList>("boxes"); // gross|TCS|CGST|SGST|IGST|Round +|Round -
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("grand");
-    QTest::newRow("typed CGST, no TCS") << QStringList{"210.00", "5.00", "18.90", "0", "0.00", "0.00"} << "210.00"
-                                        << "233.90";
-    QTest::newRow("gross typed unformatted") << QStringList{"99.999", "1", "1", "1", "0.10", "0.05"} << "100.00"
+    QTest::newRow("typed CGST, no TCS") << QStringList{"210.00", "0.00", "5.00", "18.90", "0", "0.00", "0.00"}
+                                        << "210.00" << "233.90";
+    // The same sum as the line totals make: the TCS is part of it.
+    QTest::newRow("typed CGST with TCS") << QStringList{"210.00", "2.10", "5.00", "18.90", "0", "0.00", "0.00"}
+                                         << "210.00" << "236.00";
+    QTest::newRow("gross typed unformatted") << QStringList{"99.999", "0", "1", "1", "1", "0.10", "0.05"} << "100.00"
                                              << "103.05";
-    QTest::newRow("text that is no number reads 0") << QStringList{"10", "abc", "", "2.5", "", ""} << "10.00"
+    QTest::newRow("text that is no number reads 0") << QStringList{"10", "", "abc", "", "2.5", "", ""} << "10.00"
                                                     << "12.50";
 }
 
@@ -113,8 +116,8 @@ void TestGstGrid::grandTotalFromTypedTaxes()
     QFETCH(QStringList, boxes);
     QFETCH(QString, total);
     QFETCH(QString, grand);
-    const GstGrid::GrandTotal g =
-        GstGrid::calculateGrandTotal({boxes.at(0), boxes.at(1), boxes.at(2), boxes.at(3), boxes.at(4), boxes.at(5)});
+    const GstGrid::GrandTotal g = GstGrid::calculateGrandTotal(
+        {boxes.at(0), boxes.at(1), boxes.at(2), boxes.at(3), boxes.at(4), boxes.at(5), boxes.at(6)});
     QCOMPARE(g.total, total);
     QCOMPARE(g.grandTotal, grand);
 }
@@ -127,7 +130,7 @@ void TestGstGrid::figuresBeyondRangeAreRefused()
     QVERIFY_THROWS_EXCEPTION(DecimalOverflow, GstGrid::calculateTotals(lines({"999999999|999999999|9|0|0"}), {}));
     // A typed box beyond range is refused the same way.
     QVERIFY_THROWS_EXCEPTION(DecimalOverflow,
-                             GstGrid::calculateGrandTotal({"1", "99999999999999999999", "0", "0", "0", "0"}));
+                             GstGrid::calculateGrandTotal({"1", "0", "99999999999999999999", "0", "0", "0", "0"}));
 }
 
 QTEST_MAIN(TestGstGrid)

@@ -317,15 +317,15 @@ void TestItemGrid::keys_data()
     QTest::newRow("duplicate reel number in another case")
         << QStringList{r1, r2, "R3|||||||"} << "at:3,1 Del r1 Enter"
         << QStringList{r1, r2, "|||||0.00||"} << "3,1" << "" << QStringList{dup1} << 0;
-    QTest::newRow("duplicate empties the GSM but keeps its code")
+    QTest::newRow("duplicate empties the GSM and its code")
         << QStringList{r1, "R2|52 GSM|||||G52|"} << "at:2,1 Del R1 Enter"
-        << QStringList{r1, "|||||0.00|G52|"} << "2,1" << "" << QStringList{dup1} << 0;
+        << QStringList{r1, "|||||0.00||"} << "2,1" << "" << QStringList{dup1} << 0;
     QTest::newRow("duplicate found by Up")
         << QStringList{r1, r2, "R3|||||||"} << "at:3,1 Del R2 Up"
         << QStringList{r1, r2, "|||||0.00||"} << "3,1" << "" << QStringList{dup2} << 0;
     QTest::newRow("duplicate on the first row found by Down")
         << QStringList{r1, r2} << "at:1,1 Del r2 Down"
-        << QStringList{"||ROLL|100.00|10.00|1000.00|G48|T1", r2} << "1,1" << "" << QStringList{dup2} << 0;
+        << QStringList{"||ROLL|100.00|10.00|1000.00||T1", r2} << "1,1" << "" << QStringList{dup2} << 0;
     QTest::newRow("the row's own number is no duplicate")
         << QStringList{r1, r2} << "at:2,1 Enter" << QStringList{r1, r2} << "2,2" << "52 GSM" << none << 0;
     QTest::newRow("a reel below an empty row is no duplicate")
@@ -623,6 +623,14 @@ void TestItemGrid::assetStyleGrid_data()
         << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?Yes 2 Enter 10 Enter CtrlA"
         << QStringList{"CHAIR1|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1", "|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1"}
         << "2,1" << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
+    // A brand is the one its lookup chose: any other text loses the code.
+    QTest::newRow("a brand not chosen by its lookup is refused and loses its code")
+        << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?No 2 Enter 10 Enter at:2,2 CtrlA Enter"
+        << QStringList{"CHAIR1|ACME|STEEL||2.00|10.00|I1|B1", "|CHAIR2|STEEL||2.00|10.00|I1|"} << "2,2"
+        << QStringList{"?:Do You Want to Set the Warranty Date. ", "C:Please Select the Brand.   "} << 20;
+    QTest::newRow("a brand chosen, then entered, keeps its code")
+        << "at:1,1 F1=I1|chair Enter F1=B1|acme Enter at:1,2 Enter"
+        << QStringList{"CHAIR|ACME|||||I1|B1"} << "1,3" << none << 20;
     QTest::newRow("the same item twice is allowed")
         << "at:1,1 F1=I1|chair Enter at:2,1 F1=I1|chair Enter" << QStringList{"CHAIR||||||I1|", "CHAIR||||||I1|"}
         << "2,2" << none << 20;
@@ -710,7 +718,7 @@ void TestItemGrid::assetTotals()
     QCOMPARE(t.total, total);
     QCOMPARE(t.grandTotal, grandTotal);
 
-    // In the grid the counted lines end at the first without a brand.
+    // In the grid the lines end at the first empty one.
     auto none = [](const QString &) { return std::optional<ItemGridChoice>{}; };
     build(AssetGrid::config(none, none, {}));
     QLineEdit gross, grand, freight, plus, minus, sgst, cgst;
@@ -788,15 +796,30 @@ void TestItemGrid::otherStoresStyleGrid_data()
     const QStringList none;
     const QString paper = "PAPER|2|105|9.00|9.00|0.00|I1";
     const QString pen = "PEN|3|10|5.00|5.00|0.00|I2";
+    const QString item = "C:Please Select the Item Properly.   ";
     // clang-format off
     QTest::newRow("a line walks the percentages to the next row")
         << none << "at:1,1 F1=I1|paper Enter 2 Enter 105 Enter 9 Enter 9 Enter 0 Enter"
         << QStringList{"PAPER|2.00|105.00|9.00|9.00|0.00|I1"} << "2,1" << "" << none;
-    QTest::newRow("a typed item without its code stays, silently")
-        << none << "at:1,1 pen Enter" << QStringList{"PEN||||||"} << "1,1" << "" << none;
+    QTest::newRow("a typed item without its code stays and asks for the lookup")
+        << none << "at:1,1 pen Enter" << QStringList{"PEN||||||"} << "1,1" << "" << QStringList{item};
+    // A code belongs to the name it was chosen for: typed over, it is gone.
+    QTest::newRow("an item typed over after its lookup loses its code")
+        << none << "at:1,1 F1=I12|cleaning_cloth Del anything_typed Enter" << QStringList{"ANYTHING TYPED||||||"}
+        << "1,1" << "" << QStringList{item};
+    QTest::newRow("a name typed after a duplicate refusal is no item")
+        << QStringList{paper, pen} << "at:2,1 Del paper Enter glue Enter"
+        << QStringList{paper, "GLUE||10|5.00|5.00|0.00|"} << "2,1" << ""
+        << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   ", item};
+    QTest::newRow("Ctrl+A then Enter asks for the proposed item")
+        << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2"} << "at:2,1 CtrlA Enter"
+        << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2", "PEN2|3|10|5.00|5.00|0.00|"} << "2,1" << "" << QStringList{item};
+    QTest::newRow("an item typed over and moved off by Up loses its code")
+        << QStringList{paper, pen} << "at:2,1 Del ink Up" << QStringList{paper, "ink|3|10|5.00|5.00|0.00|"} << "1,1"
+        << "PAPER" << none;
     QTest::newRow("a duplicate item empties item and quantity")
         << QStringList{paper, pen} << "at:2,1 Del paper Enter"
-        << QStringList{paper, "||10|5.00|5.00|0.00|I2"} << "2,1" << ""
+        << QStringList{paper, "||10|5.00|5.00|0.00|"} << "2,1" << ""
         << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   "};
     QTest::newRow("quantity of 0 refused")
         << QStringList{paper} << "at:1,2 Del Enter" << QStringList{paper} << "1,2" << ""
@@ -821,7 +844,7 @@ void TestItemGrid::otherStoresStyleGrid_data()
         << QStringList{"C:Please Enter the Rate"};
     QTest::newRow("the same item in another case is a duplicate, found by Up too")
         << QStringList{paper, pen} << "at:2,1 Del PaPeR Up"
-        << QStringList{paper, "||10|5.00|5.00|0.00|I2"} << "2,1" << ""
+        << QStringList{paper, "||10|5.00|5.00|0.00|"} << "2,1" << ""
         << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   "};
     QTest::newRow("an item chosen by F1 is written at once in capitals")
         << none << "at:1,1 F1=I7|glue" << QStringList{"GLUE||||||I7"} << "1,1" << "" << none;

@@ -245,14 +245,14 @@ void TestCodeNameMaster::newEntrySavesUnderCounter()
 void TestCodeNameMaster::brandGroupsShareOneSeries()
 {
     open("frmFABrandMaster");
-    play("F2 t:Dell F5");
+    play("F2 t:Tarven F5");
     QCOMPARE(box("TxCode")->text(), QString("B0004"));
     delete m_w.data();
 
     open("frmBrandMaster");
     play("F2");
     QCOMPARE(box("TxCode")->text(), QString("B0005"));
-    play("t:Bowater F5");
+    play("t:Venmala F5");
     QCOMPARE(gridCodes(), QStringList({"B0001", "B0005"})); // only its own group
     QCOMPARE(counter("BRAND_01_NO"), QString("B0006"));
     QCOMPARE(value("Select brand_group from vstores_2024.inv_brandmaster where brand_code='B0004'"), QString("1"));
@@ -424,7 +424,7 @@ void TestCodeNameMaster::renames_data()
     QTest::newRow("name of another row") << "frmGSMMaster" << 1 << "48.8 GSM" << refused;
     QTest::newRow("name of another row, trimmed") << "frmGSMMaster" << 1 << " 48.8 GSM " << refused;
     QTest::newRow("name held by another company") << "frmGSMMaster" << 2 << "Other Company Grade" << refused;
-    QTest::newRow("brand of another group") << "frmBrandMaster" << 1 << "Camlin" << refused;
+    QTest::newRow("brand of another group") << "frmBrandMaster" << 1 << "Cavrell" << refused;
     QTest::newRow("brand renamed") << "frmBrandMaster" << 1 << "KN Mills"
                                    << "";
 }

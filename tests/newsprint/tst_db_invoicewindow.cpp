@@ -55,6 +55,7 @@ private slots:
     void saveEditRechecksTheStoredInvoice_data();
     void saveEditRechecksTheStoredInvoice();
     void secondEditKnowsTheReelsOfTheFirst();
+    void gsmWithoutItsCodeIsSentBack();
 
 private:
     frmInvoiceMaster *openNew();
@@ -996,6 +997,35 @@ void TestInvoiceWindow::secondEditKnowsTheReelsOfTheFirst()
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList());
     QCOMPARE(field(reels), QStringLiteral("1/R2/0,2/R4/1,3/R3/1"));
+}
+
+void TestInvoiceWindow::gsmWithoutItsCodeIsSentBack()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("KNM/91"));
+    typeReel(QStringLiteral("KN001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("100"),
+             QStringLiteral("50"));
+    // Reel 2 repeats reel 1 with Ctrl+A on its GSM: the proposed text is no GSM chosen.
+    QTest::keyClicks(editor(), QStringLiteral("KN002"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(m_w->grid()->cell(2, ReelGrid::GsmCode), QString());
+    // Ctrl+A emptied the reel number: typed again, the reel has a GSM on view and none behind it.
+    m_w->grid()->CurRow = 2;
+    m_w->grid()->CurCol = ReelGrid::ReelNo;
+    m_w->grid()->MoveEditor();
+    QTest::keyClicks(editor(), QStringLiteral("KN002"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(m_w->grid()->cell(2, ReelGrid::Gsm), QStringLiteral("KN002"));
+    m_w->TxFreight->setText(QStringLiteral("10"));
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(stateOf(m_w), QStringLiteral("new"));
+    QCOMPARE(QString("%1,%2").arg(m_w->grid()->CurRow).arg(m_w->grid()->CurCol), QStringLiteral("2,2"));
+    QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice where inv_invoice_no='KNM/91'"), QStringLiteral("0"));
 }
 
 QTEST_MAIN(TestInvoiceWindow)

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 // The fixed-asset bill window and its store on the real server, over the two
@@ -52,8 +53,24 @@ private slots:
     void newClearsTheChequeMark();
     void masterCodeOfTwoCompaniesShowsOnce();
     void paymentsBeyondTheDecimalRangeAreReported();
+    void lineRule_data();
+    void lineRule();
+    void repeatedLineSavedWithoutEnter();
+    void emptiedNameOfStoredLine();
+    void savedTotalsAddUp_data();
+    void savedTotalsAddUp();
+    void storeRefusesWhatDoesNotAddUp_data();
+    void storeRefusesWhatDoesNotAddUp();
+    void newShowsZeroInEveryAmount();
+    void drillDownToMissingBillClears();
+    void scrollingHidesTheEditor();
 
 private:
+    // A new bill with its header filled, the grid empty.
+    void startBill(const QString &invoiceNo = QStringLiteral("N1"));
+    // Item|Item Code|Brand|Brand Code|Qty|Rate into a grid row.
+    void putLine(int row, const QString &cells);
+    QString billCount() { return field("Select count(*) from vstores_2024.inv_asset"); }
     frmFAInvoiceMaster *open(const QString &code = QString(), const QString &db = QString());
     void pick(QWidget *target, const QString &search);
     QString field(const QString &sql, const QVariantList &values = {}) { return GetFirstValue(sql, values); }
@@ -166,7 +183,7 @@ void TestFAInvoice::keyedInSavedAndLoadedAgain()
     for (int line = 1; line <= 2; ++line) {
         pick(editor, "DESK");
         QTest::keyClick(editor, Qt::Key_Return);
-        pick(editor, "Len");
+        pick(editor, "Lon");
         QTest::keyClick(editor, Qt::Key_Return);
         QTest::keyClicks(editor, line == 1 ? "tower" : "mini");
         QTest::keyClick(editor, Qt::Key_Return);
@@ -277,7 +294,7 @@ void TestFAInvoice::previousYearBillReadsBothYears()
     // The same code in the previous year is another bill.
     open(QStringLiteral("A0000001"), QStringLiteral("vstores_2023"));
     QCOMPARE(m_w->TxInvoiceNo->text(), QString("PY-100"));
-    QCOMPARE(m_w->grid()->cell(1, AssetGrid::Description), QString("LASERJET"));
+    QCOMPARE(m_w->grid()->cell(1, AssetGrid::Description), QString("HESTRON LP-200"));
     QCOMPARE(m_w->grid()->cell(2, AssetGrid::ItemName), QString());
 }
 
@@ -402,7 +419,7 @@ void TestFAInvoice::editKeepsLinesWithMissingMasters()
                    "vstores_2024.inv_asset where inv_code='A0000001'"),
              QString("Office computers, second floor|PO-201A|2|2360.00"));
     QCOMPARE(lines("vstores_2024", "A0000001"),
-             (QStringList{"1|I0001|B0002|DELL OPTIPLEX|2025-06-10|1.00|1500.00|1500.00|0",
+             (QStringList{"1|I0001|B0002|TARVEN TOWER 500|2025-06-10|1.00|1500.00|1500.00|0",
                           "2|I0001|B0099|UPS||2.00|250.00|500.00|0"}));
     // The previous year's bill of the same code is untouched.
     QCOMPARE(field("Select inv_narration from vstores_2023.inv_asset where inv_code='A0000001'"), QString("Old printer"));
@@ -482,7 +499,7 @@ void TestFAInvoice::duplicateInvoiceNumber()
     m_w->TxSuppName->setText(QStringLiteral("Kerala Newsprint Mills"));
     m_w->grid()->setCell(1, AssetGrid::ItemName, QStringLiteral("DESKTOP COMPUTER"));
     m_w->grid()->setCell(1, AssetGrid::ItemCode, QStringLiteral("I0001"));
-    m_w->grid()->setCell(1, AssetGrid::Brand, QStringLiteral("LENOVO"));
+    m_w->grid()->setCell(1, AssetGrid::Brand, QStringLiteral("LONTRIX"));
     m_w->grid()->setCell(1, AssetGrid::BrandCode, QStringLiteral("B0002"));
     m_w->grid()->setCell(1, AssetGrid::Qty, QStringLiteral("1.00"));
     m_w->grid()->setCell(1, AssetGrid::Rate, QStringLiteral("10.00"));
@@ -550,7 +567,10 @@ void TestFAInvoice::saveChecks_data()
     QTest::newRow("round off + above 10") << "N1" << "P" << true << "10.01" << "0"
                                           << "You Are allowed to Round Off Upto Rs 10 Only  ";
     QTest::newRow("round off + of 10 passes") << "N1" << "P" << true << "10" << "0" << "";
-    QTest::newRow("round off - is not checked again") << "N1" << "P" << true << "0" << "12" << "";
+    // A grand total saved with a round-off the window refused would not add up.
+    QTest::newRow("round off - above 10") << "N1" << "P" << true << "0" << "12"
+                                          << "You Are allowed to Round Off Upto Rs 10 Only  ";
+    QTest::newRow("round off - of 10 passes") << "N1" << "P" << true << "0" << "10" << "";
 }
 
 void TestFAInvoice::saveChecks()
@@ -571,7 +591,7 @@ void TestFAInvoice::saveChecks()
     }
     m_w->grid()->setCell(1, AssetGrid::ItemName, QStringLiteral("DESKTOP COMPUTER"));
     m_w->grid()->setCell(1, AssetGrid::ItemCode, QStringLiteral("I0001"));
-    m_w->grid()->setCell(1, AssetGrid::Brand, QStringLiteral("LENOVO"));
+    m_w->grid()->setCell(1, AssetGrid::Brand, QStringLiteral("LONTRIX"));
     m_w->grid()->setCell(1, AssetGrid::BrandCode, QStringLiteral("B0002"));
     m_w->grid()->setCell(1, AssetGrid::Qty, QStringLiteral("1.00"));
     m_w->grid()->setCell(1, AssetGrid::Rate, QStringLiteral("100.00"));
@@ -586,6 +606,8 @@ void TestFAInvoice::saveChecks()
         QCOMPARE(shown(), QStringList{"C:" + message});
         QVERIFY(m_w->isEntering());
         QCOMPARE(field("Select count(*) from vstores_2024.inv_asset"), QString("3"));
+        if (Decimal::fromText(roundMinus) > Decimal::fromInt(10))
+            QVERIFY(m_w->TxRoundOffMinus->hasFocus());
     }
 }
 
@@ -614,7 +636,7 @@ void TestFAInvoice::masterCodeOfTwoCompaniesShowsOnce()
                         "brand_group) values ('TVM', '00', 'B0002', 'AAA BRAND', 1)");
     open(QStringLiteral("A0000001"));
     QCOMPARE(m_w->grid()->cell(1, AssetGrid::ItemName), QString("DESKTOP COMPUTER"));
-    QCOMPARE(m_w->grid()->cell(1, AssetGrid::Brand), QString("Lenovo"));
+    QCOMPARE(m_w->grid()->cell(1, AssetGrid::Brand), QString("Lontrix"));
     QCOMPARE(m_w->grid()->filledRows(), 2);
 }
 
@@ -627,6 +649,292 @@ void TestFAInvoice::paymentsBeyondTheDecimalRangeAreReported()
     QCOMPARE(shown(), QStringList{"C:" + Decimal::overflowMessage()});
     QVERIFY(!m_w->shownRecord());
     QVERIFY(!m_w->CmChqReceived->isEnabled());
+}
+
+void TestFAInvoice::startBill(const QString &invoiceNo)
+{
+    open();
+    m_w->CmNew_Click();
+    m_w->TxInvoiceNo->setText(invoiceNo);
+    m_w->TxPO->setText(QStringLiteral("P"));
+    m_w->TxSuppCode->setChoice(QStringLiteral("441200001"), QStringLiteral("441200001"));
+    m_w->TxSuppName->setText(QStringLiteral("Kerala Newsprint Mills"));
+}
+
+void TestFAInvoice::putLine(int row, const QString &cells)
+{
+    const QStringList c = cells.split(u'|');
+    const int columns[] = {AssetGrid::ItemName, AssetGrid::ItemCode, AssetGrid::Brand,
+                           AssetGrid::BrandCode, AssetGrid::Qty, AssetGrid::Rate};
+    for (int i = 0; i < c.size() && i < 6; ++i)
+        m_w->grid()->setCell(row, columns[i], c.at(i));
+}
+
+void TestFAInvoice::lineRule_data()
+{
+    QTest::addColumn<QStringList>("given"); // grid rows from 1: Item|Item Code|Brand|Brand Code|Qty|Rate
+    QTest::addColumn<QString>("message");   // empty: saved
+    QTest::addColumn<QString>("cell");      // "row,col" of the editor after a refusal
+    QTest::addColumn<QString>("stored");    // after a save: the stored line amounts and the header total
+
+    const QString whole = "DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100";
+    const QString item = "Please Select the Item Properly.   ";
+    QTest::newRow("a line without a brand above a whole one")
+        << QStringList{"DESKTOP COMPUTER|I0001|||1|100", whole} << "Please Select the Brand.   " << "1,2" << "";
+    QTest::newRow("a brand name without its code")
+        << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX||2|50"} << "Please Select the Brand.   " << "2,2" << "";
+    QTest::newRow("a line without an item") << QStringList{"||LONTRIX|B0002|1|100"} << item << "1,1" << "";
+    QTest::newRow("an item name without its code") << QStringList{"DESK||LONTRIX|B0002|1|100"} << item << "1,1" << "";
+    QTest::newRow("no quantity") << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX|B0002||100"}
+                                 << "Please Enter the Qty"
+                                 << "2,5" << "";
+    QTest::newRow("no rate") << QStringList{"DESKTOP COMPUTER|I0001|LONTRIX|B0002|3|0.00"} << "Please Enter the Rate"
+                             << "1,6" << "";
+    QTest::newRow("no line at all") << QStringList{} << "Please Fill the Details Properly.   " << "1,1" << "";
+    QTest::newRow("rows after the first empty line are no lines")
+        << QStringList{whole, "|||||", "DESK||||1|"} << "" << "" << "100.00|100.00";
+    QTest::newRow("two whole lines") << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|12.345"} << ""
+                                     << "" << "100.00,24.69|124.69";
+}
+
+void TestFAInvoice::lineRule()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QString, message);
+    QFETCH(QString, cell);
+    QFETCH(QString, stored);
+    startBill();
+    for (int i = 0; i < given.size(); ++i)
+        putLine(i + 1, given.at(i));
+    // A service charge alone is no bill.
+    m_w->TxFreight->setText(QStringLiteral("50"));
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    if (message.isEmpty()) {
+        QCOMPARE(shown(), QStringList{});
+        QVERIFY(!m_w->isEntering());
+        const QString code = m_w->LbSerialNo->text();
+        QCOMPARE(field("Select concat(group_concat(invtrans_amount order by invtrans_slno), '|', "
+                       "(Select inv_total from vstores_2024.inv_asset where inv_code=?)) "
+                       "from vstores_2024.inv_asset_trans where invtrans_id=?",
+                       {code, code}),
+                 stored);
+        return;
+    }
+    QCOMPARE(shown(), QStringList{"C:" + message});
+    QVERIFY(m_w->isEntering());
+    QCOMPARE(QString("%1,%2").arg(m_w->grid()->CurRow).arg(m_w->grid()->CurCol), cell);
+    QVERIFY(m_w->grid()->editor()->hasFocus() || m_w->grid()->datePicker()->hasFocus());
+    QCOMPARE(billCount(), QString("3"));
+}
+
+void TestFAInvoice::repeatedLineSavedWithoutEnter()
+{
+    startBill();
+    putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 2;
+    g->CurCol = AssetGrid::ItemName;
+    g->MoveEditor();
+    QTest::keyClick(g->editor(), Qt::Key_A, Qt::ControlModifier);
+    // The repeated line counts in the totals as it stands, without an item.
+    QCOMPARE(m_w->TxTotal->text(), QString("200.00"));
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"C:Please Select the Item Properly.   "});
+    QCOMPARE(g->CurRow, 2);
+    QCOMPARE(g->CurCol, int(AssetGrid::ItemName));
+    QCOMPARE(billCount(), QString("3"));
+    // Its item chosen, the bill is stored as shown: two lines, 200.00.
+    frmListView::setTestDriver([](frmListView &lv) { QTest::keyClick(lv.searchBox(), Qt::Key_Return); });
+    QTest::keyClick(g->editor(), Qt::Key_F1);
+    frmListView::setTestDriver({});
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    const QString code = m_w->LbSerialNo->text();
+    QCOMPARE(field("Select concat(count(*), '|', sum(invtrans_amount)) from vstores_2024.inv_asset_trans "
+                   "where invtrans_id=?",
+                   {code}),
+             QString("2|200.00"));
+    QCOMPARE(field("Select inv_total from vstores_2024.inv_asset where inv_code=?", {code}), QString("200.00"));
+}
+
+void TestFAInvoice::emptiedNameOfStoredLine()
+{
+    open(QStringLiteral("A0000001"));
+    QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = AssetGrid::ItemName;
+    g->MoveEditor();
+    QTest::keyClick(g->editor(), Qt::Key_Delete);
+    QTest::keyClick(g->editor(), Qt::Key_Down);
+    QCOMPARE(g->cell(1, AssetGrid::ItemName), QString());
+    QCOMPARE(g->cell(1, AssetGrid::ItemCode), QString());
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"C:Please Select the Item Properly.   "});
+    QVERIFY(m_w->isEntering());
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("1,1"));
+    // Nothing of the stored bill changed.
+    QCOMPARE(lines("vstores_2024", "A0000001").size(), 2);
+    QCOMPARE(field("Select concat_ws('|', inv_total, inv_grand_total) from vstores_2024.inv_asset "
+                   "where inv_code='A0000001'"),
+             QString("2000.00|2360.00"));
+}
+
+void TestFAInvoice::savedTotalsAddUp_data()
+{
+    QTest::addColumn<QString>("typed");  // box=text pairs typed after the line
+    QTest::addColumn<QString>("header"); // stored gross|service|CGST|SGST|round +|round -|grand
+    QTest::newRow("charges, taxes and round-offs")
+        << "TxFreight=50 TxVat=9 TxCess=9 TxRoundOffPlus=0.40 TxRoundOffMinus=0.10"
+        << "200.00|50.00|9.00|9.00|0.40|0.10|268.30";
+    QTest::newRow("round-offs at the limit") << "TxRoundOffPlus=10 TxRoundOffMinus=10"
+                                             << "200.00|0.00|0.00|0.00|10.00|10.00|200.00";
+    // A grand total or gross typed over is worked out again by Save.
+    QTest::newRow("grand total typed over") << "TxVat=5 TxGrandTotal=999" << "200.00|0.00|5.00|0.00|0.00|0.00|205.00";
+    QTest::newRow("gross typed over") << "TxTotal=50" << "200.00|0.00|0.00|0.00|0.00|0.00|200.00";
+}
+
+void TestFAInvoice::savedTotalsAddUp()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, header);
+    startBill();
+    putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|100"));
+    for (const QString &pair : typed.split(u' ')) {
+        QLineEdit *box = m_w->findChild<QLineEdit *>(pair.section(u'=', 0, 0));
+        QVERIFY(box);
+        box->setText(pair.section(u'=', 1));
+    }
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    const QString code = m_w->LbSerialNo->text();
+    const QString sql = QStringLiteral("Select concat_ws('|', inv_total, inv_freight, inv_vat, inv_cess, "
+                                       "inv_round_plus, inv_round_minus, inv_grand_total) from vstores_2024.inv_asset "
+                                       "where inv_code=?");
+    QCOMPARE(field(sql, {code}), header);
+    // What was saved is what the window showed, and shows again when reopened.
+    QCOMPARE(m_w->TxGrandTotal->text(), header.section(u'|', 6));
+    WindowRegistry::instance().unloadAll();
+    open(code);
+    QCOMPARE(QStringList({m_w->TxTotal->text(), m_w->TxFreight->text(), m_w->TxVat->text(), m_w->TxCess->text(),
+                          m_w->TxRoundOffPlus->text(), m_w->TxRoundOffMinus->text(), m_w->TxGrandTotal->text()})
+                 .join(u'|'),
+             header);
+}
+
+void TestFAInvoice::storeRefusesWhatDoesNotAddUp_data()
+{
+    QTest::addColumn<int>("what");
+    QTest::newRow("a line without a brand code") << 0;
+    QTest::newRow("a line without an item code") << 1;
+    QTest::newRow("a line of quantity 0") << 2;
+    QTest::newRow("a line amount that is not quantity times rate") << 3;
+    QTest::newRow("a gross that is not the sum of the lines") << 4;
+    QTest::newRow("a grand total that is not the sum of its parts") << 5;
+    QTest::newRow("a round-off above 10, though it adds up") << 6;
+}
+
+void TestFAInvoice::storeRefusesWhatDoesNotAddUp()
+{
+    QFETCH(int, what);
+    FAInvoiceStore store(gConnection, DbName("vstores_2024"), DbName("vacc_2024"), DbName("vacc_2023"),
+                         QStringLiteral("01"), QStringLiteral("TVM"), 2);
+    FABill bill;
+    bill.invoiceNo = QStringLiteral("ST-1");
+    bill.suppCode = QStringLiteral("441200001");
+    bill.invoiceDate = bill.receiptDate = bill.poDate = QDate(2024, 8, 1);
+    for (int i = 1; i <= 2; ++i) {
+        FABillLine l;
+        l.itemCode = QStringLiteral("I0001");
+        l.brandCode = QStringLiteral("B0002");
+        l.qty = Decimal::fromInt(i);
+        l.rate = Decimal::fromText("33.335");
+        l.amount = (l.qty * l.rate).rounded(2);
+        bill.total += l.amount;
+        bill.lines << l;
+    }
+    bill.vat = Decimal::fromText("9");
+    bill.grandTotal = bill.total + bill.vat;
+    // The bill as built is stored; each case spoils one thing of a copy.
+    FABill spoilt = bill;
+    switch (what) {
+    case 0: spoilt.lines[1].brandCode.clear(); break;
+    case 1: spoilt.lines[0].itemCode = QStringLiteral(" "); break;
+    case 2:
+        spoilt.lines[1].qty = Decimal();
+        spoilt.lines[1].amount = Decimal();
+        spoilt.total = spoilt.lines[0].amount;
+        spoilt.grandTotal = spoilt.total + spoilt.vat;
+        break;
+    case 3: spoilt.lines[0].amount += Decimal::fromText("0.01"); break;
+    case 4:
+        spoilt.total += Decimal::fromText("0.01");
+        spoilt.grandTotal += Decimal::fromText("0.01");
+        break;
+    case 5: spoilt.grandTotal -= spoilt.vat; break;
+    default:
+        spoilt.roundMinus = Decimal::fromText("12");
+        spoilt.grandTotal -= spoilt.roundMinus;
+        break;
+    }
+    QCOMPARE(store.saveNew(spoilt), FAInvoiceStore::Saved::Refused);
+    spoilt.code = QStringLiteral("A0000001");
+    QCOMPARE(store.saveEdit(spoilt), FAInvoiceStore::Saved::Refused);
+    QCOMPARE(billCount(), QString("3"));
+    QCOMPARE(lines("vstores_2024", "A0000001").size(), 2);
+    QCOMPARE(store.saveNew(bill), FAInvoiceStore::Saved::Saved);
+    QCOMPARE(field("Select concat_ws('|', inv_total, inv_grand_total) from vstores_2024.inv_asset where inv_code=?",
+                   {bill.code}),
+             QString("100.01|109.01"));
+}
+
+void TestFAInvoice::newShowsZeroInEveryAmount()
+{
+    open(QStringLiteral("A0000001"));
+    m_w->TxRoundOffMinus->setText(QStringLiteral("3")); // a bill with SGST and a round-off on view
+    QCOMPARE(m_w->TxTotal->text(), QString("2000.00"));
+    m_w->CmNew_Click();
+    for (QLineEdit *box : {m_w->TxTotal, m_w->TxFreight, m_w->TxVat, m_w->TxCess, m_w->TxRoundOffPlus,
+                           m_w->TxRoundOffMinus, m_w->TxGrandTotal})
+        QVERIFY2(box->text() == QString("0.00"), qPrintable(box->objectName() + " shows " + box->text()));
+    QCOMPARE(m_w->grid()->cell(1, AssetGrid::ItemName), QString());
+}
+
+void TestFAInvoice::drillDownToMissingBillClears()
+{
+    open(QStringLiteral("A0000001"));
+    QCOMPARE(m_w->TxInvoiceNo->text(), QString("CY-201"));
+    QMetaObject::invokeMethod(m_w, "showRecord", Q_ARG(QString, QStringLiteral("A0000099")), Q_ARG(QString, QString()));
+    QVERIFY(!m_w->shownRecord());
+    QCOMPARE(m_w->LbSerialNo->text(), QString());
+    QCOMPARE(m_w->TxInvoiceNo->text(), QString());
+    QCOMPARE(m_w->TxSuppName->text(), QString());
+    QCOMPARE(m_w->TxPreparedBy->text(), QString());
+    QCOMPARE(m_w->TxTotal->text(), QString("0.00"));
+    QCOMPARE(m_w->TxGrandTotal->text(), QString("0.00"));
+    QCOMPARE(m_w->grid()->cell(1, AssetGrid::ItemName), QString());
+    QVERIFY(!m_w->CmChqReceived->isEnabled());
+    // Cheque details then name no earlier bill.
+    m_w->CmChqDetails_Click();
+    QCOMPARE(gSelectedCode, QString());
+}
+
+void TestFAInvoice::scrollingHidesTheEditor()
+{
+    startBill();
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = AssetGrid::ItemName;
+    g->MoveEditor();
+    QVERIFY(g->editor()->isVisible());
+    g->verticalScrollBar()->setValue(g->verticalScrollBar()->value() + 3);
+    QVERIFY(!g->editor()->isVisible());
 }
 
 QTEST_MAIN(TestFAInvoice)

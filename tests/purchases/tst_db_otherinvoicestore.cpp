@@ -147,6 +147,9 @@ void TestOtherInvoiceStore::refusedWhatTheWindowNeverSends_data()
     QTest::newRow("a line without an item code") << 0;
     QTest::newRow("a negative quantity") << 1;
     QTest::newRow("a negative round-off") << 2;
+    QTest::newRow("a round-off above 10, though it adds up") << 3;
+    QTest::newRow("a grand total that is not the sum of its parts") << 4;
+    QTest::newRow("a grand total without the TCS") << 5;
 }
 
 void TestOtherInvoiceStore::refusedWhatTheWindowNeverSends()
@@ -157,8 +160,15 @@ void TestOtherInvoiceStore::refusedWhatTheWindowNeverSends()
         inv.lines[1].itemCode = QStringLiteral("  ");
     else if (what == 1)
         inv.lines[0].qty = Decimal::fromText("-1");
-    else
+    else if (what == 2)
         inv.roundMinus = Decimal::fromText("-0.5");
+    else if (what == 3) {
+        inv.roundPlus = Decimal::fromText("10.01");
+        inv.netTotal += inv.roundPlus;
+    } else if (what == 4)
+        inv.netTotal += Decimal::fromText("0.01");
+    else
+        inv.netTotal -= inv.tcs;
     QCOMPARE(store().saveNew(inv), OtherInvoiceStore::Saved::Refused);
     inv.transId = QStringLiteral("P0000001");
     QCOMPARE(store().saveEdit(inv), OtherInvoiceStore::Saved::Refused);
@@ -219,6 +229,7 @@ void TestOtherInvoiceStore::saveEditRoundTrip()
     added.igstAmt = Decimal::fromText("14.40");
     added.amount = Decimal::fromText("94.40");
     inv->lines << added;
+    inv->netTotal = inv->grossTotal + inv->tcs + inv->cgst + inv->sgst + inv->igst + inv->roundPlus - inv->roundMinus;
     QCOMPARE(store().saveEdit(*inv), OtherInvoiceStore::Saved::Saved);
     QCOMPARE(value("Select concat_ws('|', inv_invoice_no, inv_tcs, created_by, created_date, modified_by, "
                    "modified_date is not null, inv_narration) from inv_invoice_gen where inv_trans_id='P0000001'"),

@@ -44,6 +44,9 @@ private slots:
     void roundOffLimit();
     void editAfterTheUnitChangedKeepsTheInvoicesOwnUnit();
     void figureBeyondRangeRefused();
+    void typedTaxesSavedAndShownAgain_data();
+    void typedTaxesSavedAndShownAgain();
+    void newShowsZeroInEveryAmount();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -221,12 +224,12 @@ void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
              (QStringList{"21.40", "18.90", "36.00"}));
     // With the TCS while the totals are worked out from the lines ...
     QCOMPARE(m_w->TxGrandTotal->text(), QStringLiteral("587.79"));
-    // ... and without it once Enter walks the tax boxes.
+    // ... and still with it once Enter walks the tax boxes: one sum either way.
     QTest::keyClick(m_w->TxCGST, Qt::Key_Return);
     QTest::keyClick(m_w->TxSGST, Qt::Key_Return);
     QTest::keyClick(m_w->TxIGST, Qt::Key_Return);
     QVERIFY(m_w->newButton()->hasFocus());
-    QCOMPARE(m_w->TxGrandTotal->text(), QStringLiteral("586.29"));
+    QCOMPARE(m_w->TxGrandTotal->text(), QStringLiteral("587.79"));
 
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList());
@@ -236,7 +239,7 @@ void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
                    "inv_narration, inv_gross_total, inv_cgst_amt, inv_sgst_amt, inv_igst_amt, inv_net_total) "
                    "from vstores_2024.inv_invoice_gen where inv_trans_id='P0000008'"),
              QStringLiteral("KOS/777|2024-08-10|441200001|32AAACK1111A1Z1|1.50|40.00|Cleaning and ink|509.99|21.40|"
-                            "18.90|36.00|586.29"));
+                            "18.90|36.00|587.79"));
     QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_item_code, invtrans_amount) "
                    "order by invtrans_slno) from vstores_2024.inv_invoice_trans_gen where invtrans_id='P0000008'"),
              QStringLiteral("1:12:247.80,2:I0002:102.49,3:I0003:236.00"));
@@ -258,7 +261,7 @@ void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
     for (int r = 2; r <= list->sheet()->RowCount() && !list->sheet()->CellText(r, 1).isEmpty(); ++r)
         ids << list->sheet()->CellText(r, 2);
     QCOMPARE(ids, (QStringList{"P0000001", "P0000002", "P0000008"}));
-    QCOMPARE(list->sheet()->CellText(4, 11), QStringLiteral("586.29"));
+    QCOMPARE(list->sheet()->CellText(4, 11), QStringLiteral("587.79"));
 
     m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
     click(m_w->CmRemove);
@@ -281,19 +284,19 @@ void TestOtherInvoiceWindow::typedTaxTotals_data()
     QTest::newRow("CGST typed over") << "TxCGST"
                                      << "5"
                                      << "5.00"
-                                     << "234.40";
+                                     << "235.40";
     QTest::newRow("a third decimal of CGST") << "TxCGST"
                                              << "5.004"
                                              << "5.00"
-                                             << "234.40";
+                                             << "235.40";
     QTest::newRow("SGST at the half paisa") << "TxSGST"
                                             << "5.005"
                                             << "5.01"
-                                            << "234.41";
+                                            << "235.41";
     QTest::newRow("IGST added") << "TxIGST"
                                 << "3"
                                 << "3.00"
-                                << "251.30";
+                                << "252.30";
 }
 
 void TestOtherInvoiceWindow::typedTaxTotals()
@@ -356,8 +359,12 @@ void TestOtherInvoiceWindow::saveRefusals()
     typeHeader(QStringLiteral("R/1"));
     if (leaveOut != 3)
         typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
-    if (leaveOut == 4)
+    if (leaveOut == 4) {
+        // Enter asks for the lookup at once; Save asks again for the same line.
         type(editor(), QStringLiteral("glue"));
+        QCOMPARE(m_scripted->ui.texts(), QStringList{message});
+        m_scripted->ui.shown.clear();
+    }
     if (leaveOut != 2)
         m_w->TxFreight->setText(QStringLiteral("40.00"));
     if (leaveOut == 0)
@@ -526,6 +533,7 @@ void TestOtherInvoiceWindow::roundOffLimit()
     QVERIFY(openNew());
     typeHeader(QStringLiteral("L/1"));
     typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+    m_w->TxFreight->setText(QStringLiteral("40.00"));
     auto *b = m_w->findChild<QLineEdit *>(box);
     b->setFocus();
     b->selectAll();
@@ -533,6 +541,75 @@ void TestOtherInvoiceWindow::roundOffLimit()
     QCOMPARE(m_scripted->ui.texts(), shown);
     QCOMPARE(m_w->TxGrandTotal->text(), grand);
     QCOMPARE(Decimal::fromText(b->text()), Decimal::fromText(typed));
+
+    // Save checks again: a round-off above the limit is never stored.
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), shown);
+    const QString stored = field("Select inv_net_total from vstores_2024.inv_invoice_gen where inv_invoice_no='L/1'");
+    if (shown.isEmpty()) {
+        QCOMPARE(state(), QStringLiteral("view"));
+        QCOMPARE(stored, grand);
+    } else {
+        QCOMPARE(state(), QStringLiteral("new"));
+        QCOMPARE(QApplication::focusWidget(), b);
+        QCOMPARE(stored, QString());
+    }
+}
+
+void TestOtherInvoiceWindow::typedTaxesSavedAndShownAgain_data()
+{
+    QTest::addColumn<bool>("enter"); // Enter walks the tax boxes before Save
+    QTest::newRow("Enter through the typed taxes") << true;
+    QTest::newRow("Save clicked right after typing") << false;
+}
+
+void TestOtherInvoiceWindow::typedTaxesSavedAndShownAgain()
+{
+    QFETCH(bool, enter);
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("T/9"));
+    typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+    m_w->TxTCS->setText(QStringLiteral("1.00"));
+    m_w->TxFreight->setText(QStringLiteral("40.00"));
+    m_w->TxRoundOffMinus->setText(QStringLiteral("0.10"));
+    m_w->TxCGST->setFocus();
+    m_w->TxCGST->selectAll();
+    type(m_w->TxCGST, QStringLiteral("5"), enter);
+    if (enter) {
+        QTest::keyClick(m_w->TxSGST, Qt::Key_Return);
+        QTest::keyClick(m_w->TxIGST, Qt::Key_Return);
+        // The same sum as the lines give: gross + TCS + taxes + round-offs.
+        QCOMPARE(m_w->TxGrandTotal->text(), QStringLiteral("234.80"));
+    }
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(m_w->TxGrandTotal->text(), QStringLiteral("234.80"));
+    const QString id = m_w->LbSerialNo->text();
+    const QString header = QStringLiteral("210.00|1.00|5.00|18.90|0.00|0.00|0.10|234.80");
+    QCOMPARE(field("Select concat_ws('|', inv_gross_total, inv_tcs, inv_cgst_amt, inv_sgst_amt, inv_igst_amt, "
+                   "inv_round_plus, inv_round_minus, inv_net_total) from vstores_2024.inv_invoice_gen "
+                   "where inv_trans_id=?",
+                   {id}),
+             header);
+    // Reopened, the invoice shows the totals it was stored with, typed CGST included.
+    WindowRegistry::instance().unloadAll();
+    QVERIFY(openStored(id));
+    QCOMPARE(QStringList({m_w->TxTotal->text(), m_w->TxTCS->text(), m_w->TxCGST->text(), m_w->TxSGST->text(),
+                          m_w->TxIGST->text(), m_w->TxRoundOffPlus->text(), m_w->TxRoundOffMinus->text(),
+                          m_w->TxGrandTotal->text()})
+                 .join(u'|'),
+             header);
+}
+
+void TestOtherInvoiceWindow::newShowsZeroInEveryAmount()
+{
+    QVERIFY(openStored(QStringLiteral("P0000001")));
+    QVERIFY(!Decimal::fromText(m_w->TxTotal->text()).isZero());
+    click(m_w->newButton());
+    for (QLineEdit *box : {m_w->TxTotal, m_w->TxTCS, m_w->TxFreight, m_w->TxCGST, m_w->TxSGST, m_w->TxIGST,
+                           m_w->TxRoundOffPlus, m_w->TxRoundOffMinus, m_w->TxGrandTotal})
+        QVERIFY2(box->text() == QStringLiteral("0.00"), qPrintable(box->objectName() + " shows " + box->text()));
 }
 
 void TestOtherInvoiceWindow::editAfterTheUnitChangedKeepsTheInvoicesOwnUnit()

@@ -143,7 +143,7 @@ void TestSpoolerScript::converts_data()
                       "\x1bGSl No     Date\x1bH\r\n"
                       "Caf\x82 R-102\r\n");
     QTest::newRow("driverless queue: plain text")
-        << QByteArray("HP LaserJet - IPP Everywhere") << lines << textOptions
+        << QByteArray("Hestron LP-404 - IPP Everywhere") << lines << textOptions
         << QByteArray("Velmora\nConsumption\nSl No     Date\nCaf\xc3\xa9 R-102\n");
     // Two pages of 72 lines: the empty lines that fill a page give way to a form feed.
     QByteArray pages = "A\r\n\r\nB\r\n";
