@@ -62,9 +62,11 @@ bool FAInvoiceStore::acceptable(const FABill &bill)
                 return false;
             gross += l.amount;
         }
-        return bill.total == gross
-            && bill.grandTotal
-            == bill.total + bill.freight + bill.vat + bill.cess + bill.roundPlus - bill.roundMinus;
+        // Each figure as stored, to the paisa.
+        const auto p = [](const Decimal &d) { return d.rounded(2); };
+        return p(bill.total) == gross
+            && p(bill.grandTotal)
+            == p(bill.total) + p(bill.freight) + p(bill.vat) + p(bill.cess) + p(bill.roundPlus) - p(bill.roundMinus);
     } catch (const DecimalOverflow &) {
         return false;
     }

@@ -54,10 +54,12 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     if (invoice.roundPlus > limit || invoice.roundMinus > limit)
         return false;
     try {
-        // The tax totals may be typed over; the grand total is still their sum.
-        if (invoice.netTotal
-            != invoice.grossTotal + invoice.tcs + invoice.cgst + invoice.sgst + invoice.igst + invoice.roundPlus
-                - invoice.roundMinus)
+        // The tax totals may be typed over; the grand total is still the sum
+        // of the figures as stored, each to the paisa.
+        const auto p = [](const Decimal &d) { return d.rounded(2); };
+        if (p(invoice.netTotal)
+            != p(invoice.grossTotal) + p(invoice.tcs) + p(invoice.cgst) + p(invoice.sgst) + p(invoice.igst)
+                + p(invoice.roundPlus) - p(invoice.roundMinus))
             return false;
     } catch (const DecimalOverflow &) {
         return false;

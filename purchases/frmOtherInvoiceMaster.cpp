@@ -238,8 +238,13 @@ OtherInvoice frmOtherInvoiceMaster::shownInvoice() const
 
 bool frmOtherInvoiceMaster::prepareSave()
 {
-    // Typed tax totals stay; the grand total saved is the sum of the boxes on view.
-    return withinRange([&] { GstGrid::CalculateGrandTotal(totalBoxes()); });
+    // Typed tax totals stay, shown to the paisa as they are stored; the grand
+    // total saved is the sum of the boxes on view.
+    return withinRange([&] {
+        for (QLineEdit *b : {TxCGST, TxSGST, TxIGST})
+            b->setText(number(b).toText(2));
+        GstGrid::CalculateGrandTotal(totalBoxes());
+    });
 }
 
 std::optional<OtherInvoice> frmOtherInvoiceMaster::typedInvoice()

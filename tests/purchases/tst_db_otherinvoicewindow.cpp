@@ -560,13 +560,16 @@ void TestOtherInvoiceWindow::roundOffLimit()
 void TestOtherInvoiceWindow::typedTaxesSavedAndShownAgain_data()
 {
     QTest::addColumn<bool>("enter"); // Enter walks the tax boxes before Save
-    QTest::newRow("Enter through the typed taxes") << true;
-    QTest::newRow("Save clicked right after typing") << false;
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("Enter through the typed taxes") << true << "5";
+    QTest::newRow("Save clicked right after typing") << false << "5";
+    QTest::newRow("a third decimal, Save clicked at once") << false << "5.004";
 }
 
 void TestOtherInvoiceWindow::typedTaxesSavedAndShownAgain()
 {
     QFETCH(bool, enter);
+    QFETCH(QString, typed);
     QVERIFY(openNew());
     typeHeader(QStringLiteral("T/9"));
     typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
@@ -575,7 +578,7 @@ void TestOtherInvoiceWindow::typedTaxesSavedAndShownAgain()
     m_w->TxRoundOffMinus->setText(QStringLiteral("0.10"));
     m_w->TxCGST->setFocus();
     m_w->TxCGST->selectAll();
-    type(m_w->TxCGST, QStringLiteral("5"), enter);
+    type(m_w->TxCGST, typed, enter);
     if (enter) {
         QTest::keyClick(m_w->TxSGST, Qt::Key_Return);
         QTest::keyClick(m_w->TxIGST, Qt::Key_Return);
@@ -584,6 +587,7 @@ void TestOtherInvoiceWindow::typedTaxesSavedAndShownAgain()
     }
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(m_w->TxCGST->text(), QStringLiteral("5.00"));
     QCOMPARE(m_w->TxGrandTotal->text(), QStringLiteral("234.80"));
     const QString id = m_w->LbSerialNo->text();
     const QString header = QStringLiteral("210.00|1.00|5.00|18.90|0.00|0.00|0.10|234.80");
