@@ -338,6 +338,16 @@ bool InvoiceEntryWindow::recalculate()
     return withinRange([this] { CalculateTotals(); });
 }
 
+bool InvoiceEntryWindow::boxesWithinLimits() const
+{
+    for (const InvoiceBox &b : m_config.boxes) {
+        const QLineEdit *e = b.limit ? box(b.name) : nullptr;
+        if (e && Decimal::fromText(e->text()) > *b.limit)
+            return false;
+    }
+    return true;
+}
+
 QPushButton *InvoiceEntryWindow::barButton(const QString &name) const
 {
     return qobject_cast<QPushButton *>(m_barItems.value(name));

@@ -255,6 +255,9 @@ protected:
     bool loading() const { return m_loading; }
     // CalculateTotals; a sum beyond the decimal range is shown, not thrown.
     bool recalculate();
+    // Whether no box with a limit holds more than it allows (such a box is
+    // left out of the totals until the clerk corrects it).
+    bool boxesWithinLimits() const;
 
     // RecordWindow hooks.
     void ClearFields() override;

@@ -167,8 +167,9 @@ bool frmFAInvoiceMaster::commandsAllowed()
 bool frmFAInvoiceMaster::prepareSave()
 {
     // Gross and grand total are worked out, never typed: what is saved is the
-    // sum of the lines and amounts on view.
-    return recalculate();
+    // sum of the lines and amounts on view. A round-off above its limit stays
+    // out of them; Save refuses it.
+    return !boxesWithinLimits() || recalculate();
 }
 
 void frmFAInvoiceMaster::CalculateTotals()

@@ -239,7 +239,10 @@ OtherInvoice frmOtherInvoiceMaster::shownInvoice() const
 bool frmOtherInvoiceMaster::prepareSave()
 {
     // Typed tax totals stay, shown to the paisa as they are stored; the grand
-    // total saved is the sum of the boxes on view.
+    // total saved is the sum of the boxes on view. A round-off above its limit
+    // stays out of it; Save refuses it.
+    if (!boxesWithinLimits())
+        return true;
     return withinRange([&] {
         for (QLineEdit *b : {TxCGST, TxSGST, TxIGST})
             b->setText(number(b).toText(2));

@@ -598,11 +598,14 @@ void TestFAInvoice::saveChecks()
     m_w->TxRoundOffPlus->setText(roundPlus);
     m_w->TxRoundOffMinus->setText(roundMinus);
     m_scripted->ui.shown.clear();
+    const QString grandBefore = m_w->TxGrandTotal->text();
     QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
     if (message.isEmpty()) {
         QCOMPARE(shown(), QStringList{});
         QVERIFY(!m_w->isEntering());
     } else {
+        // A refused round-off stays out of the grand total on view.
+        QCOMPARE(m_w->TxGrandTotal->text(), grandBefore);
         QCOMPARE(shown(), QStringList{"C:" + message});
         QVERIFY(m_w->isEntering());
         QCOMPARE(field("Select count(*) from vstores_2024.inv_asset"), QString("3"));
