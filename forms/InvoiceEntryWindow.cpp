@@ -416,7 +416,7 @@ void InvoiceEntryWindow::showFinalized(bool finalized)
         CmFinalize->setEnabled(false);
 }
 
-void InvoiceEntryWindow::ClearFields()
+void InvoiceEntryWindow::resetShown(const std::function<void(const InvoiceBox &)> &reset)
 {
     // The lines go first and no box works out a total meanwhile, so no figure
     // of the invoice before survives in a box reset after it.
@@ -424,35 +424,33 @@ void InvoiceEntryWindow::ClearFields()
     GrInvoice->RenumberRows();
     m_clearing = true;
     for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
-        if (b.kind == InvoiceBox::Kind::Date) {
+        if (b.kind == InvoiceBox::Kind::Date)
             date(b.name)->setDate(today());
-            continue;
-        }
-        QLineEdit *e = box(b.name);
-        if (!e || b.onNew == InvoiceBox::Reset::Keep)
-            continue;
-        e->setText(b.onNew == InvoiceBox::Reset::Zero ? zero() : QString());
+        else
+            reset(b);
     }
     m_clearing = false;
     LbFinalize->clear();
+}
+
+void InvoiceEntryWindow::ClearFields()
+{
+    resetShown([this](const InvoiceBox &b) {
+        QLineEdit *e = box(b.name);
+        if (e && b.onNew != InvoiceBox::Reset::Keep)
+            e->setText(b.onNew == InvoiceBox::Reset::Zero ? zero() : QString());
+    });
     setCaption(m_config.entryCaption);
 }
 
 void InvoiceEntryWindow::clearShown()
 {
-    GrInvoice->clearRows(m_config.grid.initialRows);
-    GrInvoice->RenumberRows();
-    m_clearing = true;
-    for (const InvoiceBox &b : std::as_const(m_config.boxes)) {
-        if (b.kind == InvoiceBox::Kind::Date)
-            date(b.name)->setDate(today());
-        else if (QLabel *l = label(b.name))
+    resetShown([this](const InvoiceBox &b) {
+        if (QLabel *l = label(b.name))
             l->clear();
         else if (QLineEdit *e = box(b.name))
             e->setText(b.kind == InvoiceBox::Kind::Amount ? zero() : QString());
-    }
-    m_clearing = false;
-    LbFinalize->clear();
+    });
     for (QWidget *w : std::as_const(m_barItems))
         if (auto *l = qobject_cast<QLabel *>(w))
             l->clear();

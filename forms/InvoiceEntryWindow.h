@@ -279,6 +279,8 @@ private:
     bool enterKey(QWidget *from);
     void limitCheck(QLineEdit *box, const InvoiceBox &b);
     EntryCheck linesCheck(const QString &noLineMessage);
+    // Empties the lines, then resets every box (dates to today; `reset` the others).
+    void resetShown(const std::function<void(const InvoiceBox &)> &reset);
 
     // Asks `question`; on Yes runs `store`. True once the stored invoice changed;
     // a failure or an invoice not stored here has been shown.

@@ -1,5 +1,6 @@
 #include "FAInvoiceStore.h"
 #include "Desktop.h"
+#include "RoundOff.h"
 #include "mdlVelmora.h"
 
 namespace {
@@ -50,9 +51,7 @@ QString FAInvoiceStore::seriesKey(const QString &compCode, const QString &unitCo
 
 bool FAInvoiceStore::acceptable(const FABill &bill)
 {
-    const Decimal limit = Decimal::fromInt(10);
-    if (bill.roundPlus.isNegative() || bill.roundMinus.isNegative() || bill.roundPlus > limit
-        || bill.roundMinus > limit)
+    if (!RoundOff::allowed(bill.roundPlus) || !RoundOff::allowed(bill.roundMinus))
         return false;
     try {
         Decimal gross;

@@ -1,5 +1,6 @@
 #include "OtherInvoiceStore.h"
 #include "Desktop.h"
+#include "RoundOff.h"
 #include "mdlVelmora.h"
 
 namespace {
@@ -50,8 +51,7 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
                              invoice.cgst, invoice.sgst, invoice.igst, invoice.netTotal})
         if (d.isNegative())
             return false;
-    const Decimal limit = Decimal::fromInt(10);
-    if (invoice.roundPlus > limit || invoice.roundMinus > limit)
+    if (!RoundOff::allowed(invoice.roundPlus) || !RoundOff::allowed(invoice.roundMinus))
         return false;
     try {
         // The tax totals may be typed over; the grand total is still the sum

@@ -2,6 +2,7 @@
 #include "AssetGrid.h"
 #include "BillYears.h"
 #include "Desktop.h"
+#include "RoundOff.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -18,7 +19,6 @@ namespace {
 using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
 
-const QString kRoundOffMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
 const QString kFillDetails = QStringLiteral("Please Fill the Details Properly.   ");
 
 // The stores databases whose payments count for a bill held in `storesDb`.
@@ -73,10 +73,6 @@ InvoiceWindowConfig faInvoiceMasterConfig()
         b->zeroOnLoad = true;
     for (InvoiceBox *b : {&freight, &vat, &cess, &plus, &minus})
         b->totalsOnChange = true;
-    for (InvoiceBox *b : {&plus, &minus}) {
-        b->limit = Decimal::fromInt(10);
-        b->limitMessage = kRoundOffMessage;
-    }
     c.boxes << narration << freight << vat << plus << total << preparedBy << cess << minus << grand;
 
     c.lookups << InvoiceLookup{name("TxSuppCode"), name("TxSuppName"), {}, [](const QString &typed) {
@@ -106,9 +102,8 @@ InvoiceWindowConfig faInvoiceMasterConfig()
         {name("TxSuppName"), T::Empty, QStringLiteral("Please Select the Supplier.   "), name("TxSuppCode"), {}},
         {InvoiceWindowConfig::kGrid, T::Lines, kFillDetails, InvoiceWindowConfig::kGrid, {}},
         {name("TxGrandTotal"), T::Zero, kFillDetails, InvoiceWindowConfig::kGrid, {}},
-        {name("TxRoundOffPlus"), T::Above, kRoundOffMessage, name("TxRoundOffPlus"), Decimal::fromInt(10)},
-        {name("TxRoundOffMinus"), T::Above, kRoundOffMessage, name("TxRoundOffMinus"), Decimal::fromInt(10)},
     };
+    RoundOff::guard(c, name("TxRoundOffPlus"), name("TxRoundOffMinus"));
 
     c.grid = AssetGrid::config(gridLookup(&AssetGrid::itemLookup), gridLookup(&AssetGrid::brandLookup), {});
     c.finalizedText = QStringLiteral("Finalized");

@@ -1,5 +1,6 @@
 #include "frmOtherInvoiceMaster.h"
 #include "Desktop.h"
+#include "RoundOff.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -10,10 +11,6 @@
 using namespace InvoiceKit;
 using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
-
-namespace {
-const QString kRoundOffMessage = QStringLiteral("You Are allowed to Round Off Upto Rs 10 Only  ");
-} // namespace
 
 InvoiceWindowConfig otherInvoiceMasterConfig()
 {
@@ -56,11 +53,6 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
     grand.zeroOnLoad = true;
     for (InvoiceBox *b : {&tcs, &freight, &plus, &minus})
         b->totalsOnChange = true;
-    // Checked as typed, as loaded and by Save.
-    for (InvoiceBox *b : {&plus, &minus}) {
-        b->limit = Decimal::fromInt(10);
-        b->limitMessage = kRoundOffMessage;
-    }
     for (InvoiceBox *b : {&tcs, &freight, &plus, &cgst, &sgst, &igst})
         b->selectOnEntry = true;
     c.boxes << narration << tcs << freight << cgst << sgst << igst << gross << plus << minus << grand;
@@ -107,9 +99,8 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
         // A name typed without the lookup has no item behind it: it could be
         // neither stored nor shown again, so the line goes back to the clerk.
         {InvoiceWindowConfig::kGrid, T::Lines, {}, InvoiceWindowConfig::kGrid, {}},
-        {name("TxRoundOffPlus"), T::Above, kRoundOffMessage, name("TxRoundOffPlus"), Decimal::fromInt(10)},
-        {name("TxRoundOffMinus"), T::Above, kRoundOffMessage, name("TxRoundOffMinus"), Decimal::fromInt(10)},
     };
+    RoundOff::guard(c, name("TxRoundOffPlus"), name("TxRoundOffMinus"));
 
     c.grid = GstGrid::config(gridLookup(&GstGrid::itemLookup));
     c.removeFinalizeButton = QStringLiteral("CmRemove");
