@@ -223,7 +223,7 @@ void put(QLineEdit *box, const QString &value)
 void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 {
     QList<LineCells> lines;
-    const int filled = grid.filledRows();
+    const int filled = grid.lineCount();
     for (int r = 1; r <= filled; ++r)
         lines.append({grid.cell(r, Qty), grid.cell(r, Rate), grid.cell(r, CgstPer), grid.cell(r, SgstPer),
                       grid.cell(r, IgstPer)});
@@ -250,8 +250,7 @@ void CalculateGrandTotal(const Boxes &boxes)
 {
     const GrandTotal g =
         calculateGrandTotal({text(boxes.TxTotal), text(boxes.TxTCS), text(boxes.TxCGST), text(boxes.TxSGST),
-                             text(boxes.TxIGST),
-                             text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
+                             text(boxes.TxIGST), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
     put(boxes.TxTotal, g.total);
     put(boxes.TxGrandTotal, g.grandTotal);
 }

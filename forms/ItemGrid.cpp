@@ -264,8 +264,8 @@ void ItemGrid::keepCodeOnlyFor(const QString &text)
     const int codeColumn = column(CurCol).lookupCodeColumn;
     if (codeColumn < 0)
         return;
-    const QString chosen = m_choice && m_choice->row == CurRow && m_choice->column == CurCol ? m_choice->name
-                                                                                              : cell(CurRow, CurCol);
+    const QString chosen =
+        m_choice && m_choice->row == CurRow && m_choice->column == CurCol ? m_choice->name : cell(CurRow, CurCol);
     m_choice.reset();
     if (text.trimmed().compare(chosen.trimmed(), Qt::CaseInsensitive) != 0)
         setCell(CurRow, codeColumn, QString());
@@ -536,11 +536,14 @@ bool ItemGrid::enterKey()
     case ItemGridEnter::Write::Nothing: MoveEditor(); return false;
     case ItemGridEnter::Write::Upper: setCell(CurRow, CurCol, text.toUpper()); break;
     case ItemGridEnter::Write::AsTyped: setCell(CurRow, CurCol, text); break;
-    case ItemGridEnter::Write::Fixed2: try { setCell(CurRow, CurCol, Decimal::fromText(text).toText(2));
+    case ItemGridEnter::Write::Fixed2: {
+        try {
+            setCell(CurRow, CurCol, Decimal::fromText(text).toText(2));
         } catch (const DecimalOverflow &) {
             return refuseOverflow(before);
         }
         break;
+    }
     }
     if (rule.needs >= 0 && Decimal::fromText(cell(CurRow, rule.needs)).isZero()) {
         MsgBox(rule.needsRefusal, MsgButtons::Ok, MsgIcon::Critical);

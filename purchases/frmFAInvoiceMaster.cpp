@@ -312,12 +312,10 @@ void frmFAInvoiceMaster::showBill(const FABill &bill)
     DtReceipt->setDate(bill.receiptDate.isValid() ? bill.receiptDate : today());
     DtPO->setDate(bill.poDate.isValid() ? bill.poDate : today());
     TxFreight->setText(bill.freight.toText(2));
-    TxTotal->setText(bill.total.toText(2));
     TxRoundOffPlus->setText(bill.roundPlus.toText(2));
     TxRoundOffMinus->setText(bill.roundMinus.toText(2));
     TxVat->setText(bill.vat.toText(2));
     TxCess->setText(bill.cess.toText(2));
-    TxGrandTotal->setText(bill.grandTotal.toText(2));
     TxNarration->setText(bill.narration);
 
     LbFinalize->setText(bill.finalized ? config().finalizedText : QString());

@@ -12,6 +12,16 @@ using namespace InvoiceKit;
 using Kind = InvoiceBox::Kind;
 using Reset = InvoiceBox::Reset;
 
+namespace {
+
+// A typed tax total as it is stored: to the paisa.
+void showToPaisa(QLineEdit *box)
+{
+    box->setText(number(box).toText(2));
+}
+
+} // namespace
+
 InvoiceWindowConfig otherInvoiceMasterConfig()
 {
     InvoiceWindowConfig c;
@@ -133,22 +143,21 @@ frmOtherInvoiceMaster::frmOtherInvoiceMaster(QWidget *parent) : InvoiceEntryWind
 
     // A typed tax total gives the grand total from the boxes as they stand;
     // CGST is worked out before its box is formatted, SGST and IGST after.
-    const auto format = [](QLineEdit *b) { b->setText(number(b).toText(2)); };
-    setEnterAction(name("TxCGST"), [this, format] {
+    setEnterAction(name("TxCGST"), [this] {
         withinRange([&] {
             GstGrid::CalculateGrandTotal(totalBoxes());
-            format(TxCGST);
+            showToPaisa(TxCGST);
         });
     });
-    setEnterAction(name("TxSGST"), [this, format] {
+    setEnterAction(name("TxSGST"), [this] {
         withinRange([&] {
-            format(TxSGST);
+            showToPaisa(TxSGST);
             GstGrid::CalculateGrandTotal(totalBoxes());
         });
     });
-    setEnterAction(name("TxIGST"), [this, format] {
+    setEnterAction(name("TxIGST"), [this] {
         withinRange([&] {
-            format(TxIGST);
+            showToPaisa(TxIGST);
             GstGrid::CalculateGrandTotal(totalBoxes());
         });
     });
@@ -236,7 +245,7 @@ bool frmOtherInvoiceMaster::prepareSave()
         return true;
     return withinRange([&] {
         for (QLineEdit *b : {TxCGST, TxSGST, TxIGST})
-            b->setText(number(b).toText(2));
+            showToPaisa(b);
         GstGrid::CalculateGrandTotal(totalBoxes());
     });
 }
@@ -325,13 +334,8 @@ void frmOtherInvoiceMaster::showInvoice(const OtherInvoice &inv)
     TxSuppName->setText(inv.suppName);
     TxFreight->setText(inv.freight.toText(2));
     TxTCS->setText(inv.tcs.toText(2));
-    TxTotal->setText(inv.grossTotal.toText(2));
     TxRoundOffPlus->setText(inv.roundPlus.toText(2));
     TxRoundOffMinus->setText(inv.roundMinus.toText(2));
-    TxCGST->setText(inv.cgst.toText(2));
-    TxSGST->setText(inv.sgst.toText(2));
-    TxIGST->setText(inv.igst.toText(2));
-    TxGrandTotal->setText(inv.netTotal.toText(2));
     if (inv.finalized)
         showFinalized(true);
     TxNarration->setText(inv.narration);
