@@ -217,10 +217,10 @@ void ItemGrid::setCell(int row, int column, const QString &text)
     m_model->setCell(row, column, text);
 }
 
-int ItemGrid::filledRows(int column) const
+int ItemGrid::filledRows() const
 {
     int n = 0;
-    while (n + 1 < rows() && !cell(n + 1, column).isEmpty())
+    while (n + 1 < rows() && !cell(n + 1, m_config.keyColumn).isEmpty())
         ++n;
     return n;
 }

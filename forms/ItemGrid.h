@@ -158,9 +158,8 @@ public:
     // The editor takes at most `length` characters in `column` (0: any).
     void setMaxLength(int column, int length);
     void setCell(int row, int column, const QString &text);
-    // Lines from row 1 up to the first whose cell in `column` is empty.
-    int filledRows() const { return filledRows(m_config.keyColumn); }
-    int filledRows(int column) const;
+    // Rows from 1 up to the first whose key cell is empty.
+    int filledRows() const;
     // The lines: rows from 1 down to the first empty one (see lineCells).
     int lineCount() const;
     // The first line that lacks one of the needs, with that need's cell and message.

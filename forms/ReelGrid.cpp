@@ -125,7 +125,7 @@ Totals calculate(const QList<ReelAmount> &reels, const Additions &additions)
 void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 {
     QList<ReelAmount> reels;
-    const int filled = grid.filledRows();
+    const int filled = grid.lineCount();
     for (int r = 1; r <= filled; ++r)
         reels.append({grid.cell(r, Weight), grid.cell(r, Rate)});
     const auto text = [](QLineEdit *box) { return box ? box->text() : QString(); };

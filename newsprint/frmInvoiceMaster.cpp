@@ -197,7 +197,7 @@ Invoice frmInvoiceMaster::shownInvoice() const
     inv.tcs = number(TxTCS);
     // Only the lines down to the first without a reel number are the invoice's.
     const ItemGrid &g = *GrInvoice;
-    const int filled = g.filledRows();
+    const int filled = g.lineCount();
     for (int r = 1; r <= filled; ++r) {
         InvoiceReel reel;
         reel.slNo = r;

@@ -51,8 +51,6 @@ QString FAInvoiceStore::seriesKey(const QString &compCode, const QString &unitCo
 
 bool FAInvoiceStore::acceptable(const FABill &bill)
 {
-    if (!RoundOff::allowed(bill.roundPlus) || !RoundOff::allowed(bill.roundMinus))
-        return false;
     try {
         Decimal gross;
         for (const FABillLine &l : bill.lines) {
@@ -61,14 +59,13 @@ bool FAInvoiceStore::acceptable(const FABill &bill)
                 return false;
             gross += l.amount;
         }
-        // Each figure as stored, to the paisa.
-        const auto p = [](const Decimal &d) { return d.rounded(2); };
-        return p(bill.total) == gross
-            && p(bill.grandTotal)
-            == p(bill.total) + p(bill.freight) + p(bill.vat) + p(bill.cess) + p(bill.roundPlus) - p(bill.roundMinus);
+        if (bill.total.rounded(2) != gross)
+            return false;
     } catch (const DecimalOverflow &) {
         return false;
     }
+    return RoundOff::addsUp(bill.grandTotal, {bill.total, bill.freight, bill.vat, bill.cess}, bill.roundPlus,
+                            bill.roundMinus);
 }
 
 FAInvoiceStore::Saved FAInvoiceStore::saveNew(FABill &bill)

@@ -51,19 +51,11 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
                              invoice.cgst, invoice.sgst, invoice.igst, invoice.netTotal})
         if (d.isNegative())
             return false;
-    if (!RoundOff::allowed(invoice.roundPlus) || !RoundOff::allowed(invoice.roundMinus))
+    // The tax totals may be typed over; the grand total is still the sum of
+    // the figures as stored.
+    if (!RoundOff::addsUp(invoice.netTotal, {invoice.grossTotal, invoice.tcs, invoice.cgst, invoice.sgst, invoice.igst},
+                          invoice.roundPlus, invoice.roundMinus))
         return false;
-    try {
-        // The tax totals may be typed over; the grand total is still the sum
-        // of the figures as stored, each to the paisa.
-        const auto p = [](const Decimal &d) { return d.rounded(2); };
-        if (p(invoice.netTotal)
-            != p(invoice.grossTotal) + p(invoice.tcs) + p(invoice.cgst) + p(invoice.sgst) + p(invoice.igst)
-                + p(invoice.roundPlus) - p(invoice.roundMinus))
-            return false;
-    } catch (const DecimalOverflow &) {
-        return false;
-    }
     for (const OtherInvoiceLine &l : invoice.lines) {
         if (l.itemCode.trimmed().isEmpty())
             return false;
