@@ -270,6 +270,13 @@ private:
     int m_session = 0;
 };
 
+// The one way a value is written into a statement's text instead of bound:
+// NULL, integers, decimals, dates and text (as the hexadecimal of its UTF-8
+// bytes). hasSqlLiteral() says whether a value is of those kinds;
+// appendSqlLiteral() throws DbError for any other.
+bool hasSqlLiteral(const QVariant &value);
+void appendSqlLiteral(QString &sql, const QVariant &value);
+
 // Inserts rows with a few multi-row statements instead of one per row:
 // `insertHead` is "Insert into t(c1, ..., cn) Values", `values` holds the rows'
 // values one row after another, `columns` to a row. Throws DbError.

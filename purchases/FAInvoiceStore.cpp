@@ -26,9 +26,6 @@ ColumnValues headerColumns(const FABill &bill)
     return c;
 }
 
-// Rows per insert statement: one round trip for a bill of usual size.
-constexpr int kLinesPerInsert = 100;
-
 } // namespace
 
 FAInvoiceStore::FAInvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
@@ -134,30 +131,23 @@ FAInvoiceStore::Saved FAInvoiceStore::saveEditOnce(const FABill &bill)
 
 void FAInvoiceStore::insertLines(const QString &code, const QList<FABillLine> &lines)
 {
-    const QString head = QStringLiteral("Insert into ") + t("inv_asset_trans")
-        + QStringLiteral("(unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_item_code, "
-                         "invtrans_brand_code, invtrans_narration, invtrans_war_date, invtrans_qty, invtrans_rate, "
-                         "invtrans_amount, invtrans_slno) Values");
-    const QString one = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?)");
-    for (int from = 0; from < lines.size(); from += kLinesPerInsert) {
-        const int to = std::min<int>(int(lines.size()), from + kLinesPerInsert);
-        QString sql = head;
-        QVariantList values;
-        values.reserve((to - from) * 12);
-        for (int i = from; i < to; ++i) {
-            const FABillLine &l = lines.at(i);
-            if (i > from)
-                sql += u',';
-            sql += one;
-            // The warranty column keeps 'yyyy-mm-dd', or the empty text for none.
-            const QString warranty = l.warranty.isValid() ? sqlDate(l.warranty) : QStringLiteral("");
-            // Lines are numbered by their order: 1, 2, 3 ... without gaps.
-            values << m_unit << m_unit << m_comp << code << boundText(l.itemCode.trimmed())
-                   << boundText(l.brandCode.trimmed()) << boundText(l.narration.trimmed()) << warranty
-                   << boundDecimal(l.qty) << boundDecimal(l.rate) << boundDecimal(l.amount) << i + 1;
-        }
-        m_db.execute(sql, values);
+    QVariantList values;
+    values.reserve(lines.size() * 12);
+    int slNo = 0;
+    for (const FABillLine &l : lines) {
+        // The warranty column keeps 'yyyy-mm-dd', or the empty text for none.
+        const QString warranty = l.warranty.isValid() ? sqlDate(l.warranty) : QStringLiteral("");
+        // Lines are numbered by their order: 1, 2, 3 ... without gaps.
+        values << m_unit << m_unit << m_comp << code << boundText(l.itemCode.trimmed())
+               << boundText(l.brandCode.trimmed()) << boundText(l.narration.trimmed()) << warranty
+               << boundDecimal(l.qty) << boundDecimal(l.rate) << boundDecimal(l.amount) << ++slNo;
     }
+    insertRows(m_db,
+               QStringLiteral("Insert into ") + t("inv_asset_trans")
+                   + QStringLiteral("(unit_code, invtrans_unit_code, comp_code, invtrans_id, invtrans_item_code, "
+                                    "invtrans_brand_code, invtrans_narration, invtrans_war_date, invtrans_qty, "
+                                    "invtrans_rate, invtrans_amount, invtrans_slno) Values"),
+               12, values);
 }
 
 QString FAInvoiceStore::paymentsSum(const QList<DbName> &years, const QString &codeExpression)

@@ -17,6 +17,8 @@ private slots:
     void boundQueriesKeepDecimalsAndDates_data();
     void boundQueriesKeepDecimalsAndDates();
     void columnsByNumber();
+    void multiRowInsertsKeepEveryValue_data();
+    void multiRowInsertsKeepEveryValue();
     void transactionRollsBackUnlessCommitted();
     void secondBeginLeavesTheOpenWorkUncommitted();
     void failureCarriesServerText();
@@ -161,6 +163,62 @@ void TestDataAccess::boundQueriesKeepDecimalsAndDates()
     QCOMPARE(rs.integer("flag"), qint64(0));
     QVERIFY(rs.isNull("tag"));
     QCOMPARE(rs.text("tag"), QString());
+}
+
+// Rows inserted in batches carry their values in the statement's text; each
+// must arrive as binding would have sent it, whatever the session does with
+// backslashes, and a kind with no literal form still arrives, bound.
+void TestDataAccess::multiRowInsertsKeepEveryValue_data()
+{
+    QTest::addColumn<bool>("noBackslashEscapes");
+    QTest::addColumn<QVariant>("extra");
+    QTest::newRow("as written") << false << QVariant(3);
+    QTest::newRow("backslashes plain in the session") << true << QVariant(3);
+    QTest::newRow("a value only binding sends") << false << QVariant(QByteArray("3"));
+}
+
+void TestDataAccess::multiRowInsertsKeepEveryValue()
+{
+    QFETCH(bool, noBackslashEscapes);
+    QFETCH(QVariant, extra);
+    m_db.execute("Create temporary table if not exists batch (slno int, name varchar(60) null, "
+                 "amount decimal(20,2) null, taken date null, flag tinyint null, extra int null)");
+    m_db.execute("Delete from batch");
+    const QString mode = m_db.firstValue("Select @@SESSION.sql_mode");
+    if (noBackslashEscapes)
+        m_db.execute("SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'NO_BACKSLASH_ESCAPES')");
+    const QStringList names{"O'Neil Paper",
+                            "C:\\reels\\",
+                            "a\\' OR '1'='1",
+                            QString::fromUtf8("Kerala Newsprint \u0d15"),
+                            "Reel   ",
+                            "two\r\nlines\tand\x1a",
+                            QString("nul") + QChar(0) + "inside",
+                            ""};
+    QVariantList values;
+    int slNo = 0;
+    for (const QString &name : names)
+        values << ++slNo << name << QVariant::fromValue(Decimal::fromText("-98765432101.67")) << QDate(2009, 4, 1)
+               << true << extra;
+    values << ++slNo << QString() << QVariant() << QDate() << false << QVariant();
+    insertRows(m_db, "Insert into batch (slno, name, amount, taken, flag, extra) Values", 6, values, 3);
+    m_db.execute("SET SESSION sql_mode = ?", {mode});
+
+    RecordSet rs = m_db.query("Select * from batch order by slno");
+    for (const QString &name : names) {
+        QVERIFY(rs.next());
+        QCOMPARE(rs.text("name"), name);
+        QVERIFY(!rs.isNull("name"));
+        QCOMPARE(rs.text("amount"), QString("-98765432101.67"));
+        QCOMPARE(rs.date("taken"), QDate(2009, 4, 1));
+        QCOMPARE(rs.integer("flag"), qint64(1));
+        QCOMPARE(rs.integer("extra"), qint64(3));
+    }
+    QVERIFY(rs.next());
+    for (const char *column : {"name", "amount", "taken", "extra"})
+        QVERIFY2(rs.isNull(column), column);
+    QCOMPARE(rs.integer("flag"), qint64(0));
+    QVERIFY(!rs.next());
 }
 
 void TestDataAccess::columnsByNumber()
