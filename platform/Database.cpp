@@ -34,6 +34,7 @@ constexpr int kServerGone = 2006;
 constexpr int kServerLost = 2013;
 constexpr int kServerLostExtended = 2055;
 constexpr int kClientInteractionTimeout = 4031;
+
 bool isIntegral(int type)
 {
     switch (type) {
@@ -61,29 +62,28 @@ void appendSqlLiteral(QString &sql, const QVariant &value)
 {
     const int type = value.typeId();
     // As binding does: a null text or date is NULL.
-    if (!value.isValid() || value.isNull() || (type == QMetaType::QString && value.toString().isNull())
-        || (type == QMetaType::QDate && value.toDate().isNull())) {
+    if (!value.isValid() || value.isNull()) {
         sql += QStringLiteral("NULL");
     } else if (type == QMetaType::QString) {
         // Text goes as the hexadecimal of its UTF-8 bytes: nothing in it can
         // end the literal or be read as an escape, whatever the session's
         // sql_mode says of backslashes.
         const QString text = value.toString();
-        if (text.isEmpty()) {
+        if (text.isNull())
+            sql += QStringLiteral("NULL");
+        else if (text.isEmpty())
             sql += QStringLiteral("''");
-        } else {
-            sql += QStringLiteral("_utf8mb4 X'");
-            sql += QString::fromLatin1(text.toUtf8().toHex());
-            sql += u'\'';
-        }
+        else
+            sql += QStringLiteral("_utf8mb4 X'") + QLatin1String(text.toUtf8().toHex()) + u'\'';
+    } else if (type == QMetaType::QDate) {
+        const QDate date = value.toDate();
+        sql += date.isValid() ? u'\'' + date.toString(QStringLiteral("yyyy-MM-dd")) + u'\'' : QStringLiteral("NULL");
     } else if (type == qMetaTypeId<Decimal>()) {
         sql += value.value<Decimal>().toString();
     } else if (type == QMetaType::Bool) {
         sql += value.toBool() ? u'1' : u'0';
     } else if (isIntegral(type)) {
         sql += value.toString();
-    } else if (type == QMetaType::QDate) {
-        sql += u'\'' + value.toDate().toString(QStringLiteral("yyyy-MM-dd")) + u'\'';
     } else {
         throw DbError(QStringLiteral("A value of type %1 has no literal form.").arg(QLatin1String(value.typeName())));
     }
