@@ -194,6 +194,21 @@ Totals calculateTotals(const QList<LineCells> &lines, const Additions &additions
     return t;
 }
 
+QString countedGross(const QList<LineCells> &lines)
+{
+    return calculateTotals(lines, {}).total;
+}
+
+QList<LineCells> lineCells(const ItemGrid &grid)
+{
+    QList<LineCells> lines;
+    const int filled = grid.lineCount();
+    for (int r = 1; r <= filled; ++r)
+        lines.append({grid.cell(r, Qty), grid.cell(r, Rate), grid.cell(r, CgstPer), grid.cell(r, SgstPer),
+                      grid.cell(r, IgstPer)});
+    return lines;
+}
+
 GrandTotal calculateGrandTotal(const TaxBoxes &boxes)
 {
     GrandTotal g;
@@ -222,18 +237,16 @@ void put(QLineEdit *box, const QString &value)
 
 void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 {
-    QList<LineCells> lines;
-    const int filled = grid.lineCount();
-    for (int r = 1; r <= filled; ++r)
-        lines.append({grid.cell(r, Qty), grid.cell(r, Rate), grid.cell(r, CgstPer), grid.cell(r, SgstPer),
-                      grid.cell(r, IgstPer)});
+    const QList<LineCells> lines = lineCells(grid);
+    const int filled = int(lines.size());
     // Worked out in full before anything is shown, so a figure beyond range changes nothing.
     const Totals t =
         calculateTotals(lines, {text(boxes.TxTCS), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
-    for (int r = 1; r <= filled; ++r) {
-        const LineTotals &line = t.lines.at(r - 1);
-        if (!line.counted)
-            continue;
+    // A row that does not count, or stands below the lines, shows no tax or
+    // amount of an earlier count: it adds nothing and stores nothing.
+    const LineTotals none;
+    for (int r = 1; r < grid.rows(); ++r) {
+        const LineTotals &line = r <= filled ? t.lines.at(r - 1) : none;
         grid.setCell(r, Cgst, line.cgst);
         grid.setCell(r, Sgst, line.sgst);
         grid.setCell(r, Igst, line.igst);

@@ -45,7 +45,7 @@ struct LineCells {
     QString igstPer;
 };
 
-// What a counted row shows; a row that does not count keeps its cells.
+// What a row shows: the figures of a counted row, empty cells for any other.
 struct LineTotals {
     bool counted = false;
     QString cgst;
@@ -93,6 +93,11 @@ struct GrandTotal {
 // intermediate value is rounded. Throws DecimalOverflow for a figure beyond
 // the decimal type's range, a typed one included.
 Totals calculateTotals(const QList<LineCells> &lines, const Additions &additions);
+// "Gross Amt" of the lines: Qty x Rate of each counted line, rounded to the
+// paisa, summed, as calculateTotals shows it. Throws DecimalOverflow as it.
+QString countedGross(const QList<LineCells> &lines);
+// The lines of the grid, down to the first without an item, as their cells hold them.
+QList<LineCells> lineCells(const ItemGrid &grid);
 // The grand total from the boxes as they stand, typed tax totals included:
 // gross + TCS + taxes + round + less round -, as calculateTotals adds them.
 // Throws DecimalOverflow as calculateTotals.

@@ -203,6 +203,7 @@ void ItemGrid::setRows(int rows)
 
 void ItemGrid::clearRows(int rows)
 {
+    m_choice.reset();
     m_model->setRows(1);
     m_model->setRows(rows);
 }
@@ -247,7 +248,8 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
     for (int r = 1; r <= lines; ++r) {
         for (const ItemGridNeed &need : m_config.lineNeeds) {
             const QString text = cell(r, need.column);
-            if (need.optional && text.trimmed().isEmpty())
+            if (text.trimmed().isEmpty()
+                && (need.optional || (need.codeWithoutName && !cell(r, need.codeColumn).trimmed().isEmpty())))
                 continue;
             const bool missing = need.number
                 ? Decimal::fromText(text).isZero()
@@ -259,15 +261,18 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
     return std::nullopt;
 }
 
-void ItemGrid::keepCodeOnlyFor(const QString &text)
+void ItemGrid::settleCode(const QString &text)
 {
     const int codeColumn = column(CurCol).lookupCodeColumn;
+    const std::optional<Choice> choice = std::exchange(m_choice, std::nullopt);
     if (codeColumn < 0)
         return;
-    const QString chosen =
-        m_choice && m_choice->row == CurRow && m_choice->column == CurCol ? m_choice->name : cell(CurRow, CurCol);
-    m_choice.reset();
-    if (text.trimmed().compare(chosen.trimmed(), Qt::CaseInsensitive) != 0)
+    const auto names = [&text](const QString &name) {
+        return text.trimmed().compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+    };
+    if (choice && choice->row == CurRow && choice->column == CurCol && names(choice->name))
+        setCell(CurRow, codeColumn, choice->code);
+    else if (!names(cell(CurRow, CurCol)))
         setCell(CurRow, codeColumn, QString());
 }
 
@@ -445,6 +450,9 @@ void ItemGrid::copyRowAbove()
         setCell(CurRow, c, cell(CurRow - 1, c));
     m_editor->setText(NextCode(cell(CurRow - 1, m_config.keyColumn)));
     m_editor->setCursorPosition(int(m_editor->text().size()));
+    // The repeated name stands for the item copied with it until it is edited.
+    if (const int codeColumn = column(m_config.keyColumn).lookupCodeColumn; codeColumn >= 0)
+        m_choice = Choice{CurRow, m_config.keyColumn, cell(CurRow, codeColumn), m_editor->text()};
     CalculateTotals();
 }
 
@@ -463,12 +471,15 @@ void ItemGrid::lookup()
     const ItemGridChoice &choice = *chosen;
     m_editor->setText(choice.name);
     m_editor->setCursorPosition(int(choice.name.size()));
-    if (c.lookupCodeColumn >= 0)
-        setCell(CurRow, c.lookupCodeColumn, choice.code);
-    if (c.lookupWritesCell)
+    if (c.lookupWritesCell) {
+        if (c.lookupCodeColumn >= 0)
+            setCell(CurRow, c.lookupCodeColumn, choice.code);
         setCell(CurRow, CurCol, m_editor->text().toUpper());
-    else
-        m_choice = Choice{CurRow, CurCol, choice.name};
+    } else {
+        // Name and code reach the row together, with Enter; leaving the cell
+        // any other way drops the choice.
+        m_choice = Choice{CurRow, CurCol, choice.code, choice.name};
+    }
 }
 
 // Enter in the key column; true when the handler ends.
@@ -486,7 +497,7 @@ bool ItemGrid::enterKeyColumn()
         }
         return true;
     }
-    keepCodeOnlyFor(text);
+    settleCode(text);
     setCell(CurRow, CurCol, text.toUpper());
     if (m_config.duplicateTest && IsDuplicateRow()) {
         for (int c : m_config.duplicateClears)
@@ -522,7 +533,7 @@ bool ItemGrid::enterKey()
         return true;
     }
     if (c.lookupCodeColumn >= 0) {
-        keepCodeOnlyFor(text);
+        settleCode(text);
         if (cell(CurRow, c.lookupCodeColumn).trimmed().isEmpty()) {
             // A name no lookup chose has nothing behind it: the clerk looks it up.
             setCell(CurRow, CurCol, text.toUpper());
@@ -571,7 +582,7 @@ void ItemGrid::arrowKey(bool up)
     switch (rule) {
     case ItemGridArrow::Stay: break;
     case ItemGridArrow::Key:
-        keepCodeOnlyFor(m_config.trimKey ? text.trimmed() : text);
+        settleCode(m_config.trimKey ? text.trimmed() : text);
         if (m_config.trimKey && CurCol == m_config.keyColumn) {
             m_editor->setText(text.trimmed());
             setCell(CurRow, CurCol, text.trimmed());
@@ -673,6 +684,10 @@ bool ItemGrid::eventFilter(QObject *watched, QEvent *event)
             if (e->key() == Qt::Key_F1 || (e->key() == Qt::Key_A && mods == Qt::ControlModifier)
                 || e->key() == Qt::Key_Delete)
                 event->accept();
+        } else if (event->type() == QEvent::Hide && watched == m_editor) {
+            // However the editor leaves its cell (a click elsewhere, Tab, a
+            // scroll, Save), a choice that Enter did not commit goes with it.
+            m_choice.reset();
         } else if (event->type() == QEvent::FocusOut && watched == m_editor) {
             // A message box or another window going on top is no reason to
             // hide; the clerk moving elsewhere in the window is.

@@ -79,6 +79,9 @@ struct ItemGridNeed {
     bool number = false;
     QString message; // shown when the line lacks it
     bool optional = false;
+    // An empty cell is taken when the row holds a code: a stored line whose
+    // master row is gone (the grid itself never leaves a code without its name).
+    bool codeWithoutName = false;
 };
 
 // A column with its heading, width (twips) and cell alignment; the rest as set.
@@ -202,9 +205,10 @@ private:
     void lookup();
     bool enterKey();
     bool enterKeyColumn();
-    // The editor's text is about to be stored in a lookup column: unless it
-    // is the text the code was chosen for, the row loses that code.
-    void keepCodeOnlyFor(const QString &text);
+    // The editor's text is about to be stored in a lookup column: the row
+    // takes the code chosen for that text, keeps its own code for its own
+    // name, and otherwise loses its code.
+    void settleCode(const QString &text);
     void arrowKey(bool up);
     int lastRowWithContent() const;
     void placeOverCell(QWidget *w);
@@ -217,10 +221,12 @@ private:
     std::function<void()> m_calculate;
     std::function<void()> m_leave;
     std::function<bool()> m_entryState;
-    // The name a lookup chose for a cell whose text only the next Enter writes.
+    // A lookup's choice (or a repeated line's name) for a cell whose text only
+    // the next Enter writes: its code goes into the row with that text only.
     struct Choice {
         int row = 0;
         int column = 0;
+        QString code;
         QString name;
     };
     std::optional<Choice> m_choice;

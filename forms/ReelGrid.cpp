@@ -79,8 +79,10 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.duplicateClears = {ReelNo, Gsm, GsmCode};
     g.copyFirst = Gsm;
     g.copyLast = ReelTypeCode;
-    // A GSM or reel type on view is stored by its code: a name without one is sent back.
-    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, true},
+    // A GSM or reel type on view is stored by its code: a name without one is
+    // sent back. Every reel needs its GSM, but a stored reel whose grade has
+    // left the master keeps its code.
+    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true},
                    {ReelType, ReelTypeCode, false, type.enter.refusal, true}};
     return g;
 }

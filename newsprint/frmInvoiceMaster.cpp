@@ -81,7 +81,7 @@ InvoiceWindowConfig invoiceMasterConfig()
         b->totalsOnChange = true;
         b->onNew = Reset::Zero;
     }
-    for (InvoiceBox *b : {&net, &total, &grand})
+    for (InvoiceBox *b : {&net, &total, &grand, &weight, &taxable})
         b->onNew = Reset::Zero;
     c.boxes << freight << weight << plus << net << taxable << minus << cgst << sgst << igst << tcs << total << grand;
 

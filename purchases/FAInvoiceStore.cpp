@@ -50,9 +50,13 @@ bool FAInvoiceStore::acceptable(const FABill &bill)
 {
     try {
         Decimal gross;
+        // The columns keep two decimals: a figure with more would be stored
+        // as another number than the one its line was checked with.
+        const auto toPaisa = [](const Decimal &d) { return d == d.rounded(2); };
         for (const FABillLine &l : bill.lines) {
             if (l.itemCode.trimmed().isEmpty() || l.brandCode.trimmed().isEmpty() || l.qty.isZero() || l.rate.isZero()
-                || l.qty.isNegative() || l.rate.isNegative() || l.amount != (l.qty * l.rate).rounded(2))
+                || l.qty.isNegative() || l.rate.isNegative() || !toPaisa(l.qty) || !toPaisa(l.rate)
+                || !toPaisa(l.amount) || l.amount != (l.qty * l.rate).rounded(2))
                 return false;
             gross += l.amount;
         }

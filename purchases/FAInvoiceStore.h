@@ -72,8 +72,9 @@ public:
     // of the series, unique over the year's bills, which it writes into
     // bill.code. DuplicateNumber (nothing written) when any bill of the year
     // has the trimmed invoice number. Refused (nothing written) for what the
-    // window never sends: a line without its item, brand, quantity or rate, or
-    // whose amount is not its quantity times its rate; a gross that is not the
+    // window never sends: a line without its item, brand, quantity or rate,
+    // with a quantity, rate or amount of more than two decimals, or whose
+    // amount is not its quantity times its rate; a gross that is not the
     // sum of the line amounts; a grand total that is not gross + service charge
     // + CGST + SGST + round-off + less round-off -; a round-off above 10.
     Saved saveNew(FABill &bill);

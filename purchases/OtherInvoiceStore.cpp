@@ -1,5 +1,6 @@
 #include "OtherInvoiceStore.h"
 #include "Desktop.h"
+#include "GstGrid.h"
 #include "RoundOff.h"
 #include "mdlVelmora.h"
 
@@ -56,6 +57,17 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     if (!RoundOff::addsUp(invoice.netTotal, {invoice.grossTotal, invoice.tcs, invoice.cgst, invoice.sgst, invoice.igst},
                           invoice.roundPlus, invoice.roundMinus))
         return false;
+    // The gross is the counted lines' own, worked out as the window does.
+    QList<GstGrid::LineCells> cells;
+    for (const OtherInvoiceLine &l : invoice.lines)
+        cells.append({l.qty.toString(), l.rate.toString(), l.cgstPer.toString(), l.sgstPer.toString(),
+                      l.igstPer.toString()});
+    try {
+        if (Decimal::fromText(GstGrid::countedGross(cells)) != invoice.grossTotal)
+            return false;
+    } catch (const DecimalOverflow &) {
+        return false;
+    }
     for (const OtherInvoiceLine &l : invoice.lines) {
         if (l.itemCode.trimmed().isEmpty())
             return false;

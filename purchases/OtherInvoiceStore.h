@@ -68,8 +68,9 @@ public:
     // table; writes it into invoice.transId. DuplicateNumber (nothing written)
     // when any invoice of the year has the trimmed invoice number. Refused
     // (nothing written) for what the window never sends: a line without an
-    // item code, a negative figure, a round-off above 10 or a grand total
-    // that is not gross + TCS + CGST + SGST + IGST + round-off + less
+    // item code, a negative figure, a round-off above 10, a gross that is not
+    // Qty x Rate of the counted lines, each rounded to the paisa, or a grand
+    // total that is not gross + TCS + CGST + SGST + IGST + round-off + less
     // round-off - (the server refuses a text too long for its column).
     Saved saveNew(OtherInvoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and

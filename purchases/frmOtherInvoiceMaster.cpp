@@ -238,12 +238,14 @@ OtherInvoice frmOtherInvoiceMaster::shownInvoice() const
 
 bool frmOtherInvoiceMaster::prepareSave()
 {
-    // Typed tax totals stay, shown to the paisa as they are stored; the grand
-    // total saved is the sum of the boxes on view. A round-off above its limit
+    // The gross is the lines' own, whatever was typed over it; typed tax
+    // totals stay, shown to the paisa as they are stored; the grand total
+    // saved is the sum of the boxes on view. A round-off above its limit
     // stays out of it; Save refuses it.
     if (!boxesWithinLimits())
         return true;
     return withinRange([&] {
+        TxTotal->setText(GstGrid::countedGross(GstGrid::lineCells(*GrInvoice)));
         for (QLineEdit *b : {TxCGST, TxSGST, TxIGST})
             showToPaisa(b);
         GstGrid::CalculateGrandTotal(totalBoxes());

@@ -272,9 +272,13 @@ void TestItemGrid::keys_data()
         << QStringList{"R1|||||||"} << "1,2" << "" << QStringList{"C:Please Select the GSM Type.   "} << 0;
     QTest::newRow("GSM and reel type refuse typing; Del empties them")
         << QStringList{r1} << "at:1,2 x Del" << QStringList{r1} << "1,2" << "" << none << 0;
+    // The choice stays in the editor, its code with it, until Enter commits both.
+    QTest::newRow("a GSM chosen waits in the editor")
+        << QStringList{"R1|||||||"} << "at:1,2 F1=G48|48_gsm" << QStringList{"R1|||||0.00||"} << "1,2" << "48 gsm"
+        << none << 0;
     QTest::newRow("a GSM chosen reaches its cell with Enter")
-        << QStringList{"R1|||||||"} << "at:1,2 F1=G48|48_gsm"
-        << QStringList{"R1|||||0.00|G48|"} << "1,2" << "48 gsm" << none << 0;
+        << QStringList{"R1|||||||"} << "at:1,2 F1=G48|48_gsm Enter" << QStringList{"R1|48 GSM||||0.00|G48|"} << "1,3"
+        << "" << none << 0;
     QTest::newRow("a reel type chosen reaches its cell at once")
         << QStringList{"R1|48 GSM||||||"} << "at:1,3 F1=T1|Roll"
         << QStringList{"R1|48 GSM|ROLL|||0.00||T1"} << "1,3" << "Roll" << none << 0;
@@ -811,9 +815,13 @@ void TestItemGrid::otherStoresStyleGrid_data()
         << QStringList{paper, pen} << "at:2,1 Del paper Enter glue Enter"
         << QStringList{paper, "GLUE||10|5.00|5.00|0.00|"} << "2,1" << ""
         << QStringList{"I:Same Contractor exists in row no: 1, Duplication not allowed.   ", item};
-    QTest::newRow("Ctrl+A then Enter asks for the proposed item")
+    QTest::newRow("Ctrl+A then Enter repeats the item above")
         << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2"} << "at:2,1 CtrlA Enter"
-        << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2", "PEN2|3|10|5.00|5.00|0.00|"} << "2,1" << "" << QStringList{item};
+        << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2", "PEN2|3|10|5.00|5.00|0.00|I2"} << "2,2" << "" << none;
+    QTest::newRow("Ctrl+A, an edit, then Enter asks for the item")
+        << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2"} << "at:2,1 CtrlA X Enter"
+        << QStringList{"PEN1|3|10|5.00|5.00|0.00|I2", "PEN2X|3|10|5.00|5.00|0.00|"} << "2,1" << ""
+        << QStringList{item};
     QTest::newRow("an item typed over and moved off by Up loses its code")
         << QStringList{paper, pen} << "at:2,1 Del ink Up" << QStringList{paper, "ink|3|10|5.00|5.00|0.00|"} << "1,1"
         << "PAPER" << none;

@@ -1,3 +1,4 @@
+#include "GridTestSupport.h"
 #include "NewsprintWindows.h"
 #include "ReelGrid.h"
 #include "Sheet.h"
@@ -56,6 +57,10 @@ private slots:
     void saveEditRechecksTheStoredInvoice();
     void secondEditKnowsTheReelsOfTheFirst();
     void gsmWithoutItsCodeIsSentBack();
+    void gsmChoiceCountsOnlyWithEnter_data();
+    void gsmChoiceCountsOnlyWithEnter();
+    void emptiedGsmKeepsNoCode();
+    void newShowsZeroInEveryAmount();
 
 private:
     frmInvoiceMaster *openNew();
@@ -1026,6 +1031,85 @@ void TestInvoiceWindow::gsmWithoutItsCodeIsSentBack()
     QCOMPARE(stateOf(m_w), QStringLiteral("new"));
     QCOMPARE(QString("%1,%2").arg(m_w->grid()->CurRow).arg(m_w->grid()->CurCol), QStringLiteral("2,2"));
     QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice where inv_invoice_no='KNM/91'"), QStringLiteral("0"));
+}
+
+void TestInvoiceWindow::gsmChoiceCountsOnlyWithEnter_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const QString &how : waysToLeaveACell())
+        QTest::newRow(qPrintable(how)) << how;
+}
+
+void TestInvoiceWindow::gsmChoiceCountsOnlyWithEnter()
+{
+    QFETCH(QString, how);
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = ReelGrid::Gsm;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_Delete);
+    pick(editor(), QStringLiteral("48"));
+    QCOMPARE(editor()->text(), QStringLiteral("48.8 GSM"));
+    // Nothing of the choice reaches the reel before Enter commits it.
+    QCOMPARE(g->cell(1, ReelGrid::GsmCode), QStringLiteral("GSM0001"));
+    leaveCell(*g, how, 1, ReelGrid::Weight, m_w->TxFreight, m_w->newButton());
+    const bool chosen = how == QLatin1String("Enter");
+    QCOMPARE(g->cell(1, ReelGrid::Gsm).toUpper() + u'|' + g->cell(1, ReelGrid::GsmCode),
+             QString(chosen ? "48.8 GSM|GSM0002" : "45 GSM|GSM0001"));
+    if (how != QLatin1String("Save"))
+        click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+
+    QCOMPARE(field("Select invtrans_gsm from vstores_2024.inv_invoice_trans where invtrans_id='N0000005'"),
+             QString(chosen ? "GSM0002" : "GSM0001"));
+    WindowRegistry::instance().unloadAll();
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    QCOMPARE(m_w->grid()->cell(1, ReelGrid::Gsm), QString(chosen ? "48.8 GSM" : "45 GSM"));
+}
+
+void TestInvoiceWindow::emptiedGsmKeepsNoCode()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("KNM/92"));
+    typeReel(QStringLiteral("KN001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("100"),
+             QStringLiteral("50"));
+    // A repeated reel number empties the row's reel number and GSM.
+    QTest::keyClicks(editor(), QStringLiteral("kn001"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(m_scripted->ui.texts(),
+             QStringList{QStringLiteral("Same Contractor exists in row no: 1, Duplication not allowed.   ")});
+    ItemGrid *g = m_w->grid();
+    QTest::keyClicks(editor(), QStringLiteral("KN002"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(g->CurCol, int(ReelGrid::Gsm));
+    // A GSM chosen, then a click elsewhere: the reel keeps an empty GSM and no code.
+    pick(editor(), QStringLiteral("48"));
+    leaveCell(*g, QStringLiteral("click on a cell"), 1, ReelGrid::Weight, nullptr, nullptr);
+    QCOMPARE(g->cell(2, ReelGrid::Gsm) + u'|' + g->cell(2, ReelGrid::GsmCode), QStringLiteral("|"));
+    m_w->TxFreight->setText(QStringLiteral("10"));
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(stateOf(m_w), QStringLiteral("new"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::Gsm)));
+    QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice where inv_invoice_no='KNM/92'"), QStringLiteral("0"));
+}
+
+void TestInvoiceWindow::newShowsZeroInEveryAmount()
+{
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    QCOMPARE(m_w->TxWeight->text(), QStringLiteral("1000.00"));
+    m_w->CmNew_Click();
+    for (QLineEdit *box : {m_w->TxFreight, m_w->TxWeight, m_w->TxRoundOffPlus, m_w->TxNet, m_w->TxTaxable,
+                           m_w->TxRoundOffMinus, m_w->TxCGST, m_w->TxSGST, m_w->TxIGST, m_w->TxTCS, m_w->TxTotal,
+                           m_w->TxGrandTotal})
+        QVERIFY2(box->text() == QStringLiteral("0.00"), qPrintable(box->objectName() + " shows " + box->text()));
+    QCOMPARE(m_w->grid()->cell(1, ReelGrid::ReelNo), QString());
 }
 
 QTEST_MAIN(TestInvoiceWindow)

@@ -1,6 +1,7 @@
 #include "AssetGrid.h"
 #include "BillYears.h"
 #include "FAInvoiceStore.h"
+#include "GridTestSupport.h"
 #include "PurchasesWindows.h"
 #include "TestSupport.h"
 #include "frmFAInvoiceMaster.h"
@@ -64,6 +65,9 @@ private slots:
     void newShowsZeroInEveryAmount();
     void drillDownToMissingBillClears();
     void scrollingHidesTheEditor();
+    void brandChoiceCountsOnlyWithEnter_data();
+    void brandChoiceCountsOnlyWithEnter();
+    void ctrlARepeatsTheItem();
 
 private:
     // A new bill with its header filled, the grid empty.
@@ -696,8 +700,8 @@ void TestFAInvoice::lineRule_data()
     QTest::newRow("no line at all") << QStringList{} << "Please Fill the Details Properly.   " << "1,1" << "";
     QTest::newRow("rows after the first empty line are no lines")
         << QStringList{whole, "|||||", "DESK||||1|"} << "" << "" << "100.00|100.00";
-    QTest::newRow("two whole lines") << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|12.345"} << ""
-                                     << "" << "100.00,24.69|124.69";
+    QTest::newRow("two whole lines") << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|12.35"} << ""
+                                     << "" << "100.00,24.70|124.70";
 }
 
 void TestFAInvoice::lineRule()
@@ -841,6 +845,10 @@ void TestFAInvoice::storeRefusesWhatDoesNotAddUp_data()
     QTest::newRow("a gross that is not the sum of the lines") << 4;
     QTest::newRow("a grand total that is not the sum of its parts") << 5;
     QTest::newRow("a round-off above 10, though it adds up") << 6;
+    // Stored as 2.00 x 33.34 = 66.67, which does not multiply out.
+    QTest::newRow("a rate of three decimals, though it multiplies out") << 7;
+    QTest::newRow("a quantity of three decimals") << 8;
+    QTest::newRow("an amount of three decimals") << 9;
 }
 
 void TestFAInvoice::storeRefusesWhatDoesNotAddUp()
@@ -857,7 +865,7 @@ void TestFAInvoice::storeRefusesWhatDoesNotAddUp()
         l.itemCode = QStringLiteral("I0001");
         l.brandCode = QStringLiteral("B0002");
         l.qty = Decimal::fromInt(i);
-        l.rate = Decimal::fromText("33.335");
+        l.rate = Decimal::fromText("33.33");
         l.amount = (l.qty * l.rate).rounded(2);
         bill.total += l.amount;
         bill.lines << l;
@@ -881,6 +889,23 @@ void TestFAInvoice::storeRefusesWhatDoesNotAddUp()
         spoilt.grandTotal += Decimal::fromText("0.01");
         break;
     case 5: spoilt.grandTotal -= spoilt.vat; break;
+    case 7:
+        spoilt.lines[1].rate = Decimal::fromText("33.335");
+        spoilt.lines[1].amount = Decimal::fromText("66.67");
+        spoilt.total = spoilt.lines[0].amount + spoilt.lines[1].amount;
+        spoilt.grandTotal = spoilt.total + spoilt.vat;
+        break;
+    case 8:
+        spoilt.lines[0].qty = Decimal::fromText("1.001");
+        spoilt.lines[0].amount = (spoilt.lines[0].qty * spoilt.lines[0].rate).rounded(2);
+        spoilt.total = spoilt.lines[0].amount + spoilt.lines[1].amount;
+        spoilt.grandTotal = spoilt.total + spoilt.vat;
+        break;
+    case 9:
+        spoilt.lines[0].amount += Decimal::fromText("0.001");
+        spoilt.total += Decimal::fromText("0.001");
+        spoilt.grandTotal += Decimal::fromText("0.001");
+        break;
     default:
         spoilt.roundMinus = Decimal::fromText("12");
         spoilt.grandTotal -= spoilt.roundMinus;
@@ -894,7 +919,7 @@ void TestFAInvoice::storeRefusesWhatDoesNotAddUp()
     QCOMPARE(store.saveNew(bill), FAInvoiceStore::Saved::Saved);
     QCOMPARE(field("Select concat_ws('|', inv_total, inv_grand_total) from vstores_2024.inv_asset where inv_code=?",
                    {bill.code}),
-             QString("100.01|109.01"));
+             QString("99.99|108.99"));
 }
 
 void TestFAInvoice::newShowsZeroInEveryAmount()
@@ -938,6 +963,77 @@ void TestFAInvoice::scrollingHidesTheEditor()
     QVERIFY(g->editor()->isVisible());
     g->verticalScrollBar()->setValue(g->verticalScrollBar()->value() + 3);
     QVERIFY(!g->editor()->isVisible());
+}
+
+void TestFAInvoice::brandChoiceCountsOnlyWithEnter_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const QString &how : waysToLeaveACell())
+        QTest::newRow(qPrintable(how)) << how;
+}
+
+void TestFAInvoice::brandChoiceCountsOnlyWithEnter()
+{
+    QFETCH(QString, how);
+    gConnection.execute("Insert into vstores_2024.inv_brandmaster (unit_code, comp_code, brand_code, brand_name, "
+                        "brand_group, created_by, created_date, created_time) values "
+                        "('TVM', '01', 'B0009', 'Zentor', 1, 1, '2024/04/02', '09:03:00')");
+    startBill();
+    putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|100"));
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    const QString code = m_w->LbSerialNo->text();
+
+    QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = AssetGrid::Brand;
+    g->MoveEditor();
+    QTest::keyClick(g->editor(), Qt::Key_Delete);
+    pick(g->editor(), QStringLiteral("Zen"));
+    QCOMPARE(g->editor()->text(), QString("Zentor"));
+    // Nothing of the choice reaches the line before Enter commits it.
+    QCOMPARE(g->cell(1, AssetGrid::BrandCode), QString("B0002"));
+    leaveCell(*g, how, 1, AssetGrid::Qty, m_w->TxNarration, m_w->newButton());
+    const bool chosen = how == QLatin1String("Enter");
+    QCOMPARE(g->cell(1, AssetGrid::Brand) + u'|' + g->cell(1, AssetGrid::BrandCode),
+             QString(chosen ? "ZENTOR|B0009" : "LONTRIX|B0002"));
+    if (how != QLatin1String("Save"))
+        QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    QVERIFY(!m_w->isEntering());
+
+    const QString stored = chosen ? "B0009|ZENTOR" : "B0002|LONTRIX";
+    QCOMPARE(field("Select invtrans_brand_code from vstores_2024.inv_asset_trans where invtrans_id=?", {code}),
+             stored.section(u'|', 0, 0));
+    WindowRegistry::instance().unloadAll();
+    open(code);
+    QCOMPARE(m_w->grid()->cell(1, AssetGrid::Brand).toUpper(), stored.section(u'|', 1));
+}
+
+void TestFAInvoice::ctrlARepeatsTheItem()
+{
+    startBill();
+    putLine(1, QStringLiteral("LAPTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 2;
+    g->CurCol = AssetGrid::ItemName;
+    g->MoveEditor();
+    QTest::keyClick(g->editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(g->editor()->text(), QString("LAPTOP COMPUTER1"));
+    // Enter on the repeated name keeps the item of the line above.
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    QCOMPARE(shown(), QStringList{});
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(AssetGrid::Brand)));
+    QCOMPARE(g->cell(2, AssetGrid::ItemName) + u'|' + g->cell(2, AssetGrid::ItemCode),
+             QString("LAPTOP COMPUTER1|I0001"));
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    const QString code = m_w->LbSerialNo->text();
+    QCOMPARE(field("Select group_concat(concat_ws('/', invtrans_slno, invtrans_item_code, invtrans_brand_code, "
+                   "invtrans_amount) order by invtrans_slno) from vstores_2024.inv_asset_trans where invtrans_id=?",
+                   {code}),
+             QString("1/I0001/B0002/100.00,2/I0001/B0002/100.00"));
 }
 
 QTEST_MAIN(TestFAInvoice)

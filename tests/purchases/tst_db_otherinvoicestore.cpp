@@ -150,6 +150,8 @@ void TestOtherInvoiceStore::refusedWhatTheWindowNeverSends_data()
     QTest::newRow("a round-off above 10, though it adds up") << 3;
     QTest::newRow("a grand total that is not the sum of its parts") << 4;
     QTest::newRow("a grand total without the TCS") << 5;
+    QTest::newRow("a gross typed over, though the grand total adds up") << 6;
+    QTest::newRow("a gross that counts a line without a GST rate") << 7;
 }
 
 void TestOtherInvoiceStore::refusedWhatTheWindowNeverSends()
@@ -165,10 +167,22 @@ void TestOtherInvoiceStore::refusedWhatTheWindowNeverSends()
     else if (what == 3) {
         inv.roundPlus = Decimal::fromText("10.01");
         inv.netTotal += inv.roundPlus;
-    } else if (what == 4)
+    } else if (what == 4) {
         inv.netTotal += Decimal::fromText("0.01");
-    else
+    } else if (what == 5) {
         inv.netTotal -= inv.tcs;
+    } else if (what == 6) {
+        inv.grossTotal = Decimal::fromText("500");
+        inv.netTotal = inv.grossTotal + inv.cgst + inv.sgst + inv.tcs;
+    } else {
+        // The second line loses its rates and taxes but stays in the gross.
+        OtherInvoiceLine &l = inv.lines[1];
+        inv.cgst -= l.cgstAmt;
+        inv.sgst -= l.sgstAmt;
+        l.cgstPer = l.sgstPer = l.cgstAmt = l.sgstAmt = Decimal();
+        l.amount = Decimal();
+        inv.netTotal = inv.grossTotal + inv.cgst + inv.sgst + inv.tcs;
+    }
     QCOMPARE(store().saveNew(inv), OtherInvoiceStore::Saved::Refused);
     inv.transId = QStringLiteral("P0000001");
     QCOMPARE(store().saveEdit(inv), OtherInvoiceStore::Saved::Refused);
@@ -229,6 +243,7 @@ void TestOtherInvoiceStore::saveEditRoundTrip()
     added.igstAmt = Decimal::fromText("14.40");
     added.amount = Decimal::fromText("94.40");
     inv->lines << added;
+    inv->grossTotal = Decimal::fromText("179.99"); // 3 x 33.33 + 4 x 20
     inv->netTotal = inv->grossTotal + inv->tcs + inv->cgst + inv->sgst + inv->igst + inv->roundPlus - inv->roundMinus;
     QCOMPARE(store().saveEdit(*inv), OtherInvoiceStore::Saved::Saved);
     QCOMPARE(value("Select concat_ws('|', inv_invoice_no, inv_tcs, created_by, created_date, modified_by, "

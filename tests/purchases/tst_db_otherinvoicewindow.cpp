@@ -47,6 +47,10 @@ private slots:
     void typedTaxesSavedAndShownAgain_data();
     void typedTaxesSavedAndShownAgain();
     void newShowsZeroInEveryAmount();
+    void ctrlARepeatsTheItem_data();
+    void ctrlARepeatsTheItem();
+    void typedGrossIsTheLinesGross();
+    void rowThatNoLongerCountsKeepsNoTaxes();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -655,6 +659,105 @@ void TestOtherInvoiceWindow::figureBeyondRangeRefused()
     QCOMPARE(state(), QStringLiteral("new"));
     QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice_gen where inv_invoice_no='BIG/1'"),
              QStringLiteral("0"));
+}
+
+void TestOtherInvoiceWindow::ctrlARepeatsTheItem_data()
+{
+    QTest::addColumn<QString>("typed"); // typed after Ctrl+A, before Enter
+    QTest::addColumn<QString>("stored"); // the stored lines; empty: refused, nothing stored
+    QTest::newRow("the repeated name as it stands") << "" << "1:12:247.80 2:12:247.80";
+    QTest::newRow("the repeated name edited") << "X" << "";
+}
+
+void TestOtherInvoiceWindow::ctrlARepeatsTheItem()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("CA/1"));
+    typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->CurRow, 2);
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor()->text(), QStringLiteral("CLEANING CLOTH1"));
+    QCOMPARE(g->cell(2, GstGrid::ItemCode), QStringLiteral("12"));
+    QTest::keyClicks(editor(), typed);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    if (stored.isEmpty()) {
+        // Any other name has no item behind it until one is looked up.
+        QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the Item Properly.   ")});
+        QCOMPARE(g->cell(2, GstGrid::ItemCode), QString());
+        QCOMPARE(g->CurCol, int(GstGrid::ItemName));
+        return;
+    }
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(g->CurCol, int(GstGrid::Qty));
+    QCOMPARE(g->cell(2, GstGrid::ItemName) + u'|' + g->cell(2, GstGrid::ItemCode), QStringLiteral("CLEANING CLOTH1|12"));
+    m_w->TxFreight->setText(QStringLiteral("10"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_item_code, invtrans_amount) "
+                   "order by invtrans_slno separator ' ') from vstores_2024.inv_invoice_trans_gen where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             stored);
+}
+
+void TestOtherInvoiceWindow::typedGrossIsTheLinesGross()
+{
+    QVERIFY(openStored(QStringLiteral("P0000001")));
+    click(m_w->editButton());
+    m_w->TxTotal->setFocus();
+    m_w->TxTotal->selectAll();
+    QTest::keyClicks(m_w->TxTotal, QStringLiteral("500"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(state(), QStringLiteral("view"));
+    const QString header = QStringLiteral("309.99|21.40|18.90|350.29");
+    QCOMPARE(QStringList({m_w->TxTotal->text(), m_w->TxCGST->text(), m_w->TxSGST->text(), m_w->TxGrandTotal->text()})
+                 .join(u'|'),
+             header);
+    QCOMPARE(field("Select concat_ws('|', inv_gross_total, inv_cgst_amt, inv_sgst_amt, inv_net_total) "
+                   "from vstores_2024.inv_invoice_gen where inv_trans_id='P0000001'"),
+             header);
+    WindowRegistry::instance().unloadAll();
+    QVERIFY(openStored(QStringLiteral("P0000001")));
+    QCOMPARE(QStringList({m_w->TxTotal->text(), m_w->TxCGST->text(), m_w->TxSGST->text(), m_w->TxGrandTotal->text()})
+                 .join(u'|'),
+             header);
+}
+
+void TestOtherInvoiceWindow::rowThatNoLongerCountsKeepsNoTaxes()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("Z/1"));
+    typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+    typeLine(QStringLiteral("PRINTING"), "3", "33.33", "2.5", "", "");
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(1, GstGrid::Amount), QStringLiteral("247.80"));
+    // Row 1's rates all become 0: it no longer counts, and shows nothing of its count.
+    g->CurRow = 1;
+    g->CurCol = GstGrid::CgstPer;
+    g->MoveEditor();
+    for (int i = 0; i < 3; ++i) {
+        editor()->selectAll();
+        type(editor(), QStringLiteral("0"));
+    }
+    QCOMPARE(QStringList({g->cell(1, GstGrid::Cgst), g->cell(1, GstGrid::Sgst), g->cell(1, GstGrid::Igst),
+                          g->cell(1, GstGrid::Amount)})
+                 .join(u'|'),
+             QStringLiteral("|||"));
+    QCOMPARE(m_w->TxTotal->text(), QStringLiteral("99.99"));
+    m_w->TxFreight->setText(QStringLiteral("10"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_cgst_per, invtrans_cgst_amt, "
+                   "invtrans_sgst_amt, invtrans_igst_amt, invtrans_amount) order by invtrans_slno separator ' ') "
+                   "from vstores_2024.inv_invoice_trans_gen where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringLiteral("1:0.00:0.00:0.00:0.00:0.00 2:2.50:2.50:0.00:0.00:102.49"));
+    QCOMPARE(field("Select inv_gross_total from vstores_2024.inv_invoice_gen where inv_trans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringLiteral("99.99"));
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)

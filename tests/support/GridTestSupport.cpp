@@ -1,0 +1,32 @@
+#include "GridTestSupport.h"
+#include "ItemGrid.h"
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+QStringList waysToLeaveACell()
+{
+    return {QStringLiteral("Enter"), QStringLiteral("click on a cell"), QStringLiteral("Tab"),
+            QStringLiteral("click outside"), QStringLiteral("Save"), QStringLiteral("scroll")};
+}
+
+void leaveCell(ItemGrid &grid, const QString &how, int row, int column, QWidget *outside, QPushButton *save)
+{
+    if (how == QLatin1String("Enter")) {
+        QTest::keyClick(grid.editor(), Qt::Key_Return);
+    } else if (how == QLatin1String("click on a cell")) {
+        const QRect cell = grid.visualRect(grid.model()->index(row - 1, column));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    } else if (how == QLatin1String("Tab")) {
+        QTest::keyClick(grid.editor(), Qt::Key_Tab);
+    } else if (how == QLatin1String("click outside")) {
+        QTest::mouseClick(outside, Qt::LeftButton);
+    } else if (how == QLatin1String("Save")) {
+        QTest::mouseClick(save, Qt::LeftButton);
+    } else if (how == QLatin1String("scroll")) {
+        grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->value() + 3);
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no way to leave a cell called ") + how));
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+class ItemGrid;
+class QPushButton;
+class QWidget;
+
+// The ways a clerk leaves the cell under an entry grid's editor, Enter among
+// them: "Enter", "click on a cell", "Tab", "click outside", "Save", "scroll".
+QStringList waysToLeaveACell();
+// Leaves the editor's cell that way: Enter; a mouse click on (row, column) of
+// the grid; Tab; a mouse click on `outside`; a mouse click on `save`; a scroll
+// of the grid by three rows.
+void leaveCell(ItemGrid &grid, const QString &how, int row, int column, QWidget *outside, QPushButton *save);
