@@ -60,6 +60,9 @@ private:
     frmCompany *openList();
     void play(const QStringList &steps);
     void doubleClick(int row);
+    // Opens the master on a company, starts an entry with the steps and fills
+    // what a new company needs besides its name.
+    void openEntry(const QString &selected, const QStringList &steps);
     QLineEdit *box(const char *name) const { return m_master->findChild<QLineEdit *>(QString::fromLatin1(name)); }
     QPushButton *button(const char *name) const
     {
@@ -526,6 +529,16 @@ void TestCompany::editCancelNewInserts()
     QCOMPARE(companyRow(QStringLiteral("02")), company02);
 }
 
+void TestCompany::openEntry(const QString &selected, const QStringList &steps)
+{
+    openMaster(selected);
+    play(steps);
+    if (box("TxCompanyCode")->text().isEmpty())
+        box("TxCompanyCode")->setText(QStringLiteral("09"));
+    box("TxAddress")->setText(QStringLiteral("Addr"));
+    box("TxAddress1")->setText(QStringLiteral("Addr 1"));
+}
+
 void TestCompany::saveFailureKeepsEntry_data()
 {
     QTest::addColumn<QString>("selected");
@@ -538,12 +551,7 @@ void TestCompany::saveFailureKeepsEntry()
 {
     QFETCH(QString, selected);
     QFETCH(QStringList, steps);
-    openMaster(selected);
-    play(steps);
-    if (box("TxCompanyCode")->text().isEmpty())
-        box("TxCompanyCode")->setText(QStringLiteral("09"));
-    box("TxAddress")->setText(QStringLiteral("Addr"));
-    box("TxAddress1")->setText(QStringLiteral("Addr 1"));
+    openEntry(selected, steps);
     box("TxCompanyName")->setMaxLength(32767);         // as if the box had no limit of its own
     box("TxCompanyName")->setText(QString(101, u'N')); // longer than the column holds
     const QString before = tableSnapshot();
@@ -578,12 +586,7 @@ void TestCompany::latin1TableRefusesWhatItCannotHold()
     QFETCH(QString, name);
     QFETCH(bool, stored);
     const Latin1Tables latin1({QStringLiteral("vstores_2024.inv_companymaster")});
-    openMaster(selected);
-    play(steps);
-    if (box("TxCompanyCode")->text().isEmpty())
-        box("TxCompanyCode")->setText(QStringLiteral("09"));
-    box("TxAddress")->setText(QStringLiteral("Addr"));
-    box("TxAddress1")->setText(QStringLiteral("Addr 1"));
+    openEntry(selected, steps);
     box("TxCompanyName")->setText(name);
     const QString before = tableSnapshot();
     play({"F5"});
