@@ -126,7 +126,9 @@ QList<ReelRow> ReelTransferStore::stockReels(const QString &text)
     QString sql = reelSelect(values);
     sql += QStringLiteral("where ") + inGodown(values, QStringLiteral("t"));
     if (!text.isEmpty()) {
-        const SqlCondition found = anyOf({{QStringLiteral("t.invtrans_id=?"), {text}}, reelNumberHolds(text)});
+        const SqlCondition found = anyOf({gConnection.equalsText(gInvDbName, QStringLiteral("inv_invoice_trans"),
+                                                                 QStringLiteral("t.invtrans_id"), text),
+                                          reelNumberHolds(text)});
         sql += QStringLiteral(" and ") + found.sql
             + QStringLiteral(" order by t.invtrans_slno, t.invtrans_id, t.unit_code");
         values << found.values;

@@ -645,15 +645,28 @@ bool Database::holdsText(const DbName &schema, const QString &table, const QStri
         == u"1";
 }
 
-SqlCondition Database::likeAnywhere(const DbName &schema, const QString &table, const QString &expression,
-                                    const QString &text)
+SqlCondition Database::ifHeld(const DbName &schema, const QString &table, const QString &expression,
+                              const QString &text, SqlCondition held)
 {
     const QString column = expression.mid(expression.lastIndexOf(u'.') + 1);
     if (!holdsText(schema, table, column, text))
         return {QStringLiteral("false"), {}};
+    return held;
+}
+
+SqlCondition Database::likeAnywhere(const DbName &schema, const QString &table, const QString &expression,
+                                    const QString &text)
+{
     // The escape character named, so that a server whose sql_mode takes
     // backslashes as plain text reads the pattern the same way.
-    return {expression + QStringLiteral(" like ? escape char(92)"), {u'%' + likeText(text) + u'%'}};
+    return ifHeld(schema, table, expression, text,
+                  {expression + QStringLiteral(" like ? escape char(92)"), {u'%' + likeText(text) + u'%'}});
+}
+
+SqlCondition Database::equalsText(const DbName &schema, const QString &table, const QString &expression,
+                                  const QString &text)
+{
+    return ifHeld(schema, table, expression, text, {expression + QStringLiteral("=?"), {text}});
 }
 
 NamedLock::NamedLock(Database &db, const QString &name, int timeoutSeconds) : m_db(db), m_name(name.left(64))

@@ -215,6 +215,9 @@ public:
     // The column itself stays bare, so its index serves as before.
     SqlCondition likeAnywhere(const DbName &schema, const QString &table, const QString &expression,
                               const QString &text);
+    // "expression=?" for typed text, false in the same way where the column
+    // cannot hold the text.
+    SqlCondition equalsText(const DbName &schema, const QString &table, const QString &expression, const QString &text);
     // Whether every character of the text has a place in the column's
     // character set. A column the schema does not describe is taken to hold it.
     bool holdsText(const DbName &schema, const QString &table, const QString &column, const QString &text);
@@ -227,6 +230,9 @@ private:
     void connect();
     void reconnect();
     QString characterSet(const DbName &schema, const QString &table, const QString &column);
+    // `held` when the column named by `expression` holds the text, else false.
+    SqlCondition ifHeld(const DbName &schema, const QString &table, const QString &expression, const QString &text,
+                        SqlCondition held);
     void closeSession();
     // Opens the session again when it was lost and the program still wants it.
     void ensureOpen();

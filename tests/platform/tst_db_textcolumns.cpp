@@ -74,7 +74,8 @@ void TestTextColumns::holdsWhatTheServerStores()
 QList<int> TestTextColumns::found(const QString &text)
 {
     const QString table = QStringLiteral("text_columns");
-    const SqlCondition any = anyOf({m_db.likeAnywhere(m_schema, table, QStringLiteral("t.l"), text),
+    const SqlCondition any = anyOf({m_db.equalsText(m_schema, table, QStringLiteral("t.l"), text),
+                                    m_db.likeAnywhere(m_schema, table, QStringLiteral("t.l"), text),
                                     m_db.likeAnywhere(m_schema, table, QStringLiteral("t.m4"), text)});
     RecordSet rs =
         m_db.query(QStringLiteral("Select id from %1 t where %2 order by id").arg(kTable, any.sql), any.values);
