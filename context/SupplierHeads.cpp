@@ -1,4 +1,5 @@
 #include "SupplierHeads.h"
+#include "mdlVelmora.h"
 
 SqlCondition supplierHeadCondition(const QString &compCode, const QString &alias)
 {
@@ -27,8 +28,11 @@ SqlCondition supplierLookupQuery(const DbName &accountsDb, const QString &compCo
         + QStringLiteral(" where ") + supplier.sql;
     q.values = supplier.values;
     if (!nameText.isEmpty()) {
-        q.sql += QStringLiteral(" and ac_name like ?");
-        q.values << (u'%' + nameText + u'%');
+        // The lookup list runs it on the shared connection.
+        const SqlCondition named = gConnection.likeAnywhere(accountsDb, QStringLiteral("acc_accountheads"),
+                                                            QStringLiteral("ac_name"), nameText);
+        q.sql += QStringLiteral(" and ") + named.sql;
+        q.values << named.values;
     }
     q.sql += QStringLiteral(" order by ac_name");
     return q;

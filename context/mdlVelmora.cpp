@@ -233,8 +233,7 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
             --i;
         const QString prefix = c.left(i);
         const int width = int(c.size()) - i;
-        QString pattern = prefix;
-        pattern.replace(u'\\', QStringLiteral("\\\\")).replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+        const QString pattern = likeText(prefix, false);
         const QString next = QStringLiteral("concat(?, lpad(cast(substring(a.%1, ?) as unsigned)+1, "
                                             "greatest(?, char_length(cast(substring(a.%1, ?) as unsigned)+1)), '0'))")
                                  .arg(target.codeColumn);

@@ -29,7 +29,14 @@ RecordSet CugStore::run(const QString &columns, const QString &search)
     QString sql = QStringLiteral("Select ") + columns + kSources;
     if (search.isEmpty())
         return m_db.query(sql);
-    sql += QStringLiteral(" and (tel_no like ? or emp_name like ? or dept_name like ? or unit_name like ?)");
-    const QString pattern = u'%' + search + u'%';
-    return m_db.query(sql, {pattern, pattern, pattern, pattern});
+    // The number, the staff names and the unit live in tables of their own
+    // character sets: a text one of them cannot hold is looked for in the others.
+    const DbName central(QStringLiteral("velmora"));
+    const DbName staff(QStringLiteral("hr0910"));
+    const SqlCondition found =
+        anyOf({m_db.likeAnywhere(central, QStringLiteral("acc_telnomaster"), QStringLiteral("tel_no"), search),
+               m_db.likeAnywhere(staff, QStringLiteral("hr_employee"), QStringLiteral("emp_name"), search),
+               m_db.likeAnywhere(staff, QStringLiteral("hr_department"), QStringLiteral("dept_name"), search),
+               m_db.likeAnywhere(central, QStringLiteral("unitmaster"), QStringLiteral("unit_name"), search)});
+    return m_db.query(sql + QStringLiteral(" and ") + found.sql, found.values);
 }

@@ -11,7 +11,8 @@ public:
 
     // tel_no, emp_name, dept_name, unit_name, emp_mail of every listed
     // number; a search text narrows them to numbers whose number, holder's
-    // name, department or unit contains it (LIKE: "%" and "_" match anything).
+    // name, department or unit contains it (LIKE: "%" and "_" match anything,
+    // a backslash only itself).
     // A number whose holder, department or unit is missing is still listed.
     RecordSet phoneList(const QString &search);
     // The same numbers with the columns of the contact sheet: tel_no,

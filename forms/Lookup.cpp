@@ -32,8 +32,12 @@ Lookup Lookup::byName(const QString &table, const QString &codeField, const QStr
     if (!condition.isEmpty())
         conditions << condition;
     if (!typed.isEmpty()) {
-        conditions << nameField + QStringLiteral(" like ?");
-        l.values.append(QString(u'%' + typed + u'%'));
+        // The table comes as "database.table".
+        const int dot = table.indexOf(u'.');
+        const SqlCondition named =
+            gConnection.likeAnywhere(DbName(table.left(dot)), table.mid(dot + 1), nameField, typed);
+        conditions << named.sql;
+        l.values.append(named.values);
     }
     l.statement = QStringLiteral("SELECT %1,%2 FROM %3").arg(codeField, nameField, table);
     if (!conditions.isEmpty())

@@ -37,8 +37,10 @@ QString ConsumptionStore::reelLookupQuery(const QString &typed, QVariantList *va
     *values = {m_ctx.compCode, m_ctx.compCode, m_ctx.unitCode, m_ctx.compCode};
     const QString text = typed.trimmed();
     if (!text.isEmpty()) {
-        sql += QStringLiteral(" and invtrans_reel_no like ?");
-        values->append(QStringLiteral("%") + text + QStringLiteral("%"));
+        const SqlCondition reel = m_db.likeAnywhere(m_ctx.storesDb, QStringLiteral("inv_invoice_trans"),
+                                                    QStringLiteral("invtrans_reel_no"), text);
+        sql += QStringLiteral(" and ") + reel.sql;
+        values->append(reel.values);
     }
     return sql;
 }
@@ -264,8 +266,10 @@ RecordSet ConsumptionStore::list(const QDate &from, const QDate &to, const QStri
         + QStringLiteral(" Where cons_date>=? and cons_date<=? and unit_code=? and cons_cancel_flag=0");
     QVariantList values{sqlDate(from), sqlDate(to), m_ctx.unitCode};
     if (!search.isEmpty()) {
-        sql += QStringLiteral(" and cons_reel_no like ?");
-        values << QStringLiteral("%") + search + QStringLiteral("%");
+        const SqlCondition reel = m_db.likeAnywhere(m_ctx.storesDb, QStringLiteral("inv_consumption"),
+                                                    QStringLiteral("cons_reel_no"), search);
+        sql += QStringLiteral(" and ") + reel.sql;
+        values << reel.values;
     }
     sql += QStringLiteral(" order by cons_no,cons_date");
     return m_db.query(sql, values);

@@ -452,10 +452,13 @@ RecordSet InvoiceStore::list(const QDate &from, const QDate &to, const QString &
         + QStringLiteral(" group by brand_code) b on b.brand_code=i.inv_brand_code");
     if (!reelText.isEmpty()) {
         // The reels of this invoice only: another unit's invoice may carry the same code.
+        const SqlCondition reel = m_db.likeAnywhere(m_stores, QStringLiteral("inv_invoice_trans"),
+                                                    QStringLiteral("r.invtrans_reel_no"), reelText);
         sql += QStringLiteral(" Inner Join ") + t("inv_invoice_trans")
             + QStringLiteral(" r on r.invtrans_id=i.inv_trans_id and r.unit_code=i.unit_code and "
-                             "r.comp_code=i.comp_code and r.invtrans_reel_no like ?");
-        values << (u'%' + reelText + u'%');
+                             "r.comp_code=i.comp_code and ")
+            + reel.sql;
+        values << reel.values;
     }
     sql += QStringLiteral(" where i.comp_code=? and i.unit_code=? and i.inv_date>=? and i.inv_date<=?"
                           " order by i.inv_trans_id");
@@ -473,8 +476,10 @@ SqlCondition InvoiceStore::brandLookup(const QString &nameText) const
     SqlCondition q;
     q.sql = QStringLiteral("SELECT brand_code,brand_name FROM ") + t("inv_brandmaster");
     if (!nameText.isEmpty()) {
-        q.sql += QStringLiteral(" where brand_name like ?");
-        q.values << (u'%' + nameText + u'%');
+        const SqlCondition named =
+            m_db.likeAnywhere(m_stores, QStringLiteral("inv_brandmaster"), QStringLiteral("brand_name"), nameText);
+        q.sql += QStringLiteral(" where ") + named.sql;
+        q.values << named.values;
     }
     q.sql += QStringLiteral(" order by brand_name");
     return q;

@@ -36,6 +36,13 @@ QString inGodown(QVariantList &values, const QString &alias)
         .arg(p);
 }
 
+// Reels whose number contains the typed text.
+SqlCondition reelNumberHolds(const QString &text)
+{
+    return gConnection.likeAnywhere(gInvDbName, QStringLiteral("inv_invoice_trans"),
+                                    QStringLiteral("t.invtrans_reel_no"), text);
+}
+
 QList<ReelRow> readReels(const QString &sql, const QVariantList &values)
 {
     RecordSet rs = gConnection.query(sql, values);
@@ -104,8 +111,9 @@ QList<ReelRow> ReelTransferStore::pressReels(const QString &search)
     sql += QStringLiteral("where ") + inGodown(values, QStringLiteral("t"));
     const QString text = search.trimmed();
     if (!text.isEmpty()) {
-        sql += QStringLiteral(" and t.invtrans_reel_no like ?");
-        values << QString(u'%' + text + u'%');
+        const SqlCondition reel = reelNumberHolds(text);
+        sql += QStringLiteral(" and ") + reel.sql;
+        values << reel.values;
     }
     sql += QStringLiteral(" order by t.invtrans_slno, t.invtrans_id, t.unit_code");
     return readReels(sql, values);
@@ -118,9 +126,12 @@ QList<ReelRow> ReelTransferStore::stockReels(const QString &text)
     QString sql = reelSelect(values);
     sql += QStringLiteral("where ") + inGodown(values, QStringLiteral("t"));
     if (!text.isEmpty()) {
-        sql += QStringLiteral(" and (t.invtrans_id=? or t.invtrans_reel_no like ?)"
-                              " order by t.invtrans_slno, t.invtrans_id, t.unit_code");
-        values << text << QString(u'%' + text + u'%');
+        const SqlCondition found = anyOf({gConnection.equalsText(gInvDbName, QStringLiteral("inv_invoice_trans"),
+                                                                 QStringLiteral("t.invtrans_id"), text),
+                                          reelNumberHolds(text)});
+        sql += QStringLiteral(" and ") + found.sql
+            + QStringLiteral(" order by t.invtrans_slno, t.invtrans_id, t.unit_code");
+        values << found.values;
     } else {
         // Only reels whose invoice, supplier account head and brand are on record.
         sql += QStringLiteral(" and exists (Select 1 from %1 i inner join %2 a on a.ac_code=i.inv_supp_code "

@@ -7,6 +7,8 @@
 #include <QUuid>
 #include <algorithm>
 #include <atomic>
+#include <iterator>
+#include <optional>
 
 namespace {
 QString g_socketOverride;
@@ -21,12 +23,11 @@ QString errorText(const QSqlError &e)
     return t;
 }
 
-DbError failure(const QSqlError &e)
-{
-    return DbError(errorText(e), e.nativeErrorCode().toInt());
-}
-
 // Server and client error numbers.
+constexpr int kCollationMix2 = 1267;
+constexpr int kCollationMix3 = 1270;
+constexpr int kCollationMixN = 1271;
+constexpr int kIncorrectValue = 1366;
 constexpr int kLockWaitTimeout = 1205;
 constexpr int kDeadlock = 1213;
 constexpr int kConnectionKilled = 1927;
@@ -34,6 +35,61 @@ constexpr int kServerGone = 2006;
 constexpr int kServerLost = 2013;
 constexpr int kServerLostExtended = 2055;
 constexpr int kClientInteractionTimeout = 4031;
+
+// A value the program sent holds characters that a column's character set
+// cannot hold: storing it gives an incorrect string value, comparing it a mix
+// of the column's collation with the value's (COERCIBLE). A mix of two
+// columns' collations is the schema's matter and keeps the server's words.
+bool isUnstorableText(int code, const QString &text)
+{
+    switch (code) {
+    case kCollationMix2:
+    case kCollationMix3:
+    case kCollationMixN: return text.contains(QStringLiteral("COERCIBLE"));
+    case kIncorrectValue: return text.startsWith(QStringLiteral("Incorrect string value"));
+    default: return false;
+    }
+}
+
+// Every failing statement passes here, so every save, whichever window runs
+// it, tells the clerk the same about text the database cannot store.
+DbError failure(const QSqlError &e)
+{
+    const int code = e.nativeErrorCode().toInt();
+    const QString text = errorText(e);
+    return DbError(isUnstorableText(code, text) ? kUnstorableText : text, code);
+}
+
+// MariaDB's latin1 is Windows-1252, with the five bytes that code page leaves
+// unused kept as the control characters of the same number.
+bool inLatin1(QChar c)
+{
+    static constexpr char16_t kUpper[] = {0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6,
+                                          0x2030, 0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C,
+                                          0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A,
+                                          0x0153, 0x017E, 0x0178, 0x0081, 0x008D, 0x008F, 0x0090, 0x009D};
+    const char16_t u = c.unicode();
+    return u < 0x80 || (u >= 0xA0 && u <= 0xFF)
+        || std::find(std::begin(kUpper), std::end(kUpper), u) != std::end(kUpper);
+}
+
+// Whether a character set holds the text, for the sets old and new
+// installations use; nothing for any other.
+std::optional<bool> characterSetHolds(const QString &charset, const QString &text)
+{
+    const auto every = [&](bool (*fits)(QChar)) { return std::all_of(text.begin(), text.end(), fits); };
+    if (charset.isEmpty() || charset == u"utf8mb4" || charset == u"utf16" || charset == u"utf16le"
+        || charset == u"utf32")
+        return true;
+    // The Basic Multilingual Plane only: a character beyond it is a surrogate pair here.
+    if (charset == u"utf8mb3" || charset == u"utf8" || charset == u"ucs2")
+        return every([](QChar c) { return !c.isSurrogate(); });
+    if (charset == u"ascii")
+        return every([](QChar c) { return c.unicode() < 0x80; });
+    if (charset == u"latin1")
+        return every(inLatin1);
+    return std::nullopt;
+}
 
 bool isIntegral(int type)
 {
@@ -87,6 +143,27 @@ void appendSqlLiteral(QString &sql, const QVariant &value)
     } else {
         throw DbError(QStringLiteral("A value of type %1 has no literal form.").arg(QLatin1String(value.typeName())));
     }
+}
+
+SqlCondition anyOf(const QList<SqlCondition> &conditions)
+{
+    SqlCondition any;
+    QStringList parts;
+    for (const SqlCondition &c : conditions) {
+        parts << c.sql;
+        any.values << c.values;
+    }
+    any.sql = u'(' + parts.join(QStringLiteral(" or ")) + u')';
+    return any;
+}
+
+QString likeText(const QString &text, bool wildcards)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\"));
+    if (!wildcards)
+        escaped.replace(u'%', QStringLiteral("\\%")).replace(u'_', QStringLiteral("\\_"));
+    return escaped;
 }
 
 DbError::DbError(const QString &serverText, int code)
@@ -289,6 +366,7 @@ void Database::open(const ConnectionSpec &params)
     if (g_socketOverride.isEmpty() && params.server.trimmed().isEmpty())
         throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
     m_spec = params;
+    m_characterSets.clear();
     connect();
     m_wanted = true;
 }
@@ -532,6 +610,63 @@ QHash<QString, int> Database::boxLengths(const DbName &schema, const QString &ta
         if (columns.contains(QLatin1String(column)))
             lengths.insert(QLatin1String(box), columns.value(QLatin1String(column)));
     return lengths;
+}
+
+QString Database::characterSet(const DbName &schema, const QString &table, const QString &column)
+{
+    const QString key = schema.str() + u'.' + table;
+    auto columns = m_characterSets.constFind(key);
+    if (columns == m_characterSets.constEnd()) {
+        RecordSet rs =
+            query(QStringLiteral("Select COLUMN_NAME, CHARACTER_SET_NAME from information_schema.COLUMNS"
+                                 " where TABLE_SCHEMA=? and TABLE_NAME=? and CHARACTER_SET_NAME is not null"),
+                  {schema.str(), table});
+        QHash<QString, QString> sets;
+        while (rs.next())
+            sets.insert(rs.text(0).toLower(), rs.text(1).toLower());
+        columns = m_characterSets.insert(key, sets);
+    }
+    return columns->value(column.toLower());
+}
+
+bool Database::holdsText(const DbName &schema, const QString &table, const QString &column, const QString &text)
+{
+    const QString charset = characterSet(schema, table, column);
+    if (const std::optional<bool> known = characterSetHolds(charset, text))
+        return *known;
+    if (!DbName::isValid(charset))
+        return true;
+    // A set the program knows no table of: the server takes the text there
+    // and back, and a character without a place comes back as "?".
+    return firstValue(QStringLiteral("Select CONVERT(CONVERT(? USING %1) USING utf8mb4) = "
+                                     "CONVERT(? USING utf8mb4) COLLATE utf8mb4_bin")
+                          .arg(charset),
+                      {text, text})
+        == u"1";
+}
+
+SqlCondition Database::ifHeld(const DbName &schema, const QString &table, const QString &expression,
+                              const QString &text, SqlCondition held)
+{
+    const QString column = expression.mid(expression.lastIndexOf(u'.') + 1);
+    if (!holdsText(schema, table, column, text))
+        return {QStringLiteral("false"), {}};
+    return held;
+}
+
+SqlCondition Database::likeAnywhere(const DbName &schema, const QString &table, const QString &expression,
+                                    const QString &text)
+{
+    // The escape character named, so that a server whose sql_mode takes
+    // backslashes as plain text reads the pattern the same way.
+    return ifHeld(schema, table, expression, text,
+                  {expression + QStringLiteral(" like ? escape char(92)"), {u'%' + likeText(text) + u'%'}});
+}
+
+SqlCondition Database::equalsText(const DbName &schema, const QString &table, const QString &expression,
+                                  const QString &text)
+{
+    return ifHeld(schema, table, expression, text, {expression + QStringLiteral("=?"), {text}});
 }
 
 NamedLock::NamedLock(Database &db, const QString &name, int timeoutSeconds) : m_db(db), m_name(name.left(64))

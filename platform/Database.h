@@ -80,6 +80,17 @@ struct SqlCondition {
     QVariantList values;
 };
 
+// "(a or b ...)": any of the conditions, their values in order.
+SqlCondition anyOf(const QList<SqlCondition> &conditions);
+
+// Typed text as a LIKE pattern takes it: a backslash stands for itself; with
+// `wildcards` false "%" and "_" do as well, otherwise they match anything.
+QString likeText(const QString &text, bool wildcards = true);
+
+// What the clerk hears when a value holds characters that a column's
+// character set cannot hold (a Latin-1 table of an older installation).
+inline const QString kUnstorableText = QStringLiteral("The text holds characters that the database cannot store.   ");
+
 // A record's columns with their values, named once for both its insert and
 // its update, so the two statements can never pair a value with another column.
 class ColumnValues {
@@ -195,6 +206,22 @@ public:
     QHash<QString, int> boxLengths(const DbName &schema, const QString &table,
                                    std::initializer_list<std::pair<const char *, const char *>> boxes);
 
+    // A search for typed text anywhere in one text column: "expression like ?"
+    // with the text as likeText() makes it. `expression` is the column as the
+    // statement writes it, perhaps behind an alias ("t.invtrans_reel_no"); the
+    // part after its last dot is the column of schema.table. Text that the
+    // column's character set cannot hold matches nothing there: the condition
+    // is false, where comparing would end in the server's collation error.
+    // The column itself stays bare, so its index serves as before.
+    SqlCondition likeAnywhere(const DbName &schema, const QString &table, const QString &expression,
+                              const QString &text);
+    // "expression=?" for typed text, false in the same way where the column
+    // cannot hold the text.
+    SqlCondition equalsText(const DbName &schema, const QString &table, const QString &expression, const QString &text);
+    // Whether every character of the text has a place in the column's
+    // character set. A column the schema does not describe is taken to hold it.
+    bool holdsText(const DbName &schema, const QString &table, const QString &column, const QString &text);
+
 private:
     friend class NamedLock;
     QSqlDatabase handle() const;
@@ -202,6 +229,10 @@ private:
     QSqlQuery runOnce(const QString &sql, const QVariantList &values);
     void connect();
     void reconnect();
+    QString characterSet(const DbName &schema, const QString &table, const QString &column);
+    // `held` when the column named by `expression` holds the text, else false.
+    SqlCondition ifHeld(const DbName &schema, const QString &table, const QString &expression, const QString &text,
+                        SqlCondition held);
     void closeSession();
     // Opens the session again when it was lost and the program still wants it.
     void ensureOpen();
@@ -217,6 +248,9 @@ private:
     int m_session = 0;
     int m_namedLocks = 0;
     DbError m_lockedLoss{QString()};
+    // The character sets of the text columns, by table ("schema.table") and
+    // lower-case column name; read once a table per connection opened.
+    QHash<QString, QHash<QString, QString>> m_characterSets;
 };
 
 // How long a session waits for another session's row lock before the server

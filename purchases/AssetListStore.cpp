@@ -26,9 +26,12 @@ RecordSet AssetListStore::list(const QString &search) const
         + QStringLiteral(" h on ") + supplier.sql + QStringLiteral(" where a.comp_code=?");
     values << m_comp;
     if (!search.isEmpty()) {
-        sql += QStringLiteral(" and (a.inv_invoice_no like ? or a.inv_po like ?)");
-        const QString pattern = u'%' + search.trimmed() + u'%';
-        values << pattern << pattern;
+        const QString text = search.trimmed();
+        const QString asset = QStringLiteral("inv_asset");
+        const SqlCondition found = anyOf({m_db.likeAnywhere(m_stores, asset, QStringLiteral("a.inv_invoice_no"), text),
+                                          m_db.likeAnywhere(m_stores, asset, QStringLiteral("a.inv_po"), text)});
+        sql += QStringLiteral(" and ") + found.sql;
+        values << found.values;
     }
     sql += QStringLiteral(" order by a.inv_code");
     return m_db.query(sql, values);

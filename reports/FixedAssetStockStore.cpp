@@ -1,7 +1,6 @@
 #include "FixedAssetStockStore.h"
 #include "mdlVelmora.h"
 
-using ReportStore::likeAnywhere;
 using ReportStore::masterNames;
 
 FixedAssetStockStore::FixedAssetStockStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
@@ -85,8 +84,10 @@ LookupQuery FixedAssetStockStore::brandLookup(const QString &nameText) const
                       .arg(m_stores.table("inv_brandmaster"));
     QVariantList v;
     if (!nameText.isEmpty()) {
-        sql += QStringLiteral(" AND brand_name LIKE ?");
-        v << likeAnywhere(nameText);
+        const SqlCondition named =
+            m_db.likeAnywhere(m_stores, QStringLiteral("inv_brandmaster"), QStringLiteral("brand_name"), nameText);
+        sql += QStringLiteral(" AND ") + named.sql;
+        v << named.values;
     }
     return {sql + QStringLiteral(" ORDER BY brand_name"), v};
 }
@@ -96,8 +97,10 @@ LookupQuery FixedAssetStockStore::itemLookup(const QString &nameText) const
     QString sql = QStringLiteral("SELECT item_code, item_name FROM %1").arg(m_stores.table("inv_itemmaster"));
     QVariantList v;
     if (!nameText.isEmpty()) {
-        sql += QStringLiteral(" WHERE item_name LIKE ?");
-        v << likeAnywhere(nameText);
+        const SqlCondition named =
+            m_db.likeAnywhere(m_stores, QStringLiteral("inv_itemmaster"), QStringLiteral("item_name"), nameText);
+        sql += QStringLiteral(" WHERE ") + named.sql;
+        v << named.values;
     }
     return {sql + QStringLiteral(" ORDER BY item_name"), v};
 }

@@ -3,7 +3,6 @@
 #include "Desktop.h"
 #include "SupplierHeads.h"
 
-using ReportStore::likeAnywhere;
 using ReportStore::masterNames;
 
 NewsprintReportStore::NewsprintReportStore(Database &db, const DbName &storesDb, const DbName &accountsDb,
@@ -40,8 +39,10 @@ LookupQuery NewsprintReportStore::consumptionQuery(const ConsumptionFilter &f) c
         v << f.productCode;
     }
     if (!f.reelNo.trimmed().isEmpty()) {
-        narrow += QStringLiteral(" AND cons_reel_no LIKE ?");
-        v << likeAnywhere(f.reelNo.trimmed());
+        const SqlCondition reel = m_db.likeAnywhere(m_stores, QStringLiteral("inv_consumption"),
+                                                    QStringLiteral("cons_reel_no"), f.reelNo.trimmed());
+        narrow += QStringLiteral(" AND ") + reel.sql;
+        v << reel.values;
     }
     v << m_comp << m_comp;
     // The sums are taken per reel, product and unit before any master is
@@ -119,8 +120,12 @@ LookupQuery NewsprintReportStore::stockQuery(const StockFilter &f) const
         }
     }
     if (!f.search.isEmpty()) {
-        where += QStringLiteral(" AND (t.invtrans_reel_no LIKE ? OR t.invtrans_id LIKE ?)");
-        v << likeAnywhere(f.search) << likeAnywhere(f.search);
+        const QString reels = QStringLiteral("inv_invoice_trans");
+        const SqlCondition found =
+            anyOf({m_db.likeAnywhere(m_stores, reels, QStringLiteral("t.invtrans_reel_no"), f.search),
+                   m_db.likeAnywhere(m_stores, reels, QStringLiteral("t.invtrans_id"), f.search)});
+        where += QStringLiteral(" AND ") + found.sql;
+        v << found.values;
     }
     // Listed while weight is left; a reel without a valid booking has all of it.
     if (f.press)
@@ -182,9 +187,12 @@ LookupQuery NewsprintReportStore::materialLookup(const QString &compCode, const 
         return {QStringLiteral("SELECT mat_code, mat_name FROM velmora.inv_materialmaster WHERE comp_code=? "
                                "ORDER BY mat_name"),
                 {compCode}};
-    return {QStringLiteral("SELECT mat_code, mat_name FROM velmora.inv_materialmaster WHERE comp_code=? "
-                           "AND mat_name LIKE ? ORDER BY mat_name"),
-            {compCode, likeAnywhere(nameText)}};
+    // The lookup list runs it on the shared connection.
+    const SqlCondition named = gConnection.likeAnywhere(
+        DbName(QStringLiteral("velmora")), QStringLiteral("inv_materialmaster"), QStringLiteral("mat_name"), nameText);
+    return {QStringLiteral("SELECT mat_code, mat_name FROM velmora.inv_materialmaster WHERE comp_code=? AND ")
+                + named.sql + QStringLiteral(" ORDER BY mat_name"),
+            QVariantList{compCode} + named.values};
 }
 
 LookupQuery NewsprintReportStore::supplierLookup(const QString &nameText) const
@@ -198,8 +206,10 @@ LookupQuery NewsprintReportStore::brandLookup(const QString &nameText) const
     QString sql = QStringLiteral("SELECT brand_code, brand_name FROM %1").arg(m_stores.table("inv_brandmaster"));
     QVariantList v;
     if (!nameText.isEmpty()) {
-        sql += QStringLiteral(" WHERE brand_name LIKE ?");
-        v << likeAnywhere(nameText);
+        const SqlCondition named =
+            m_db.likeAnywhere(m_stores, QStringLiteral("inv_brandmaster"), QStringLiteral("brand_name"), nameText);
+        sql += QStringLiteral(" WHERE ") + named.sql;
+        v << named.values;
     }
     return {sql + QStringLiteral(" ORDER BY brand_name"), v};
 }

@@ -9,12 +9,6 @@ QString ReportStore::masterNames(const QString &table, const char *code, const c
         .arg(table, QLatin1String(code), QLatin1String(name));
 }
 
-QString ReportStore::likeAnywhere(const QString &text)
-{
-    return u'%' + text + u'%';
-}
-
-
 LookupQuery ReportStore::unitLookup(const QString &userId, bool byCirculation)
 {
     // The flag's column cannot be bound: one of two fixed texts.

@@ -15,8 +15,6 @@ namespace ReportStore {
 // companies hold therefore never gives a row twice or doubles a sum. Binds the
 // company once.
 QString masterNames(const QString &table, const char *code, const char *name);
-// The LIKE pattern that finds the text anywhere.
-QString likeAnywhere(const QString &text);
 // The company's supplier heads in an accounts year, their names searched for
 // the text when it is not empty, by name.
 LookupQuery supplierLookup(const DbName &accountsDb, const QString &compCode, const QString &nameText);

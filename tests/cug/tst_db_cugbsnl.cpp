@@ -73,6 +73,8 @@ private slots:
     void opensWithTitleAndHeadingsOnly();
     void search_data();
     void search();
+    void searchOnALatin1UnitTable_data();
+    void searchOnALatin1UnitTable();
     void typingEmptiesTheListAndViewAllRefills();
     void shorterFillLeavesNothingStale();
     void excelExport_data();
@@ -170,6 +172,36 @@ void TestCugBsnl::search()
     rows.sort();
     QCOMPARE(shown, rows);
     QCOMPARE(m_ui.shown.size(), 0);
+}
+
+void TestCugBsnl::searchOnALatin1UnitTable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("rows");
+    const QString anil = QStringLiteral("9447000001|\u0d05\u0d28\u0d3f\u0d7d Kumar|Stores|Thiruvananthapuram|"
+                                        "anil@velmora.example");
+    QTest::newRow("a name only the staff table can hold")
+        << QStringLiteral("\u0d05\u0d28\u0d3f\u0d7d") << QStringList{anil};
+    QTest::newRow("a unit in Latin-1") << "Thiruvanan" << QStringList{anil};
+    QTest::newRow("a letter neither holds") << QStringLiteral("\u20b9") << QStringList{};
+}
+
+// The staff table is utf8mb4 and the unit table Latin-1, as on the company's
+// own server: a text one column cannot hold is looked for in the others.
+void TestCugBsnl::searchOnALatin1UnitTable()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, rows);
+    const Latin1Tables latin1({QStringLiteral("velmora.unitmaster")});
+    openTestDatabase(gConnection);
+    gConnection.execute(QStringLiteral("Update hr0910.hr_employee set emp_name=? where emp_slno=101"),
+                        {QStringLiteral("\u0d05\u0d28\u0d3f\u0d7d Kumar")});
+    open();
+    // Keys of the test library are Latin-1 only: the box takes the text as pasted.
+    m_w->searchBox()->insert(text);
+    enter();
+    QCOMPARE(listRows(), rows);
+    QCOMPARE(m_ui.texts(), QStringList{});
 }
 
 void TestCugBsnl::typingEmptiesTheListAndViewAllRefills()

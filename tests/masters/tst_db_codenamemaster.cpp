@@ -27,6 +27,8 @@ private slots:
     void brandGroupsShareOneSeries();
     void codeSavedMeanwhileElsewhere();
     void saveFailureChangesNothing();
+    void latin1TableRefusesWhatItCannotHold_data();
+    void latin1TableRefusesWhatItCannotHold();
     void counterBehindUsedCodeRecovers();
     void missingCounterEndsProgram();
     void duplicateNewNames_data();
@@ -302,6 +304,34 @@ void TestCodeNameMaster::saveFailureChangesNothing()
     QCOMPARE(rowsNamed("frmReelTypeMaster", tooLong.left(100)), 0);
     QVERIFY(m_w->isEntering());
     QCOMPARE(box("TxName")->text(), tooLong);
+    QVERIFY(!gConnection.inTransaction());
+}
+
+void TestCodeNameMaster::latin1TableRefusesWhatItCannotHold_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("new") << "F2";
+    QTest::newRow("rename") << "click:1 F3";
+}
+
+// The GSM table of an older installation is Latin-1: its duplicate check and
+// its save both meet the name, and the clerk hears what is wrong in either.
+void TestCodeNameMaster::latin1TableRefusesWhatItCannotHold()
+{
+    QFETCH(QString, steps);
+    const Latin1Tables latin1({QStringLiteral("vstores_2024.inv_gsm")});
+    const QString name = QStringLiteral("Kochi \u2013 \u20b9 \u0d15");
+    const QString before = value("Select group_concat(gsm_code, gsm_name order by gsm_code) from vstores_2024.inv_gsm");
+    const QString next = counter("GSM_01_NO");
+    open("frmGSMMaster");
+    play(steps);
+    box("TxName")->setText(name);
+    QTest::keyClick(m_w, Qt::Key_F5);
+    QCOMPARE(m_fixture.ui().texts(), QStringList{"The text holds characters that the database cannot store.   "});
+    QCOMPARE(value("Select group_concat(gsm_code, gsm_name order by gsm_code) from vstores_2024.inv_gsm"), before);
+    QCOMPARE(counter("GSM_01_NO"), next);
+    QVERIFY(m_w->isEntering());
+    QCOMPARE(box("TxName")->text(), name);
     QVERIFY(!gConnection.inTransaction());
 }
 

@@ -41,6 +41,8 @@ private slots:
     void editCancelNewInserts();
     void saveFailureKeepsEntry_data();
     void saveFailureKeepsEntry();
+    void latin1TableRefusesWhatItCannotHold_data();
+    void latin1TableRefusesWhatItCannotHold();
     void boxesHoldTheirColumns_data();
     void boxesHoldTheirColumns();
     void states_data();
@@ -58,6 +60,9 @@ private:
     frmCompany *openList();
     void play(const QStringList &steps);
     void doubleClick(int row);
+    // Opens the master on a company, starts an entry with the steps and fills
+    // what a new company needs besides its name.
+    void openEntry(const QString &selected, const QStringList &steps);
     QLineEdit *box(const char *name) const { return m_master->findChild<QLineEdit *>(QString::fromLatin1(name)); }
     QPushButton *button(const char *name) const
     {
@@ -524,6 +529,16 @@ void TestCompany::editCancelNewInserts()
     QCOMPARE(companyRow(QStringLiteral("02")), company02);
 }
 
+void TestCompany::openEntry(const QString &selected, const QStringList &steps)
+{
+    openMaster(selected);
+    play(steps);
+    if (box("TxCompanyCode")->text().isEmpty())
+        box("TxCompanyCode")->setText(QStringLiteral("09"));
+    box("TxAddress")->setText(QStringLiteral("Addr"));
+    box("TxAddress1")->setText(QStringLiteral("Addr 1"));
+}
+
 void TestCompany::saveFailureKeepsEntry_data()
 {
     QTest::addColumn<QString>("selected");
@@ -536,12 +551,7 @@ void TestCompany::saveFailureKeepsEntry()
 {
     QFETCH(QString, selected);
     QFETCH(QStringList, steps);
-    openMaster(selected);
-    play(steps);
-    if (box("TxCompanyCode")->text().isEmpty())
-        box("TxCompanyCode")->setText(QStringLiteral("09"));
-    box("TxAddress")->setText(QStringLiteral("Addr"));
-    box("TxAddress1")->setText(QStringLiteral("Addr 1"));
+    openEntry(selected, steps);
     box("TxCompanyName")->setMaxLength(32767);         // as if the box had no limit of its own
     box("TxCompanyName")->setText(QString(101, u'N')); // longer than the column holds
     const QString before = tableSnapshot();
@@ -550,6 +560,45 @@ void TestCompany::saveFailureKeepsEntry()
     QCOMPARE(ui().shown.first().icon, MsgIcon::Information);
     QCOMPARE(tableSnapshot(), before);
     QCOMPARE(button("CmNew")->text(), QStringLiteral("Save - F5"));
+    QVERIFY(!gConnection.inTransaction());
+}
+
+void TestCompany::latin1TableRefusesWhatItCannotHold_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("stored");
+    const QString rupee = QStringLiteral("Kochi \u2013 \u20b9 \u0d15");
+    QTest::newRow("new") << "0" << QStringList{"F2"} << rupee << false;
+    QTest::newRow("edit") << "02" << QStringList{"F3"} << rupee << false;
+    QTest::newRow("Windows-1252 text is stored")
+        << "02" << QStringList{"F3"} << QStringLiteral("Kochi \u2013 \u20ac") << true;
+}
+
+// A company table of an older installation is Latin-1: a name it cannot hold
+// is refused in the clerk's words, nothing is written and the entry stays
+// open as typed.
+void TestCompany::latin1TableRefusesWhatItCannotHold()
+{
+    QFETCH(QString, selected);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, name);
+    QFETCH(bool, stored);
+    const Latin1Tables latin1({QStringLiteral("vstores_2024.inv_companymaster")});
+    openEntry(selected, steps);
+    box("TxCompanyName")->setText(name);
+    const QString before = tableSnapshot();
+    play({"F5"});
+    if (stored) {
+        QCOMPARE(ui().texts(), QStringList{});
+        QCOMPARE(companyRow(QStringLiteral("02")).value(1), name);
+        return;
+    }
+    QCOMPARE(ui().texts(), QStringList{"The text holds characters that the database cannot store.   "});
+    QCOMPARE(tableSnapshot(), before);
+    QCOMPARE(button("CmNew")->text(), QStringLiteral("Save - F5"));
+    QCOMPARE(box("TxCompanyName")->text(), name);
     QVERIFY(!gConnection.inTransaction());
 }
 

@@ -24,6 +24,8 @@ private slots:
     void opensEmptyWithTodaysDates();
     void fill_data();
     void fill();
+    void backslashInReelText_data();
+    void backslashInReelText();
     void rowCells();
     void secondFillLeavesNothingBehind();
 
@@ -168,6 +170,31 @@ void TestInvoiceList::fill()
     for (int n = 1; n <= transIds.size(); ++n)
         numbers << QString::number(n);
     QCOMPARE(column(1), numbers);
+    QVERIFY(m_scripted->ui.shown.isEmpty());
+}
+
+void TestInvoiceList::backslashInReelText_data()
+{
+    QTest::addColumn<QString>("reelText");
+    QTest::addColumn<QStringList>("transIds");
+    QTest::newRow("up to the backslash") << "q'1\\" << QStringList{"N0000001"};
+    QTest::newRow("backslash alone") << "\\" << QStringList{"N0000001"};
+    QTest::newRow("the whole number") << "Q'1\\Z" << QStringList{"N0000001"};
+    QTest::newRow("percent after it still matches anything") << "1\\%Z" << QStringList{"N0000001"};
+    QTest::newRow("a backslash the number lacks") << "B7\\" << QStringList{};
+}
+
+// A backslash in the reel text is a character of the reel number.
+void TestInvoiceList::backslashInReelText()
+{
+    QFETCH(QString, reelText);
+    QFETCH(QStringList, transIds);
+    gConnection.execute(QStringLiteral("Insert into vstores_2024.inv_invoice_trans (unit_code, comp_code, invtrans_id, "
+                                       "invtrans_slno, invtrans_reel_no) values ('TVM','01','N0000001',2,?)"),
+                        {QStringLiteral("Q'1\\Z")});
+    QVERIFY(open());
+    fillWith(QDate(2024, 5, 1), QDate(2024, 6, 30), reelText);
+    QCOMPARE(column(2), transIds);
     QVERIFY(m_scripted->ui.shown.isEmpty());
 }
 

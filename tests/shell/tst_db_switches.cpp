@@ -30,6 +30,7 @@ private slots:
     void unitCancelChangesNothing();
     void fixedAssetMenusStayDisabled();
     void unitEmptyRowAndEscape();
+    void unitListUnreadableLeavesNoWindow();
 
     void yearList_data();
     void yearList();
@@ -273,6 +274,39 @@ void TestSwitches::unitEmptyRowAndEscape()
     QTest::keyClick(w->GrUnit, Qt::Key_Escape);
     settle();
     QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
+}
+
+// The server is away when Ctrl+N reads the unit list: the clerk hears why and
+// no empty window stays behind to shut the other guarded windows out. Once
+// the server answers again, Ctrl+N lists the units as before.
+void TestSwitches::unitListUnreadableLeavesNoWindow()
+{
+    const QString socket = Database::endpointOverride();
+    Database admin(QStringLiteral("admin"));
+    openTestDatabase(admin);
+    admin.execute(QStringLiteral("KILL ") + gConnection.firstValue(QStringLiteral("Select CONNECTION_ID()")));
+    QTest::qWait(50);
+    Database::setEndpointOverride(socket + QStringLiteral(".away"));
+    ScopedScriptedUi s;
+    QTest::keySequence(m_main, QKeySequence(Qt::CTRL | Qt::Key_N));
+    settle();
+    Database::setEndpointOverride(socket);
+    QCOMPARE(s.ui.shown.size(), 1);
+    QVERIFY2(s.ui.lastText().contains(u"connect", Qt::CaseInsensitive), qPrintable(s.ui.lastText()));
+    QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
+    QCOMPARE(WindowRegistry::instance().loadedCount(), 0);
+
+    // A guarded window opens at once, without "Close All forms".
+    frmFinancialYear *years = openYears();
+    QVERIFY(years);
+    QCOMPARE(s.ui.shown.size(), 1);
+    years->unload();
+    settle();
+    QTest::keySequence(m_main, QKeySequence(Qt::CTRL | Qt::Key_N));
+    frmSwitch *w = WindowRegistry::instance().find<frmSwitch>("frmSwitch");
+    QVERIFY(w);
+    QCOMPARE(column(w->units, 0), (QStringList{"TVM", "CRP"}));
+    QCOMPARE(s.ui.shown.size(), 1);
 }
 
 void TestSwitches::yearList_data()

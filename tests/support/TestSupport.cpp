@@ -124,6 +124,32 @@ QStringList onStations(int count, const std::function<void(Database &db, int sta
     return all;
 }
 
+Latin1Tables::Latin1Tables(const QStringList &tables)
+{
+    Database db(QStringLiteral("latin1-tables"));
+    openTestDatabase(db);
+    for (const QString &table : tables) {
+        const QStringList parts = table.split(u'.');
+        const QString collation =
+            db.firstValue(QStringLiteral("Select TABLE_COLLATION from information_schema.TABLES where TABLE_SCHEMA=? "
+                                         "and TABLE_NAME=?"),
+                          {parts.value(0), parts.value(1)});
+        if (collation.isEmpty())
+            qFatal("no table %s", qPrintable(table));
+        db.execute(QStringLiteral("ALTER TABLE %1 CONVERT TO CHARACTER SET latin1").arg(table));
+        m_collations.append({table, collation});
+    }
+}
+
+Latin1Tables::~Latin1Tables()
+{
+    Database db(QStringLiteral("latin1-tables"));
+    openTestDatabase(db);
+    for (const auto &[table, collation] : m_collations)
+        db.execute(QStringLiteral("ALTER TABLE %1 CONVERT TO CHARACTER SET %2 COLLATE %3")
+                       .arg(table, collation.section(u'_', 0, 0), collation));
+}
+
 QByteArray printedFields(const char *a, const char *b, const char *c, const char *d, const char *e)
 {
     return QByteArray(a).leftJustified(10) + ' ' + QByteArray(b).leftJustified(21) + ' '

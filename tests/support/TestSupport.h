@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QList>
 #include <functional>
+#include <utility>
 
 // Helpers for tests that use the private database server the test run starts.
 
@@ -26,6 +28,21 @@ QString sourceDir();
 // together; returns when every one is done, with the texts of the database
 // errors that escaped `work`.
 QStringList onStations(int count, const std::function<void(Database &db, int station)> &work);
+
+// Makes tables ("database.table") Latin-1, as the company's older
+// installations have them, for as long as it lives; then gives them back the
+// character set and collation they had. Reopen gConnection after making one:
+// a connection reads a table's character sets once.
+class Latin1Tables {
+public:
+    explicit Latin1Tables(const QStringList &tables);
+    ~Latin1Tables();
+    Latin1Tables(const Latin1Tables &) = delete;
+    Latin1Tables &operator=(const Latin1Tables &) = delete;
+
+private:
+    QList<std::pair<QString, QString>> m_collations;
+};
 
 // One line of a print file's body as the page writer lays it out: five
 // fields of widths 10, 21, 21 (left) and 12, 12 (right), without its CR LF.
