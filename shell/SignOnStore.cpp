@@ -3,7 +3,10 @@
 
 std::optional<SignOnUser> SignOnStore::userByName(const QString &userName)
 {
-    RecordSet rs = m_db.query(QStringLiteral("Select * from velmora.userdetails Where user_name=?"), {userName});
+    // A name the user table cannot hold is nobody's name (an older installation's table may be Latin-1).
+    const SqlCondition named = m_db.equalsText(DbName(QStringLiteral("velmora")), QStringLiteral("userdetails"),
+                                               QStringLiteral("user_name"), userName);
+    RecordSet rs = m_db.query(QStringLiteral("Select * from velmora.userdetails Where ") + named.sql, named.values);
     if (!rs.next())
         return std::nullopt;
     SignOnUser u;

@@ -25,6 +25,7 @@ private slots:
     void enterOnFocusedButton_data();
     void enterOnFocusedButton();
     void exitEndsProgram();
+    void nameALatin1UserTableCannotHold();
 
 private:
     QPointer<frmLogin> m_login;
@@ -275,6 +276,26 @@ void TestLogin::exitEndsProgram()
     ScopedScriptedUi s;
     QVERIFY_THROWS_EXCEPTION(ProgramEnded, m_login->CmExit_Click());
     QCOMPARE(s.ui.shown.size(), 0);
+}
+
+void TestLogin::nameALatin1UserTableCannotHold()
+{
+    // An older installation's user table: a name outside Latin-1 is simply no user's.
+    const Latin1Tables latin1({QStringLiteral("velmora.userdetails")});
+    openTestDatabase(gConnection);
+    ScopedScriptedUi s;
+    m_login->TxtUserName->insert(QStringLiteral("\u0d05\u0d28\u0d3f\u0d7d"));
+    m_login->TxtPassword->setText(QStringLiteral("x"));
+    QTest::mouseClick(m_login->CmOk, Qt::LeftButton);
+    QCOMPARE(s.ui.texts(), QStringList{QStringLiteral("Invalid User Name    ")});
+    QVERIFY(!frmChangeCompany::current());
+    // Names it holds still sign on.
+    s.ui.shown.clear();
+    m_login->TxtUserName->setText(QStringLiteral("clerk"));
+    m_login->TxtPassword->setText(QStringLiteral("clerk123"));
+    QTest::mouseClick(m_login->CmOk, Qt::LeftButton);
+    QCOMPARE(s.ui.texts(), QStringList{});
+    QVERIFY(frmChangeCompany::current());
 }
 
 QTEST_MAIN(TestLogin)
