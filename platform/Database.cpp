@@ -589,15 +589,25 @@ void Database::rollback()
     m_inTransaction = false;
 }
 
+QHash<QString, QString> Database::columnsWith(const DbName &schema, const QString &table, const char *attribute)
+{
+    // The attribute is one of this file's own names, never typed text.
+    RecordSet rs = query(QStringLiteral("Select COLUMN_NAME, %1 from information_schema.COLUMNS"
+                                        " where TABLE_SCHEMA=? and TABLE_NAME=? and %1 is not null")
+                             .arg(QLatin1String(attribute)),
+                         {schema.str(), table});
+    QHash<QString, QString> values;
+    while (rs.next())
+        values.insert(rs.text(0).toLower(), rs.text(1));
+    return values;
+}
+
 QHash<QString, int> Database::columnLengths(const DbName &schema, const QString &table)
 {
-    RecordSet rs =
-        query(QStringLiteral("Select COLUMN_NAME, CHARACTER_MAXIMUM_LENGTH from information_schema.COLUMNS"
-                             " where TABLE_SCHEMA=? and TABLE_NAME=? and CHARACTER_MAXIMUM_LENGTH is not null"),
-              {schema.str(), table});
     QHash<QString, int> lengths;
-    while (rs.next())
-        lengths.insert(rs.text(0).toLower(), int(rs.integer(QStringLiteral("CHARACTER_MAXIMUM_LENGTH"))));
+    const QHash<QString, QString> columns = columnsWith(schema, table, "CHARACTER_MAXIMUM_LENGTH");
+    for (auto c = columns.cbegin(); c != columns.cend(); ++c)
+        lengths.insert(c.key(), c.value().toInt());
     return lengths;
 }
 
@@ -616,17 +626,9 @@ QString Database::characterSet(const DbName &schema, const QString &table, const
 {
     const QString key = schema.str() + u'.' + table;
     auto columns = m_characterSets.constFind(key);
-    if (columns == m_characterSets.constEnd()) {
-        RecordSet rs =
-            query(QStringLiteral("Select COLUMN_NAME, CHARACTER_SET_NAME from information_schema.COLUMNS"
-                                 " where TABLE_SCHEMA=? and TABLE_NAME=? and CHARACTER_SET_NAME is not null"),
-                  {schema.str(), table});
-        QHash<QString, QString> sets;
-        while (rs.next())
-            sets.insert(rs.text(0).toLower(), rs.text(1).toLower());
-        columns = m_characterSets.insert(key, sets);
-    }
-    return columns->value(column.toLower());
+    if (columns == m_characterSets.constEnd())
+        columns = m_characterSets.insert(key, columnsWith(schema, table, "CHARACTER_SET_NAME"));
+    return columns->value(column.toLower()).toLower();
 }
 
 bool Database::holdsText(const DbName &schema, const QString &table, const QString &column, const QString &text)

@@ -229,6 +229,9 @@ private:
     QSqlQuery runOnce(const QString &sql, const QVariantList &values);
     void connect();
     void reconnect();
+    // Column name (lower case) to the value of an information_schema.COLUMNS
+    // attribute, for the columns of schema.table that have one.
+    QHash<QString, QString> columnsWith(const DbName &schema, const QString &table, const char *attribute);
     QString characterSet(const DbName &schema, const QString &table, const QString &column);
     // `held` when the column named by `expression` holds the text, else false.
     SqlCondition ifHeld(const DbName &schema, const QString &table, const QString &expression, const QString &text,
