@@ -64,6 +64,7 @@ private slots:
     void newShowsZeroInEveryAmount();
     void cancelledNewReachesNothingStoredElsewhere_data();
     void cancelledNewReachesNothingStoredElsewhere();
+    void newReelTakesNoGsmCodeWithoutItsName();
 
 private:
     frmInvoiceMaster *openNew();
@@ -988,7 +989,7 @@ void TestInvoiceWindow::secondEditKnowsTheReelsOfTheFirst()
     g->MoveEditor();
     QTest::keyClick(g->editor(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(g->cell(1, ReelGrid::ReelNo), QStringLiteral("R2"));
-    const QStringList r4{"R4", "", "", "10.00", "2.00", "", "GSM0001", "RT0001"};
+    const QStringList r4{"R4", "45 GSM", "FULL REEL", "10.00", "2.00", "", "GSM0001", "RT0001"};
     const QList<int> columns{ReelGrid::ReelNo, ReelGrid::Gsm,    ReelGrid::ReelType, ReelGrid::Weight,
                              ReelGrid::Rate,   ReelGrid::Amount, ReelGrid::GsmCode,  ReelGrid::ReelTypeCode};
     for (int c = 0; c < columns.size(); ++c)
@@ -1202,6 +1203,45 @@ void TestInvoiceWindow::cancelledNewReachesNothingStoredElsewhere()
     QCOMPARE(m_scripted->ui.texts(), messages);
     QCOMPARE(stateOf(m_w), QStringLiteral("view"));
     QCOMPARE(field(stored, {id}), before);
+}
+
+void TestInvoiceWindow::newReelTakesNoGsmCodeWithoutItsName()
+{
+    // R1's grade has left the GSM master: it shows no GSM and keeps its code.
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_gsm='GSM0404'");
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(1, ReelGrid::Gsm) + u'|' + g->cell(1, ReelGrid::GsmCode), QStringLiteral("|GSM0404"));
+    click(m_w->editButton());
+    // Ctrl+A on row 2 repeats R1, its bare code included; Enter takes the proposed number.
+    g->CurRow = 2;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(2, ReelGrid::ReelNo), QStringLiteral("R2"));
+    QCOMPARE(g->cell(2, ReelGrid::Gsm), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::Gsm)));
+    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
+                   "vstores_2024.inv_invoice_trans"),
+             QStringLiteral("R1/GSM0404"));
+
+    // The stored reel alone keeps its bare code: with R2 gone the edit saves.
+    g->CurRow = 2;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_Delete, Qt::ShiftModifier);
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
+                   "vstores_2024.inv_invoice_trans"),
+             QStringLiteral("R1/GSM0404"));
 }
 
 QTEST_MAIN(TestInvoiceWindow)
