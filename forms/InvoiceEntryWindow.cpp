@@ -526,6 +526,13 @@ EntryCheck InvoiceEntryWindow::linesCheck(const QString &noLineMessage)
     return check;
 }
 
+std::optional<ShownRecord> InvoiceEntryWindow::shownHere() const
+{
+    if (!m_shown || m_shown->stores != gInvDbName || m_shown->unit != gUnitCode || m_shown->company != gCompCode)
+        return std::nullopt;
+    return m_shown;
+}
+
 bool InvoiceEntryWindow::editAllowed()
 {
     std::optional<bool> finalized;

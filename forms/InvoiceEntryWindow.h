@@ -251,6 +251,10 @@ protected:
     void openGrid();
     // The record now on view (after a load or a save), or none.
     void setShownRecord(std::optional<ShownRecord> record) { m_shown = std::move(record); }
+    // The record on view when it is stored in the working context's year,
+    // unit and company, where this window's saves and marks reach; nothing
+    // otherwise (a cancelled new entry, another unit's or year's record).
+    std::optional<ShownRecord> shownHere() const;
     // True while a load fills the boxes.
     bool loading() const { return m_loading; }
     // CalculateTotals; a sum beyond the decimal range is shown, not thrown.

@@ -248,8 +248,10 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
     for (int r = 1; r <= lines; ++r) {
         for (const ItemGridNeed &need : m_config.lineNeeds) {
             const QString text = cell(r, need.column);
+            const bool storedLine = need.storedColumn < 0 || !cell(r, need.storedColumn).trimmed().isEmpty();
             if (text.trimmed().isEmpty()
-                && (need.optional || (need.codeWithoutName && !cell(r, need.codeColumn).trimmed().isEmpty())))
+                && (need.optional
+                    || (need.codeWithoutName && storedLine && !cell(r, need.codeColumn).trimmed().isEmpty())))
                 continue;
             const bool missing = need.number
                 ? Decimal::fromText(text).isZero()

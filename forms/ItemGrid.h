@@ -82,6 +82,9 @@ struct ItemGridNeed {
     // An empty cell is taken when the row holds a code: a stored line whose
     // master row is gone (the grid itself never leaves a code without its name).
     bool codeWithoutName = false;
+    // With codeWithoutName: only a row holding something in this column (a
+    // stored line) is taken so; a new row that copied such a code is not.
+    int storedColumn = -1;
 };
 
 // A column with its heading, width (twips) and cell alignment; the rest as set.

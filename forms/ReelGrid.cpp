@@ -81,8 +81,8 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.copyLast = ReelTypeCode;
     // A GSM or reel type on view is stored by its code: a name without one is
     // sent back. Every reel needs its GSM, but a stored reel whose grade has
-    // left the master keeps its code.
-    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true},
+    // left the master keeps its code; a new reel never takes it without a name.
+    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true, StoredLine},
                    {ReelType, ReelTypeCode, false, type.enter.refusal, true}};
     return g;
 }

@@ -141,8 +141,10 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
 
     // The grid knows nothing of where a reel lies now or whether it is used
     // up, and its flags are as old as the load: a reel that is stored keeps
-    // all its marks as the database holds them, so an edit never sends a
-    // transferred reel home or makes a used-up or issued reel available again.
+    // its unit and its issue and finalise marks as the database holds them, so
+    // an edit never sends a transferred reel home or an issued one back to the
+    // godown. Its used-up mark follows what its weight leaves after the valid
+    // bookings read here, under the reel's lock.
     struct Stored {
         int slNo;
         QString reelNo;
@@ -156,6 +158,11 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         bool claimed = false;
         bool moved = false; // lies in another unit than the one that entered it
         bool leftGodown() const { return moved || consFlag != 0 || utilFlag != 0 || bookings > 0; }
+    };
+    // As a booking marks it: a reel at the press is used up exactly when what
+    // is left shows as 0.00.
+    const auto usedUp = [](const Stored &s, const Decimal &weight) {
+        return s.consFlag != 0 && (weight - s.booked).rounded(2).isZero() ? 1 : 0;
     };
     QList<Stored> stored;
     {
@@ -278,7 +285,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
             slNo = next++;
         }
         if (s)
-            rows << ReelRow{r, slNo, s->unitCode, s->consFlag, s->finalize, s->utilFlag};
+            rows << ReelRow{r, slNo, s->unitCode, s->consFlag, s->finalize, usedUp(*s, r->weight)};
         else
             rows << ReelRow{r, slNo, m_unit, r->consFlag, r->finalize, 0};
     }

@@ -27,8 +27,8 @@ struct InvoiceReel {
     // The marks the grid carries through an edit: issued to the press, finalised.
     int consFlag = 0;
     int finalize = 0;
-    // Read by loadRecord only. saveEdit keeps the stored unit and used-up mark
-    // of every reel it finds stored, whatever these hold.
+    // Read by loadRecord only. saveEdit keeps the stored unit of every reel it
+    // finds stored and works its used-up mark out afresh, whatever these hold.
     QString unitCode; // the unit where the reel lies now
     int utilFlag = 0; // used up
 };
@@ -99,7 +99,9 @@ public:
     // number), in one transaction; the bookings of each reel are re-priced at
     // the reel's rate. A row is the stored reel of its `line`, or, without
     // one, the stored reel of the same number; that reel keeps its unit and
-    // its marks. A new row lies in this unit with no mark but the carried
+    // its issue and finalise marks, and is used up exactly when it is at the
+    // press and its weight less its valid bookings shows as 0.00, as a booking
+    // marks it. A new row lies in this unit with no mark but the carried
     // flags. A reel that has left the godown (moved, issued or booked) keeps
     // its line number and may not be renamed, removed or weigh less than is
     // booked on it: ReelInUse, with the message naming the reel in `refusal`.

@@ -17,6 +17,7 @@ namespace {
 const QString kOverBooked = QStringLiteral("Consumed Quantity Could Be Greater Than Quantity Available in the Reel  ");
 const QString kBadReel = QStringLiteral("Please Enter the Reel No. Correctly.  ");
 const QString kNoUnit = QStringLiteral("Please Select the Unit.   ");
+const QString kNotFound = QStringLiteral("Nothing was changed: the consumption was not found.   ");
 
 Decimal numberOf(const QLineEdit *box)
 {
@@ -214,9 +215,14 @@ QSize frmConsumptionMaster::sizeHint() const
     return designed.expandedTo(minimumSizeHint());
 }
 
+ConsumptionContext frmConsumptionMaster::workingContext()
+{
+    return {gInvDbName, gAcDbName, gCompCode, gUnitCode, userIdNumber()};
+}
+
 ConsumptionStore frmConsumptionMaster::store() const
 {
-    return ConsumptionStore(gConnection, {gInvDbName, gAcDbName, gCompCode, gUnitCode, userIdNumber()});
+    return ConsumptionStore(gConnection, workingContext());
 }
 
 bool frmConsumptionMaster::formKeyDown(QKeyEvent *event)
@@ -341,6 +347,8 @@ void frmConsumptionMaster::TxQty_Change()
 
 void frmConsumptionMaster::newStarted()
 {
+    // The code read below is no booking of this window's until its save.
+    m_shown.reset();
     // Only read here: the save takes the code from the counter itself.
     // A database failure here shows its text; the save claims the code itself.
     guarded([this] {
@@ -388,6 +396,7 @@ bool frmConsumptionMaster::SaveNew()
         // The code the counter gave inside the save, which another
         // workstation's save may have moved on from the one shown at New.
         m_txConsumptionCode->setText(r.code);
+        m_shown = ShownBooking{r.code, workingContext()};
         m_qtyAvailTag = r.available.toString();
         m_txQtyAvail->setText((r.available - e.qty).toText(2));
         return true;
@@ -416,16 +425,33 @@ bool frmConsumptionMaster::SaveNew()
 
 bool frmConsumptionMaster::SaveEdit()
 {
+    // Only the booking this window loaded or stored: a code shown since New
+    // may meanwhile be another station's booking.
+    if (!m_shown) {
+        MsgBox(kNotFound, MsgButtons::Ok, MsgIcon::Information);
+        return false;
+    }
+    ConsumptionContext where = m_shown->where;
+    where.userId = userIdNumber();
+    ConsumptionStore stored(gConnection, where);
+    const QString code = m_shown->code;
     qint64 matched = 0;
     if (!guarded([&] {
-            matched = store().saveEdit(m_txConsumptionCode->text(), m_dtCons->date(), m_txProductCode->text(),
-                                       m_txUnitCode->text());
+            matched = stored.saveEdit(code, m_dtCons->date(), m_txProductCode->text(), m_txUnitCode->text());
         }))
         return false;
     if (matched == 0) {
-        MsgBox(QStringLiteral("Nothing was changed: the consumption was not found.   "), MsgButtons::Ok,
-               MsgIcon::Information);
+        MsgBox(kNotFound, MsgButtons::Ok, MsgIcon::Information);
         return false;
+    }
+    // Date, product and consuming unit alone were stored: the window shows
+    // the booking as it now stands, not a rate typed during the edit.
+    std::optional<ConsumptionRecord> after;
+    guarded([&] { after = stored.loadRecord(code); });
+    if (after) {
+        m_loading = true;
+        showBooking(*after);
+        m_loading = false;
     }
     return true;
 }
@@ -437,20 +463,26 @@ void frmConsumptionMaster::LoadRecord(const QString &code)
         return;
     if (!found)
         return; // no such booking: the window keeps what it shows
-    m_txConsumptionCode->setText(found->code);
-    m_dtCons->setDate(found->date);
-    m_txProductCode->setChoice(found->productCode, found->productCode);
-    m_txProductName->setText(found->productName);
-    m_txSupplierName->setText(found->supplierName);
-    m_txBrandName->setText(found->brandName);
-    m_txGSM->setText(found->gsmName);
-    m_txReelType->setText(found->reelTypeName);
-    m_txReelNo->setChoice(found->reelNo, found->reelNo);
-    m_txQty->setText(found->qty.toText(3));
-    m_txRate->setText(found->rate.toText(2));
-    m_txAmount->setText(found->amount.toText(2));
-    m_txUnitCode->setChoice(found->consUnitCode, found->consUnitCode);
-    guarded([&] { m_txUnitName->setText(GetUnitName(found->consUnitCode)); });
+    m_shown = ShownBooking{found->code, workingContext()};
+    showBooking(*found);
+}
+
+void frmConsumptionMaster::showBooking(const ConsumptionRecord &found)
+{
+    m_txConsumptionCode->setText(found.code);
+    m_dtCons->setDate(found.date);
+    m_txProductCode->setChoice(found.productCode, found.productCode);
+    m_txProductName->setText(found.productName);
+    m_txSupplierName->setText(found.supplierName);
+    m_txBrandName->setText(found.brandName);
+    m_txGSM->setText(found.gsmName);
+    m_txReelType->setText(found.reelTypeName);
+    m_txReelNo->setChoice(found.reelNo, found.reelNo);
+    m_txQty->setText(found.qty.toText(3));
+    m_txRate->setText(found.rate.toText(2));
+    m_txAmount->setText(found.amount.toText(2));
+    m_txUnitCode->setChoice(found.consUnitCode, found.consUnitCode);
+    guarded([&] { m_txUnitName->setText(GetUnitName(found.consUnitCode)); });
 }
 
 void frmConsumptionMaster::enableInputs(bool on)

@@ -2,6 +2,7 @@
 #include "ConsumptionStore.h"
 #include "RecordWindow.h"
 #include <QString>
+#include <optional>
 
 class LookupBox;
 class QDateEdit;
@@ -37,6 +38,9 @@ protected:
 
 private:
     void LoadRecord(const QString &code);
+    void showBooking(const ConsumptionRecord &found);
+    // The stores year, company, unit and user the window works in now.
+    static ConsumptionContext workingContext();
     ConsumptionStore store() const;
     Lookup reelLookup() const;
     void reelPicked(const LookupRow &row);
@@ -60,6 +64,14 @@ private:
     QLineEdit *m_txQtyAvail = nullptr;
     LookupBox *m_txUnitCode = nullptr;
     QLineEdit *m_txUnitName = nullptr;
+
+    // The booking on view as stored, and where: what an edit's save acts on,
+    // whatever the code box shows. Nothing after New or before a load.
+    struct ShownBooking {
+        QString code;
+        ConsumptionContext where;
+    };
+    std::optional<ShownBooking> m_shown;
 
     bool m_loading = false;
     QString m_reelTag;

@@ -227,6 +227,7 @@ bool frmInvoiceMaster::SaveNew()
         return false;
     }
     LbSerialNo->setText(inv.transId);
+    setShownRecord(ShownRecord{inv.transId, gInvDbName, gAcDbName, gUnitCode, gCompCode});
     // The reels were stored in the grid's order: line r is row r.
     for (int r = 1; r <= inv.reels.size(); ++r)
         GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(r));
@@ -235,7 +236,14 @@ bool frmInvoiceMaster::SaveNew()
 
 bool frmInvoiceMaster::SaveEdit()
 {
-    const Invoice inv = shownInvoice();
+    // The invoice this window loaded or stored, whatever id the label shows.
+    const std::optional<ShownRecord> shown = shownHere();
+    if (!shown) {
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    Invoice inv = shownInvoice();
+    inv.transId = shown->code;
     InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;
     QString refusal;
     QList<int> lines;
@@ -265,8 +273,10 @@ void frmInvoiceMaster::LoadRecord(const QString &transId)
     std::optional<Invoice> inv;
     if (!guarded([&] { inv = InvoiceStore::current().loadRecord(transId); }))
         return;
-    if (inv)
-        showInvoice(*inv);
+    if (!inv)
+        return;
+    showInvoice(*inv);
+    setShownRecord(ShownRecord{inv->transId, gInvDbName, gAcDbName, inv->unitCode, gCompCode});
 }
 
 void frmInvoiceMaster::showInvoice(const Invoice &inv)
@@ -315,12 +325,16 @@ void frmInvoiceMaster::showInvoice(const Invoice &inv)
 
 std::optional<bool> frmInvoiceMaster::storedFinalized()
 {
-    return InvoiceStore::current().isFinalized(transactionId());
+    const std::optional<ShownRecord> shown = shownHere();
+    if (!shown)
+        return std::nullopt;
+    return InvoiceStore::current().isFinalized(shown->code);
 }
 
 bool frmInvoiceMaster::finalizeStored()
 {
-    return InvoiceStore::current().finalize(transactionId());
+    const std::optional<ShownRecord> shown = shownHere();
+    return shown && InvoiceStore::current().finalize(shown->code);
 }
 
 bool frmInvoiceMaster::mayRemoveFinalize()
@@ -330,10 +344,13 @@ bool frmInvoiceMaster::mayRemoveFinalize()
 
 bool frmInvoiceMaster::removeFinalizeStored()
 {
-    return InvoiceStore::current().removeFinalize(transactionId()) == InvoiceStore::Removed::Removed;
+    const std::optional<ShownRecord> shown = shownHere();
+    return shown && InvoiceStore::current().removeFinalize(shown->code) == InvoiceStore::Removed::Removed;
 }
 
 bool frmInvoiceMaster::correctStoredNumber(const QString &invoiceNo)
 {
-    return InvoiceStore::current().correctInvoiceNo(transactionId(), invoiceNo) == InvoiceStore::Corrected::Corrected;
+    const std::optional<ShownRecord> shown = shownHere();
+    return shown
+        && InvoiceStore::current().correctInvoiceNo(shown->code, invoiceNo) == InvoiceStore::Corrected::Corrected;
 }

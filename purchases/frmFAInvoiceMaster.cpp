@@ -246,8 +246,8 @@ bool frmFAInvoiceMaster::SaveNew()
 
 bool frmFAInvoiceMaster::SaveEdit()
 {
-    const std::optional<ShownRecord> &shown = shownRecord();
-    if (!shown || shown->stores != gInvDbName || shown->unit != gUnitCode || shown->company != gCompCode) {
+    const std::optional<ShownRecord> shown = shownHere();
+    if (!shown) {
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
@@ -367,7 +367,7 @@ bool frmFAInvoiceMaster::editAllowed()
         MsgBox(yearLockMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
-    if (!shown || shown->unit != gUnitCode || shown->company != gCompCode) {
+    if (!shownHere()) {
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }

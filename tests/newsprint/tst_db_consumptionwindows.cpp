@@ -36,6 +36,7 @@ private slots:
     void otherClerkBookedMeanwhile();
     void editDuringNewEntryIsReported();
     void editLoadedBooking();
+    void cancelledNewEditsNothingBookedElsewhere();
     void unitBoxKeys();
     void quantityBelowOneKg_data();
     void quantityBelowOneKg();
@@ -370,6 +371,47 @@ void TestConsumptionWindows::editLoadedBooking()
     QCOMPARE(GetFirstValue(QStringLiteral("Select concat_ws('|',cons_pdt_code,cons_qty,cons_rate,cons_amt,"
                                           "modified_by) from vstores_2024.inv_consumption")),
              QStringLiteral("VSP|120.000|42.50|5100.00|2"));
+    // The window shows the booking as stored: the rate typed in the edit is gone.
+    QStringList shown;
+    for (const char *name : {"TxConsumptionCode", "TxProductCode", "TxProductName", "TxQty", "TxRate", "TxAmount"})
+        shown << box(name)->text();
+    QCOMPARE(shown.join(u'|'), QStringLiteral("C0000009|VSP|Velmora Sports|120.000|42.50|5100.00"));
+}
+
+void TestConsumptionWindows::cancelledNewEditsNothingBookedElsewhere()
+{
+    // A booking started here and cancelled; another station then books under
+    // the code this window read at New.
+    openMaster(QString());
+    enterBooking(QStringLiteral("100"));
+    press(Qt::Key_F8);
+    QCOMPARE(box("TxConsumptionCode")->text(), QStringLiteral("C0000001"));
+    Database other(QStringLiteral("other-workstation"));
+    openTestDatabase(other);
+    ConsumptionStore theirs(other, {DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("01"),
+                                    QStringLiteral("TVM"), 3});
+    ConsumptionEntry e;
+    e.date = QDate(2024, 6, 5);
+    e.productCode = QStringLiteral("VSP");
+    e.reelNo = QStringLiteral("R200");
+    e.transId = QStringLiteral("N0000002");
+    e.qty = Decimal::fromText("50");
+    e.rate = Decimal::fromText("40");
+    e.amount = Decimal::fromText("2000");
+    e.consUnitCode = QStringLiteral("TVM");
+    const SaveNewResult r = theirs.saveNew(e);
+    QCOMPARE(int(r.outcome), int(SaveNewResult::Saved));
+    QCOMPARE(r.code, QStringLiteral("C0000001"));
+    other.close();
+    const QString stored = QStringLiteral("Select concat_ws('|',cons_no,cons_date,cons_pdt_code,cons_unit_code,"
+                                          "cons_reel_no,cons_qty,ifnull(modified_by,'-')) from "
+                                          "vstores_2024.inv_consumption");
+    QCOMPARE(GetFirstValue(stored), QStringLiteral("C0000001|2024-06-05|VSP|TVM|R200|50.000|-"));
+
+    press(Qt::Key_F3);
+    press(Qt::Key_F5);
+    QCOMPARE(ui().texts(), QStringList{QStringLiteral("Nothing was changed: the consumption was not found.   ")});
+    QCOMPARE(GetFirstValue(stored), QStringLiteral("C0000001|2024-06-05|VSP|TVM|R200|50.000|-"));
 }
 
 void TestConsumptionWindows::unitBoxKeys()

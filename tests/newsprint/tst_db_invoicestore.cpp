@@ -44,6 +44,8 @@ private slots:
     void saveEditGuardsReelsOutOfTheGodown();
     void reelOutOfTheGodownKeepsItsLine();
     void saveEditRepricesOnlyItsOwnReelsBookings();
+    void saveEditSetsUsedUpFromWhatIsLeft_data();
+    void saveEditSetsUsedUpFromWhatIsLeft();
 
 private:
     static Invoice invoice(const QString &number, int reels);
@@ -304,9 +306,12 @@ void TestInvoiceStore::saveEditRewritesReelsAndKeepsTheirState()
     Invoice inv = invoice("E-1", 4);
     store().saveNew(inv);
     store().finalize(inv.transId);
-    // Since then: R001 moved to KTM and used up there, R002 issued to the press.
+    // Since then: R001 moved to KTM and booked up there, R002 issued to the press.
     gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_unit_code='KTM', invtrans_cons_flag=1, "
                         "invtrans_util_flag=1 where invtrans_reel_no='R001'");
+    gConnection.execute("Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, "
+                        "cons_inv_no, cons_qty, cons_rate, cons_amt) values ('KTM','01','K1','R001',?,812.5,48.35,0)",
+                        {inv.transId});
     gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_reel_no='R002'");
 
     // The administrator edits it from a load taken before R002 was issued:
@@ -696,7 +701,7 @@ void TestInvoiceStore::saveEditGuardsReelsOutOfTheGodown_data()
         << "booked" << "weigh 300" << "Reel R002 cannot weigh less than the 300.500 kg booked on it.   " << "";
     QTest::newRow("booked, down to its bookings")
         << "booked" << "weigh 300.5" << ""
-        << "1/R001/812.50/TVM/1/0/0 2/R002/300.50/TVM/1/1/0 3/R003/812.50/TVM/1/0/0";
+        << "1/R001/812.50/TVM/1/0/0 2/R002/300.50/TVM/1/1/1 3/R003/812.50/TVM/1/0/0";
     QTest::newRow("moved, re-weighed")
         << "moved" << "weigh 700" << "" << "1/R001/812.50/TVM/1/0/0 2/R002/700.00/KTM/1/0/0 3/R003/812.50/TVM/1/0/0";
     QTest::newRow("in the godown, renamed")
@@ -794,6 +799,58 @@ void TestInvoiceStore::saveEditRepricesOnlyItsOwnReelsBookings()
     QCOMPARE(value("Select group_concat(concat(cons_no,' ',cons_amt) order by cons_no) from "
                    "vstores_2024.inv_consumption"),
              QString("C1 500.00,KC1 483.50"));
+}
+
+void TestInvoiceStore::saveEditSetsUsedUpFromWhatIsLeft_data()
+{
+    QTest::addColumn<QString>("weight"); // R002's weight as stored
+    QTest::addColumn<QString>("booked"); // its valid bookings, one per entry
+    QTest::addColumn<int>("usedUp");     // its mark before the edit
+    QTest::addColumn<QString>("edited"); // its weight in the edit
+    QTest::addColumn<int>("expected");   // its mark after the edit
+    QTest::newRow("fully booked, weighed more") << "798.65" << "798.65" << 1 << "850" << 0;
+    QTest::newRow("part booked, weighed down to its bookings") << "812.50" << "200,100" << 0 << "300" << 1;
+    QTest::newRow("part booked, weighed down to 0.01 above") << "812.50" << "300" << 0 << "300.01" << 0;
+    QTest::newRow("0.004 left shows 0.00") << "812.50" << "299.996" << 0 << "300" << 1;
+    QTest::newRow("fully booked, weight kept") << "798.65" << "798.65" << 1 << "798.65" << 1;
+    QTest::newRow("fully booked, weighed less than before, still fully")
+        << "850.00" << "798.65" << 0 << "798.65" << 1;
+    QTest::newRow("at the press, nothing booked") << "812.50" << "" << 0 << "900" << 0;
+}
+
+void TestInvoiceStore::saveEditSetsUsedUpFromWhatIsLeft()
+{
+    QFETCH(QString, weight);
+    QFETCH(QString, booked);
+    QFETCH(int, usedUp);
+    QFETCH(QString, edited);
+    QFETCH(int, expected);
+    Invoice inv = invoice("U-1", 3);
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    // R002 went to the press and was booked there; a cancelled booking counts for nothing.
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1, invtrans_weight=?, "
+                        "invtrans_util_flag=? where invtrans_reel_no='R002'",
+                        {weight, usedUp});
+    int n = 0;
+    for (const QString &qty : booked.split(u',', Qt::SkipEmptyParts))
+        gConnection.execute("Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, "
+                            "cons_inv_no, cons_qty, cons_rate, cons_amt) values ('TVM','01',?,'R002',?,?,48.35,0)",
+                            {QStringLiteral("C%1").arg(++n), inv.transId, qty});
+    gConnection.execute("Insert into vstores_2024.inv_consumption (unit_code, comp_code, cons_no, cons_reel_no, "
+                        "cons_inv_no, cons_qty, cons_rate, cons_amt, cons_cancel_flag) values "
+                        "('TVM','01','CX','R002',?,25,48.35,0,1)",
+                        {inv.transId});
+    std::optional<Invoice> loaded = store("TVM", 1).loadRecord(inv.transId);
+    QVERIFY(loaded);
+    Invoice edit = *loaded;
+    edit.reels[1].weight = Decimal::fromText(edited);
+    QString why;
+    QCOMPARE(store("TVM", 1).saveEdit(edit, &why), InvoiceStore::Saved::Saved);
+    QCOMPARE(why, QString());
+    QCOMPARE(reelRows(), QString("1/R001/812.50/TVM/1/0/0 2/R002/%1/TVM/1/1/%2 3/R003/812.50/TVM/1/0/0")
+                             .arg(Decimal::fromText(edited).toText(2))
+                             .arg(expected));
 }
 
 QTEST_GUILESS_MAIN(TestInvoiceStore)

@@ -5,6 +5,7 @@
 #include "SheetView.h"
 #include "TestSupport.h"
 #include "frmInvoice.h"
+#include "InvoiceStore.h"
 #include "frmInvoiceMaster.h"
 #include "mdlVelmora.h"
 #include <QMdiArea> // WindowRegistry.h reads the area inline
@@ -61,6 +62,9 @@ private slots:
     void gsmChoiceCountsOnlyWithEnter();
     void emptiedGsmKeepsNoCode();
     void newShowsZeroInEveryAmount();
+    void cancelledNewReachesNothingStoredElsewhere_data();
+    void cancelledNewReachesNothingStoredElsewhere();
+    void newReelTakesNoGsmCodeWithoutItsName();
 
 private:
     frmInvoiceMaster *openNew();
@@ -985,7 +989,7 @@ void TestInvoiceWindow::secondEditKnowsTheReelsOfTheFirst()
     g->MoveEditor();
     QTest::keyClick(g->editor(), Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(g->cell(1, ReelGrid::ReelNo), QStringLiteral("R2"));
-    const QStringList r4{"R4", "", "", "10.00", "2.00", "", "GSM0001", "RT0001"};
+    const QStringList r4{"R4", "45 GSM", "FULL REEL", "10.00", "2.00", "", "GSM0001", "RT0001"};
     const QList<int> columns{ReelGrid::ReelNo, ReelGrid::Gsm,    ReelGrid::ReelType, ReelGrid::Weight,
                              ReelGrid::Rate,   ReelGrid::Amount, ReelGrid::GsmCode,  ReelGrid::ReelTypeCode};
     for (int c = 0; c < columns.size(); ++c)
@@ -1110,6 +1114,134 @@ void TestInvoiceWindow::newShowsZeroInEveryAmount()
                            m_w->TxGrandTotal})
         QVERIFY2(box->text() == QStringLiteral("0.00"), qPrintable(box->objectName() + " shows " + box->text()));
     QCOMPARE(m_w->grid()->cell(1, ReelGrid::ReelNo), QString());
+}
+
+void TestInvoiceWindow::cancelledNewReachesNothingStoredElsewhere_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QStringList>("messages");
+    const QString notStored = QStringLiteral("This Invoice Is Not Saved in This Unit.   ");
+    QTest::newRow("Edit and Save") << "edit" << "2" << QStringList{notStored};
+    QTest::newRow("Finalize") << "finalize" << "2"
+                              << QStringList{"Are you sure you want to Finalize This Invoice?", notStored};
+    QTest::newRow("Remove Finalize") << "remove finalize" << "742"
+                                     << QStringList{"Are you sure you want to Remove Finalize This Invoice?", notStored};
+    QTest::newRow("the number correction") << "correct number" << "2" << QStringList{notStored};
+}
+
+void TestInvoiceWindow::cancelledNewReachesNothingStoredElsewhere()
+{
+    // This station starts an invoice and cancels it; the id it read at New is
+    // then taken by another station's save. Nothing here may reach that invoice.
+    QFETCH(QString, command);
+    QFETCH(QString, user);
+    QFETCH(QStringList, messages);
+    gUserId = user;
+    QVERIFY(openNew());
+    const QString id = m_w->LbSerialNo->text();
+    typeHeader(QStringLiteral("KNM/CANCELLED"));
+    typeReel(QStringLiteral("KC001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("500"),
+             QStringLiteral("50"));
+    typeAmounts(QStringLiteral("100"), QStringLiteral("10"));
+    click(m_w->cancelButton());
+    QCOMPARE(m_w->LbSerialNo->text(), id);
+
+    Database other(QStringLiteral("other-workstation"));
+    openTestDatabase(other);
+    InvoiceStore theirs(other, DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("01"),
+                        QStringLiteral("TVM"), 3);
+    Invoice inv;
+    inv.invoiceNo = QStringLiteral("KNM/THEIRS");
+    inv.invoiceDate = QDate(2024, 6, 1);
+    inv.receiptDate = QDate(2024, 6, 2);
+    inv.suppCode = QStringLiteral("441200001");
+    inv.brandCode = QStringLiteral("B0001");
+    inv.freight = Decimal::fromText("75");
+    for (const char *reelNo : {"KN0001", "KN0002"}) {
+        InvoiceReel r;
+        r.reelNo = QString::fromLatin1(reelNo);
+        r.gsmCode = QStringLiteral("GSM0001");
+        r.reelTypeCode = QStringLiteral("RT0001");
+        r.weight = Decimal::fromText("800");
+        r.rate = Decimal::fromText("40");
+        r.amount = Decimal::fromText("32000");
+        inv.reels << r;
+        inv.weight += r.weight;
+        inv.total += r.amount;
+    }
+    inv.grandTotal = inv.netTotal = inv.total;
+    QCOMPARE(theirs.saveNew(inv), InvoiceStore::Saved::Saved);
+    QCOMPARE(inv.transId, id);
+    if (command == QStringLiteral("remove finalize"))
+        QVERIFY(theirs.finalize(id));
+    other.close();
+    const QString stored = QStringLiteral(
+        "Select concat_ws('|', inv_invoice_no, inv_date, inv_freight, inv_total, inv_finalize, ifnull(modified_by, '-'), "
+        "(Select group_concat(concat(invtrans_reel_no, '/', invtrans_weight, '/', invtrans_finalize) order by "
+        "invtrans_slno) from vstores_2024.inv_invoice_trans where invtrans_id=i.inv_trans_id)) from "
+        "vstores_2024.inv_invoice i where inv_trans_id=?");
+    const QString before = field(stored, {id});
+    QVERIFY(before.startsWith(QStringLiteral("KNM/THEIRS|")));
+
+    if (command == QStringLiteral("edit")) {
+        click(m_w->editButton());
+        if (m_w->isEntering())
+            click(m_w->newButton());
+    } else if (command == QStringLiteral("finalize")) {
+        m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
+        click(m_w->CmFinalize);
+    } else if (command == QStringLiteral("remove finalize")) {
+        m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
+        click(m_w->Cmrelease);
+    } else {
+        click(m_w->CmEditInv);
+        m_w->TxInvoiceNo->selectAll();
+        QTest::keyClicks(m_w->TxInvoiceNo, QStringLiteral("KNM/RENAMED"));
+        click(m_w->CmEditInv);
+    }
+    QCOMPARE(m_scripted->ui.texts(), messages);
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field(stored, {id}), before);
+}
+
+void TestInvoiceWindow::newReelTakesNoGsmCodeWithoutItsName()
+{
+    // R1's grade has left the GSM master: it shows no GSM and keeps its code.
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_gsm='GSM0404'");
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(1, ReelGrid::Gsm) + u'|' + g->cell(1, ReelGrid::GsmCode), QStringLiteral("|GSM0404"));
+    click(m_w->editButton());
+    // Ctrl+A on row 2 repeats R1, its bare code included; Enter takes the proposed number.
+    g->CurRow = 2;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(2, ReelGrid::ReelNo), QStringLiteral("R2"));
+    QCOMPARE(g->cell(2, ReelGrid::Gsm), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::Gsm)));
+    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
+                   "vstores_2024.inv_invoice_trans"),
+             QStringLiteral("R1/GSM0404"));
+
+    // The stored reel alone keeps its bare code: with R2 gone the edit saves.
+    g->CurRow = 2;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_Delete, Qt::ShiftModifier);
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
+                   "vstores_2024.inv_invoice_trans"),
+             QStringLiteral("R1/GSM0404"));
 }
 
 QTEST_MAIN(TestInvoiceWindow)

@@ -68,6 +68,8 @@ private slots:
     void brandChoiceCountsOnlyWithEnter_data();
     void brandChoiceCountsOnlyWithEnter();
     void ctrlARepeatsTheItem();
+    void cancelledNewReachesNoBillStoredElsewhere_data();
+    void cancelledNewReachesNoBillStoredElsewhere();
 
 private:
     // A new bill with its header filled, the grid empty.
@@ -1034,6 +1036,76 @@ void TestFAInvoice::ctrlARepeatsTheItem()
                    "invtrans_amount) order by invtrans_slno) from vstores_2024.inv_asset_trans where invtrans_id=?",
                    {code}),
              QString("1/I0001/B0002/100.00,2/I0001/B0002/100.00"));
+}
+
+void TestFAInvoice::cancelledNewReachesNoBillStoredElsewhere_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("messages");
+    const QString notStored = QStringLiteral("C:This Invoice Is Not Saved in This Unit.   ");
+    QTest::newRow("Edit") << "edit" << QStringList{notStored};
+    QTest::newRow("Finalize") << "finalize"
+                              << QStringList{"?:Are you sure you want to Finalize This Invoice?", notStored};
+    QTest::newRow("Cheque Received")
+        << "cheque" << QStringList{"?:Are you sure you Received The Cheque of This Invoice?", notStored};
+}
+
+void TestFAInvoice::cancelledNewReachesNoBillStoredElsewhere()
+{
+    // A bill started here and cancelled; another station then saves its own
+    // bill under the code this window read at New.
+    QFETCH(QString, command);
+    QFETCH(QStringList, messages);
+    startBill(QStringLiteral("CANCELLED-1"));
+    putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    m_w->CmCancel_Click();
+    const QString code = m_w->LbSerialNo->text();
+
+    Database other(QStringLiteral("other-workstation"));
+    openTestDatabase(other);
+    FABill bill;
+    bill.invoiceNo = QStringLiteral("THEIRS-1");
+    bill.po = QStringLiteral("PO-9");
+    bill.poDate = bill.invoiceDate = bill.receiptDate = QDate(2024, 6, 1);
+    bill.suppCode = QStringLiteral("441200001");
+    FABillLine line;
+    line.itemCode = QStringLiteral("I0001");
+    line.brandCode = QStringLiteral("B0002");
+    line.qty = Decimal::fromText("2");
+    line.rate = Decimal::fromText("300");
+    line.amount = Decimal::fromText("600");
+    bill.lines << line;
+    bill.total = bill.grandTotal = line.amount;
+    FAInvoiceStore theirs(other, DbName("vstores_2024"), DbName("vacc_2024"), DbName(), QStringLiteral("01"),
+                          QStringLiteral("TVM"), 3);
+    QCOMPARE(theirs.saveNew(bill), FAInvoiceStore::Saved::Saved);
+    QCOMPARE(bill.code, code);
+    // Paid in full, so that only the shown bill's identity stops the cheque mark.
+    other.execute("Insert into vstores_2024.inv_asset_adjustbill (inv_no, voucher_no, adjust_amount) values (?, "
+                  "'PV0100', 600)",
+                  {code});
+    other.close();
+    const QString stored = QStringLiteral(
+        "Select concat_ws('|', inv_invoice_no, inv_finalize, inv_chq_rec, ifnull(modified_by, '-'), "
+        "(Select group_concat(concat(invtrans_item_code, '/', invtrans_amount)) from vstores_2024.inv_asset_trans "
+        "where invtrans_id=a.inv_code)) from vstores_2024.inv_asset a where inv_code=?");
+    const QString before = field(stored, {code});
+    QCOMPARE(before, QStringLiteral("THEIRS-1|0|0|-|I0001/600.00"));
+
+    if (command == QStringLiteral("edit")) {
+        QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+        if (m_w->isEntering())
+            QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    } else {
+        m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
+        if (command == QStringLiteral("finalize"))
+            m_w->CmFinalize_Click();
+        else
+            m_w->CmChqReceived_Click();
+    }
+    QCOMPARE(shown(), messages);
+    QVERIFY(!m_w->isEntering());
+    QCOMPARE(field(stored, {code}), before);
 }
 
 QTEST_MAIN(TestFAInvoice)
