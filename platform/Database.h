@@ -86,6 +86,10 @@ SqlCondition anyOf(const QList<SqlCondition> &conditions);
 // Typed text as a LIKE pattern takes it: a backslash stands for itself; with
 // `wildcards` false "%" and "_" do as well, otherwise they match anything.
 QString likeText(const QString &text, bool wildcards = true);
+// "expression like ? escape char(92)" with `pattern`, made with likeText(): the
+// escape character is named, so that a session whose sql_mode takes
+// backslashes as plain text reads the pattern the same way.
+SqlCondition likePattern(const QString &expression, const QString &pattern);
 
 // What the clerk hears when a value holds characters that a column's
 // character set cannot hold (a Latin-1 table of an older installation).
