@@ -371,7 +371,6 @@ void Database::open(const ConnectionSpec &params)
     if (g_socketOverride.isEmpty() && params.server.trimmed().isEmpty())
         throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
     m_spec = params;
-    m_characterSets.clear();
     connect();
     m_wanted = true;
 }
@@ -415,6 +414,8 @@ void Database::connect()
     m_database = m_spec.database;
     m_inTransaction = false;
     ++m_session;
+    // A table may have been altered while the connection was away.
+    m_characterSets.clear();
 }
 
 void Database::reconnect()

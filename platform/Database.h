@@ -203,7 +203,8 @@ public:
     static QString endpointOverride();
 
     // The declared lengths, in characters, of the text columns of a table, by
-    // column name; columns without a character length are left out.
+    // column name; columns without a character length are left out. Read from
+    // the schema at each call, never kept.
     QHash<QString, int> columnLengths(const DbName &schema, const QString &table);
     // The same under the names of the boxes that fill the columns, given as
     // box and column pairs; a column without a length is left out.
@@ -256,7 +257,8 @@ private:
     int m_namedLocks = 0;
     DbError m_lockedLoss{QString()};
     // The character sets of the text columns, by table ("schema.table") and
-    // lower-case column name; read once a table per connection opened.
+    // lower-case column name; read once a table per session, and again
+    // whenever the connection is made again.
     QHash<QString, QHash<QString, QString>> m_characterSets;
 };
 
