@@ -167,8 +167,8 @@ void CodeNameMasterWindow::newStarted()
 
 QList<EntryCheck> CodeNameMasterWindow::entryChecks()
 {
-    // A rename is not checked here; only a box without any character is
-    // refused, and blanks pass and are trimmed away.
+    // A new entry: only a box without any character is refused here, and
+    // blanks pass and are trimmed away. A rename's name is refused by its save.
     if (editMode())
         return {};
     return {emptyBoxCheck(m_txName, m_config.emptyNameMessage)};
@@ -206,6 +206,12 @@ bool CodeNameMasterWindow::SaveEdit()
     CodeNameSaveResult r;
     if (!guarded([&] { r = store().renameEntry(gatherEntry(), m_oldName); }))
         return false;
+    if (r.emptyName) {
+        // A rename keeps the blanks it is typed with, so a name of blanks is no name either.
+        MsgBox(m_config.emptyNameMessage, MsgButtons::Ok, MsgIcon::Information);
+        m_txName->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     if (r.duplicate) {
         MsgBox(m_config.duplicateRenameMessage, MsgButtons::Ok, MsgIcon::Information);
         return false;

@@ -16,6 +16,7 @@ struct CodeNameSaveResult {
     bool duplicate = false; // another row holds the name: nothing was written
     QString code;           // a new entry: the code it was stored under
     qint64 matched = 0;     // a rename: the rows it matched (0: no such row in scope)
+    bool emptyName = false; // the name is empty once its blanks are trimmed: nothing was written
 };
 
 // The rows and statements behind one code/name master window. Every value
@@ -37,8 +38,22 @@ public:
     // two stations can never both pass it. A duplicate writes nothing and
     // leaves the series as it was.
     virtual CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) = 0;
-    // Renames the row of entry.code, unless another row holds the new name
-    // (both compared trimmed; rows named `oldName` do not count). The check runs
-    // inside the rename's transaction, serialised as addEntry.
-    virtual CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) = 0;
+    // Renames the row of entry.code, unless the new name is empty once its
+    // blanks are trimmed (a row without a name is lost to every list that
+    // shows it by name) or another row holds it (both compared trimmed; rows
+    // named `oldName` do not count). Either writes nothing.
+    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName)
+    {
+        if (entry.name.trimmed().isEmpty()) {
+            CodeNameSaveResult refused;
+            refused.emptyName = true;
+            return refused;
+        }
+        return storeRename(entry, oldName);
+    }
+
+protected:
+    // The rename's statements, for a name that is not empty. The name check
+    // runs inside the rename's transaction, serialised as addEntry.
+    virtual CodeNameSaveResult storeRename(const CodeNameEntry &entry, const QString &oldName) = 0;
 };

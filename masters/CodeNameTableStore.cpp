@@ -64,7 +64,7 @@ CodeNameSaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, cons
     });
 }
 
-CodeNameSaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult CodeNameTableStore::storeRename(const CodeNameEntry &entry, const QString &oldName)
 {
     QString sql =
         QStringLiteral("Update %1 set %2=?, modified_by=?, modified_date=?, modified_time=? where %3=? and comp_code=?")

@@ -32,7 +32,7 @@ CodeNameSaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QS
     });
 }
 
-CodeNameSaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult UserGroupStore::storeRename(const CodeNameEntry &entry, const QString &oldName)
 {
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         Transaction t(m_db);

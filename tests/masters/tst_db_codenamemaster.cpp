@@ -450,7 +450,11 @@ void TestCodeNameMaster::renames_data()
     QTest::newRow("own name, other case") << "frmMeasurementMaster" << 1 << "NOS"
                                           << "";
     QTest::newRow("empty name") << "frmReelTypeMaster" << 2 << ""
-                                << "";
+                                << "Please Enter the Brand.   ";
+    QTest::newRow("name of blanks") << "frmGSMMaster" << 2 << "   "
+                                    << "Please Enter the Brand.   ";
+    QTest::newRow("empty measurement name") << "frmMeasurementMaster" << 1 << ""
+                                            << "Please Enter the Measurement.   ";
     QTest::newRow("name of another row") << "frmGSMMaster" << 1 << "48.8 GSM" << refused;
     QTest::newRow("name of another row, trimmed") << "frmGSMMaster" << 1 << " 48.8 GSM " << refused;
     QTest::newRow("name held by another company") << "frmGSMMaster" << 2 << "Other Company Grade" << refused;
@@ -494,6 +498,8 @@ void TestCodeNameMaster::renames()
         QVERIFY(m_w->isEntering());
         QVERIFY(m_w->editMode());
         QCOMPARE(stored, oldName);
+        QCOMPARE(value(QStringLiteral("Select count(*) from %1 where modified_by is not null").arg(c.table)),
+                 QString("0"));
         return;
     }
     QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().texts().join('\n')));

@@ -273,6 +273,16 @@ void TestUserGroups::rename_data()
     QTest::newRow("same name in blanks") << "Accounts"
                                          << "0002"
                                          << " stores " << exists << "Accounts";
+    QTest::newRow("no name") << "Accounts"
+                             << "0002"
+                             << ""
+                             << "Please enter the group name.   "
+                             << "Accounts";
+    QTest::newRow("name of blanks") << "Accounts"
+                                    << "0002"
+                                    << "  "
+                                    << "Please enter the group name.   "
+                                    << "Accounts";
     QTest::newRow("group of another unit") << "Auditors"
                                            << "0101"
                                            << "Examiners"
