@@ -33,7 +33,7 @@ QList<QStringList> CodeNameTableStore::rows()
     return out;
 }
 
-CodeNameSaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult CodeNameTableStore::storeNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, qualifiedTable(), [&] {
         Transaction t(m_db);

@@ -24,9 +24,9 @@ public:
 
     QList<QStringList> rows() override;
     int nameLength() override;
-    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
 
 protected:
+    CodeNameSaveResult storeNew(const CodeNameEntry &entry, const QString &seriesKey) override;
     CodeNameSaveResult storeRename(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:

@@ -198,6 +198,8 @@ void TestUserGroups::newGroupRefused_data()
     const QString exists = "The Same user group already exists for this unit.   ";
     QTest::newRow("no name") << ""
                              << "Please enter the group name.   ";
+    QTest::newRow("name of blanks") << "  "
+                                    << "Please enter the group name.   ";
     QTest::newRow("name of this unit") << "Stores" << exists;
     QTest::newRow("other letter case") << "STORES" << exists;
     QTest::newRow("blanks around") << "  Stores " << exists;
