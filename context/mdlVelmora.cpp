@@ -233,14 +233,17 @@ QString ClaimCode(Database &db, const DbName &storesDb, const QString &seriesKey
             --i;
         const QString prefix = c.left(i);
         const int width = int(c.size()) - i;
-        const QString pattern = likeText(prefix, false);
+        // A "_" or "%" of the prefix stands for itself.
+        const SqlCondition samePrefix =
+            likePattern(QStringLiteral("a.") + target.codeColumn, likeText(prefix, false) + u'%');
         const QString next = QStringLiteral("concat(?, lpad(cast(substring(a.%1, ?) as unsigned)+1, "
                                             "greatest(?, char_length(cast(substring(a.%1, ?) as unsigned)+1)), '0'))")
                                  .arg(target.codeColumn);
-        QString sql = QStringLiteral("Select a.%2 from %1 a where a.%2 like ? and char_length(a.%2)=? and a.%2>=? and "
+        QString sql = QStringLiteral("Select a.%2 from %1 a where %3 and char_length(a.%2)=? and a.%2>=? and "
                                      "substring(a.%2, ?) regexp '^[0-9]+$'")
-                          .arg(target.table, target.codeColumn);
-        QVariantList values{pattern + u'%', int(c.size()), c, i + 1};
+                          .arg(target.table, target.codeColumn, samePrefix.sql);
+        QVariantList values = samePrefix.values;
+        values << int(c.size()) << c << i + 1;
         QString scopeA, scopeB;
         QVariantList scopeValues;
         for (const auto &[column, value] : target.scope) {

@@ -167,8 +167,8 @@ void CodeNameMasterWindow::newStarted()
 
 QList<EntryCheck> CodeNameMasterWindow::entryChecks()
 {
-    // A rename is not checked here; only a box without any character is
-    // refused, and blanks pass and are trimmed away.
+    // A new entry: a box without any character is refused here; a name of
+    // blanks, and a rename's empty name, by the save.
     if (editMode())
         return {};
     return {emptyBoxCheck(m_txName, m_config.emptyNameMessage)};
@@ -191,6 +191,8 @@ bool CodeNameMasterWindow::SaveNew()
     CodeNameSaveResult r;
     if (!guarded([&] { r = store().addEntry(gatherEntry(), m_config.seriesKey()); }))
         return false;
+    if (r.emptyName)
+        return refuseEmptyName();
     if (r.duplicate) {
         MsgBox(m_config.duplicateNewMessage, MsgButtons::Ok, MsgIcon::Information);
         m_txName->setFocus(Qt::OtherFocusReason);
@@ -206,6 +208,8 @@ bool CodeNameMasterWindow::SaveEdit()
     CodeNameSaveResult r;
     if (!guarded([&] { r = store().renameEntry(gatherEntry(), m_oldName); }))
         return false;
+    if (r.emptyName)
+        return refuseEmptyName();
     if (r.duplicate) {
         MsgBox(m_config.duplicateRenameMessage, MsgButtons::Ok, MsgIcon::Information);
         return false;
@@ -216,6 +220,13 @@ bool CodeNameMasterWindow::SaveEdit()
         return false;
     }
     return true;
+}
+
+bool CodeNameMasterWindow::refuseEmptyName()
+{
+    MsgBox(m_config.emptyNameMessage, MsgButtons::Ok, MsgIcon::Information);
+    m_txName->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 void CodeNameMasterWindow::enableInputs(bool on)

@@ -110,6 +110,9 @@ protected:
     QLineEdit *m_txName = nullptr;
 
 private:
+    // A name the save refused as empty: the empty-name message, the focus in the name box. Always false.
+    bool refuseEmptyName();
+
     CodeNameMasterConfig m_config;
     std::unique_ptr<CodeNameStore> m_store;
     GridTextModel *m_model = nullptr;

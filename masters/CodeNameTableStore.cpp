@@ -33,7 +33,7 @@ QList<QStringList> CodeNameTableStore::rows()
     return out;
 }
 
-CodeNameSaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult CodeNameTableStore::storeNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, qualifiedTable(), [&] {
         Transaction t(m_db);
@@ -64,7 +64,7 @@ CodeNameSaveResult CodeNameTableStore::addEntry(const CodeNameEntry &entry, cons
     });
 }
 
-CodeNameSaveResult CodeNameTableStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult CodeNameTableStore::storeRename(const CodeNameEntry &entry, const QString &oldName)
 {
     QString sql =
         QStringLiteral("Update %1 set %2=?, modified_by=?, modified_date=?, modified_time=? where %3=? and comp_code=?")

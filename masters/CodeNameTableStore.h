@@ -24,8 +24,10 @@ public:
 
     QList<QStringList> rows() override;
     int nameLength() override;
-    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
-    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
+
+protected:
+    CodeNameSaveResult storeNew(const CodeNameEntry &entry, const QString &seriesKey) override;
+    CodeNameSaveResult storeRename(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     QString qualifiedTable() const;

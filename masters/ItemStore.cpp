@@ -27,7 +27,7 @@ QList<QStringList> ItemStore::rows()
     return out;
 }
 
-CodeNameSaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult ItemStore::storeNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
     const QString table = gInvDbName.table("inv_itemmaster");
     const QString measure = entry.more.isEmpty() ? QString() : entry.more.first().trimmed();
@@ -58,7 +58,7 @@ CodeNameSaveResult ItemStore::addEntry(const CodeNameEntry &entry, const QString
     });
 }
 
-CodeNameSaveResult ItemStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult ItemStore::storeRename(const CodeNameEntry &entry, const QString &oldName)
 {
     const QString table = gInvDbName.table("inv_itemmaster");
     QVariantList values{entry.name, userIdNumber(), auditDate(), auditTime(), entry.code.trimmed(), gCompCode};

@@ -16,11 +16,13 @@ public:
     QList<QStringList> rows() override;
     // As saveNew and saveEdit, with the name check inside the save.
     int nameLength() override;
-    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
-    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
 
     // The measurement lookup: code and name of every measurement, by name.
     static QString measurementLookup();
+
+protected:
+    CodeNameSaveResult storeNew(const CodeNameEntry &entry, const QString &seriesKey) override;
+    CodeNameSaveResult storeRename(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     QString typeCondition(QVariantList &values, const QString &column = QStringLiteral("item_type")) const;

@@ -166,6 +166,11 @@ QString likeText(const QString &text, bool wildcards)
     return escaped;
 }
 
+SqlCondition likePattern(const QString &expression, const QString &pattern)
+{
+    return {expression + QStringLiteral(" like ? escape char(92)"), {pattern}};
+}
+
 DbError::DbError(const QString &serverText, int code)
     : std::runtime_error(serverText.toStdString()), m_text(serverText), m_code(code)
 {
@@ -366,7 +371,6 @@ void Database::open(const ConnectionSpec &params)
     if (g_socketOverride.isEmpty() && params.server.trimmed().isEmpty())
         throw DbError(QStringLiteral("Unknown MySQL server host '%1'").arg(params.server));
     m_spec = params;
-    m_characterSets.clear();
     connect();
     m_wanted = true;
 }
@@ -410,6 +414,8 @@ void Database::connect()
     m_database = m_spec.database;
     m_inTransaction = false;
     ++m_session;
+    // A table may have been altered while the connection was away.
+    m_characterSets.clear();
 }
 
 void Database::reconnect()
@@ -659,10 +665,7 @@ SqlCondition Database::ifHeld(const DbName &schema, const QString &table, const 
 SqlCondition Database::likeAnywhere(const DbName &schema, const QString &table, const QString &expression,
                                     const QString &text)
 {
-    // The escape character named, so that a server whose sql_mode takes
-    // backslashes as plain text reads the pattern the same way.
-    return ifHeld(schema, table, expression, text,
-                  {expression + QStringLiteral(" like ? escape char(92)"), {u'%' + likeText(text) + u'%'}});
+    return ifHeld(schema, table, expression, text, likePattern(expression, u'%' + likeText(text) + u'%'));
 }
 
 SqlCondition Database::equalsText(const DbName &schema, const QString &table, const QString &expression,

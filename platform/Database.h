@@ -86,6 +86,10 @@ SqlCondition anyOf(const QList<SqlCondition> &conditions);
 // Typed text as a LIKE pattern takes it: a backslash stands for itself; with
 // `wildcards` false "%" and "_" do as well, otherwise they match anything.
 QString likeText(const QString &text, bool wildcards = true);
+// "expression like ? escape char(92)" with `pattern`, made with likeText(): the
+// escape character is named, so that a session whose sql_mode takes
+// backslashes as plain text reads the pattern the same way.
+SqlCondition likePattern(const QString &expression, const QString &pattern);
 
 // What the clerk hears when a value holds characters that a column's
 // character set cannot hold (a Latin-1 table of an older installation).
@@ -199,7 +203,8 @@ public:
     static QString endpointOverride();
 
     // The declared lengths, in characters, of the text columns of a table, by
-    // column name; columns without a character length are left out.
+    // column name; columns without a character length are left out. Read from
+    // the schema at each call, never kept.
     QHash<QString, int> columnLengths(const DbName &schema, const QString &table);
     // The same under the names of the boxes that fill the columns, given as
     // box and column pairs; a column without a length is left out.
@@ -252,7 +257,8 @@ private:
     int m_namedLocks = 0;
     DbError m_lockedLoss{QString()};
     // The character sets of the text columns, by table ("schema.table") and
-    // lower-case column name; read once a table per connection opened.
+    // lower-case column name; read once a table per session, and again
+    // whenever the connection is made again.
     QHash<QString, QHash<QString, QString>> m_characterSets;
 };
 

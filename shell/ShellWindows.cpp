@@ -5,16 +5,22 @@
 #include "frmSwitch.h"
 #include <memory>
 
+namespace {
+// A list the server did not give leaves no empty switch window behind, which
+// would keep the windows that want the main window to themselves shut; the
+// clerk has seen the server's message, and the next opening reads it again.
+template <class Switch>
+QWidget *switchWithItsList()
+{
+    auto w = std::make_unique<Switch>();
+    return w->listRead() ? w.release() : nullptr;
+}
+} // namespace
+
 void registerShellWindows()
 {
     WindowRegistry &r = WindowRegistry::instance();
-    // A unit list the server did not give leaves no empty window behind, which
-    // would keep the windows that want the main window to themselves shut;
-    // the clerk has seen the server's message.
-    r.registerWindow(QStringLiteral("frmSwitch"), []() -> QWidget * {
-        auto w = std::make_unique<frmSwitch>();
-        return w->unitsRead() ? w.release() : nullptr;
-    });
-    r.registerWindow(QStringLiteral("frmFinancialYear"), [] { return new frmFinancialYear; });
+    r.registerWindow(QStringLiteral("frmSwitch"), switchWithItsList<frmSwitch>);
+    r.registerWindow(QStringLiteral("frmFinancialYear"), switchWithItsList<frmFinancialYear>);
     r.registerWindow(QStringLiteral("frmChangePassword"), [] { return new frmChangePassword; });
 }

@@ -39,6 +39,11 @@ void SwitchWindow::setUpGrid(QAbstractItemModel *model, const SwitchGridLook &lo
     GrUnit->setFixedSize(width, look.designedRows * look.rowHeight + 4);
 }
 
+void SwitchWindow::readList(const std::function<void()> &read)
+{
+    m_listRead = guarded(read);
+}
+
 int SwitchWindow::currentRow() const
 {
     return currentPickRow(GrUnit);

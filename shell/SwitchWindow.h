@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <functional>
 
 class QAbstractItemModel;
 class QPushButton;
@@ -28,13 +29,20 @@ public:
 
     virtual void CmSwitch_Click() = 0;
     void GrUnit_DblClick() { CmSwitch_Click(); }
+    // False when the load could not read the list; the clerk has seen the server's message.
+    bool listRead() const { return m_listRead; }
 
 protected:
     SwitchWindow(const QString &name, const QString &caption, QWidget *parent);
     void setUpGrid(QAbstractItemModel *model, const SwitchGridLook &look);
     // The list's current row (0 when there is none).
     int currentRow() const;
+    // Runs the load's reading of the list; a database error shows its message.
+    void readList(const std::function<void()> &read);
 
     bool formKeyDown(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool m_listRead = false;
 };

@@ -27,7 +27,7 @@ frmFinancialYear::frmFinancialYear(QWidget *parent)
 void frmFinancialYear::Form_Load()
 {
     QSet<int> defaults;
-    guarded([&] {
+    readList([&] {
         QList<QStringList> rows;
         for (const InvYearRow &y : ContextStore(gConnection).allInvYears()) {
             // Marked is the default year as start-up takes it: a value of 1.

@@ -24,7 +24,7 @@ frmSwitch::frmSwitch(QWidget *parent) : SwitchWindow(QStringLiteral("frmSwitch")
 
 void frmSwitch::Form_Load()
 {
-    m_unitsRead = guarded([this] {
+    readList([this] {
         QList<QStringList> rows;
         for (const UnitRow &u : ContextStore(gConnection).unitsOfUser(gUserId))
             rows.append({u.code, u.name, QString()});

@@ -13,10 +13,7 @@ public:
     GridTextModel *units = nullptr;
 
     void CmSwitch_Click() override;
-    // False when the load could not read the user's units.
-    bool unitsRead() const { return m_unitsRead; }
 
 private:
     void Form_Load();
-    bool m_unitsRead = false;
 };

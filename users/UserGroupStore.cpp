@@ -11,7 +11,7 @@ QList<QStringList> UserGroupStore::rows()
     return out;
 }
 
-CodeNameSaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QString &seriesKey)
+CodeNameSaveResult UserGroupStore::storeNew(const CodeNameEntry &entry, const QString &seriesKey)
 {
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         // The series lies in the working year's stores database, the groups centrally.
@@ -32,7 +32,7 @@ CodeNameSaveResult UserGroupStore::addEntry(const CodeNameEntry &entry, const QS
     });
 }
 
-CodeNameSaveResult UserGroupStore::renameEntry(const CodeNameEntry &entry, const QString &oldName)
+CodeNameSaveResult UserGroupStore::storeRename(const CodeNameEntry &entry, const QString &oldName)
 {
     return serialisedSave(m_db, QStringLiteral("velmora.usergroups"), [&] {
         Transaction t(m_db);

@@ -10,8 +10,10 @@ public:
     explicit UserGroupStore(Database &db = gConnection) : m_db(db) {}
     QList<QStringList> rows() override;
     int nameLength() override;
-    CodeNameSaveResult addEntry(const CodeNameEntry &entry, const QString &seriesKey) override;
-    CodeNameSaveResult renameEntry(const CodeNameEntry &entry, const QString &oldName) override;
+
+protected:
+    CodeNameSaveResult storeNew(const CodeNameEntry &entry, const QString &seriesKey) override;
+    CodeNameSaveResult storeRename(const CodeNameEntry &entry, const QString &oldName) override;
 
 private:
     Database &m_db;

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <memory>
 
 namespace {
 CodeTarget gsmCodes()
@@ -37,6 +38,8 @@ private slots:
     void claimOutsideTransactionRefused();
     void laggingCounterJumpsPastStoredCodes_data();
     void laggingCounterJumpsPastStoredCodes();
+    void prefixWildcardsStandForThemselves_data();
+    void prefixWildcardsStandForThemselves();
 };
 
 void TestCounters::init()
@@ -219,6 +222,47 @@ void TestCounters::laggingCounterJumpsPastStoredCodes()
     Transaction t(gConnection);
     QCOMPARE(ClaimCode("GSM_01_NO", gsmCodes()), claimed);
     t.commit();
+    QCOMPARE(GetNextNumber("GSM_01_NO"), NextCode(claimed));
+}
+
+void TestCounters::prefixWildcardsStandForThemselves_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<bool>("latin1");
+    QTest::newRow("underscore, Latin-1 table") << "GSM_" << true;
+    QTest::newRow("percent, Latin-1 table") << "GSM%" << true;
+    QTest::newRow("underscore, table as installed") << "GSM_" << false;
+}
+
+// A series whose prefix holds a LIKE wildcard, behind more stored codes than
+// the counter may step over one by one, on a session that takes backslashes
+// in literals as plain text: the scan still finds the run of used codes.
+void TestCounters::prefixWildcardsStandForThemselves()
+{
+    QFETCH(QString, prefix);
+    QFETCH(bool, latin1);
+    std::unique_ptr<Latin1Tables> tables;
+    if (latin1)
+        tables = std::make_unique<Latin1Tables>(QStringList{QStringLiteral("vstores_2024.inv_gsm")});
+    gConnection.execute(QStringLiteral("SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), "
+                                       "'NO_BACKSLASH_ESCAPES')"));
+    QStringList rows;
+    for (int n = 3; n <= 4 + kMaxCounterJumps; ++n)
+        rows << QStringLiteral("('TVM','01','%1%2','g%2')").arg(prefix).arg(n, 4, 10, QLatin1Char('0'));
+    gConnection.execute("Insert into vstores_2024.inv_gsm (unit_code, comp_code, gsm_code, gsm_name) values "
+                        + rows.join(u','));
+    gConnection.execute("Update vstores_2024.numbersetup set no_value=? where no_id='GSM_01_NO'",
+                        {prefix + QStringLiteral("0003")});
+    const QString claimed = prefix + QStringLiteral("%1").arg(5 + kMaxCounterJumps, 4, 10, QLatin1Char('0'));
+    QString code;
+    try {
+        Transaction t(gConnection);
+        code = ClaimCode("GSM_01_NO", gsmCodes());
+        t.commit();
+    } catch (const DbError &e) {
+        QFAIL(qPrintable(e.serverText()));
+    }
+    QCOMPARE(code, claimed);
     QCOMPARE(GetNextNumber("GSM_01_NO"), NextCode(claimed));
 }
 

@@ -411,21 +411,37 @@ void TestCodeNameMaster::duplicateNewNames()
 void TestCodeNameMaster::emptyName_data()
 {
     QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::newRow("GSM") << "frmGSMMaster"
+                         << ""
                          << "Please Enter the Brand.   ";
     QTest::newRow("measurement") << "frmMeasurementMaster"
+                                 << ""
                                  << "Please Enter the Measurement.   ";
     QTest::newRow("brand") << "frmBrandMaster"
+                           << ""
                            << "Please Enter the Brand.   ";
+    // Stored trimmed, blanks would be an empty name.
+    QTest::newRow("GSM, name of blanks") << "frmGSMMaster"
+                                         << "   "
+                                         << "Please Enter the Brand.   ";
+    QTest::newRow("measurement, name of blanks") << "frmMeasurementMaster"
+                                                 << " "
+                                                 << "Please Enter the Measurement.   ";
 }
 
 void TestCodeNameMaster::emptyName()
 {
     QFETCH(QString, window);
+    QFETCH(QString, typed);
     QFETCH(QString, message);
+    const QString table = columnsOf(window).table;
+    const QString rows = value(QStringLiteral("Select count(*) from ") + table);
     open(window);
-    play("F2 Enter"); // Enter in the empty name box moves to New
+    play("F2");
+    QTest::keyClicks(box("TxName"), typed);
+    play("Enter"); // Enter in the name box moves to New
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(button("CmNew")));
     play("Enter");
     QCOMPARE(m_fixture.ui().texts(), QStringList{message});
@@ -433,6 +449,7 @@ void TestCodeNameMaster::emptyName()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(box("TxName")));
     QVERIFY(m_w->isEntering());
     QCOMPARE(counter(codeNameMasterConfig(window).seriesKey()), box("TxCode")->text());
+    QCOMPARE(value(QStringLiteral("Select count(*) from ") + table), rows);
 }
 
 void TestCodeNameMaster::renames_data()
@@ -450,7 +467,11 @@ void TestCodeNameMaster::renames_data()
     QTest::newRow("own name, other case") << "frmMeasurementMaster" << 1 << "NOS"
                                           << "";
     QTest::newRow("empty name") << "frmReelTypeMaster" << 2 << ""
-                                << "";
+                                << "Please Enter the Brand.   ";
+    QTest::newRow("name of blanks") << "frmGSMMaster" << 2 << "   "
+                                    << "Please Enter the Brand.   ";
+    QTest::newRow("empty measurement name") << "frmMeasurementMaster" << 1 << ""
+                                            << "Please Enter the Measurement.   ";
     QTest::newRow("name of another row") << "frmGSMMaster" << 1 << "48.8 GSM" << refused;
     QTest::newRow("name of another row, trimmed") << "frmGSMMaster" << 1 << " 48.8 GSM " << refused;
     QTest::newRow("name held by another company") << "frmGSMMaster" << 2 << "Other Company Grade" << refused;
@@ -494,6 +515,8 @@ void TestCodeNameMaster::renames()
         QVERIFY(m_w->isEntering());
         QVERIFY(m_w->editMode());
         QCOMPARE(stored, oldName);
+        QCOMPARE(value(QStringLiteral("Select count(*) from %1 where modified_by is not null").arg(c.table)),
+                 QString("0"));
         return;
     }
     QVERIFY2(m_fixture.ui().shown.isEmpty(), qPrintable(m_fixture.ui().texts().join('\n')));

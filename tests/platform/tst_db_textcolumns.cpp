@@ -1,6 +1,7 @@
 #include "Database.h"
 #include "TestSupport.h"
 #include <QTest>
+#include <QThread>
 
 // Typed text against columns of the character sets an older installation
 // has: searches and saves on a Latin-1 table, and what a backslash means in a
@@ -17,6 +18,8 @@ private slots:
     void unstorableTextIsRefused();
     void otherFailuresKeepTheServerText_data();
     void otherFailuresKeepTheServerText();
+    void characterSetsReadAgainOnReconnect_data();
+    void characterSetsReadAgainOnReconnect();
 
 private:
     QList<int> found(const QString &text);
@@ -178,6 +181,59 @@ void TestTextColumns::otherFailuresKeepTheServerText()
         QFAIL("the server took it");
     } catch (const DbError &e) {
         QVERIFY2(e.serverText().startsWith(serverSays), qPrintable(e.serverText()));
+    }
+}
+
+void TestTextColumns::characterSetsReadAgainOnReconnect_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("charset"); // the column's set after the change
+    QTest::addColumn<QString>("stored");  // row 1's text after the change
+    QTest::addColumn<QList<int>>("ids");  // what the search finds then
+    QTest::newRow("Latin-1 column moved to utf8mb4") << "l"
+                                                      << "utf8mb4" << QStringLiteral("Kochi ") + kMalayalam
+                                                      << QList<int>{1};
+    QTest::newRow("utf8mb4 column moved to Latin-1") << "m4"
+                                                      << "latin1"
+                                                      << "Kochi" << QList<int>{};
+}
+
+// A column's character set changes while the program works: once the
+// connection has been made again, a search follows the column as it is now.
+void TestTextColumns::characterSetsReadAgainOnReconnect()
+{
+    QFETCH(QString, column);
+    QFETCH(QString, charset);
+    QFETCH(QString, stored);
+    QFETCH(QList<int>, ids);
+    const auto search = [&] {
+        const SqlCondition c =
+            m_db.likeAnywhere(m_schema, QStringLiteral("text_columns"), QStringLiteral("t.") + column, kMalayalam);
+        RecordSet rs = m_db.query(QStringLiteral("Select id from %1 t where %2 order by id").arg(kTable, c.sql), c.values);
+        QList<int> found;
+        while (rs.next())
+            found << int(rs.integer(QStringLiteral("id")));
+        return found;
+    };
+    m_db.execute(QStringLiteral("Insert into %1 (id, l, m4) values (1, 'Kochi', 'Kochi')").arg(kTable));
+    QCOMPARE(search(), QList<int>{});
+
+    Database other(QStringLiteral("other-station"));
+    openTestDatabase(other);
+    other.execute(QStringLiteral("Alter table %1 modify %2 varchar(40) character set %3 null")
+                      .arg(kTable, column, charset));
+    other.execute(QStringLiteral("Update %1 set %2=? where id=1").arg(kTable, column), {stored});
+    const QString before = m_db.firstValue(QStringLiteral("Select CONNECTION_ID()"));
+    other.execute(QStringLiteral("KILL ") + before);
+    // The next statement finds the session gone and makes the connection again.
+    while (other.firstValue(QStringLiteral("Select count(*) from information_schema.PROCESSLIST where ID=?"), {before})
+           != u"0")
+        QThread::yieldCurrentThread();
+    QVERIFY(m_db.firstValue(QStringLiteral("Select CONNECTION_ID()")) != before);
+    try {
+        QCOMPARE(search(), ids);
+    } catch (const DbError &e) {
+        QFAIL(qPrintable(e.serverText()));
     }
 }
 

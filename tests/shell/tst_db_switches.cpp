@@ -30,7 +30,8 @@ private slots:
     void unitCancelChangesNothing();
     void fixedAssetMenusStayDisabled();
     void unitEmptyRowAndEscape();
-    void unitListUnreadableLeavesNoWindow();
+    void listUnreadableLeavesNoWindow_data();
+    void listUnreadableLeavesNoWindow();
 
     void yearList_data();
     void yearList();
@@ -276,11 +277,26 @@ void TestSwitches::unitEmptyRowAndEscape()
     QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
 }
 
-// The server is away when Ctrl+N reads the unit list: the clerk hears why and
-// no empty window stays behind to shut the other guarded windows out. Once
-// the server answers again, Ctrl+N lists the units as before.
-void TestSwitches::unitListUnreadableLeavesNoWindow()
+void TestSwitches::listUnreadableLeavesNoWindow_data()
 {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key"); // with Ctrl
+    QTest::addColumn<int>("listColumn");
+    QTest::addColumn<QStringList>("listed");
+    QTest::newRow("Change Unit") << "frmSwitch" << int(Qt::Key_N) << 0 << QStringList{"TVM", "CRP"};
+    QTest::newRow("Change Financial Year") << "frmFinancialYear" << int(Qt::Key_Y) << 1
+                                           << QStringList{"2023-2024", "2024-2025"};
+}
+
+// The server is away when the key reads the switch's list: the clerk hears why
+// and no empty window stays behind to shut the other guarded windows out. Once
+// the server answers again, the key lists as before.
+void TestSwitches::listUnreadableLeavesNoWindow()
+{
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(int, listColumn);
+    QFETCH(QStringList, listed);
     const QString socket = Database::endpointOverride();
     Database admin(QStringLiteral("admin"));
     openTestDatabase(admin);
@@ -288,12 +304,12 @@ void TestSwitches::unitListUnreadableLeavesNoWindow()
     QTest::qWait(50);
     Database::setEndpointOverride(socket + QStringLiteral(".away"));
     ScopedScriptedUi s;
-    QTest::keySequence(m_main, QKeySequence(Qt::CTRL | Qt::Key_N));
+    QTest::keySequence(m_main, QKeySequence(Qt::CTRL | Qt::Key(key)));
     settle();
     Database::setEndpointOverride(socket);
     QCOMPARE(s.ui.shown.size(), 1);
     QVERIFY2(s.ui.lastText().contains(u"connect", Qt::CaseInsensitive), qPrintable(s.ui.lastText()));
-    QVERIFY(!WindowRegistry::instance().find("frmSwitch"));
+    QVERIFY(!WindowRegistry::instance().find(window));
     QCOMPARE(WindowRegistry::instance().loadedCount(), 0);
 
     // A guarded window opens at once, without "Close All forms".
@@ -302,10 +318,10 @@ void TestSwitches::unitListUnreadableLeavesNoWindow()
     QCOMPARE(s.ui.shown.size(), 1);
     years->unload();
     settle();
-    QTest::keySequence(m_main, QKeySequence(Qt::CTRL | Qt::Key_N));
-    frmSwitch *w = WindowRegistry::instance().find<frmSwitch>("frmSwitch");
+    QTest::keySequence(m_main, QKeySequence(Qt::CTRL | Qt::Key(key)));
+    auto *w = WindowRegistry::instance().find<SwitchWindow>(window);
     QVERIFY(w);
-    QCOMPARE(column(w->units, 0), (QStringList{"TVM", "CRP"}));
+    QCOMPARE(column(static_cast<const GridTextModel *>(w->GrUnit->model()), listColumn), listed);
     QCOMPARE(s.ui.shown.size(), 1);
 }
 

@@ -198,6 +198,8 @@ void TestUserGroups::newGroupRefused_data()
     const QString exists = "The Same user group already exists for this unit.   ";
     QTest::newRow("no name") << ""
                              << "Please enter the group name.   ";
+    QTest::newRow("name of blanks") << "  "
+                                    << "Please enter the group name.   ";
     QTest::newRow("name of this unit") << "Stores" << exists;
     QTest::newRow("other letter case") << "STORES" << exists;
     QTest::newRow("blanks around") << "  Stores " << exists;
@@ -273,6 +275,16 @@ void TestUserGroups::rename_data()
     QTest::newRow("same name in blanks") << "Accounts"
                                          << "0002"
                                          << " stores " << exists << "Accounts";
+    QTest::newRow("no name") << "Accounts"
+                             << "0002"
+                             << ""
+                             << "Please enter the group name.   "
+                             << "Accounts";
+    QTest::newRow("name of blanks") << "Accounts"
+                                    << "0002"
+                                    << "  "
+                                    << "Please enter the group name.   "
+                                    << "Accounts";
     QTest::newRow("group of another unit") << "Auditors"
                                            << "0101"
                                            << "Examiners"
