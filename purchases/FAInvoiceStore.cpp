@@ -251,6 +251,12 @@ FAInvoiceStore::Cheque FAInvoiceStore::chequeReceived(const DbName &billStores, 
                                                       const QList<DbName> &paymentYears)
 {
     const QVariantList key{boundText(code.trimmed()), unitCode, compCode};
+    return retryOnLockConflict([&] { return chequeReceivedOnce(billStores, key, paymentYears); });
+}
+
+FAInvoiceStore::Cheque FAInvoiceStore::chequeReceivedOnce(const DbName &billStores, const QVariantList &key,
+                                                          const QList<DbName> &paymentYears)
+{
     Transaction tx(m_db);
     // The payments are read under the bill's lock, so the mark always matches
     // what was paid when it was set.

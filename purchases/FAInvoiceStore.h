@@ -98,7 +98,8 @@ public:
     // finalised in one transaction; false (nothing changed) when it is not there.
     bool finalize(const DbName &billStores, const QString &unitCode, const QString &compCode, const QString &code);
     // Marks the cheque of the bill received, in one transaction, once its live
-    // payments in `paymentYears`, read under the bill's lock, equal its grand total.
+    // payments in `paymentYears`, read under the bill's lock, equal its grand
+    // total. Run again from the start when it meets another workstation's lock.
     Cheque chequeReceived(const DbName &billStores, const QString &unitCode, const QString &compCode,
                           const QString &code, const QList<DbName> &paymentYears);
 
@@ -109,6 +110,7 @@ private:
     Saved saveNewOnce(FABill &bill);
     Saved saveEditOnce(const FABill &bill);
     static bool acceptable(const FABill &bill);
+    Cheque chequeReceivedOnce(const DbName &billStores, const QVariantList &key, const QList<DbName> &paymentYears);
     void insertLines(const QString &code, const QList<FABillLine> &lines);
     // A statement piece summing the live payments of `code`'s column over the years.
     static QString paymentsSum(const QList<DbName> &years, const QString &codeExpression);

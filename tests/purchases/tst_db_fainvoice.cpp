@@ -15,8 +15,12 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
+#include <atomic>
+#include <future>
+#include <thread>
 
 // The fixed-asset bill window and its store on the real server, over the two
 // stores years of the fixtures: a bill keyed in and saved, edited and loaded
@@ -38,6 +42,7 @@ private slots:
     void chequeReceivedTouchesOnlyThatBill_data();
     void chequeReceivedTouchesOnlyThatBill();
     void chequeReceivedRechecksPayments();
+    void chequeReceivedWaitsForAnotherStationsLock();
     void finalizeTouchesOnlyThatBill_data();
     void finalizeTouchesOnlyThatBill();
     void editKeepsLinesWithMissingMasters();
@@ -382,6 +387,61 @@ void TestFAInvoice::chequeReceivedRechecksPayments()
     QCOMPARE(m_scripted->ui.shown.at(1).icon, MsgIcon::Critical);
     QVERIFY(m_w->LbChq->text().isEmpty());
     QCOMPARE(field("Select inv_chq_rec from vstores_2024.inv_asset where inv_code='A0000002'"), QString("0"));
+}
+
+void TestFAInvoice::chequeReceivedWaitsForAnotherStationsLock()
+{
+    open(QStringLiteral("A0000002"));
+    QVERIFY(m_w->CmChqReceived->isEnabled());
+    // This station gives up a wait for a row lock after a second, so its
+    // first attempt surely meets the other station's lock.
+    gConnection.execute(QStringLiteral("Set session innodb_lock_wait_timeout=1"));
+    const auto lockWaits = [](Database &db) {
+        return db
+            .firstValue(QStringLiteral("Select VARIABLE_VALUE from information_schema.GLOBAL_STATUS "
+                                       "where VARIABLE_NAME='INNODB_ROW_LOCK_WAITS'"))
+            .toLongLong();
+    };
+    std::promise<QString> holding; // the other station's error, empty once it holds the bill's row
+    std::atomic<bool> done{false};
+    QString stationError;
+    std::thread station([&] {
+        bool told = false;
+        try {
+            Database other(QStringLiteral("other-station"));
+            openTestDatabase(other);
+            other.begin();
+            other.query(QStringLiteral("Select inv_code from vstores_2024.inv_asset where inv_code='A0000002' "
+                                       "for update"));
+            const qint64 before = lockWaits(other);
+            holding.set_value(QString());
+            told = true;
+            // Held until this station has waited in vain once and waits again.
+            while (!done && lockWaits(other) < before + 2)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            other.commit();
+        } catch (const DbError &e) {
+            stationError = e.serverText();
+            if (!told)
+                holding.set_value(e.serverText());
+        }
+    });
+    const auto release = qScopeGuard([&] {
+        done = true;
+        if (station.joinable())
+            station.join();
+    });
+    QCOMPARE(holding.get_future().get(), QString());
+
+    m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(m_w->CmChqReceived, Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"?:Are you sure you Received The Cheque of This Invoice?"});
+    QCOMPARE(m_w->LbChq->text(), QString("Cheque Received"));
+    QVERIFY(!m_w->CmChqReceived->isEnabled());
+    QCOMPARE(field("Select inv_chq_rec from vstores_2024.inv_asset where inv_code='A0000002'"), QString("1"));
+    done = true;
+    station.join();
+    QCOMPARE(stationError, QString());
 }
 
 void TestFAInvoice::finalizeTouchesOnlyThatBill_data()
