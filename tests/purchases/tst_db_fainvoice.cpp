@@ -4,6 +4,7 @@
 #include "GridTestSupport.h"
 #include "PurchasesWindows.h"
 #include "TestSupport.h"
+#include "TextLengths.h"
 #include "frmFAInvoiceMaster.h"
 #include "frmListView.h"
 #include "mdlVelmora.h"
@@ -52,6 +53,9 @@ private slots:
     void yearLock_data();
     void yearLock();
     void duplicateInvoiceNumber();
+    void textsStopAtTheirColumns();
+    void textBeyondItsColumnRefused_data();
+    void textBeyondItsColumnRefused();
     void enterChainRefusals_data();
     void enterChainRefusals();
     void saveChecks_data();
@@ -577,6 +581,100 @@ void TestFAInvoice::duplicateInvoiceNumber()
     QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
     QCOMPARE(shown(), QStringList{});
     QCOMPARE(field("Select count(*) from vstores_2024.inv_asset_trans where invtrans_id='A0000004'"), QString("1"));
+}
+
+void TestFAInvoice::textsStopAtTheirColumns()
+{
+    startBill(QString());
+    QTest::keyClicks(m_w->TxInvoiceNo, QString(100, u'9'));
+    m_w->TxPO->clear();
+    QTest::keyClicks(m_w->TxPO, QString(100, u'P'));
+    QTest::keyClicks(m_w->TxNarration, QString(300, u'n'));
+    QCOMPARE(m_w->TxInvoiceNo->text(), QString(60, u'9'));
+    QCOMPARE(m_w->TxPO->text(), QString(60, u'P'));
+    QCOMPARE(m_w->TxNarration->text(), QString(250, u'n'));
+    putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = AssetGrid::Description;
+    g->MoveEditor();
+    QTest::keyClicks(g->editor(), QString(300, u'd'));
+    QCOMPARE(g->editor()->text(), QString(250, u'd'));
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(1, AssetGrid::Description), QString(250, u'D'));
+
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    QVERIFY(!m_w->isEntering());
+    const QString code = m_w->LbSerialNo->text();
+    QCOMPARE(field("Select concat_ws('|', inv_invoice_no, inv_po, inv_narration) from vstores_2024.inv_asset "
+                   "where inv_code=?",
+                   {code}),
+             QStringList({m_w->TxInvoiceNo->text(), m_w->TxPO->text(), m_w->TxNarration->text()}).join(u'|'));
+    QCOMPARE(field("Select invtrans_narration from vstores_2024.inv_asset_trans where invtrans_id=?", {code}),
+             g->cell(1, AssetGrid::Description));
+}
+
+void TestFAInvoice::textBeyondItsColumnRefused_data()
+{
+    QTest::addColumn<QString>("code"); // empty: a new bill; else that stored bill edited
+    QTest::addColumn<QString>("box");  // a box, or the first line's description cell
+    QTest::addColumn<QString>("text");
+    // As if the box or cell had no limit of its own.
+    QTest::newRow("invoice number of a new bill") << ""
+                                                  << "TxInvoiceNo" << QString(61, u'9');
+    QTest::newRow("P.O number of an edit") << "A0000001"
+                                           << "TxPO" << QString(61, u'P');
+    QTest::newRow("narration of a new bill") << ""
+                                             << "TxNarration" << QString(251, u'n');
+    QTest::newRow("description of an edit") << "A0000001"
+                                            << "Description" << QString(251, u'D');
+    // Typed into the editor within its limit, the description grows in capitals.
+    QTest::newRow("description longer in capitals") << ""
+                                                    << "editor" << QString(249, u'd') + QChar(0xDF);
+}
+
+void TestFAInvoice::textBeyondItsColumnRefused()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    const auto stored = [this] {
+        return field("Select concat_ws('|', (Select count(*) from vstores_2024.inv_asset), "
+                     "(Select concat_ws(',', inv_invoice_no, inv_po, inv_narration) from vstores_2024.inv_asset "
+                     "where inv_code='A0000001'), "
+                     "(Select no_value from vstores_2024.numbersetup where no_id='INVA_01_TVM'))")
+            + lines(QStringLiteral("vstores_2024"), QStringLiteral("A0000001")).join(u';');
+    };
+    const QString before = stored();
+    if (code.isEmpty()) {
+        startBill(QStringLiteral("LONG-1"));
+        putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    } else {
+        open(code);
+        QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+        QVERIFY(m_w->editMode());
+    }
+    ItemGrid *g = m_w->grid();
+    if (box == QStringLiteral("editor")) {
+        g->CurRow = 1;
+        g->CurCol = AssetGrid::Description;
+        g->MoveEditor();
+        g->editor()->setText(text);
+        QTest::keyClick(g->editor(), Qt::Key_Return);
+        QCOMPARE(g->cell(1, AssetGrid::Description).size(), 251);
+    } else if (box == QStringLiteral("Description")) {
+        g->setCell(1, AssetGrid::Description, text);
+    } else {
+        auto *b = m_w->findChild<QLineEdit *>(box);
+        b->setMaxLength(32767);
+        b->setText(text);
+    }
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"C:" + kTextTooLong});
+    QVERIFY(m_w->isEntering());
+    QCOMPARE(stored(), before);
 }
 
 void TestFAInvoice::enterChainRefusals_data()
