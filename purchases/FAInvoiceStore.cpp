@@ -1,6 +1,7 @@
 #include "FAInvoiceStore.h"
 #include "Desktop.h"
 #include "RoundOff.h"
+#include "TextLengths.h"
 #include "mdlVelmora.h"
 
 namespace {
@@ -69,10 +70,36 @@ bool FAInvoiceStore::acceptable(const FABill &bill)
                             bill.roundMinus);
 }
 
+bool FAInvoiceStore::textsFit(const FABill &bill)
+{
+    const QHash<QString, int> header = m_db.columnLengths(m_stores, QStringLiteral("inv_asset"));
+    if (!fitsColumn(header, "inv_invoice_no", bill.invoiceNo) || !fitsColumn(header, "inv_po", bill.po)
+        || !fitsColumn(header, "inv_narration", bill.narration))
+        return false;
+    const QHash<QString, int> lines = m_db.columnLengths(m_stores, QStringLiteral("inv_asset_trans"));
+    for (const FABillLine &l : bill.lines)
+        if (!fitsColumn(lines, "invtrans_narration", l.narration))
+            return false;
+    return true;
+}
+
+FAInvoiceStore::BoxLengths FAInvoiceStore::boxLengths()
+{
+    BoxLengths lengths;
+    lengths.boxes =
+        m_db.boxLengths(m_stores, QStringLiteral("inv_asset"),
+                        {{"TxInvoiceNo", "inv_invoice_no"}, {"TxPO", "inv_po"}, {"TxNarration", "inv_narration"}});
+    lengths.description =
+        m_db.columnLengths(m_stores, QStringLiteral("inv_asset_trans")).value(QStringLiteral("invtrans_narration"));
+    return lengths;
+}
+
 FAInvoiceStore::Saved FAInvoiceStore::saveNew(FABill &bill)
 {
     if (!acceptable(bill))
         return Saved::Refused;
+    if (!textsFit(bill))
+        return Saved::TooLong;
     // The number check spans the whole year, so every new bill of the year is serialised.
     return serialisedSave(m_db, t("inv_asset"), [&] { return saveNewOnce(bill); });
 }
@@ -103,6 +130,8 @@ FAInvoiceStore::Saved FAInvoiceStore::saveEdit(const FABill &bill)
 {
     if (!acceptable(bill))
         return Saved::Refused;
+    if (!textsFit(bill))
+        return Saved::TooLong;
     return retryOnLockConflict([&] { return saveEditOnce(bill); });
 }
 
@@ -251,6 +280,12 @@ FAInvoiceStore::Cheque FAInvoiceStore::chequeReceived(const DbName &billStores, 
                                                       const QList<DbName> &paymentYears)
 {
     const QVariantList key{boundText(code.trimmed()), unitCode, compCode};
+    return retryOnLockConflict([&] { return chequeReceivedOnce(billStores, key, paymentYears); });
+}
+
+FAInvoiceStore::Cheque FAInvoiceStore::chequeReceivedOnce(const DbName &billStores, const QVariantList &key,
+                                                          const QList<DbName> &paymentYears)
+{
     Transaction tx(m_db);
     // The payments are read under the bill's lock, so the mark always matches
     // what was paid when it was set.

@@ -56,7 +56,7 @@ struct FABill {
 // another workstation's lock run again from the start.
 class FAInvoiceStore {
 public:
-    enum class Saved { Saved, DuplicateNumber, NoSuchBill, Finalized, Refused };
+    enum class Saved { Saved, DuplicateNumber, NoSuchBill, Finalized, Refused, TooLong };
     enum class Cheque { Marked, NotPaid, AlreadyMarked, NoSuchBill };
 
     // `accountsDb` holds the suppliers of the current year's bills,
@@ -77,11 +77,13 @@ public:
     // amount is not its quantity times its rate; a gross that is not the
     // sum of the line amounts; a grand total that is not gross + service charge
     // + CGST + SGST + round-off + less round-off -; a round-off above 10.
+    // TooLong (nothing written) for an invoice number, P.O number, narration
+    // or line description longer than its column.
     Saved saveNew(FABill &bill);
     // Rewrites the stored bill bill.code of this company and unit and all its
     // lines, in one transaction, after locking its row. NoSuchBill or Finalized
     // (nothing written) when there is no such bill or it was finalised
-    // meanwhile; Refused as saveNew.
+    // meanwhile; Refused and TooLong as saveNew.
     Saved saveEdit(const FABill &bill);
     // The bill `code` of this company held in the stores database `billStores`,
     // with its lines in order. The supplier name comes from the accounts year
@@ -98,17 +100,28 @@ public:
     // finalised in one transaction; false (nothing changed) when it is not there.
     bool finalize(const DbName &billStores, const QString &unitCode, const QString &compCode, const QString &code);
     // Marks the cheque of the bill received, in one transaction, once its live
-    // payments in `paymentYears`, read under the bill's lock, equal its grand total.
+    // payments in `paymentYears`, read under the bill's lock, equal its grand
+    // total. Run again from the start when it meets another workstation's lock.
     Cheque chequeReceived(const DbName &billStores, const QString &unitCode, const QString &compCode,
                           const QString &code, const QList<DbName> &paymentYears);
 
     // The supplier lookup: the company's supplier heads whose name contains the text.
     SqlCondition supplierLookup(const QString &nameText) const;
 
+    // The lengths of the columns the typed texts go into: by box name, and
+    // the lines' description.
+    struct BoxLengths {
+        QHash<QString, int> boxes;
+        int description = 0;
+    };
+    BoxLengths boxLengths();
+
 private:
     Saved saveNewOnce(FABill &bill);
     Saved saveEditOnce(const FABill &bill);
     static bool acceptable(const FABill &bill);
+    bool textsFit(const FABill &bill);
+    Cheque chequeReceivedOnce(const DbName &billStores, const QVariantList &key, const QList<DbName> &paymentYears);
     void insertLines(const QString &code, const QList<FABillLine> &lines);
     // A statement piece summing the live payments of `code`'s column over the years.
     static QString paymentsSum(const QList<DbName> &years, const QString &codeExpression);

@@ -2,6 +2,7 @@
 #include "Desktop.h"
 #include "GstGrid.h"
 #include "RoundOff.h"
+#include "TextLengths.h"
 #include "mdlVelmora.h"
 
 namespace {
@@ -79,10 +80,26 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     return true;
 }
 
+bool OtherInvoiceStore::textsFit(const OtherInvoice &invoice)
+{
+    const QHash<QString, int> header = m_db.columnLengths(m_stores, QStringLiteral("inv_invoice_gen"));
+    return fitsColumn(header, "inv_invoice_no", invoice.invoiceNo) && fitsColumn(header, "inv_gst_no", invoice.gstNo)
+        && fitsColumn(header, "inv_narration", invoice.narration);
+}
+
+QHash<QString, int> OtherInvoiceStore::boxLengths()
+{
+    return m_db.boxLengths(
+        m_stores, QStringLiteral("inv_invoice_gen"),
+        {{"TxInvoiceNo", "inv_invoice_no"}, {"TxGST", "inv_gst_no"}, {"TxNarration", "inv_narration"}});
+}
+
 OtherInvoiceStore::Saved OtherInvoiceStore::saveNew(OtherInvoice &invoice)
 {
     if (!acceptable(invoice))
         return Saved::Refused;
+    if (!textsFit(invoice))
+        return Saved::TooLong;
     // The number check spans every company and unit of the year, so every new
     // other-stores invoice of the year is serialised on it.
     return serialisedSave(m_db, t("inv_invoice_gen"), [&] { return saveNewOnce(invoice); });
@@ -114,6 +131,8 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEdit(const OtherInvoice &invoice
 {
     if (!acceptable(invoice))
         return Saved::Refused;
+    if (!textsFit(invoice))
+        return Saved::TooLong;
     return retryOnLockConflict([&] { return saveEditOnce(invoice); });
 }
 

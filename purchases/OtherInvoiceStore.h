@@ -53,7 +53,7 @@ struct OtherInvoice {
 // workstation's lock is run again from the start before its error is thrown.
 class OtherInvoiceStore {
 public:
-    enum class Saved { Saved, DuplicateNumber, NoSuchInvoice, Finalized, Refused };
+    enum class Saved { Saved, DuplicateNumber, NoSuchInvoice, Finalized, Refused, TooLong };
 
     OtherInvoiceStore(Database &db, const DbName &storesDb, const DbName &accountsDb, const QString &compCode,
                       const QString &unitCode, qint64 userId);
@@ -71,12 +71,13 @@ public:
     // item code, a negative figure, a round-off above 10, a gross that is not
     // Qty x Rate of the counted lines, each rounded to the paisa, or a grand
     // total that is not gross + TCS + CGST + SGST + IGST + round-off + less
-    // round-off - (the server refuses a text too long for its column).
+    // round-off -. TooLong (nothing written) for an invoice number, GST number
+    // or narration longer than its column.
     Saved saveNew(OtherInvoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and
     // unit and replaces its lines, in one transaction, after locking its row:
     // NoSuchInvoice or Finalized (nothing written) when there is no such
-    // invoice or it was finalised meanwhile; Refused as saveNew.
+    // invoice or it was finalised meanwhile; Refused and TooLong as saveNew.
     Saved saveEdit(const OtherInvoice &invoice);
     // The invoice of that code in this company whose supplier is an account
     // head of the company, with its lines in order (a line whose item is
@@ -101,10 +102,14 @@ public:
     // by name: code, name and GST number.
     SqlCondition supplierLookup(const QString &nameText) const;
 
+    // The lengths of the columns the typed texts go into, by box name.
+    QHash<QString, int> boxLengths();
+
 private:
     Saved saveNewOnce(OtherInvoice &invoice);
     Saved saveEditOnce(const OtherInvoice &invoice);
     static bool acceptable(const OtherInvoice &invoice);
+    bool textsFit(const OtherInvoice &invoice);
     void insertLines(const QString &transId, const QList<OtherInvoiceLine> &lines);
     QString t(const char *table) const { return m_stores.table(table); }
     InvoiceMarkTables marks() const { return {t("inv_invoice_gen"), t("inv_invoice_trans_gen")}; }

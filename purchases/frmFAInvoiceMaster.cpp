@@ -3,6 +3,7 @@
 #include "BillYears.h"
 #include "Desktop.h"
 #include "RoundOff.h"
+#include "TextLengths.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -143,6 +144,12 @@ frmFAInvoiceMaster::frmFAInvoiceMaster(QWidget *parent) : InvoiceEntryWindow(faI
     GrInvoice->setDateInitial([this] { return DtInvoice->date().addMonths(12); });
     // Only a stored bill whose payments add up can have its cheque marked.
     CmChqReceived->setEnabled(false);
+    // Boxes and description cells hold what their columns hold.
+    limitBoxes([this] {
+        const FAInvoiceStore::BoxLengths lengths = FAInvoiceStore::current().boxLengths();
+        GrInvoice->setMaxLength(AssetGrid::Description, lengths.description);
+        return lengths.boxes;
+    });
     formLoad();
 }
 
@@ -235,6 +242,10 @@ bool frmFAInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
+    if (result == FAInvoiceStore::Saved::TooLong) {
+        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     if (result == FAInvoiceStore::Saved::Refused) {
         MsgBox(kFillDetails, MsgButtons::Ok, MsgIcon::Critical);
         return false;
@@ -258,6 +269,10 @@ bool frmFAInvoiceMaster::SaveEdit()
         return false;
     if (result == FAInvoiceStore::Saved::Finalized) {
         MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
+    if (result == FAInvoiceStore::Saved::TooLong) {
+        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
     if (result == FAInvoiceStore::Saved::Refused) {

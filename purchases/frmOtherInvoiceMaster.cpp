@@ -1,6 +1,7 @@
 #include "frmOtherInvoiceMaster.h"
 #include "Desktop.h"
 #include "RoundOff.h"
+#include "TextLengths.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -164,6 +165,8 @@ frmOtherInvoiceMaster::frmOtherInvoiceMaster(QWidget *parent) : InvoiceEntryWind
 
     GrInvoice->clearRows(GstGrid::kRowsAtLoad);
     GrInvoice->RenumberRows();
+    // Boxes hold what their columns hold.
+    limitBoxes([] { return OtherInvoiceStore::current().boxLengths(); });
     formLoad();
 }
 
@@ -280,6 +283,10 @@ bool frmOtherInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
+    if (result == OtherInvoiceStore::Saved::TooLong) {
+        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     if (result != OtherInvoiceStore::Saved::Saved) {
         MsgBox(QStringLiteral("Please Fill the Details Properly.   "), MsgButtons::Ok, MsgIcon::Critical);
         return false;
@@ -308,6 +315,7 @@ bool frmOtherInvoiceMaster::SaveEdit()
     case OtherInvoiceStore::Saved::NoSuchInvoice:
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
+    case OtherInvoiceStore::Saved::TooLong: MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical); return false;
     default:
         MsgBox(QStringLiteral("Please Fill the Details Properly.   "), MsgButtons::Ok, MsgIcon::Critical);
         return false;

@@ -4,6 +4,7 @@
 #include "GridTestSupport.h"
 #include "PurchasesWindows.h"
 #include "TestSupport.h"
+#include "TextLengths.h"
 #include "frmFAInvoiceMaster.h"
 #include "frmListView.h"
 #include "mdlVelmora.h"
@@ -15,8 +16,12 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
+#include <atomic>
+#include <future>
+#include <thread>
 
 // The fixed-asset bill window and its store on the real server, over the two
 // stores years of the fixtures: a bill keyed in and saved, edited and loaded
@@ -38,6 +43,7 @@ private slots:
     void chequeReceivedTouchesOnlyThatBill_data();
     void chequeReceivedTouchesOnlyThatBill();
     void chequeReceivedRechecksPayments();
+    void chequeReceivedWaitsForAnotherStationsLock();
     void finalizeTouchesOnlyThatBill_data();
     void finalizeTouchesOnlyThatBill();
     void editKeepsLinesWithMissingMasters();
@@ -47,6 +53,9 @@ private slots:
     void yearLock_data();
     void yearLock();
     void duplicateInvoiceNumber();
+    void textsStopAtTheirColumns();
+    void textBeyondItsColumnRefused_data();
+    void textBeyondItsColumnRefused();
     void enterChainRefusals_data();
     void enterChainRefusals();
     void saveChecks_data();
@@ -386,6 +395,61 @@ void TestFAInvoice::chequeReceivedRechecksPayments()
     QCOMPARE(field("Select inv_chq_rec from vstores_2024.inv_asset where inv_code='A0000002'"), QString("0"));
 }
 
+void TestFAInvoice::chequeReceivedWaitsForAnotherStationsLock()
+{
+    open(QStringLiteral("A0000002"));
+    QVERIFY(m_w->CmChqReceived->isEnabled());
+    // This station gives up a wait for a row lock after a second, so its
+    // first attempt surely meets the other station's lock.
+    gConnection.execute(QStringLiteral("Set session innodb_lock_wait_timeout=1"));
+    const auto lockWaits = [](Database &db) {
+        return db
+            .firstValue(QStringLiteral("Select VARIABLE_VALUE from information_schema.GLOBAL_STATUS "
+                                       "where VARIABLE_NAME='INNODB_ROW_LOCK_WAITS'"))
+            .toLongLong();
+    };
+    std::promise<QString> holding; // the other station's error, empty once it holds the bill's row
+    std::atomic<bool> done{false};
+    QString stationError;
+    std::thread station([&] {
+        bool told = false;
+        try {
+            Database other(QStringLiteral("other-station"));
+            openTestDatabase(other);
+            other.begin();
+            other.query(QStringLiteral("Select inv_code from vstores_2024.inv_asset where inv_code='A0000002' "
+                                       "for update"));
+            const qint64 before = lockWaits(other);
+            holding.set_value(QString());
+            told = true;
+            // Held until this station has waited in vain once and waits again.
+            while (!done && lockWaits(other) < before + 2)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            other.commit();
+        } catch (const DbError &e) {
+            stationError = e.serverText();
+            if (!told)
+                holding.set_value(e.serverText());
+        }
+    });
+    const auto release = qScopeGuard([&] {
+        done = true;
+        if (station.joinable())
+            station.join();
+    });
+    QCOMPARE(holding.get_future().get(), QString());
+
+    m_scripted->ui.answers.enqueue(MsgAnswer::Yes);
+    QTest::mouseClick(m_w->CmChqReceived, Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"?:Are you sure you Received The Cheque of This Invoice?"});
+    QCOMPARE(m_w->LbChq->text(), QString("Cheque Received"));
+    QVERIFY(!m_w->CmChqReceived->isEnabled());
+    QCOMPARE(field("Select inv_chq_rec from vstores_2024.inv_asset where inv_code='A0000002'"), QString("1"));
+    done = true;
+    station.join();
+    QCOMPARE(stationError, QString());
+}
+
 void TestFAInvoice::finalizeTouchesOnlyThatBill_data()
 {
     QTest::addColumn<QString>("db");
@@ -519,6 +583,100 @@ void TestFAInvoice::duplicateInvoiceNumber()
     QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
     QCOMPARE(shown(), QStringList{});
     QCOMPARE(field("Select count(*) from vstores_2024.inv_asset_trans where invtrans_id='A0000004'"), QString("1"));
+}
+
+void TestFAInvoice::textsStopAtTheirColumns()
+{
+    startBill(QString());
+    QTest::keyClicks(m_w->TxInvoiceNo, QString(100, u'9'));
+    m_w->TxPO->clear();
+    QTest::keyClicks(m_w->TxPO, QString(100, u'P'));
+    QTest::keyClicks(m_w->TxNarration, QString(300, u'n'));
+    QCOMPARE(m_w->TxInvoiceNo->text(), QString(60, u'9'));
+    QCOMPARE(m_w->TxPO->text(), QString(60, u'P'));
+    QCOMPARE(m_w->TxNarration->text(), QString(250, u'n'));
+    putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 1;
+    g->CurCol = AssetGrid::Description;
+    g->MoveEditor();
+    QTest::keyClicks(g->editor(), QString(300, u'd'));
+    QCOMPARE(g->editor()->text(), QString(250, u'd'));
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(1, AssetGrid::Description), QString(250, u'D'));
+
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    QVERIFY(!m_w->isEntering());
+    const QString code = m_w->LbSerialNo->text();
+    QCOMPARE(field("Select concat_ws('|', inv_invoice_no, inv_po, inv_narration) from vstores_2024.inv_asset "
+                   "where inv_code=?",
+                   {code}),
+             QStringList({m_w->TxInvoiceNo->text(), m_w->TxPO->text(), m_w->TxNarration->text()}).join(u'|'));
+    QCOMPARE(field("Select invtrans_narration from vstores_2024.inv_asset_trans where invtrans_id=?", {code}),
+             g->cell(1, AssetGrid::Description));
+}
+
+void TestFAInvoice::textBeyondItsColumnRefused_data()
+{
+    QTest::addColumn<QString>("code"); // empty: a new bill; else that stored bill edited
+    QTest::addColumn<QString>("box");  // a box, or the first line's description cell
+    QTest::addColumn<QString>("text");
+    // As if the box or cell had no limit of its own.
+    QTest::newRow("invoice number of a new bill") << ""
+                                                  << "TxInvoiceNo" << QString(61, u'9');
+    QTest::newRow("P.O number of an edit") << "A0000001"
+                                           << "TxPO" << QString(61, u'P');
+    QTest::newRow("narration of a new bill") << ""
+                                             << "TxNarration" << QString(251, u'n');
+    QTest::newRow("description of an edit") << "A0000001"
+                                            << "Description" << QString(251, u'D');
+    // Typed into the editor within its limit, the description grows in capitals.
+    QTest::newRow("description longer in capitals") << ""
+                                                    << "editor" << QString(249, u'd') + QChar(0xDF);
+}
+
+void TestFAInvoice::textBeyondItsColumnRefused()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    const auto stored = [this] {
+        return field("Select concat_ws('|', (Select count(*) from vstores_2024.inv_asset), "
+                     "(Select concat_ws(',', inv_invoice_no, inv_po, inv_narration) from vstores_2024.inv_asset "
+                     "where inv_code='A0000001'), "
+                     "(Select no_value from vstores_2024.numbersetup where no_id='INVA_01_TVM'))")
+            + lines(QStringLiteral("vstores_2024"), QStringLiteral("A0000001")).join(u';');
+    };
+    const QString before = stored();
+    if (code.isEmpty()) {
+        startBill(QStringLiteral("LONG-1"));
+        putLine(1, QStringLiteral("DESKTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
+    } else {
+        open(code);
+        QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+        QVERIFY(m_w->editMode());
+    }
+    ItemGrid *g = m_w->grid();
+    if (box == QStringLiteral("editor")) {
+        g->CurRow = 1;
+        g->CurCol = AssetGrid::Description;
+        g->MoveEditor();
+        g->editor()->setText(text);
+        QTest::keyClick(g->editor(), Qt::Key_Return);
+        QCOMPARE(g->cell(1, AssetGrid::Description).size(), 251);
+    } else if (box == QStringLiteral("Description")) {
+        g->setCell(1, AssetGrid::Description, text);
+    } else {
+        auto *b = m_w->findChild<QLineEdit *>(box);
+        b->setMaxLength(32767);
+        b->setText(text);
+    }
+    m_scripted->ui.shown.clear();
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{"C:" + kTextTooLong});
+    QVERIFY(m_w->isEntering());
+    QCOMPARE(stored(), before);
 }
 
 void TestFAInvoice::enterChainRefusals_data()

@@ -15,6 +15,8 @@ private slots:
     void refusedWhatTheWindowNeverSends_data();
     void refusedWhatTheWindowNeverSends();
     void failingSaveLeavesNothing();
+    void textLongerThanItsColumnRefused_data();
+    void textLongerThanItsColumnRefused();
     void newIdsAreUniqueOverTheYear();
     void twoStationsSavingAtOnceGetDistinctIds();
     void saveEditRoundTrip();
@@ -199,6 +201,49 @@ void TestOtherInvoiceStore::failingSaveLeavesNothing()
     QCOMPARE(value("Select count(*) from inv_invoice_gen where inv_invoice_no='KOS/906'"), QString("0"));
     QCOMPARE(value("Select count(*) from inv_invoice_trans_gen where invtrans_id='P0000008'"), QString("0"));
     QCOMPARE(value("Select no_value from numbersetup where no_id='INVP_01_TVM'"), QString("P0000008"));
+}
+
+void TestOtherInvoiceStore::textLongerThanItsColumnRefused_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("length"); // without the blank on either side, which the save trims
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("invoice number") << "invoice number" << 61 << false;
+    QTest::newRow("GST number") << "GST number" << 31 << false;
+    QTest::newRow("narration") << "narration" << 256 << false;
+    QTest::newRow("narration as long as its column") << "narration" << 255 << true;
+}
+
+void TestOtherInvoiceStore::textLongerThanItsColumnRefused()
+{
+    QFETCH(QString, box);
+    QFETCH(int, length);
+    QFETCH(bool, saved);
+    const auto stored = [] {
+        return value("Select concat_ws('|', (Select count(*) from inv_invoice_gen), "
+                     "(Select concat_ws(',', inv_invoice_no, inv_gst_no, inv_narration) from inv_invoice_gen "
+                     "where inv_trans_id='P0000001' and unit_code='TVM'), "
+                     "(Select no_value from numbersetup where no_id='INVP_01_TVM'))");
+    };
+    const QString before = stored();
+    OtherInvoice inv = invoice(QStringLiteral("KOS/908"), 2);
+    const QString text = u' ' + QString(length, u'X') + u' ';
+    if (box == QStringLiteral("invoice number"))
+        inv.invoiceNo = text;
+    else if (box == QStringLiteral("GST number"))
+        inv.gstNo = text;
+    else
+        inv.narration = text;
+    const OtherInvoiceStore::Saved expected =
+        saved ? OtherInvoiceStore::Saved::Saved : OtherInvoiceStore::Saved::TooLong;
+    QCOMPARE(store().saveNew(inv), expected);
+    inv.transId = QStringLiteral("P0000001");
+    QCOMPARE(store().saveEdit(inv), expected);
+    if (saved) {
+        QCOMPARE(value("Select count(*) from inv_invoice_gen where inv_narration=?", {text.trimmed()}), QString("2"));
+        return;
+    }
+    QCOMPARE(stored(), before);
 }
 
 void TestOtherInvoiceStore::newIdsAreUniqueOverTheYear()

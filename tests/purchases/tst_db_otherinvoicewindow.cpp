@@ -2,6 +2,7 @@
 #include "PurchasesWindows.h"
 #include "Sheet.h"
 #include "TestSupport.h"
+#include "TextLengths.h"
 #include "frmListView.h"
 #include "frmOtherInvoiceMaster.h"
 #include "frmOtherStoresInvoice.h"
@@ -34,6 +35,9 @@ private slots:
     void saveRefusals_data();
     void saveRefusals();
     void duplicateInvoiceNumber();
+    void textsStopAtTheirColumns();
+    void textBeyondItsColumnRefused_data();
+    void textBeyondItsColumnRefused();
     void edit_data();
     void edit();
     void finalisedMeanwhileRefusedAtSave();
@@ -397,6 +401,74 @@ void TestOtherInvoiceWindow::duplicateInvoiceNumber()
     QVERIFY(m_w->TxInvoiceNo->hasFocus());
     QCOMPARE(field("Select no_value from vstores_2024.numbersetup where no_id='INVP_01_TVM'"),
              QStringLiteral("P0000008"));
+}
+
+void TestOtherInvoiceWindow::textsStopAtTheirColumns()
+{
+    QVERIFY(openNew());
+    typeHeader(QString(100, u'9'));
+    QCOMPARE(m_w->TxInvoiceNo->text(), QString(60, u'9'));
+    m_w->TxGST->clear();
+    QTest::keyClicks(m_w->TxGST, QString(40, u'G'));
+    QCOMPARE(m_w->TxGST->text(), QString(30, u'G'));
+    typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QVERIFY(m_w->TxNarration->hasFocus());
+    type(m_w->TxNarration, QString(300, u'n'));
+    QCOMPARE(m_w->TxNarration->text(), QString(255, u'n'));
+    m_w->TxFreight->setText(QStringLiteral("40.00"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(state(), QStringLiteral("view"));
+    QCOMPARE(field("Select concat_ws('|', inv_invoice_no, inv_gst_no, inv_narration) from "
+                   "vstores_2024.inv_invoice_gen where inv_trans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringList({m_w->TxInvoiceNo->text(), m_w->TxGST->text(), m_w->TxNarration->text()}).join(u'|'));
+}
+
+void TestOtherInvoiceWindow::textBeyondItsColumnRefused_data()
+{
+    QTest::addColumn<QString>("id"); // empty: a new invoice; else that stored invoice edited
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("length");
+    // As if the box had no limit of its own.
+    QTest::newRow("invoice number of a new invoice") << ""
+                                                     << "TxInvoiceNo" << 61;
+    QTest::newRow("GST number of a new invoice") << ""
+                                                 << "TxGST" << 31;
+    QTest::newRow("narration of an edit") << "P0000001"
+                                          << "TxNarration" << 256;
+}
+
+void TestOtherInvoiceWindow::textBeyondItsColumnRefused()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, box);
+    QFETCH(int, length);
+    const auto stored = [this] {
+        return field("Select concat_ws('|', (Select count(*) from vstores_2024.inv_invoice_gen), "
+                     "(Select concat_ws(',', inv_invoice_no, inv_gst_no, inv_narration, modified_by) from "
+                     "vstores_2024.inv_invoice_gen where inv_trans_id='P0000001' and unit_code='TVM'), "
+                     "(Select no_value from vstores_2024.numbersetup where no_id='INVP_01_TVM'))");
+    };
+    const QString before = stored();
+    if (id.isEmpty()) {
+        QVERIFY(openNew());
+        typeHeader(QStringLiteral("LONG/1"));
+        typeLine(QStringLiteral("CLEANING CLOTH"), "2", "105", "9", "9", "0");
+        m_w->TxFreight->setText(QStringLiteral("40.00"));
+    } else {
+        QVERIFY(openStored(id));
+        click(m_w->editButton());
+    }
+    auto *b = m_w->findChild<QLineEdit *>(box);
+    b->setMaxLength(32767);
+    b->setText(QString(length, u'X'));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{kTextTooLong});
+    QCOMPARE(m_scripted->ui.shown.last().icon, MsgIcon::Critical);
+    QCOMPARE(state(), id.isEmpty() ? QStringLiteral("new") : QStringLiteral("edit"));
+    QCOMPARE(stored(), before);
 }
 
 void TestOtherInvoiceWindow::edit_data()
