@@ -130,6 +130,7 @@ ItemGridConfig config(ItemGridLookup item)
     g.keyCodeColumn = ItemCode;
     g.keyCodeRefusal = QStringLiteral("Please Select the Item Properly.   ");
     g.lineNeeds = {{ItemName, ItemCode, false, g.keyCodeRefusal, false}};
+    g.belowLinesRefusal = g.keyCodeRefusal;
     g.copyFirst = Qty;
     g.copyLast = ItemCode;
     // Whatever column is clicked, the editor opens on the row's item.

@@ -258,7 +258,25 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
                 return LineGap{r, need.column, need.message};
         }
     }
+    // A key emptied above rows that still hold something would drop them all
+    // from the save: the clerk fills that key or removes the row.
+    for (int r = lines + 1; r < rows(); ++r) {
+        if (holdsEntry(r))
+            return LineGap{lines + 1, m_config.keyColumn, m_config.belowLinesRefusal};
+    }
     return std::nullopt;
+}
+
+bool ItemGrid::holdsEntry(int row) const
+{
+    for (int c = 0; c < m_config.columns.size(); ++c) {
+        const ItemGridColumn &col = m_config.columns.at(c);
+        const bool entered = c == m_config.keyColumn || col.lookup || col.datePicker
+            || col.enter.write != ItemGridEnter::Write::Nothing;
+        if (c != m_config.numberColumn && col.width > 0 && entered && !cell(row, c).trimmed().isEmpty())
+            return true;
+    }
+    return false;
 }
 
 void ItemGrid::settleCode(const QString &text)

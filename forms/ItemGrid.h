@@ -112,6 +112,10 @@ struct ItemGridConfig {
     // complete when it holds every need, in this order.
     QList<int> lineCells;
     QList<ItemGridNeed> lineNeeds;
+    // Nothing the clerk entered may stand in the row that ends the lines or
+    // below it: the lines would leave it out. Save shows this (critical) with
+    // the editor on that row's key.
+    QString belowLinesRefusal;
     // Ctrl+A copies these columns of the row above into the editor's row.
     int copyFirst = 2;
     int copyLast = 2;
@@ -165,7 +169,9 @@ public:
     int filledRows() const;
     // The lines: rows from 1 down to the first empty one (see lineCells).
     int lineCount() const;
-    // The first line that lacks one of the needs, with that need's cell and message.
+    // The first line that lacks one of the needs, with that need's cell and
+    // message; else, when something entered stands in the row that ends the
+    // lines or below it, that row's key with the config's belowLinesRefusal.
     struct LineGap {
         int row = 0;
         int column = 0;
@@ -200,6 +206,8 @@ private:
     static bool fitsRange(const QString &text);
     // Puts the cell back as it was and tells the clerk the number is too large; true.
     bool refuseOverflow(const QString &before);
+    // Whether the row holds anything the clerk enters (the worked-out cells aside).
+    bool holdsEntry(int row) const;
     void removeCurrentRow();
     void copyRowAbove();
     void lookup();

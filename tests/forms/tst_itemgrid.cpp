@@ -75,9 +75,14 @@ private slots:
     void otherStoresStyleGrid_data();
     void otherStoresStyleGrid();
     void editorHidesWhenTheClerkMovesAway();
+    void nothingMayStandBelowTheLines_data();
+    void nothingMayStandBelowTheLines();
 
 private:
     void build(ItemGridConfig config);
+    // The grid of one window, "reel", "asset" or "gst", with its lookups
+    // scripted and its own totals; the columns its rows are written in.
+    QList<int> buildKind(const QString &kind);
     // Space-separated steps: a key name, "F1=code|name" (the lookup hands that
     // row back; "F1=none" chooses nothing), "Enter?Yes" (Enter answered Yes),
     // "at:r,c" (the window sends the editor there), "click:r,c", or text to type.
@@ -145,6 +150,33 @@ void TestItemGrid::build(ItemGridConfig config)
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+QList<int> TestItemGrid::buildKind(const QString &kind)
+{
+    auto scripted = [this](const QString &text) {
+        m_lookupAsked.append(text);
+        return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
+    };
+    if (kind == QLatin1String("asset")) {
+        build(AssetGrid::config(scripted, scripted, [] { return QDate(2026, 12, 10); }));
+        m_grid->setCalculateTotals([this] {
+            AssetGrid::CalculateTotals(*m_grid, {m_boxes.TxTotal, m_boxes.TxGrandTotal, m_freight,
+                                                 m_boxes.TxRoundOffPlus, m_boxes.TxRoundOffMinus, m_boxes.TxSGST,
+                                                 m_boxes.TxCGST});
+        });
+        return {1, 2, 3, 4, 5, 6, 8, 9};
+    }
+    if (kind == QLatin1String("gst")) {
+        build(GstGrid::config(scripted));
+        m_grid->setCalculateTotals([this] {
+            GstGrid::CalculateTotals(*m_grid, {m_boxes.TxTotal, m_boxes.TxCGST, m_boxes.TxSGST, m_boxes.TxIGST,
+                                               m_boxes.TxTCS, m_boxes.TxRoundOffPlus, m_boxes.TxRoundOffMinus,
+                                               m_boxes.TxGrandTotal});
+        });
+        return {1, 2, 3, 4, 6, 8, 11};
+    }
+    return kReelColumns;
 }
 
 void TestItemGrid::cleanup()
@@ -910,6 +942,59 @@ void TestItemGrid::editorHidesWhenTheClerkMovesAway()
     run("at:1,1 abc at:1,1");
     QCOMPARE(m_grid->editor()->text(), QString());
     QCOMPARE(m_grid->cell(1, ReelGrid::ReelNo), QString());
+}
+
+void TestItemGrid::nothingMayStandBelowTheLines_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("given"); // rows from 1 in the kind's columns
+    QTest::addColumn<QString>("gap");       // "row,col|message" Save reports; empty: none
+
+    const QString fill = "Please Fill the Details Properly.   ";
+    const QString item = "Please Select the Item Properly.   ";
+    const QString r1 = "R1|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1";
+    const QString r2 = "R2|52 GSM|SHEET|200.00|5.00|1000.00|G52|T2";
+    const QString r3 = "R3|52 GSM|SHEET|300.00|5.00|1500.00|G52|T2";
+    const QString paper = "PAPER|2|105|9.00|9.00|0.00|I1";
+    const QString pen = "PEN|3|10|5.00|5.00|0.00|I2";
+    const QString chair = "CHAIR|ACME|||1.00|10.00|I1|B1";
+    // clang-format off
+    QTest::newRow("reel: the first key emptied above two reels")
+        << "reel" << QStringList{"|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1", r2, r3} << "1,1|" + fill;
+    QTest::newRow("reel: a key refused as a duplicate in the middle")
+        << "reel" << QStringList{r1, "||SHEET|200.00|5.00|1000.00||T2", r3} << "2,1|" + fill;
+    QTest::newRow("reel: the last reel's key emptied, its figures kept")
+        << "reel" << QStringList{r1, r2, "|52 GSM|SHEET|300.00|5.00|1500.00|G52|T2"} << "3,1|" + fill;
+    QTest::newRow("reel: a reel typed below an empty row")
+        << "reel" << QStringList{r1, "|||||||", r3} << "2,1|" + fill;
+    QTest::newRow("reel: a gap in a reel above is reported first")
+        << "reel" << QStringList{"R1||ROLL|100.00|10.00|||T1", "|||||||", r3} << "1,2|Please Select the GSM Type.   ";
+    QTest::newRow("reel: nothing below the reels") << "reel" << QStringList{r1, r2} << "";
+    QTest::newRow("reel: a worked-out amount alone is nothing entered")
+        << "reel" << QStringList{r1, "|||||0.00||"} << "";
+    QTest::newRow("gst: the first item emptied above a line")
+        << "gst" << QStringList{"|2|105|9.00|9.00|0.00|", pen} << "1,1|" + item;
+    QTest::newRow("gst: the last item emptied, its figures kept")
+        << "gst" << QStringList{paper, "||10|5.00|5.00|0.00|"} << "2,1|" + item;
+    QTest::newRow("gst: a line below an empty row") << "gst" << QStringList{paper, "||||||", pen} << "2,1|" + item;
+    QTest::newRow("gst: nothing below the lines") << "gst" << QStringList{paper, pen} << "";
+    QTest::newRow("asset: a line below an entirely empty row")
+        << "asset" << QStringList{chair, "||||||||", chair} << "2,1|" + item;
+    QTest::newRow("asset: nothing below the lines") << "asset" << QStringList{chair, chair} << "";
+    // clang-format on
+}
+
+void TestItemGrid::nothingMayStandBelowTheLines()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, given);
+    QFETCH(QString, gap);
+    const QList<int> columns = buildKind(kind);
+    for (int i = 0; i < given.size(); ++i)
+        putRow(*m_grid, i + 1, columns, given.at(i));
+    m_grid->CalculateTotals();
+    const std::optional<ItemGrid::LineGap> found = m_grid->firstGap();
+    QCOMPARE(found ? QString("%1,%2|%3").arg(found->row).arg(found->column).arg(found->message) : QString(), gap);
 }
 
 QTEST_MAIN(TestItemGrid)

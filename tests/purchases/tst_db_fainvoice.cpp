@@ -698,8 +698,10 @@ void TestFAInvoice::lineRule_data()
     QTest::newRow("no rate") << QStringList{"DESKTOP COMPUTER|I0001|LONTRIX|B0002|3|0.00"} << "Please Enter the Rate"
                              << "1,6" << "";
     QTest::newRow("no line at all") << QStringList{} << "Please Fill the Details Properly.   " << "1,1" << "";
-    QTest::newRow("rows after the first empty line are no lines")
-        << QStringList{whole, "|||||", "DESK||||1|"} << "" << "" << "100.00|100.00";
+    // A line below an empty row is sent back, never dropped: the editor goes to the empty row.
+    QTest::newRow("a line below an empty row")
+        << QStringList{whole, "|||||", "DESK||||1|"} << item << "2,1" << "";
+    QTest::newRow("a line below an empty row, whole") << QStringList{whole, "|||||", whole} << item << "2,1" << "";
     QTest::newRow("two whole lines") << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|12.35"} << ""
                                      << "" << "100.00,24.70|124.70";
 }

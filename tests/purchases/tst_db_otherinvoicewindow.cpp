@@ -1,3 +1,4 @@
+#include "GridTestSupport.h"
 #include "GstGrid.h"
 #include "PurchasesWindows.h"
 #include "Sheet.h"
@@ -51,6 +52,8 @@ private slots:
     void ctrlARepeatsTheItem();
     void typedGrossIsTheLinesGross();
     void rowThatNoLongerCountsKeepsNoTaxes();
+    void emptiedItemRefusesSave_data();
+    void emptiedItemRefusesSave();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -64,6 +67,8 @@ private:
     QLineEdit *editor() const { return m_w->grid()->editor(); }
     QString field(const QString &sql, const QVariantList &values = {});
     QString state() const;
+    // The stored invoice: its header and lines, every column the window writes.
+    QString storedInvoice(const QString &transId);
 
     std::unique_ptr<ScopedScriptedUi> m_scripted;
     QPointer<frmOtherInvoiceMaster> m_w;
@@ -176,6 +181,21 @@ void TestOtherInvoiceWindow::click(QPushButton *b)
 QString TestOtherInvoiceWindow::field(const QString &sql, const QVariantList &values)
 {
     return GetFirstValue(sql, values);
+}
+
+QString TestOtherInvoiceWindow::storedInvoice(const QString &transId)
+{
+    return field("Select concat_ws('|', inv_invoice_no, inv_supp_code, inv_gst_no, inv_tcs, inv_freight, "
+                 "inv_narration, inv_round_plus, inv_round_minus, inv_gross_total, inv_cgst_amt, inv_sgst_amt, "
+                 "inv_igst_amt, inv_net_total, ifnull(modified_by, '-')) from vstores_2024.inv_invoice_gen "
+                 "where inv_trans_id=? and unit_code='TVM' and comp_code='01'",
+                 {transId})
+        + u'#'
+        + field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_item_code, invtrans_qty, invtrans_rate, "
+                "invtrans_cgst_per, invtrans_cgst_amt, invtrans_sgst_per, invtrans_sgst_amt, invtrans_igst_per, "
+                "invtrans_igst_amt, invtrans_amount) order by invtrans_slno separator ' ') "
+                "from vstores_2024.inv_invoice_trans_gen where invtrans_id=? and unit_code='TVM' and comp_code='01'",
+                {transId});
 }
 
 void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
@@ -758,6 +778,48 @@ void TestOtherInvoiceWindow::rowThatNoLongerCountsKeepsNoTaxes()
     QCOMPARE(field("Select inv_gross_total from vstores_2024.inv_invoice_gen where inv_trans_id=?",
                    {m_w->LbSerialNo->text()}),
              QStringLiteral("99.99"));
+}
+
+void TestOtherInvoiceWindow::emptiedItemRefusesSave_data()
+{
+    QTest::addColumn<QString>("id");       // P0000001: CLEANING CLOTH, PRINTING INK; P0000002: three lines
+    QTest::addColumn<QString>("steps");    // in the grid of the invoice's edit
+    QTest::addColumn<QStringList>("seen"); // messages before Save
+    QTest::addColumn<int>("row");          // the line whose item is empty at Save
+    const QStringList none;
+    QTest::newRow("Del and Down in the first line") << "P0000001" << "at:1,1 Del Down" << none << 1;
+    QTest::newRow("Del and Down in the last line") << "P0000001" << "at:2,1 Del Down" << none << 2;
+    QTest::newRow("Del and Down in the middle of three") << "P0000002" << "at:2,1 Del Down" << none << 2;
+    QTest::newRow("a duplicate refused in the last line")
+        << "P0000001" << "at:2,1 Del cleaning_cloth Enter"
+        << QStringList{"Same Contractor exists in row no: 1, Duplication not allowed.   "} << 2;
+    QTest::newRow("Ctrl+A in the quantity of the last line") << "P0000001" << "at:2,2 CtrlA" << none << 2;
+    QTest::newRow("Ctrl+A in the CGST % of the middle of three") << "P0000002" << "at:2,4 CtrlA" << none << 2;
+}
+
+void TestOtherInvoiceWindow::emptiedItemRefusesSave()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, seen);
+    QFETCH(int, row);
+    const QString before = storedInvoice(id);
+    QVERIFY(openStored(id));
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    runGridSteps(*g, steps);
+    QCOMPARE(m_scripted->ui.texts(), seen);
+    QCOMPARE(g->cell(row, GstGrid::ItemName), QString());
+
+    // Save refuses: the lines at and below the empty item are neither dropped nor kept apart.
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), seen + QStringList{QStringLiteral("Please Select the Item Properly.   ")});
+    QCOMPARE(m_scripted->ui.shown.last().icon, MsgIcon::Critical);
+    QCOMPARE(state(), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("%1,%2").arg(row).arg(int(GstGrid::ItemName)));
+    QVERIFY(editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
+    QCOMPARE(storedInvoice(id), before);
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)
