@@ -178,6 +178,12 @@ public:
         QString message;
     };
     std::optional<LineGap> firstGap() const;
+    // The row whose key a Ctrl+A proposal waits for (its name only Enter
+    // writes); 0 when none waits.
+    int proposedRow() const;
+    // The lines as the rows show them: as lineCount, but the row whose key a
+    // proposal waits for counts as holding it.
+    int shownLines() const;
 
     // Places the editor over (CurRow, CurCol) with that cell's text and focuses it.
     void MoveEditor();
@@ -208,6 +214,9 @@ private:
     bool refuseOverflow(const QString &before);
     // Whether the row holds anything the clerk enters (the worked-out cells aside).
     bool holdsEntry(int row) const;
+    // Forgets the choice or proposal that Enter did not commit; a dropped
+    // proposal no longer shows its row as a line.
+    void dropChoice();
     void removeCurrentRow();
     void copyRowAbove();
     void lookup();
@@ -236,6 +245,7 @@ private:
         int column = 0;
         QString code;
         QString name;
+        bool repeat = false; // proposed by Ctrl+A
     };
     std::optional<Choice> m_choice;
 };

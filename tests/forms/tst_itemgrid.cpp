@@ -77,6 +77,11 @@ private slots:
     void editorHidesWhenTheClerkMovesAway();
     void nothingMayStandBelowTheLines_data();
     void nothingMayStandBelowTheLines();
+    void ctrlAFromAnyColumn_data();
+    void ctrlAFromAnyColumn();
+    void lookupAfterCtrlAReplacesTheProposal_data();
+    void lookupAfterCtrlAReplacesTheProposal();
+    void ctrlAProposalShowsItsAmounts();
 
 private:
     void build(ItemGridConfig config);
@@ -659,11 +664,11 @@ void TestItemGrid::assetStyleGrid_data()
         << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?Yes 2 Enter 10 Enter CtrlA"
         << QStringList{"CHAIR1|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1", "|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1"}
         << "2,1" << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
-    // A brand is the one its lookup chose: any other text loses the code.
-    QTest::newRow("a brand not chosen by its lookup is refused and loses its code")
+    // Ctrl+A in the brand proposes the name on the item, where Enter commits it; the brand keeps its own.
+    QTest::newRow("Ctrl+A in the brand repeats the line, the name on the item")
         << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?No 2 Enter 10 Enter at:2,2 CtrlA Enter"
-        << QStringList{"CHAIR1|ACME|STEEL||2.00|10.00|I1|B1", "|CHAIR2|STEEL||2.00|10.00|I1|"} << "2,2"
-        << QStringList{"?:Do You Want to Set the Warranty Date. ", "C:Please Select the Brand.   "} << 20;
+        << QStringList{"CHAIR1|ACME|STEEL||2.00|10.00|I1|B1", "CHAIR2|ACME|STEEL||2.00|10.00|I1|B1"} << "2,2"
+        << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
     QTest::newRow("a brand chosen, then entered, keeps its code")
         << "at:1,1 F1=I1|chair Enter F1=B1|acme Enter at:1,2 Enter"
         << QStringList{"CHAIR|ACME|||||I1|B1"} << "1,3" << none << 20;
@@ -995,6 +1000,134 @@ void TestItemGrid::nothingMayStandBelowTheLines()
     m_grid->CalculateTotals();
     const std::optional<ItemGrid::LineGap> found = m_grid->firstGap();
     QCOMPARE(found ? QString("%1,%2|%3").arg(found->row).arg(found->column).arg(found->message) : QString(), gap);
+}
+
+void TestItemGrid::ctrlAFromAnyColumn_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("column"); // where the editor stands at Ctrl+A
+    QTest::addColumn<QString>("above");    // row 1 in the kind's columns
+    QTest::addColumn<QString>("proposal");
+    QTest::addColumn<int>("next"); // the column Enter on the key goes to
+
+    const QString reel = "R0099|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1";
+    const QString asset = "CHAIR1|ACME|STEEL||2.00|10.00|I1|B1";
+    const QString gst = "PEN1|3|10|5.00|5.00|0.00|I2";
+    const QList<std::pair<const char *, int>> reelColumns{
+        {"Reel No", 1}, {"GSM", 2}, {"Reel Type", 3}, {"Weight", 4}, {"Rate", 5}, {"Amount", 6}};
+    for (const auto &[name, c] : reelColumns)
+        QTest::addRow("reel, %s", name) << "reel" << c << reel << "R0100" << int(ReelGrid::Gsm);
+    const QList<std::pair<const char *, int>> assetColumns{
+        {"Item Name", 1}, {"Brand", 2}, {"Description", 3}, {"Qty", 5}, {"Rate", 6}, {"Amount", 7}};
+    for (const auto &[name, c] : assetColumns)
+        QTest::addRow("asset, %s", name) << "asset" << c << asset << "CHAIR2" << int(AssetGrid::Brand);
+    const QList<std::pair<const char *, int>> gstColumns{
+        {"Item Name", 1}, {"Qty", 2}, {"Rate", 3}, {"CGST %", 4}, {"SGST %", 6}, {"IGST %", 8}};
+    for (const auto &[name, c] : gstColumns)
+        QTest::addRow("gst, %s", name) << "gst" << c << gst << "PEN2" << int(GstGrid::Qty);
+}
+
+void TestItemGrid::ctrlAFromAnyColumn()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, column);
+    QFETCH(QString, above);
+    QFETCH(QString, proposal);
+    QFETCH(int, next);
+    const QList<int> columns = buildKind(kind);
+    putRow(*m_grid, 1, columns, above);
+    m_grid->CalculateTotals();
+    const ItemGridConfig &g = m_grid->config();
+
+    run(QString("at:2,%1 CtrlA").arg(column));
+    // The editor stands on the row's key with the proposal; every other cell holds the copy.
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), QString("2,%1").arg(g.keyColumn));
+    QVERIFY(m_grid->editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_grid->editor()));
+    QCOMPARE(m_grid->editor()->geometry(), m_grid->visualRect(m_grid->currentIndex()));
+    QCOMPARE(m_grid->editor()->text(), proposal);
+    QCOMPARE(m_grid->cell(2, g.keyColumn), QString());
+    for (int c = g.copyFirst; c <= g.copyLast; ++c)
+        QVERIFY2(m_grid->cell(2, c) == m_grid->cell(1, c),
+                 qPrintable(QString("column %1 shows %2").arg(c).arg(m_grid->cell(2, c))));
+
+    // Enter commits the proposal with the item of the row above.
+    run("Enter");
+    QCOMPARE(messages(), QStringList());
+    QCOMPARE(m_grid->cell(2, g.keyColumn), proposal);
+    const int code = g.columns.at(g.keyColumn).lookupCodeColumn;
+    if (code >= 0)
+        QCOMPARE(m_grid->cell(2, code), m_grid->cell(1, code));
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), QString("2,%1").arg(next));
+}
+
+void TestItemGrid::lookupAfterCtrlAReplacesTheProposal_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("above"); // row 1: BINDER CLIP 19, item 501
+    QTest::addColumn<QString>("steps"); // on row 2
+    QTest::addColumn<QString>("stored"); // row 2's name and item after Enter
+
+    const QString asset = "BINDER CLIP 19|ACME|||1.00|10.00|501|B1";
+    const QString gst = "BINDER CLIP 19|1|10|9.00|9.00|0.00|501";
+    for (const auto &[kind, above] : {std::pair{"asset", asset}, std::pair{"gst", gst}}) {
+        // The item chosen carries the very name proposed: its own code wins.
+        QTest::addRow("%s: the item chosen after Ctrl+A", kind)
+            << kind << above << "at:2,1 CtrlA F1=502|Binder_Clip_20 Enter" << "BINDER CLIP 20|502";
+        QTest::addRow("%s: from another column", kind)
+            << kind << above << "at:2,3 CtrlA F1=502|Binder_Clip_20 Enter" << "BINDER CLIP 20|502";
+        QTest::addRow("%s: nothing chosen keeps the proposal", kind)
+            << kind << above << "at:2,1 CtrlA F1=none Enter" << "BINDER CLIP 20|501";
+    }
+}
+
+void TestItemGrid::lookupAfterCtrlAReplacesTheProposal()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, above);
+    QFETCH(QString, steps);
+    QFETCH(QString, stored);
+    const QList<int> columns = buildKind(kind);
+    putRow(*m_grid, 1, columns, above);
+    run(steps);
+    const int key = m_grid->config().keyColumn;
+    const int code = m_grid->config().columns.at(key).lookupCodeColumn;
+    QCOMPARE(m_grid->cell(2, key) + u'|' + m_grid->cell(2, code), stored);
+    QCOMPARE(messages(), QStringList());
+}
+
+void TestItemGrid::ctrlAProposalShowsItsAmounts()
+{
+    buildKind(QStringLiteral("gst"));
+    putRow(*m_grid, 1, {1, 2, 3, 4, 6, 8, 11}, "PAPER1|2|105|9.00|9.00|0.00|I1");
+    m_grid->CalculateTotals();
+    const auto amounts = [this](int row) {
+        return QStringList{m_grid->cell(row, GstGrid::Cgst), m_grid->cell(row, GstGrid::Sgst),
+                           m_grid->cell(row, GstGrid::Igst), m_grid->cell(row, GstGrid::Amount)}
+            .join(u'|');
+    };
+    QCOMPARE(amounts(1), QString("18.90|18.90|0.00|247.80"));
+
+    // While the repeated name waits for Enter, the row shows the whole copy; the totals count the lines.
+    run("at:2,3 CtrlA");
+    QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("210.00"));
+    QCOMPARE(m_boxes.TxGrandTotal->text(), QString("247.80"));
+    // A typed character keeps the proposal waiting.
+    run("X Bs");
+    QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
+
+    // The editor leaves without Enter: the row's name is empty, and so are its worked-out cells.
+    m_freight->setFocus(Qt::MouseFocusReason);
+    QVERIFY(!m_grid->editor()->isVisible());
+    QCOMPARE(amounts(2), QString("|||"));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("210.00"));
+
+    // Committed, the row is a line of its own.
+    run("at:2,2 CtrlA Enter");
+    QCOMPARE(m_grid->cell(2, GstGrid::ItemName), QString("PAPER2"));
+    QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("420.00"));
 }
 
 QTEST_MAIN(TestItemGrid)

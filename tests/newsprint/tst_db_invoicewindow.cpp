@@ -57,6 +57,7 @@ private slots:
     void saveEditRechecksTheStoredInvoice();
     void secondEditKnowsTheReelsOfTheFirst();
     void gsmWithoutItsCodeIsSentBack();
+    void ctrlAOnTheGsmRepeatsTheReel();
     void emptiedReelNumberRefusesSave_data();
     void emptiedReelNumberRefusesSave();
     void gsmChoiceCountsOnlyWithEnter_data();
@@ -1028,27 +1029,44 @@ void TestInvoiceWindow::gsmWithoutItsCodeIsSentBack()
     typeHeader(QStringLiteral("KNM/91"));
     typeReel(QStringLiteral("KN001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("100"),
              QStringLiteral("50"));
-    // Reel 2 repeats reel 1 with Ctrl+A on its GSM: the proposed text is no GSM chosen.
-    QTest::keyClicks(editor(), QStringLiteral("KN002"));
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
-    QCOMPARE(m_w->grid()->cell(2, ReelGrid::GsmCode), QString());
-    // Ctrl+A emptied the reel number: typed again, the reel has a GSM on view and none behind it.
-    m_w->grid()->CurRow = 2;
-    m_w->grid()->CurCol = ReelGrid::ReelNo;
-    m_w->grid()->MoveEditor();
-    QTest::keyClicks(editor(), QStringLiteral("KN002"));
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QCOMPARE(m_w->grid()->cell(2, ReelGrid::Gsm), QStringLiteral("KN002"));
+    // Reel 2 shows a GSM with no grade behind it.
+    ItemGrid *g = m_w->grid();
+    const QStringList reel{"KN002", "KN002", "Full Reel", "100.00", "50.00", "", "", "RT0001"};
+    const QList<int> columns{ReelGrid::ReelNo, ReelGrid::Gsm,    ReelGrid::ReelType, ReelGrid::Weight,
+                             ReelGrid::Rate,   ReelGrid::Amount, ReelGrid::GsmCode,  ReelGrid::ReelTypeCode};
+    for (int c = 0; c < columns.size(); ++c)
+        g->setCell(2, columns.at(c), reel.at(c));
     m_w->TxFreight->setText(QStringLiteral("10"));
-    m_scripted->ui.shown.clear();
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
     QCOMPARE(stateOf(m_w), QStringLiteral("new"));
-    QCOMPARE(QString("%1,%2").arg(m_w->grid()->CurRow).arg(m_w->grid()->CurCol), QStringLiteral("2,2"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QStringLiteral("2,2"));
     QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice where inv_invoice_no='KNM/91'"), QStringLiteral("0"));
+}
+
+void TestInvoiceWindow::ctrlAOnTheGsmRepeatsTheReel()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("KNM/93"));
+    typeReel(QStringLiteral("KN001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("100"),
+             QStringLiteral("50"));
+    // Reel 2's number typed, then Ctrl+A on its GSM: the reel above is repeated,
+    // and the next number is proposed where Enter commits it.
+    ItemGrid *g = m_w->grid();
+    runGridSteps(*g, QStringLiteral("KN009 Enter CtrlA"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QStringLiteral("2,1"));
+    QCOMPARE(editor()->text(), QStringLiteral("KN002"));
+    QCOMPARE(g->cell(2, ReelGrid::Gsm) + u'|' + g->cell(2, ReelGrid::GsmCode), QStringLiteral("45 GSM|GSM0001"));
+    runGridSteps(*g, QStringLiteral("Enter Enter Enter Enter Enter"));
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QStringLiteral("3,1"));
+    typeAmounts(QStringLiteral("10"), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_reel_no, invtrans_gsm, invtrans_amt) order by "
+                   "invtrans_slno separator ' ') from vstores_2024.inv_invoice_trans where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringLiteral("KN001:GSM0001:5000.00 KN002:GSM0001:5000.00"));
 }
 
 void TestInvoiceWindow::emptiedReelNumberRefusesSave_data()

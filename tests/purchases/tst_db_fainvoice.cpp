@@ -67,7 +67,9 @@ private slots:
     void scrollingHidesTheEditor();
     void brandChoiceCountsOnlyWithEnter_data();
     void brandChoiceCountsOnlyWithEnter();
+    void ctrlARepeatsTheItem_data();
     void ctrlARepeatsTheItem();
+    void itemChosenAfterCtrlAIsStored();
 
 private:
     // A new bill with its header filled, the grid empty.
@@ -1013,16 +1015,29 @@ void TestFAInvoice::brandChoiceCountsOnlyWithEnter()
     QCOMPARE(m_w->grid()->cell(1, AssetGrid::Brand).toUpper(), stored.section(u'|', 1));
 }
 
+void TestFAInvoice::ctrlARepeatsTheItem_data()
+{
+    QTest::addColumn<int>("column"); // where the editor stands at Ctrl+A
+    QTest::newRow("in the item") << int(AssetGrid::ItemName);
+    QTest::newRow("in the brand") << int(AssetGrid::Brand);
+    QTest::newRow("in the description") << int(AssetGrid::Description);
+    QTest::newRow("in the quantity") << int(AssetGrid::Qty);
+}
+
 void TestFAInvoice::ctrlARepeatsTheItem()
 {
+    QFETCH(int, column);
     startBill();
     putLine(1, QStringLiteral("LAPTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
     ItemGrid *g = m_w->grid();
     g->CurRow = 2;
-    g->CurCol = AssetGrid::ItemName;
+    g->CurCol = column;
     g->MoveEditor();
     QTest::keyClick(g->editor(), Qt::Key_A, Qt::ControlModifier);
+    // From any column the name is proposed on the item; the brand keeps the brand copied.
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(AssetGrid::ItemName)));
     QCOMPARE(g->editor()->text(), QString("LAPTOP COMPUTER1"));
+    QCOMPARE(g->cell(2, AssetGrid::Brand) + u'|' + g->cell(2, AssetGrid::BrandCode), QString("LONTRIX|B0002"));
     // Enter on the repeated name keeps the item of the line above.
     QTest::keyClick(g->editor(), Qt::Key_Return);
     QCOMPARE(shown(), QStringList{});
@@ -1036,6 +1051,32 @@ void TestFAInvoice::ctrlARepeatsTheItem()
                    "invtrans_amount) order by invtrans_slno) from vstores_2024.inv_asset_trans where invtrans_id=?",
                    {code}),
              QString("1/I0001/B0002/100.00,2/I0001/B0002/100.00"));
+}
+
+void TestFAInvoice::itemChosenAfterCtrlAIsStored()
+{
+    gConnection.execute("Insert into vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_name, "
+                        "item_measure, item_type, created_by, created_date, created_time) values "
+                        "('TVM','01','501','BINDER CLIP 19','M0001',0,1,'2024/04/02','09:05:00'), "
+                        "('TVM','01','502','BINDER CLIP 20','M0001',0,1,'2024/04/02','09:06:00')");
+    startBill();
+    putLine(1, QStringLiteral("BINDER CLIP 19|501|LONTRIX|B0002|1|100"));
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 2;
+    g->CurCol = AssetGrid::ItemName;
+    g->MoveEditor();
+    // Ctrl+A proposes BINDER CLIP 20 for the item of the line above; the list then gives item 502.
+    QTest::keyClick(g->editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(g->editor()->text(), QString("BINDER CLIP 20"));
+    pick(g->editor(), QStringLiteral("BINDER CLIP 20"));
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(2, AssetGrid::ItemName) + u'|' + g->cell(2, AssetGrid::ItemCode), QString("BINDER CLIP 20|502"));
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    QCOMPARE(field("Select group_concat(concat_ws('/', invtrans_slno, invtrans_item_code) order by invtrans_slno) "
+                   "from vstores_2024.inv_asset_trans where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QString("1/501,2/502"));
 }
 
 QTEST_MAIN(TestFAInvoice)

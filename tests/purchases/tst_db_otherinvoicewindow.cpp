@@ -54,6 +54,7 @@ private slots:
     void rowThatNoLongerCountsKeepsNoTaxes();
     void emptiedItemRefusesSave_data();
     void emptiedItemRefusesSave();
+    void itemChosenAfterCtrlAIsStored();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -701,6 +702,12 @@ void TestOtherInvoiceWindow::ctrlARepeatsTheItem()
     QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(editor()->text(), QStringLiteral("CLEANING CLOTH1"));
     QCOMPARE(g->cell(2, GstGrid::ItemCode), QStringLiteral("12"));
+    // The repeated row shows the whole copy, its taxes and amount too; the totals count the lines.
+    QCOMPARE(QStringList({g->cell(2, GstGrid::Cgst), g->cell(2, GstGrid::Sgst), g->cell(2, GstGrid::Igst),
+                          g->cell(2, GstGrid::Amount)})
+                 .join(u'|'),
+             QStringLiteral("18.90|18.90|0.00|247.80"));
+    QCOMPARE(m_w->TxTotal->text(), QStringLiteral("210.00"));
     QTest::keyClicks(editor(), typed);
     QTest::keyClick(editor(), Qt::Key_Return);
     if (stored.isEmpty()) {
@@ -820,6 +827,31 @@ void TestOtherInvoiceWindow::emptiedItemRefusesSave()
     QVERIFY(editor()->isVisible());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
     QCOMPARE(storedInvoice(id), before);
+}
+
+void TestOtherInvoiceWindow::itemChosenAfterCtrlAIsStored()
+{
+    gConnection.execute("Insert into vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_name, "
+                        "item_measure, item_type, created_by, created_date, created_time) values "
+                        "('TVM','01','501','BINDER CLIP 19','M0001',1,1,'2024/04/02','09:05:00'), "
+                        "('TVM','01','502','BINDER CLIP 20','M0001',1,1,'2024/04/02','09:06:00')");
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("BC/1"));
+    typeLine(QStringLiteral("BINDER CLIP 19"), "2", "105", "9", "9", "0");
+    // Ctrl+A proposes BINDER CLIP 20 for the item of the line above; the list then gives item 502.
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor()->text(), QStringLiteral("BINDER CLIP 20"));
+    pick(editor(), QStringLiteral("BINDER CLIP 20"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(2, GstGrid::ItemName) + u'|' + g->cell(2, GstGrid::ItemCode), QStringLiteral("BINDER CLIP 20|502"));
+    m_w->TxFreight->setText(QStringLiteral("10"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_item_code) order by invtrans_slno "
+                   "separator ' ') from vstores_2024.inv_invoice_trans_gen where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringLiteral("1:501 2:502"));
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)
