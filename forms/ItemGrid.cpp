@@ -179,6 +179,9 @@ ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent),
 
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &i) { GrInvoice_Click(i.row() + 1, i.column()); });
+    // The second press of a double-click took the focus from the editor: it is placed as a click places it.
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &i) { GrInvoice_Click(i.row() + 1, i.column()); });
 
     m_model->setRows(m_config.initialRows);
     RenumberRows();

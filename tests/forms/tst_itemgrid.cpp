@@ -2,6 +2,7 @@
 #include "Desktop.h"
 #include "AssetGrid.h"
 #include "Decimal.h"
+#include "GridTestSupport.h"
 #include "ItemGrid.h"
 #include "GstGrid.h"
 #include "ReelGrid.h"
@@ -82,6 +83,8 @@ private slots:
     void lookupAfterCtrlAReplacesTheProposal_data();
     void lookupAfterCtrlAReplacesTheProposal();
     void ctrlAProposalShowsItsAmounts();
+    void doubleClickPlacesTheEditor_data();
+    void doubleClickPlacesTheEditor();
 
 private:
     void build(ItemGridConfig config);
@@ -1128,6 +1131,46 @@ void TestItemGrid::ctrlAProposalShowsItsAmounts()
     QCOMPARE(m_grid->cell(2, GstGrid::ItemName), QString("PAPER2"));
     QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
     QCOMPARE(m_boxes.TxTotal->text(), QString("420.00"));
+}
+
+void TestItemGrid::doubleClickPlacesTheEditor_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("at");  // "row,col" double-clicked
+    QTest::addColumn<QString>("cur"); // where a single click puts the editor
+
+    QTest::newRow("reel: a GSM opens its reel number") << "reel" << "2,2" << "2,1";
+    QTest::newRow("reel: a weight") << "reel" << "2,4" << "2,4";
+    QTest::newRow("reel: an empty row far below") << "reel" << "9,5" << "4,1";
+    QTest::newRow("asset: a brand opens its item") << "asset" << "2,2" << "2,1";
+    QTest::newRow("asset: a quantity") << "asset" << "3,5" << "3,5";
+    QTest::newRow("gst: a rate opens its item") << "gst" << "2,3" << "2,1";
+    QTest::newRow("gst: an amount opens its item") << "gst" << "3,10" << "3,1";
+}
+
+void TestItemGrid::doubleClickPlacesTheEditor()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, at);
+    QFETCH(QString, cur);
+    const QList<int> columns = buildKind(kind);
+    const QHash<QString, QString> line{{"reel", "R%1|48 GSM|ROLL|1.00|2.00||G48|T1"},
+                                       {"asset", "CHAIR%1|ACME|||1.00|2.00|I1|B1"},
+                                       {"gst", "PEN%1|3|10|5.00|5.00|0.00|I2"}};
+    for (int r = 1; r <= 3; ++r)
+        putRow(*m_grid, r, columns, line.value(kind).arg(r));
+    m_grid->CalculateTotals();
+
+    const QStringList rc = at.split(u',');
+    doubleClickCell(*m_grid, rc.at(0).toInt(), rc.at(1).toInt());
+    QVERIFY(m_grid->editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_grid->editor()));
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), cur);
+    QCOMPARE(m_grid->editor()->geometry(), m_grid->visualRect(m_grid->currentIndex()));
+    QCOMPARE(m_grid->editor()->text(), m_grid->cell(m_grid->CurRow, m_grid->CurCol));
+    // The keys go to the editor: Del empties it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QCOMPARE(m_grid->editor()->text(), QString());
 }
 
 QTEST_MAIN(TestItemGrid)

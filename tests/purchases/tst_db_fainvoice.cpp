@@ -70,6 +70,7 @@ private slots:
     void ctrlARepeatsTheItem_data();
     void ctrlARepeatsTheItem();
     void itemChosenAfterCtrlAIsStored();
+    void doubleClickOpensTheEditor();
 
 private:
     // A new bill with its header filled, the grid empty.
@@ -1077,6 +1078,21 @@ void TestFAInvoice::itemChosenAfterCtrlAIsStored()
                    "from vstores_2024.inv_asset_trans where invtrans_id=?",
                    {m_w->LbSerialNo->text()}),
              QString("1/501,2/502"));
+}
+
+void TestFAInvoice::doubleClickOpensTheEditor()
+{
+    open(QStringLiteral("A0000001"));
+    QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+    ItemGrid *g = m_w->grid();
+    doubleClickCell(*g, 1, AssetGrid::Brand);
+    // As a click: the editor on the line's item, and it takes the keys.
+    QVERIFY(g->editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(g->editor()));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("1,%1").arg(int(AssetGrid::ItemName)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("1,%1").arg(int(AssetGrid::Brand)));
+    QCOMPARE(shown(), QStringList{});
 }
 
 QTEST_MAIN(TestFAInvoice)

@@ -55,6 +55,7 @@ private slots:
     void emptiedItemRefusesSave_data();
     void emptiedItemRefusesSave();
     void itemChosenAfterCtrlAIsStored();
+    void doubleClickOpensTheEditor();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -852,6 +853,21 @@ void TestOtherInvoiceWindow::itemChosenAfterCtrlAIsStored()
                    "separator ' ') from vstores_2024.inv_invoice_trans_gen where invtrans_id=?",
                    {m_w->LbSerialNo->text()}),
              QStringLiteral("1:501 2:502"));
+}
+
+void TestOtherInvoiceWindow::doubleClickOpensTheEditor()
+{
+    QVERIFY(openStored(QStringLiteral("P0000001")));
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    doubleClickCell(*g, 2, GstGrid::Rate);
+    // As a click: the editor on the line's item, and it takes the keys.
+    QVERIFY(editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(GstGrid::ItemName)));
+    QCOMPARE(editor()->text(), QStringLiteral("PRINTING INK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(GstGrid::Qty)));
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)

@@ -53,3 +53,12 @@ void runGridSteps(ItemGrid &grid, const QString &steps)
         }
     }
 }
+
+void doubleClickCell(ItemGrid &grid, int row, int column)
+{
+    const QModelIndex index = grid.model()->index(row - 1, column);
+    grid.scrollTo(index);
+    QWidget *top = grid.window();
+    const QPoint at = grid.viewport()->mapTo(top, grid.visualRect(index).center());
+    QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, at);
+}

@@ -18,3 +18,6 @@ void leaveCell(ItemGrid &grid, const QString &how, int row, int column, QWidget 
 // "Down", "Up", "Enter" and "CtrlA" are keys; anything else is typed, "_"
 // standing for a blank.
 void runGridSteps(ItemGrid &grid, const QString &steps);
+// A double-click on (row, column) of the grid as the windowing system delivers
+// it to the grid's window: press, release, then a press that is the double-click.
+void doubleClickCell(ItemGrid &grid, int row, int column);
