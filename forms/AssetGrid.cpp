@@ -84,6 +84,8 @@ ItemGridConfig config(ItemGridLookup item, ItemGridLookup brand, std::function<Q
                    {Brand, BrandCode, false, brandColumn.enter.refusal, false},
                    {Qty, -1, true, qty.enter.refusal, false},
                    {Rate, -1, true, rate.enter.refusal, false}};
+    // A line below an empty row is sent back to the clerk, never dropped.
+    g.belowLinesRefusal = g.keyCodeRefusal;
     g.selectAllAfterUp = true;
     g.hideEditorOnScroll = true;
     g.dateInitial = std::move(warrantyStart);

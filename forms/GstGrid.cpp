@@ -130,6 +130,7 @@ ItemGridConfig config(ItemGridLookup item)
     g.keyCodeColumn = ItemCode;
     g.keyCodeRefusal = QStringLiteral("Please Select the Item Properly.   ");
     g.lineNeeds = {{ItemName, ItemCode, false, g.keyCodeRefusal, false}};
+    g.belowLinesRefusal = g.keyCodeRefusal;
     g.copyFirst = Qty;
     g.copyLast = ItemCode;
     // Whatever column is clicked, the editor opens on the row's item.
@@ -199,13 +200,20 @@ QString countedGross(const QList<LineCells> &lines)
     return calculateTotals(lines, {}).total;
 }
 
+namespace {
+LineCells rowCells(const ItemGrid &grid, int r)
+{
+    return {grid.cell(r, Qty), grid.cell(r, Rate), grid.cell(r, CgstPer), grid.cell(r, SgstPer),
+            grid.cell(r, IgstPer)};
+}
+} // namespace
+
 QList<LineCells> lineCells(const ItemGrid &grid)
 {
     QList<LineCells> lines;
     const int filled = grid.lineCount();
     for (int r = 1; r <= filled; ++r)
-        lines.append({grid.cell(r, Qty), grid.cell(r, Rate), grid.cell(r, CgstPer), grid.cell(r, SgstPer),
-                      grid.cell(r, IgstPer)});
+        lines.append(rowCells(grid, r));
     return lines;
 }
 
@@ -239,14 +247,20 @@ void CalculateTotals(ItemGrid &grid, const Boxes &boxes)
 {
     const QList<LineCells> lines = lineCells(grid);
     const int filled = int(lines.size());
+    // A row repeated by Ctrl+A shows its copy while its name waits for Enter,
+    // as do the lines after it; the totals count the lines alone.
+    QList<LineCells> shown = lines;
+    for (int r = filled + 1; r <= grid.shownLines(); ++r)
+        shown.append(rowCells(grid, r));
     // Worked out in full before anything is shown, so a figure beyond range changes nothing.
     const Totals t =
         calculateTotals(lines, {text(boxes.TxTCS), text(boxes.TxRoundOffPlus), text(boxes.TxRoundOffMinus)});
+    const QList<LineTotals> rowsShown = shown.size() > filled ? calculateTotals(shown, {}).lines : t.lines;
     // A row that does not count, or stands below the lines, shows no tax or
     // amount of an earlier count: it adds nothing and stores nothing.
     const LineTotals none;
     for (int r = 1; r < grid.rows(); ++r) {
-        const LineTotals &line = r <= filled ? t.lines.at(r - 1) : none;
+        const LineTotals &line = r <= rowsShown.size() ? rowsShown.at(r - 1) : none;
         grid.setCell(r, Cgst, line.cgst);
         grid.setCell(r, Sgst, line.sgst);
         grid.setCell(r, Igst, line.igst);

@@ -179,6 +179,9 @@ ItemGrid::ItemGrid(ItemGridConfig config, QWidget *parent) : QTableView(parent),
 
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &i) { GrInvoice_Click(i.row() + 1, i.column()); });
+    // The second press of a double-click took the focus from the editor: it is placed as a click places it.
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &i) { GrInvoice_Click(i.row() + 1, i.column()); });
 
     m_model->setRows(m_config.initialRows);
     RenumberRows();
@@ -260,7 +263,50 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
                 return LineGap{r, need.column, need.message};
         }
     }
+    // A key emptied above rows that still hold something would drop them all
+    // from the save: the clerk fills that key or removes the row.
+    for (int r = lines + 1; r < rows(); ++r) {
+        if (holdsEntry(r))
+            return LineGap{lines + 1, m_config.keyColumn, m_config.belowLinesRefusal};
+    }
     return std::nullopt;
+}
+
+bool ItemGrid::holdsEntry(int row) const
+{
+    for (int c = 0; c < m_config.columns.size(); ++c) {
+        const ItemGridColumn &col = m_config.columns.at(c);
+        const bool entered = c == m_config.keyColumn || col.lookup || col.datePicker
+            || col.enter.write != ItemGridEnter::Write::Nothing;
+        if (c != m_config.numberColumn && col.width > 0 && entered && !cell(row, c).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
+int ItemGrid::proposedRow() const
+{
+    return m_choice && m_choice->repeat ? m_choice->row : 0;
+}
+
+int ItemGrid::shownLines() const
+{
+    if (!m_config.lineCells.isEmpty())
+        return lineCount();
+    const int proposed = proposedRow();
+    int n = 0;
+    while (n + 1 < rows() && (n + 1 == proposed || !cell(n + 1, m_config.keyColumn).isEmpty()))
+        ++n;
+    return n;
+}
+
+void ItemGrid::dropChoice()
+{
+    const bool proposal = proposedRow() > 0;
+    m_choice.reset();
+    // A window closing hides the grid first: its totals are no longer anyone's.
+    if (proposal && isVisible())
+        CalculateTotals();
 }
 
 void ItemGrid::settleCode(const QString &text)
@@ -346,7 +392,7 @@ void ItemGrid::MoveEditor()
         setRows(rows() + std::max(m_config.growthStep, 1));
     CurRow = std::max(CurRow, 1);
     if (m_choice && (m_choice->row != CurRow || m_choice->column != CurCol))
-        m_choice.reset();
+        dropChoice();
     RenumberRows();
     const ItemGridColumn &c = column(CurCol);
     m_editor->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
@@ -450,11 +496,15 @@ void ItemGrid::copyRowAbove()
     setCell(CurRow, m_config.keyColumn, QString());
     for (int c = m_config.copyFirst; c <= m_config.copyLast; ++c)
         setCell(CurRow, c, cell(CurRow - 1, c));
+    // From whichever column, the proposal stands in the row's key, where Enter commits it.
+    CurCol = m_config.keyColumn;
+    MoveEditor();
     m_editor->setText(NextCode(cell(CurRow - 1, m_config.keyColumn)));
     m_editor->setCursorPosition(int(m_editor->text().size()));
     // The repeated name stands for the item copied with it until it is edited.
-    if (const int codeColumn = column(m_config.keyColumn).lookupCodeColumn; codeColumn >= 0)
-        m_choice = Choice{CurRow, m_config.keyColumn, cell(CurRow, codeColumn), m_editor->text()};
+    const int codeColumn = column(m_config.keyColumn).lookupCodeColumn;
+    m_choice = Choice{CurRow, m_config.keyColumn, codeColumn >= 0 ? cell(CurRow, codeColumn) : QString(),
+                      m_editor->text(), true};
     CalculateTotals();
 }
 
@@ -470,6 +520,8 @@ void ItemGrid::lookup()
     // Nothing chosen leaves the cell and its code as they were: a name must never lose its code.
     if (!chosen)
         return;
+    // What the list gave replaces whatever waited for this cell, a proposal of Ctrl+A too.
+    m_choice.reset();
     const ItemGridChoice &choice = *chosen;
     m_editor->setText(choice.name);
     m_editor->setCursorPosition(int(choice.name.size()));
@@ -689,7 +741,7 @@ bool ItemGrid::eventFilter(QObject *watched, QEvent *event)
         } else if (event->type() == QEvent::Hide && watched == m_editor) {
             // However the editor leaves its cell (a click elsewhere, Tab, a
             // scroll, Save), a choice that Enter did not commit goes with it.
-            m_choice.reset();
+            dropChoice();
         } else if (event->type() == QEvent::FocusOut && watched == m_editor) {
             // A message box or another window going on top is no reason to
             // hide; the clerk moving elsewhere in the window is.

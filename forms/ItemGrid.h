@@ -115,6 +115,10 @@ struct ItemGridConfig {
     // complete when it holds every need, in this order.
     QList<int> lineCells;
     QList<ItemGridNeed> lineNeeds;
+    // Nothing the clerk entered may stand in the row that ends the lines or
+    // below it: the lines would leave it out. Save shows this (critical) with
+    // the editor on that row's key.
+    QString belowLinesRefusal;
     // Ctrl+A copies these columns of the row above into the editor's row.
     int copyFirst = 2;
     int copyLast = 2;
@@ -168,13 +172,21 @@ public:
     int filledRows() const;
     // The lines: rows from 1 down to the first empty one (see lineCells).
     int lineCount() const;
-    // The first line that lacks one of the needs, with that need's cell and message.
+    // The first line that lacks one of the needs, with that need's cell and
+    // message; else, when something entered stands in the row that ends the
+    // lines or below it, that row's key with the config's belowLinesRefusal.
     struct LineGap {
         int row = 0;
         int column = 0;
         QString message;
     };
     std::optional<LineGap> firstGap() const;
+    // The row whose key a Ctrl+A proposal waits for (its name only Enter
+    // writes); 0 when none waits.
+    int proposedRow() const;
+    // The lines as the rows show them: as lineCount, but the row whose key a
+    // proposal waits for counts as holding it.
+    int shownLines() const;
 
     // Places the editor over (CurRow, CurCol) with that cell's text and focuses it.
     void MoveEditor();
@@ -203,6 +215,11 @@ private:
     static bool fitsRange(const QString &text);
     // Puts the cell back as it was and tells the clerk the number is too large; true.
     bool refuseOverflow(const QString &before);
+    // Whether the row holds anything the clerk enters (the worked-out cells aside).
+    bool holdsEntry(int row) const;
+    // Forgets the choice or proposal that Enter did not commit; a dropped
+    // proposal no longer shows its row as a line.
+    void dropChoice();
     void removeCurrentRow();
     void copyRowAbove();
     void lookup();
@@ -231,6 +248,7 @@ private:
         int column = 0;
         QString code;
         QString name;
+        bool repeat = false; // proposed by Ctrl+A
     };
     std::optional<Choice> m_choice;
 };

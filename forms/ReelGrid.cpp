@@ -84,6 +84,7 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     // left the master keeps its code; a new reel never takes it without a name.
     g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true, StoredLine},
                    {ReelType, ReelTypeCode, false, type.enter.refusal, true}};
+    g.belowLinesRefusal = QStringLiteral("Please Fill the Details Properly.   ");
     return g;
 }
 

@@ -102,14 +102,16 @@ InvoiceWindowConfig otherInvoiceMasterConfig()
         {name("TxInvoiceNo"), T::Empty, QStringLiteral("Please Enter a Invoice Number.   "), name("TxInvoiceNo"), {}},
         {name("TxSuppName"), T::Empty, QStringLiteral("Please Select the Supplier.   "), name("TxSuppCode"), {}},
         {name("TxFreight"), T::Zero, QStringLiteral("Please Enter the Freight.   "), name("TxFreight"), {}},
+        // A name typed without the lookup has no item behind it: it could be
+        // neither stored nor shown again, so the line goes back to the clerk.
+        // So does an item emptied above other lines; as that leaves no total,
+        // the lines are checked before the grand total.
+        {InvoiceWindowConfig::kGrid, T::Lines, {}, InvoiceWindowConfig::kGrid, {}},
         {name("TxGrandTotal"),
          T::Zero,
          QStringLiteral("Please Fill the Details Properly.   "),
          InvoiceWindowConfig::kGrid,
          {}},
-        // A name typed without the lookup has no item behind it: it could be
-        // neither stored nor shown again, so the line goes back to the clerk.
-        {InvoiceWindowConfig::kGrid, T::Lines, {}, InvoiceWindowConfig::kGrid, {}},
     };
     RoundOff::guard(c, name("TxRoundOffPlus"), name("TxRoundOffMinus"));
 

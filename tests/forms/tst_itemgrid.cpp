@@ -2,6 +2,7 @@
 #include "Desktop.h"
 #include "AssetGrid.h"
 #include "Decimal.h"
+#include "GridTestSupport.h"
 #include "ItemGrid.h"
 #include "GstGrid.h"
 #include "ReelGrid.h"
@@ -75,9 +76,21 @@ private slots:
     void otherStoresStyleGrid_data();
     void otherStoresStyleGrid();
     void editorHidesWhenTheClerkMovesAway();
+    void nothingMayStandBelowTheLines_data();
+    void nothingMayStandBelowTheLines();
+    void ctrlAFromAnyColumn_data();
+    void ctrlAFromAnyColumn();
+    void lookupAfterCtrlAReplacesTheProposal_data();
+    void lookupAfterCtrlAReplacesTheProposal();
+    void ctrlAProposalShowsItsAmounts();
+    void doubleClickPlacesTheEditor_data();
+    void doubleClickPlacesTheEditor();
 
 private:
     void build(ItemGridConfig config);
+    // The grid of one window, "reel", "asset" or "gst", with its lookups
+    // scripted and its own totals; the columns its rows are written in.
+    QList<int> buildKind(const QString &kind);
     // Space-separated steps: a key name, "F1=code|name" (the lookup hands that
     // row back; "F1=none" chooses nothing), "Enter?Yes" (Enter answered Yes),
     // "at:r,c" (the window sends the editor there), "click:r,c", or text to type.
@@ -145,6 +158,33 @@ void TestItemGrid::build(ItemGridConfig config)
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+QList<int> TestItemGrid::buildKind(const QString &kind)
+{
+    auto scripted = [this](const QString &text) {
+        m_lookupAsked.append(text);
+        return m_lookupAnswers.isEmpty() ? std::nullopt : m_lookupAnswers.dequeue();
+    };
+    if (kind == QLatin1String("asset")) {
+        build(AssetGrid::config(scripted, scripted, [] { return QDate(2026, 12, 10); }));
+        m_grid->setCalculateTotals([this] {
+            AssetGrid::CalculateTotals(*m_grid, {m_boxes.TxTotal, m_boxes.TxGrandTotal, m_freight,
+                                                 m_boxes.TxRoundOffPlus, m_boxes.TxRoundOffMinus, m_boxes.TxSGST,
+                                                 m_boxes.TxCGST});
+        });
+        return {1, 2, 3, 4, 5, 6, 8, 9};
+    }
+    if (kind == QLatin1String("gst")) {
+        build(GstGrid::config(scripted));
+        m_grid->setCalculateTotals([this] {
+            GstGrid::CalculateTotals(*m_grid, {m_boxes.TxTotal, m_boxes.TxCGST, m_boxes.TxSGST, m_boxes.TxIGST,
+                                               m_boxes.TxTCS, m_boxes.TxRoundOffPlus, m_boxes.TxRoundOffMinus,
+                                               m_boxes.TxGrandTotal});
+        });
+        return {1, 2, 3, 4, 6, 8, 11};
+    }
+    return kReelColumns;
 }
 
 void TestItemGrid::cleanup()
@@ -627,11 +667,11 @@ void TestItemGrid::assetStyleGrid_data()
         << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?Yes 2 Enter 10 Enter CtrlA"
         << QStringList{"CHAIR1|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1", "|ACME|STEEL|10-Dec-2027|2.00|10.00|I1|B1"}
         << "2,1" << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
-    // A brand is the one its lookup chose: any other text loses the code.
-    QTest::newRow("a brand not chosen by its lookup is refused and loses its code")
+    // Ctrl+A in the brand proposes the name on the item, where Enter commits it; the brand keeps its own.
+    QTest::newRow("Ctrl+A in the brand repeats the line, the name on the item")
         << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?No 2 Enter 10 Enter at:2,2 CtrlA Enter"
-        << QStringList{"CHAIR1|ACME|STEEL||2.00|10.00|I1|B1", "|CHAIR2|STEEL||2.00|10.00|I1|"} << "2,2"
-        << QStringList{"?:Do You Want to Set the Warranty Date. ", "C:Please Select the Brand.   "} << 20;
+        << QStringList{"CHAIR1|ACME|STEEL||2.00|10.00|I1|B1", "CHAIR2|ACME|STEEL||2.00|10.00|I1|B1"} << "2,2"
+        << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
     QTest::newRow("a brand chosen, then entered, keeps its code")
         << "at:1,1 F1=I1|chair Enter F1=B1|acme Enter at:1,2 Enter"
         << QStringList{"CHAIR|ACME|||||I1|B1"} << "1,3" << none << 20;
@@ -910,6 +950,227 @@ void TestItemGrid::editorHidesWhenTheClerkMovesAway()
     run("at:1,1 abc at:1,1");
     QCOMPARE(m_grid->editor()->text(), QString());
     QCOMPARE(m_grid->cell(1, ReelGrid::ReelNo), QString());
+}
+
+void TestItemGrid::nothingMayStandBelowTheLines_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("given"); // rows from 1 in the kind's columns
+    QTest::addColumn<QString>("gap");       // "row,col|message" Save reports; empty: none
+
+    const QString fill = "Please Fill the Details Properly.   ";
+    const QString item = "Please Select the Item Properly.   ";
+    const QString r1 = "R1|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1";
+    const QString r2 = "R2|52 GSM|SHEET|200.00|5.00|1000.00|G52|T2";
+    const QString r3 = "R3|52 GSM|SHEET|300.00|5.00|1500.00|G52|T2";
+    const QString paper = "PAPER|2|105|9.00|9.00|0.00|I1";
+    const QString pen = "PEN|3|10|5.00|5.00|0.00|I2";
+    const QString chair = "CHAIR|ACME|||1.00|10.00|I1|B1";
+    // clang-format off
+    QTest::newRow("reel: the first key emptied above two reels")
+        << "reel" << QStringList{"|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1", r2, r3} << "1,1|" + fill;
+    QTest::newRow("reel: a key refused as a duplicate in the middle")
+        << "reel" << QStringList{r1, "||SHEET|200.00|5.00|1000.00||T2", r3} << "2,1|" + fill;
+    QTest::newRow("reel: the last reel's key emptied, its figures kept")
+        << "reel" << QStringList{r1, r2, "|52 GSM|SHEET|300.00|5.00|1500.00|G52|T2"} << "3,1|" + fill;
+    QTest::newRow("reel: a reel typed below an empty row")
+        << "reel" << QStringList{r1, "|||||||", r3} << "2,1|" + fill;
+    QTest::newRow("reel: a gap in a reel above is reported first")
+        << "reel" << QStringList{"R1||ROLL|100.00|10.00|||T1", "|||||||", r3} << "1,2|Please Select the GSM Type.   ";
+    QTest::newRow("reel: nothing below the reels") << "reel" << QStringList{r1, r2} << "";
+    QTest::newRow("reel: a worked-out amount alone is nothing entered")
+        << "reel" << QStringList{r1, "|||||0.00||"} << "";
+    QTest::newRow("gst: the first item emptied above a line")
+        << "gst" << QStringList{"|2|105|9.00|9.00|0.00|", pen} << "1,1|" + item;
+    QTest::newRow("gst: the last item emptied, its figures kept")
+        << "gst" << QStringList{paper, "||10|5.00|5.00|0.00|"} << "2,1|" + item;
+    QTest::newRow("gst: a line below an empty row") << "gst" << QStringList{paper, "||||||", pen} << "2,1|" + item;
+    QTest::newRow("gst: nothing below the lines") << "gst" << QStringList{paper, pen} << "";
+    QTest::newRow("asset: a line below an entirely empty row")
+        << "asset" << QStringList{chair, "||||||||", chair} << "2,1|" + item;
+    QTest::newRow("asset: nothing below the lines") << "asset" << QStringList{chair, chair} << "";
+    // clang-format on
+}
+
+void TestItemGrid::nothingMayStandBelowTheLines()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, given);
+    QFETCH(QString, gap);
+    const QList<int> columns = buildKind(kind);
+    for (int i = 0; i < given.size(); ++i)
+        putRow(*m_grid, i + 1, columns, given.at(i));
+    m_grid->CalculateTotals();
+    const std::optional<ItemGrid::LineGap> found = m_grid->firstGap();
+    QCOMPARE(found ? QString("%1,%2|%3").arg(found->row).arg(found->column).arg(found->message) : QString(), gap);
+}
+
+void TestItemGrid::ctrlAFromAnyColumn_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("column"); // where the editor stands at Ctrl+A
+    QTest::addColumn<QString>("above");    // row 1 in the kind's columns
+    QTest::addColumn<QString>("proposal");
+    QTest::addColumn<int>("next"); // the column Enter on the key goes to
+
+    const QString reel = "R0099|48 GSM|ROLL|100.00|10.00|1000.00|G48|T1";
+    const QString asset = "CHAIR1|ACME|STEEL||2.00|10.00|I1|B1";
+    const QString gst = "PEN1|3|10|5.00|5.00|0.00|I2";
+    const QList<std::pair<const char *, int>> reelColumns{
+        {"Reel No", 1}, {"GSM", 2}, {"Reel Type", 3}, {"Weight", 4}, {"Rate", 5}, {"Amount", 6}};
+    for (const auto &[name, c] : reelColumns)
+        QTest::addRow("reel, %s", name) << "reel" << c << reel << "R0100" << int(ReelGrid::Gsm);
+    const QList<std::pair<const char *, int>> assetColumns{
+        {"Item Name", 1}, {"Brand", 2}, {"Description", 3}, {"Qty", 5}, {"Rate", 6}, {"Amount", 7}};
+    for (const auto &[name, c] : assetColumns)
+        QTest::addRow("asset, %s", name) << "asset" << c << asset << "CHAIR2" << int(AssetGrid::Brand);
+    const QList<std::pair<const char *, int>> gstColumns{
+        {"Item Name", 1}, {"Qty", 2}, {"Rate", 3}, {"CGST %", 4}, {"SGST %", 6}, {"IGST %", 8}};
+    for (const auto &[name, c] : gstColumns)
+        QTest::addRow("gst, %s", name) << "gst" << c << gst << "PEN2" << int(GstGrid::Qty);
+}
+
+void TestItemGrid::ctrlAFromAnyColumn()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, column);
+    QFETCH(QString, above);
+    QFETCH(QString, proposal);
+    QFETCH(int, next);
+    const QList<int> columns = buildKind(kind);
+    putRow(*m_grid, 1, columns, above);
+    m_grid->CalculateTotals();
+    const ItemGridConfig &g = m_grid->config();
+
+    run(QString("at:2,%1 CtrlA").arg(column));
+    // The editor stands on the row's key with the proposal; every other cell holds the copy.
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), QString("2,%1").arg(g.keyColumn));
+    QVERIFY(m_grid->editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_grid->editor()));
+    QCOMPARE(m_grid->editor()->geometry(), m_grid->visualRect(m_grid->currentIndex()));
+    QCOMPARE(m_grid->editor()->text(), proposal);
+    QCOMPARE(m_grid->cell(2, g.keyColumn), QString());
+    for (int c = g.copyFirst; c <= g.copyLast; ++c)
+        QVERIFY2(m_grid->cell(2, c) == m_grid->cell(1, c),
+                 qPrintable(QString("column %1 shows %2").arg(c).arg(m_grid->cell(2, c))));
+
+    // Enter commits the proposal with the item of the row above.
+    run("Enter");
+    QCOMPARE(messages(), QStringList());
+    QCOMPARE(m_grid->cell(2, g.keyColumn), proposal);
+    const int code = g.columns.at(g.keyColumn).lookupCodeColumn;
+    if (code >= 0)
+        QCOMPARE(m_grid->cell(2, code), m_grid->cell(1, code));
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), QString("2,%1").arg(next));
+}
+
+void TestItemGrid::lookupAfterCtrlAReplacesTheProposal_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("above"); // row 1: BINDER CLIP 19, item 501
+    QTest::addColumn<QString>("steps"); // on row 2
+    QTest::addColumn<QString>("stored"); // row 2's name and item after Enter
+
+    const QString asset = "BINDER CLIP 19|ACME|||1.00|10.00|501|B1";
+    const QString gst = "BINDER CLIP 19|1|10|9.00|9.00|0.00|501";
+    for (const auto &[kind, above] : {std::pair{"asset", asset}, std::pair{"gst", gst}}) {
+        // The item chosen carries the very name proposed: its own code wins.
+        QTest::addRow("%s: the item chosen after Ctrl+A", kind)
+            << kind << above << "at:2,1 CtrlA F1=502|Binder_Clip_20 Enter" << "BINDER CLIP 20|502";
+        QTest::addRow("%s: from another column", kind)
+            << kind << above << "at:2,3 CtrlA F1=502|Binder_Clip_20 Enter" << "BINDER CLIP 20|502";
+        QTest::addRow("%s: nothing chosen keeps the proposal", kind)
+            << kind << above << "at:2,1 CtrlA F1=none Enter" << "BINDER CLIP 20|501";
+    }
+}
+
+void TestItemGrid::lookupAfterCtrlAReplacesTheProposal()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, above);
+    QFETCH(QString, steps);
+    QFETCH(QString, stored);
+    const QList<int> columns = buildKind(kind);
+    putRow(*m_grid, 1, columns, above);
+    run(steps);
+    const int key = m_grid->config().keyColumn;
+    const int code = m_grid->config().columns.at(key).lookupCodeColumn;
+    QCOMPARE(m_grid->cell(2, key) + u'|' + m_grid->cell(2, code), stored);
+    QCOMPARE(messages(), QStringList());
+}
+
+void TestItemGrid::ctrlAProposalShowsItsAmounts()
+{
+    buildKind(QStringLiteral("gst"));
+    putRow(*m_grid, 1, {1, 2, 3, 4, 6, 8, 11}, "PAPER1|2|105|9.00|9.00|0.00|I1");
+    m_grid->CalculateTotals();
+    const auto amounts = [this](int row) {
+        return QStringList{m_grid->cell(row, GstGrid::Cgst), m_grid->cell(row, GstGrid::Sgst),
+                           m_grid->cell(row, GstGrid::Igst), m_grid->cell(row, GstGrid::Amount)}
+            .join(u'|');
+    };
+    QCOMPARE(amounts(1), QString("18.90|18.90|0.00|247.80"));
+
+    // While the repeated name waits for Enter, the row shows the whole copy; the totals count the lines.
+    run("at:2,3 CtrlA");
+    QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("210.00"));
+    QCOMPARE(m_boxes.TxGrandTotal->text(), QString("247.80"));
+    // A typed character keeps the proposal waiting.
+    run("X Bs");
+    QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
+
+    // The editor leaves without Enter: the row's name is empty, and so are its worked-out cells.
+    m_freight->setFocus(Qt::MouseFocusReason);
+    QVERIFY(!m_grid->editor()->isVisible());
+    QCOMPARE(amounts(2), QString("|||"));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("210.00"));
+
+    // Committed, the row is a line of its own.
+    run("at:2,2 CtrlA Enter");
+    QCOMPARE(m_grid->cell(2, GstGrid::ItemName), QString("PAPER2"));
+    QCOMPARE(amounts(2), QString("18.90|18.90|0.00|247.80"));
+    QCOMPARE(m_boxes.TxTotal->text(), QString("420.00"));
+}
+
+void TestItemGrid::doubleClickPlacesTheEditor_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("at");  // "row,col" double-clicked
+    QTest::addColumn<QString>("cur"); // where a single click puts the editor
+
+    QTest::newRow("reel: a GSM opens its reel number") << "reel" << "2,2" << "2,1";
+    QTest::newRow("reel: a weight") << "reel" << "2,4" << "2,4";
+    QTest::newRow("reel: an empty row far below") << "reel" << "9,5" << "4,1";
+    QTest::newRow("asset: a brand opens its item") << "asset" << "2,2" << "2,1";
+    QTest::newRow("asset: a quantity") << "asset" << "3,5" << "3,5";
+    QTest::newRow("gst: a rate opens its item") << "gst" << "2,3" << "2,1";
+    QTest::newRow("gst: an amount opens its item") << "gst" << "3,10" << "3,1";
+}
+
+void TestItemGrid::doubleClickPlacesTheEditor()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, at);
+    QFETCH(QString, cur);
+    const QList<int> columns = buildKind(kind);
+    const QHash<QString, QString> line{{"reel", "R%1|48 GSM|ROLL|1.00|2.00||G48|T1"},
+                                       {"asset", "CHAIR%1|ACME|||1.00|2.00|I1|B1"},
+                                       {"gst", "PEN%1|3|10|5.00|5.00|0.00|I2"}};
+    for (int r = 1; r <= 3; ++r)
+        putRow(*m_grid, r, columns, line.value(kind).arg(r));
+    m_grid->CalculateTotals();
+
+    const QStringList rc = at.split(u',');
+    doubleClickCell(*m_grid, rc.at(0).toInt(), rc.at(1).toInt());
+    QVERIFY(m_grid->editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(m_grid->editor()));
+    QCOMPARE(QString("%1,%2").arg(m_grid->CurRow).arg(m_grid->CurCol), cur);
+    QCOMPARE(m_grid->editor()->geometry(), m_grid->visualRect(m_grid->currentIndex()));
+    QCOMPARE(m_grid->editor()->text(), m_grid->cell(m_grid->CurRow, m_grid->CurCol));
+    // The keys go to the editor: Del empties it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QCOMPARE(m_grid->editor()->text(), QString());
 }
 
 QTEST_MAIN(TestItemGrid)

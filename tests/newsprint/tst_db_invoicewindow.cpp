@@ -58,6 +58,9 @@ private slots:
     void saveEditRechecksTheStoredInvoice();
     void secondEditKnowsTheReelsOfTheFirst();
     void gsmWithoutItsCodeIsSentBack();
+    void ctrlAOnTheGsmRepeatsTheReel();
+    void emptiedReelNumberRefusesSave_data();
+    void emptiedReelNumberRefusesSave();
     void gsmChoiceCountsOnlyWithEnter_data();
     void gsmChoiceCountsOnlyWithEnter();
     void emptiedGsmKeepsNoCode();
@@ -78,6 +81,8 @@ private:
     QLineEdit *editor() const { return m_w->grid()->editor(); }
     QString field(const QString &sql, const QVariantList &values = {});
     void storeInvoice(const QString &transId, const QString &unit, int finalized);
+    // The stored invoice: its header and reels, every column the window writes.
+    QString storedInvoice(const QString &transId);
 
     std::unique_ptr<ScopedScriptedUi> m_scripted;
     QPointer<frmInvoiceMaster> m_w;
@@ -219,6 +224,20 @@ void TestInvoiceWindow::storeInvoice(const QString &transId, const QString &unit
                         "invtrans_rate, invtrans_amt, invtrans_unit_code, invtrans_finalize) values "
                         "(?,'01',?,1,'R1','GSM0001','RT0001',1000,45,45000,?,?)",
                         {unit, transId, unit, finalized});
+}
+
+QString TestInvoiceWindow::storedInvoice(const QString &transId)
+{
+    return field("Select concat_ws('|', inv_invoice_no, inv_supp_code, inv_brand_code, inv_freight, inv_weight, "
+                 "inv_total, inv_round_plus, inv_round_minus, inv_cgst, inv_sgst, inv_igst, inv_grand_total, "
+                 "inv_net_total, inv_cust_duty, ifnull(modified_by, '-')) from vstores_2024.inv_invoice "
+                 "where inv_trans_id=?",
+                 {transId})
+        + u'#'
+        + field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_reel_no, invtrans_gsm, "
+                "invtrans_reel_type, invtrans_weight, invtrans_rate, invtrans_amt) order by invtrans_slno "
+                "separator ' ') from vstores_2024.inv_invoice_trans where invtrans_id=?",
+                {transId});
 }
 
 void TestInvoiceWindow::enterSaveReopenEditFinalise()
@@ -1014,27 +1033,105 @@ void TestInvoiceWindow::gsmWithoutItsCodeIsSentBack()
     typeHeader(QStringLiteral("KNM/91"));
     typeReel(QStringLiteral("KN001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("100"),
              QStringLiteral("50"));
-    // Reel 2 repeats reel 1 with Ctrl+A on its GSM: the proposed text is no GSM chosen.
-    QTest::keyClicks(editor(), QStringLiteral("KN002"));
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
-    QCOMPARE(m_w->grid()->cell(2, ReelGrid::GsmCode), QString());
-    // Ctrl+A emptied the reel number: typed again, the reel has a GSM on view and none behind it.
-    m_w->grid()->CurRow = 2;
-    m_w->grid()->CurCol = ReelGrid::ReelNo;
-    m_w->grid()->MoveEditor();
-    QTest::keyClicks(editor(), QStringLiteral("KN002"));
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QCOMPARE(m_w->grid()->cell(2, ReelGrid::Gsm), QStringLiteral("KN002"));
+    // Reel 2 shows a GSM with no grade behind it.
+    ItemGrid *g = m_w->grid();
+    const QStringList reel{"KN002", "KN002", "Full Reel", "100.00", "50.00", "", "", "RT0001"};
+    const QList<int> columns{ReelGrid::ReelNo, ReelGrid::Gsm,    ReelGrid::ReelType, ReelGrid::Weight,
+                             ReelGrid::Rate,   ReelGrid::Amount, ReelGrid::GsmCode,  ReelGrid::ReelTypeCode};
+    for (int c = 0; c < columns.size(); ++c)
+        g->setCell(2, columns.at(c), reel.at(c));
     m_w->TxFreight->setText(QStringLiteral("10"));
-    m_scripted->ui.shown.clear();
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
     QCOMPARE(stateOf(m_w), QStringLiteral("new"));
-    QCOMPARE(QString("%1,%2").arg(m_w->grid()->CurRow).arg(m_w->grid()->CurCol), QStringLiteral("2,2"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QStringLiteral("2,2"));
     QCOMPARE(field("Select count(*) from vstores_2024.inv_invoice where inv_invoice_no='KNM/91'"), QStringLiteral("0"));
+}
+
+void TestInvoiceWindow::ctrlAOnTheGsmRepeatsTheReel()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("KNM/93"));
+    typeReel(QStringLiteral("KN001"), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("100"),
+             QStringLiteral("50"));
+    // Reel 2's number typed, then Ctrl+A on its GSM: the reel above is repeated,
+    // and the next number is proposed where Enter commits it.
+    ItemGrid *g = m_w->grid();
+    runGridSteps(*g, QStringLiteral("KN009 Enter CtrlA"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QStringLiteral("2,1"));
+    QCOMPARE(editor()->text(), QStringLiteral("KN002"));
+    QCOMPARE(g->cell(2, ReelGrid::Gsm) + u'|' + g->cell(2, ReelGrid::GsmCode), QStringLiteral("45 GSM|GSM0001"));
+    runGridSteps(*g, QStringLiteral("Enter Enter Enter Enter Enter"));
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QStringLiteral("3,1"));
+    typeAmounts(QStringLiteral("10"), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_reel_no, invtrans_gsm, invtrans_amt) order by "
+                   "invtrans_slno separator ' ') from vstores_2024.inv_invoice_trans where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringLiteral("KN001:GSM0001:5000.00 KN002:GSM0001:5000.00"));
+}
+
+void TestInvoiceWindow::emptiedReelNumberRefusesSave_data()
+{
+    QTest::addColumn<QString>("steps");   // in the grid of the stored invoice's edit: R1, R2, R3
+    QTest::addColumn<QStringList>("seen"); // messages before Save
+    QTest::addColumn<int>("row");          // the reel whose number is empty at Save
+    const QStringList none;
+    const QStringList duplicate{"Same Contractor exists in row no: 1, Duplication not allowed.   "};
+    QTest::newRow("Del and Down in the first reel") << "at:1,1 Del Down" << none << 1;
+    QTest::newRow("Del and Down in the middle reel") << "at:2,1 Del Down" << none << 2;
+    QTest::newRow("Del and Down in the last reel") << "at:3,1 Del Down" << none << 3;
+    QTest::newRow("a duplicate refused in the middle reel") << "at:2,1 Del r1 Enter" << duplicate << 2;
+    QTest::newRow("Ctrl+A in the weight of the middle reel") << "at:2,4 CtrlA" << none << 2;
+    QTest::newRow("Ctrl+A in the rate of the last reel") << "at:3,5 CtrlA" << none << 3;
+}
+
+void TestInvoiceWindow::emptiedReelNumberRefusesSave()
+{
+    QFETCH(QString, steps);
+    QFETCH(QStringList, seen);
+    QFETCH(int, row);
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    for (int n = 2; n <= 3; ++n)
+        gConnection.execute("Insert into vstores_2024.inv_invoice_trans (unit_code, comp_code, invtrans_id, "
+                            "invtrans_slno, invtrans_reel_no, invtrans_gsm, invtrans_reel_type, invtrans_weight, "
+                            "invtrans_rate, invtrans_amt, invtrans_unit_code) values "
+                            "('TVM','01','N0000005',?,?,'GSM0001','RT0001',10,2,20,'TVM')",
+                            {n, QStringLiteral("R%1").arg(n)});
+    // A round-off leaves a grand total even without reels.
+    gConnection.execute("Update vstores_2024.inv_invoice set inv_round_minus=0.05 where inv_trans_id='N0000005'");
+    const QString before = storedInvoice(QStringLiteral("N0000005"));
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    runGridSteps(*g, steps);
+    QCOMPARE(m_scripted->ui.texts(), seen);
+    QCOMPARE(g->cell(row, ReelGrid::ReelNo), QString());
+
+    // Save refuses: the reels at and below the empty number are neither dropped nor kept apart.
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), seen + QStringList{QStringLiteral("Please Fill the Details Properly.   ")});
+    QCOMPARE(m_scripted->ui.shown.last().icon, MsgIcon::Critical);
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("%1,%2").arg(row).arg(int(ReelGrid::ReelNo)));
+    QVERIFY(editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
+    QCOMPARE(storedInvoice(QStringLiteral("N0000005")), before);
+
+    // The number typed again, the invoice saves (a refused duplicate took its GSM with it).
+    if (!seen.isEmpty())
+        return;
+    QTest::keyClicks(editor(), QStringLiteral("R%1").arg(row));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field("Select group_concat(invtrans_reel_no order by invtrans_slno) from vstores_2024.inv_invoice_trans "
+                   "where invtrans_id='N0000005'"),
+             QStringLiteral("R1,R2,R3"));
 }
 
 void TestInvoiceWindow::gsmChoiceCountsOnlyWithEnter_data()

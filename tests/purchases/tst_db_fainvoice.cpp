@@ -76,9 +76,12 @@ private slots:
     void scrollingHidesTheEditor();
     void brandChoiceCountsOnlyWithEnter_data();
     void brandChoiceCountsOnlyWithEnter();
+    void ctrlARepeatsTheItem_data();
     void ctrlARepeatsTheItem();
     void cancelledNewReachesNoBillStoredElsewhere_data();
     void cancelledNewReachesNoBillStoredElsewhere();
+    void itemChosenAfterCtrlAIsStored();
+    void doubleClickOpensTheEditor();
 
 private:
     // A new bill with its header filled, the grid empty.
@@ -858,8 +861,10 @@ void TestFAInvoice::lineRule_data()
     QTest::newRow("no rate") << QStringList{"DESKTOP COMPUTER|I0001|LONTRIX|B0002|3|0.00"} << "Please Enter the Rate"
                              << "1,6" << "";
     QTest::newRow("no line at all") << QStringList{} << "Please Fill the Details Properly.   " << "1,1" << "";
-    QTest::newRow("rows after the first empty line are no lines")
-        << QStringList{whole, "|||||", "DESK||||1|"} << "" << "" << "100.00|100.00";
+    // A line below an empty row is sent back, never dropped: the editor goes to the empty row.
+    QTest::newRow("a line below an empty row")
+        << QStringList{whole, "|||||", "DESK||||1|"} << item << "2,1" << "";
+    QTest::newRow("a line below an empty row, whole") << QStringList{whole, "|||||", whole} << item << "2,1" << "";
     QTest::newRow("two whole lines") << QStringList{whole, "DESKTOP COMPUTER|I0001|LONTRIX|B0002|2|12.35"} << ""
                                      << "" << "100.00,24.70|124.70";
 }
@@ -1171,16 +1176,29 @@ void TestFAInvoice::brandChoiceCountsOnlyWithEnter()
     QCOMPARE(m_w->grid()->cell(1, AssetGrid::Brand).toUpper(), stored.section(u'|', 1));
 }
 
+void TestFAInvoice::ctrlARepeatsTheItem_data()
+{
+    QTest::addColumn<int>("column"); // where the editor stands at Ctrl+A
+    QTest::newRow("in the item") << int(AssetGrid::ItemName);
+    QTest::newRow("in the brand") << int(AssetGrid::Brand);
+    QTest::newRow("in the description") << int(AssetGrid::Description);
+    QTest::newRow("in the quantity") << int(AssetGrid::Qty);
+}
+
 void TestFAInvoice::ctrlARepeatsTheItem()
 {
+    QFETCH(int, column);
     startBill();
     putLine(1, QStringLiteral("LAPTOP COMPUTER|I0001|LONTRIX|B0002|1|100"));
     ItemGrid *g = m_w->grid();
     g->CurRow = 2;
-    g->CurCol = AssetGrid::ItemName;
+    g->CurCol = column;
     g->MoveEditor();
     QTest::keyClick(g->editor(), Qt::Key_A, Qt::ControlModifier);
+    // From any column the name is proposed on the item; the brand keeps the brand copied.
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(AssetGrid::ItemName)));
     QCOMPARE(g->editor()->text(), QString("LAPTOP COMPUTER1"));
+    QCOMPARE(g->cell(2, AssetGrid::Brand) + u'|' + g->cell(2, AssetGrid::BrandCode), QString("LONTRIX|B0002"));
     // Enter on the repeated name keeps the item of the line above.
     QTest::keyClick(g->editor(), Qt::Key_Return);
     QCOMPARE(shown(), QStringList{});
@@ -1264,6 +1282,47 @@ void TestFAInvoice::cancelledNewReachesNoBillStoredElsewhere()
     QCOMPARE(shown(), messages);
     QVERIFY(!m_w->isEntering());
     QCOMPARE(field(stored, {code}), before);
+}
+
+void TestFAInvoice::itemChosenAfterCtrlAIsStored()
+{
+    gConnection.execute("Insert into vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_name, "
+                        "item_measure, item_type, created_by, created_date, created_time) values "
+                        "('TVM','01','501','BINDER CLIP 19','M0001',0,1,'2024/04/02','09:05:00'), "
+                        "('TVM','01','502','BINDER CLIP 20','M0001',0,1,'2024/04/02','09:06:00')");
+    startBill();
+    putLine(1, QStringLiteral("BINDER CLIP 19|501|LONTRIX|B0002|1|100"));
+    ItemGrid *g = m_w->grid();
+    g->CurRow = 2;
+    g->CurCol = AssetGrid::ItemName;
+    g->MoveEditor();
+    // Ctrl+A proposes BINDER CLIP 20 for the item of the line above; the list then gives item 502.
+    QTest::keyClick(g->editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(g->editor()->text(), QString("BINDER CLIP 20"));
+    pick(g->editor(), QStringLiteral("BINDER CLIP 20"));
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(2, AssetGrid::ItemName) + u'|' + g->cell(2, AssetGrid::ItemCode), QString("BINDER CLIP 20|502"));
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    QCOMPARE(field("Select group_concat(concat_ws('/', invtrans_slno, invtrans_item_code) order by invtrans_slno) "
+                   "from vstores_2024.inv_asset_trans where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QString("1/501,2/502"));
+}
+
+void TestFAInvoice::doubleClickOpensTheEditor()
+{
+    open(QStringLiteral("A0000001"));
+    QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+    ItemGrid *g = m_w->grid();
+    doubleClickCell(*g, 1, AssetGrid::Brand);
+    // As a click: the editor on the line's item, and it takes the keys.
+    QVERIFY(g->editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(g->editor()));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("1,%1").arg(int(AssetGrid::ItemName)));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("1,%1").arg(int(AssetGrid::Brand)));
+    QCOMPARE(shown(), QStringList{});
 }
 
 QTEST_MAIN(TestFAInvoice)

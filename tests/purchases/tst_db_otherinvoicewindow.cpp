@@ -1,3 +1,4 @@
+#include "GridTestSupport.h"
 #include "GstGrid.h"
 #include "PurchasesWindows.h"
 #include "Sheet.h"
@@ -55,6 +56,10 @@ private slots:
     void ctrlARepeatsTheItem();
     void typedGrossIsTheLinesGross();
     void rowThatNoLongerCountsKeepsNoTaxes();
+    void emptiedItemRefusesSave_data();
+    void emptiedItemRefusesSave();
+    void itemChosenAfterCtrlAIsStored();
+    void doubleClickOpensTheEditor();
 
 private:
     frmOtherInvoiceMaster *openNew();
@@ -68,6 +73,8 @@ private:
     QLineEdit *editor() const { return m_w->grid()->editor(); }
     QString field(const QString &sql, const QVariantList &values = {});
     QString state() const;
+    // The stored invoice: its header and lines, every column the window writes.
+    QString storedInvoice(const QString &transId);
 
     std::unique_ptr<ScopedScriptedUi> m_scripted;
     QPointer<frmOtherInvoiceMaster> m_w;
@@ -180,6 +187,21 @@ void TestOtherInvoiceWindow::click(QPushButton *b)
 QString TestOtherInvoiceWindow::field(const QString &sql, const QVariantList &values)
 {
     return GetFirstValue(sql, values);
+}
+
+QString TestOtherInvoiceWindow::storedInvoice(const QString &transId)
+{
+    return field("Select concat_ws('|', inv_invoice_no, inv_supp_code, inv_gst_no, inv_tcs, inv_freight, "
+                 "inv_narration, inv_round_plus, inv_round_minus, inv_gross_total, inv_cgst_amt, inv_sgst_amt, "
+                 "inv_igst_amt, inv_net_total, ifnull(modified_by, '-')) from vstores_2024.inv_invoice_gen "
+                 "where inv_trans_id=? and unit_code='TVM' and comp_code='01'",
+                 {transId})
+        + u'#'
+        + field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_item_code, invtrans_qty, invtrans_rate, "
+                "invtrans_cgst_per, invtrans_cgst_amt, invtrans_sgst_per, invtrans_sgst_amt, invtrans_igst_per, "
+                "invtrans_igst_amt, invtrans_amount) order by invtrans_slno separator ' ') "
+                "from vstores_2024.inv_invoice_trans_gen where invtrans_id=? and unit_code='TVM' and comp_code='01'",
+                {transId});
 }
 
 void TestOtherInvoiceWindow::keyboardEntrySaveFinaliseFindRemove()
@@ -753,6 +775,12 @@ void TestOtherInvoiceWindow::ctrlARepeatsTheItem()
     QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(editor()->text(), QStringLiteral("CLEANING CLOTH1"));
     QCOMPARE(g->cell(2, GstGrid::ItemCode), QStringLiteral("12"));
+    // The repeated row shows the whole copy, its taxes and amount too; the totals count the lines.
+    QCOMPARE(QStringList({g->cell(2, GstGrid::Cgst), g->cell(2, GstGrid::Sgst), g->cell(2, GstGrid::Igst),
+                          g->cell(2, GstGrid::Amount)})
+                 .join(u'|'),
+             QStringLiteral("18.90|18.90|0.00|247.80"));
+    QCOMPARE(m_w->TxTotal->text(), QStringLiteral("210.00"));
     QTest::keyClicks(editor(), typed);
     QTest::keyClick(editor(), Qt::Key_Return);
     if (stored.isEmpty()) {
@@ -830,6 +858,88 @@ void TestOtherInvoiceWindow::rowThatNoLongerCountsKeepsNoTaxes()
     QCOMPARE(field("Select inv_gross_total from vstores_2024.inv_invoice_gen where inv_trans_id=?",
                    {m_w->LbSerialNo->text()}),
              QStringLiteral("99.99"));
+}
+
+void TestOtherInvoiceWindow::emptiedItemRefusesSave_data()
+{
+    QTest::addColumn<QString>("id");       // P0000001: CLEANING CLOTH, PRINTING INK; P0000002: three lines
+    QTest::addColumn<QString>("steps");    // in the grid of the invoice's edit
+    QTest::addColumn<QStringList>("seen"); // messages before Save
+    QTest::addColumn<int>("row");          // the line whose item is empty at Save
+    const QStringList none;
+    QTest::newRow("Del and Down in the first line") << "P0000001" << "at:1,1 Del Down" << none << 1;
+    QTest::newRow("Del and Down in the last line") << "P0000001" << "at:2,1 Del Down" << none << 2;
+    QTest::newRow("Del and Down in the middle of three") << "P0000002" << "at:2,1 Del Down" << none << 2;
+    QTest::newRow("a duplicate refused in the last line")
+        << "P0000001" << "at:2,1 Del cleaning_cloth Enter"
+        << QStringList{"Same Contractor exists in row no: 1, Duplication not allowed.   "} << 2;
+    QTest::newRow("Ctrl+A in the quantity of the last line") << "P0000001" << "at:2,2 CtrlA" << none << 2;
+    QTest::newRow("Ctrl+A in the CGST % of the middle of three") << "P0000002" << "at:2,4 CtrlA" << none << 2;
+}
+
+void TestOtherInvoiceWindow::emptiedItemRefusesSave()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, seen);
+    QFETCH(int, row);
+    const QString before = storedInvoice(id);
+    QVERIFY(openStored(id));
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    runGridSteps(*g, steps);
+    QCOMPARE(m_scripted->ui.texts(), seen);
+    QCOMPARE(g->cell(row, GstGrid::ItemName), QString());
+
+    // Save refuses: the lines at and below the empty item are neither dropped nor kept apart.
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), seen + QStringList{QStringLiteral("Please Select the Item Properly.   ")});
+    QCOMPARE(m_scripted->ui.shown.last().icon, MsgIcon::Critical);
+    QCOMPARE(state(), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("%1,%2").arg(row).arg(int(GstGrid::ItemName)));
+    QVERIFY(editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
+    QCOMPARE(storedInvoice(id), before);
+}
+
+void TestOtherInvoiceWindow::itemChosenAfterCtrlAIsStored()
+{
+    gConnection.execute("Insert into vstores_2024.inv_itemmaster (unit_code, comp_code, item_code, item_name, "
+                        "item_measure, item_type, created_by, created_date, created_time) values "
+                        "('TVM','01','501','BINDER CLIP 19','M0001',1,1,'2024/04/02','09:05:00'), "
+                        "('TVM','01','502','BINDER CLIP 20','M0001',1,1,'2024/04/02','09:06:00')");
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("BC/1"));
+    typeLine(QStringLiteral("BINDER CLIP 19"), "2", "105", "9", "9", "0");
+    // Ctrl+A proposes BINDER CLIP 20 for the item of the line above; the list then gives item 502.
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor()->text(), QStringLiteral("BINDER CLIP 20"));
+    pick(editor(), QStringLiteral("BINDER CLIP 20"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(2, GstGrid::ItemName) + u'|' + g->cell(2, GstGrid::ItemCode), QStringLiteral("BINDER CLIP 20|502"));
+    m_w->TxFreight->setText(QStringLiteral("10"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select group_concat(concat_ws(':', invtrans_slno, invtrans_item_code) order by invtrans_slno "
+                   "separator ' ') from vstores_2024.inv_invoice_trans_gen where invtrans_id=?",
+                   {m_w->LbSerialNo->text()}),
+             QStringLiteral("1:501 2:502"));
+}
+
+void TestOtherInvoiceWindow::doubleClickOpensTheEditor()
+{
+    QVERIFY(openStored(QStringLiteral("P0000001")));
+    click(m_w->editButton());
+    ItemGrid *g = m_w->grid();
+    doubleClickCell(*g, 2, GstGrid::Rate);
+    // As a click: the editor on the line's item, and it takes the keys.
+    QVERIFY(editor()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(GstGrid::ItemName)));
+    QCOMPARE(editor()->text(), QStringLiteral("PRINTING INK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(GstGrid::Qty)));
 }
 
 QTEST_MAIN(TestOtherInvoiceWindow)

@@ -13,3 +13,11 @@ QStringList waysToLeaveACell();
 // the grid; Tab; a mouse click on `outside`; a mouse click on `save`; a scroll
 // of the grid by three rows.
 void leaveCell(ItemGrid &grid, const QString &how, int row, int column, QWidget *outside, QPushButton *save);
+// Drives the grid's editor as a clerk would, step by step (separated by
+// blanks): "at:r,c" places the editor on that cell as the window does; "Del",
+// "Down", "Up", "Enter" and "CtrlA" are keys; anything else is typed, "_"
+// standing for a blank.
+void runGridSteps(ItemGrid &grid, const QString &steps);
+// A double-click on (row, column) of the grid as the windowing system delivers
+// it to the grid's window: press, release, then a press that is the double-click.
+void doubleClickCell(ItemGrid &grid, int row, int column);
