@@ -70,19 +70,6 @@ bool FAInvoiceStore::acceptable(const FABill &bill)
                             bill.roundMinus);
 }
 
-bool FAInvoiceStore::textsFit(const FABill &bill)
-{
-    const QHash<QString, int> header = m_db.columnLengths(m_stores, QStringLiteral("inv_asset"));
-    if (!fitsColumn(header, "inv_invoice_no", bill.invoiceNo) || !fitsColumn(header, "inv_po", bill.po)
-        || !fitsColumn(header, "inv_narration", bill.narration))
-        return false;
-    const QHash<QString, int> lines = m_db.columnLengths(m_stores, QStringLiteral("inv_asset_trans"));
-    for (const FABillLine &l : bill.lines)
-        if (!fitsColumn(lines, "invtrans_narration", l.narration))
-            return false;
-    return true;
-}
-
 FAInvoiceStore::BoxLengths FAInvoiceStore::boxLengths()
 {
     BoxLengths lengths;
@@ -98,10 +85,9 @@ FAInvoiceStore::Saved FAInvoiceStore::saveNew(FABill &bill)
 {
     if (!acceptable(bill))
         return Saved::Refused;
-    if (!textsFit(bill))
-        return Saved::TooLong;
     // The number check spans the whole year, so every new bill of the year is serialised.
-    return serialisedSave(m_db, t("inv_asset"), [&] { return saveNewOnce(bill); });
+    return refusingTextTooLong(Saved::TooLong,
+                               [&] { return serialisedSave(m_db, t("inv_asset"), [&] { return saveNewOnce(bill); }); });
 }
 
 FAInvoiceStore::Saved FAInvoiceStore::saveNewOnce(FABill &bill)
@@ -130,9 +116,7 @@ FAInvoiceStore::Saved FAInvoiceStore::saveEdit(const FABill &bill)
 {
     if (!acceptable(bill))
         return Saved::Refused;
-    if (!textsFit(bill))
-        return Saved::TooLong;
-    return retryOnLockConflict([&] { return saveEditOnce(bill); });
+    return refusingTextTooLong(Saved::TooLong, [&] { return retryOnLockConflict([&] { return saveEditOnce(bill); }); });
 }
 
 FAInvoiceStore::Saved FAInvoiceStore::saveEditOnce(const FABill &bill)

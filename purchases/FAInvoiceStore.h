@@ -77,8 +77,7 @@ public:
     // amount is not its quantity times its rate; a gross that is not the
     // sum of the line amounts; a grand total that is not gross + service charge
     // + CGST + SGST + round-off + less round-off -; a round-off above 10.
-    // TooLong (nothing written) for an invoice number, P.O number, narration
-    // or line description longer than its column.
+    // TooLong (nothing written) for a text longer than its column.
     Saved saveNew(FABill &bill);
     // Rewrites the stored bill bill.code of this company and unit and all its
     // lines, in one transaction, after locking its row. NoSuchBill or Finalized
@@ -120,7 +119,6 @@ private:
     Saved saveNewOnce(FABill &bill);
     Saved saveEditOnce(const FABill &bill);
     static bool acceptable(const FABill &bill);
-    bool textsFit(const FABill &bill);
     Cheque chequeReceivedOnce(const DbName &billStores, const QVariantList &key, const QList<DbName> &paymentYears);
     void insertLines(const QString &code, const QList<FABillLine> &lines);
     // A statement piece summing the live payments of `code`'s column over the years.

@@ -61,8 +61,8 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     // The gross is the counted lines' own, worked out as the window does.
     QList<GstGrid::LineCells> cells;
     for (const OtherInvoiceLine &l : invoice.lines)
-        cells.append({l.qty.toString(), l.rate.toString(), l.cgstPer.toString(), l.sgstPer.toString(),
-                      l.igstPer.toString()});
+        cells.append(
+            {l.qty.toString(), l.rate.toString(), l.cgstPer.toString(), l.sgstPer.toString(), l.igstPer.toString()});
     try {
         if (Decimal::fromText(GstGrid::countedGross(cells)) != invoice.grossTotal)
             return false;
@@ -80,13 +80,6 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     return true;
 }
 
-bool OtherInvoiceStore::textsFit(const OtherInvoice &invoice)
-{
-    const QHash<QString, int> header = m_db.columnLengths(m_stores, QStringLiteral("inv_invoice_gen"));
-    return fitsColumn(header, "inv_invoice_no", invoice.invoiceNo) && fitsColumn(header, "inv_gst_no", invoice.gstNo)
-        && fitsColumn(header, "inv_narration", invoice.narration);
-}
-
 QHash<QString, int> OtherInvoiceStore::boxLengths()
 {
     return m_db.boxLengths(
@@ -98,11 +91,11 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveNew(OtherInvoice &invoice)
 {
     if (!acceptable(invoice))
         return Saved::Refused;
-    if (!textsFit(invoice))
-        return Saved::TooLong;
     // The number check spans every company and unit of the year, so every new
     // other-stores invoice of the year is serialised on it.
-    return serialisedSave(m_db, t("inv_invoice_gen"), [&] { return saveNewOnce(invoice); });
+    return refusingTextTooLong(Saved::TooLong, [&] {
+        return serialisedSave(m_db, t("inv_invoice_gen"), [&] { return saveNewOnce(invoice); });
+    });
 }
 
 OtherInvoiceStore::Saved OtherInvoiceStore::saveNewOnce(OtherInvoice &invoice)
@@ -131,9 +124,8 @@ OtherInvoiceStore::Saved OtherInvoiceStore::saveEdit(const OtherInvoice &invoice
 {
     if (!acceptable(invoice))
         return Saved::Refused;
-    if (!textsFit(invoice))
-        return Saved::TooLong;
-    return retryOnLockConflict([&] { return saveEditOnce(invoice); });
+    return refusingTextTooLong(Saved::TooLong,
+                               [&] { return retryOnLockConflict([&] { return saveEditOnce(invoice); }); });
 }
 
 OtherInvoiceStore::Saved OtherInvoiceStore::saveEditOnce(const OtherInvoice &invoice)

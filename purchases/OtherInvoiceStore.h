@@ -71,8 +71,8 @@ public:
     // item code, a negative figure, a round-off above 10, a gross that is not
     // Qty x Rate of the counted lines, each rounded to the paisa, or a grand
     // total that is not gross + TCS + CGST + SGST + IGST + round-off + less
-    // round-off -. TooLong (nothing written) for an invoice number, GST number
-    // or narration longer than its column.
+    // round-off -. TooLong (nothing written) for a text longer
+    // than its column.
     Saved saveNew(OtherInvoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and
     // unit and replaces its lines, in one transaction, after locking its row:
@@ -109,7 +109,6 @@ private:
     Saved saveNewOnce(OtherInvoice &invoice);
     Saved saveEditOnce(const OtherInvoice &invoice);
     static bool acceptable(const OtherInvoice &invoice);
-    bool textsFit(const OtherInvoice &invoice);
     void insertLines(const QString &transId, const QList<OtherInvoiceLine> &lines);
     QString t(const char *table) const { return m_stores.table(table); }
     InvoiceMarkTables marks() const { return {t("inv_invoice_gen"), t("inv_invoice_trans_gen")}; }
