@@ -278,8 +278,15 @@ bool ItemGrid::holdsEntry(int row) const
         const ItemGridColumn &col = m_config.columns.at(c);
         const bool entered = c == m_config.keyColumn || col.lookup || col.datePicker
             || col.enter.write != ItemGridEnter::Write::Nothing;
-        if (c != m_config.numberColumn && col.width > 0 && entered && !cell(row, c).trimmed().isEmpty())
-            return true;
+        const QString text = cell(row, c).trimmed();
+        if (c == m_config.numberColumn || col.width <= 0 || !entered || text.isEmpty())
+            continue;
+        // A figure of zero is nothing: Up and Down leave "0.00" in an empty number cell.
+        Decimal figure;
+        if ((col.numeric || col.enter.write == ItemGridEnter::Write::Fixed2) && Decimal::tryParse(text, &figure)
+            && figure.isZero())
+            continue;
+        return true;
     }
     return false;
 }

@@ -215,7 +215,8 @@ private:
     static bool fitsRange(const QString &text);
     // Puts the cell back as it was and tells the clerk the number is too large; true.
     bool refuseOverflow(const QString &before);
-    // Whether the row holds anything the clerk enters (the worked-out cells aside).
+    // Whether the row holds anything the clerk enters (the worked-out cells and
+    // figures of zero aside).
     bool holdsEntry(int row) const;
     // Forgets the choice or proposal that Enter did not commit; a dropped
     // proposal no longer shows its row as a line.

@@ -980,12 +980,17 @@ void TestItemGrid::nothingMayStandBelowTheLines_data()
     QTest::newRow("reel: nothing below the reels") << "reel" << QStringList{r1, r2} << "";
     QTest::newRow("reel: a worked-out amount alone is nothing entered")
         << "reel" << QStringList{r1, "|||||0.00||"} << "";
+    // Down or Up on an empty number cell writes "0.00" there, below the lines too.
+    QTest::newRow("reel: a zero rate the arrows left below the reels")
+        << "reel" << QStringList{r1, r2, "||||0.00|||"} << "";
     QTest::newRow("gst: the first item emptied above a line")
         << "gst" << QStringList{"|2|105|9.00|9.00|0.00|", pen} << "1,1|" + item;
     QTest::newRow("gst: the last item emptied, its figures kept")
         << "gst" << QStringList{paper, "||10|5.00|5.00|0.00|"} << "2,1|" + item;
     QTest::newRow("gst: a line below an empty row") << "gst" << QStringList{paper, "||||||", pen} << "2,1|" + item;
     QTest::newRow("gst: nothing below the lines") << "gst" << QStringList{paper, pen} << "";
+    QTest::newRow("gst: zeros the arrows left below the lines")
+        << "gst" << QStringList{paper, "||0.00|0.00|||"} << "";
     QTest::newRow("asset: a line below an entirely empty row")
         << "asset" << QStringList{chair, "||||||||", chair} << "2,1|" + item;
     QTest::newRow("asset: nothing below the lines") << "asset" << QStringList{chair, chair} << "";
