@@ -533,6 +533,14 @@ std::optional<ShownRecord> InvoiceEntryWindow::shownHere() const
     return m_shown;
 }
 
+std::optional<ShownRecord> InvoiceEntryWindow::shownHereOrRefuse()
+{
+    std::optional<ShownRecord> shown = shownHere();
+    if (!shown)
+        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    return shown;
+}
+
 bool InvoiceEntryWindow::editAllowed()
 {
     std::optional<bool> finalized;

@@ -255,6 +255,8 @@ protected:
     // unit and company, where this window's saves and marks reach; nothing
     // otherwise (a cancelled new entry, another unit's or year's record).
     std::optional<ShownRecord> shownHere() const;
+    // shownHere, telling the clerk the record is not saved here when there is none.
+    std::optional<ShownRecord> shownHereOrRefuse();
     // True while a load fills the boxes.
     bool loading() const { return m_loading; }
     // CalculateTotals; a sum beyond the decimal range is shown, not thrown.

@@ -237,11 +237,9 @@ bool frmInvoiceMaster::SaveNew()
 bool frmInvoiceMaster::SaveEdit()
 {
     // The invoice this window loaded or stored, whatever id the label shows.
-    const std::optional<ShownRecord> shown = shownHere();
-    if (!shown) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    const std::optional<ShownRecord> shown = shownHereOrRefuse();
+    if (!shown)
         return false;
-    }
     Invoice inv = shownInvoice();
     inv.transId = shown->code;
     InvoiceStore::Saved result = InvoiceStore::Saved::NoSuchInvoice;

@@ -61,8 +61,8 @@ bool OtherInvoiceStore::acceptable(const OtherInvoice &invoice)
     // The gross is the counted lines' own, worked out as the window does.
     QList<GstGrid::LineCells> cells;
     for (const OtherInvoiceLine &l : invoice.lines)
-        cells.append(
-            {l.qty.toString(), l.rate.toString(), l.cgstPer.toString(), l.sgstPer.toString(), l.igstPer.toString()});
+        cells.append({l.qty.toString(), l.rate.toString(), l.cgstPer.toString(), l.sgstPer.toString(),
+                      l.igstPer.toString()});
     try {
         if (Decimal::fromText(GstGrid::countedGross(cells)) != invoice.grossTotal)
             return false;

@@ -71,8 +71,7 @@ public:
     // item code, a negative figure, a round-off above 10, a gross that is not
     // Qty x Rate of the counted lines, each rounded to the paisa, or a grand
     // total that is not gross + TCS + CGST + SGST + IGST + round-off + less
-    // round-off -. TooLong (nothing written) for a text longer
-    // than its column.
+    // round-off -. TooLong (nothing written) for a text longer than its column.
     Saved saveNew(OtherInvoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and
     // unit and replaces its lines, in one transaction, after locking its row:

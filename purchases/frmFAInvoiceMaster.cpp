@@ -257,11 +257,9 @@ bool frmFAInvoiceMaster::SaveNew()
 
 bool frmFAInvoiceMaster::SaveEdit()
 {
-    const std::optional<ShownRecord> shown = shownHere();
-    if (!shown) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    const std::optional<ShownRecord> shown = shownHereOrRefuse();
+    if (!shown)
         return false;
-    }
     FABill bill = shownBill();
     bill.code = shown->code;
     FAInvoiceStore::Saved result = FAInvoiceStore::Saved::NoSuchBill;
@@ -382,10 +380,8 @@ bool frmFAInvoiceMaster::editAllowed()
         MsgBox(yearLockMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
-    if (!shownHere()) {
-        MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
+    if (!shownHereOrRefuse())
         return false;
-    }
     return InvoiceEntryWindow::editAllowed();
 }
 
