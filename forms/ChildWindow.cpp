@@ -1,5 +1,6 @@
 #include "ChildWindow.h"
 #include "Database.h"
+#include "TextLimit.h"
 #include "mdlVelmora.h"
 #include <QChildEvent>
 #include <QKeyEvent>
@@ -62,7 +63,7 @@ void ChildWindow::limitBoxes(const std::function<QHash<QString, int>()> &read)
         const QHash<QString, int> lengths = read();
         for (auto it = lengths.cbegin(); it != lengths.cend(); ++it)
             if (auto *box = findChild<QLineEdit *>(it.key()); box && it.value() > 0)
-                box->setMaxLength(it.value());
+                limitCharacters(box, it.value());
     } catch (const DbError &) {
     }
 }

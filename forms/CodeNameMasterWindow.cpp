@@ -1,4 +1,5 @@
 #include "CodeNameMasterWindow.h"
+#include "TextLimit.h"
 #include "GridHeading.h"
 #include "GridTextModel.h"
 #include "ListTable.h"
@@ -59,7 +60,7 @@ CodeNameMasterWindow::CodeNameMasterWindow(CodeNameMasterConfig config, QWidget 
     // and the server refuses what does not fit.
     try {
         if (const int length = m_store->nameLength(); length > 0)
-            m_txName->setMaxLength(length);
+            limitCharacters(m_txName, length);
     } catch (const DbError &) {
     }
     m_fields->addWidget(codeLabel, 0, 0);

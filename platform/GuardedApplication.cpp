@@ -1,6 +1,7 @@
 #include "GuardedApplication.h"
 #include "Database.h"
 #include "Decimal.h"
+#include "TextLengths.h"
 #include "Ui.h"
 
 GuardedApplication::GuardedApplication(int &argc, char **argv) : QApplication(argc, argv) {}
@@ -10,7 +11,7 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(clerkText(e), MsgButtons::Ok, MsgIcon::Information);
     } catch (const DecimalOverflow &) {
         MsgBox(Decimal::overflowMessage(), MsgButtons::Ok, MsgIcon::Critical);
     } catch (const std::exception &e) {

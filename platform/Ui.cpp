@@ -1,5 +1,6 @@
 #include "Ui.h"
 #include "Database.h"
+#include "TextLengths.h"
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -48,7 +49,7 @@ bool guarded(const std::function<void()> &body)
     try {
         return withinRange(body);
     } catch (const DbError &e) {
-        MsgBox(e.serverText(), MsgButtons::Ok, MsgIcon::Information);
+        MsgBox(clerkText(e), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
 }

@@ -63,8 +63,9 @@ MsgAnswer MsgBox(const QString &text, MsgButtons buttons = MsgButtons::Ok, MsgIc
                  const QString &title = QString());
 
 // Runs a handler body; a database failure shows the server's error text
-// (information icon), a number beyond the range of Decimal its message, and
-// the window stays as it was. Returns false on failure.
+// (information icon; a text too long for its column in our own words), a
+// number beyond the range of Decimal its message, and the window stays as it
+// was. Returns false on failure.
 bool guarded(const std::function<void()> &body);
 // Runs a body; a number beyond the range of Decimal shows its message
 // (critical) instead of being thrown. Returns false then.

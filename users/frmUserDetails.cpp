@@ -1,6 +1,7 @@
 #include "frmUserDetails.h"
 #include "GridTextModel.h"
 #include "ListTable.h"
+#include "TextLimit.h"
 #include "frmListView.h"
 #include "mdlVelmora.h"
 #include <QAbstractTableModel>
@@ -180,9 +181,9 @@ frmUserDetails::frmUserDetails(QWidget *parent) : RecordWindow(parent), m_store(
     // open and the server refuses what does not fit.
     try {
         if (const int length = m_store.userNameLength(); length > 0)
-            TxUserName->setMaxLength(length);
+            limitCharacters(TxUserName, length);
         if (const int length = m_store.passwordLength(); length > 0)
-            TxPwd->setMaxLength(length);
+            limitCharacters(TxPwd, length);
     } catch (const DbError &) {
     }
 

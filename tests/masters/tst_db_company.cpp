@@ -1,4 +1,6 @@
 #include "CompanyWindows.h"
+#include "TextLengths.h"
+#include "TextLimit.h"
 #include "Sheet.h"
 #include "SheetView.h"
 #include "TestSupport.h"
@@ -552,11 +554,11 @@ void TestCompany::saveFailureKeepsEntry()
     QFETCH(QString, selected);
     QFETCH(QStringList, steps);
     openEntry(selected, steps);
-    box("TxCompanyName")->setMaxLength(32767);         // as if the box had no limit of its own
+    limitCharacters(box("TxCompanyName"), 0);          // as if the box had no limit of its own
     box("TxCompanyName")->setText(QString(101, u'N')); // longer than the column holds
     const QString before = tableSnapshot();
     play({"F5"});
-    QCOMPARE(ui().texts(), QStringList{"Data too long for column 'comp_name' at row 1"});
+    QCOMPARE(ui().texts(), QStringList{kTextTooLong});
     QCOMPARE(ui().shown.first().icon, MsgIcon::Information);
     QCOMPARE(tableSnapshot(), before);
     QCOMPARE(button("CmNew")->text(), QStringLiteral("Save - F5"));

@@ -19,6 +19,8 @@ private slots:
     void columnsByNumber();
     void multiRowInsertsKeepEveryValue_data();
     void multiRowInsertsKeepEveryValue();
+    void refusedRowNamedByItsPlaceInTheBatch_data();
+    void refusedRowNamedByItsPlaceInTheBatch();
     void transactionRollsBackUnlessCommitted();
     void secondBeginLeavesTheOpenWorkUncommitted();
     void failureCarriesServerText();
@@ -219,6 +221,37 @@ void TestDataAccess::multiRowInsertsKeepEveryValue()
         QVERIFY2(rs.isNull(column), column);
     QCOMPARE(rs.integer("flag"), qint64(0));
     QVERIFY(!rs.next());
+}
+
+void TestDataAccess::refusedRowNamedByItsPlaceInTheBatch_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("refused");
+    QTest::newRow("in the first hundred") << 30 << 20;
+    QTest::newRow("past the first hundred") << 130 << 120;
+    QTest::newRow("the two hundred and first") << 201 << 201;
+}
+
+// The server counts rows within one statement; the error names the row by its
+// place among all the rows inserted, so a caller can name it.
+void TestDataAccess::refusedRowNamedByItsPlaceInTheBatch()
+{
+    QFETCH(int, rows);
+    QFETCH(int, refused);
+    m_db.execute("Create temporary table if not exists batch (slno int, name varchar(60) null, "
+                 "amount decimal(20,2) null, taken date null, flag tinyint null, extra int null)");
+    m_db.execute("Delete from batch");
+    QVariantList values;
+    for (int r = 1; r <= rows; ++r)
+        values << r << QString(r == refused ? 61 : 5, u'x');
+    QString text;
+    try {
+        insertRows(m_db, "Insert into batch (slno, name) Values", 2, values);
+    } catch (const DbError &e) {
+        text = e.serverText();
+    }
+    QVERIFY2(text.contains(QStringLiteral("'name'")), qPrintable(text));
+    QVERIFY2(text.endsWith(QStringLiteral("at row %1").arg(refused)), qPrintable(text));
 }
 
 void TestDataAccess::columnsByNumber()

@@ -484,7 +484,6 @@ void TestOtherInvoiceWindow::textBeyondItsColumnRefused()
         click(m_w->editButton());
     }
     auto *b = m_w->findChild<QLineEdit *>(box);
-    b->setMaxLength(32767);
     b->setText(QString(length, u'X'));
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList{kTextTooLong});

@@ -5,8 +5,16 @@
 // What the clerk hears when a text is longer than the column that keeps it.
 inline const QString kTextTooLong = QStringLiteral("The text is longer than the database can store.   ");
 
+// The characters of a text as the database counts them: a character outside
+// the basic plane (an emoji) is one, though it takes two UTF-16 units.
+int characterCount(const QString &text);
+
 // Whether the server refused a text longer than its column.
 bool isTextTooLong(const DbError &e);
+
+// What the clerk is shown of a database failure: the server's own words,
+// except for a text too long for its column, which is told in ours.
+QString clerkText(const DbError &e);
 
 // Runs a save and gives `tooLong` where the server refused a text longer than
 // its column; the save's transaction is undone by then. The boxes and cells
