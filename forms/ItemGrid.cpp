@@ -3,6 +3,8 @@
 #include "Decimal.h"
 #include "Desktop.h"
 #include "Lookup.h"
+#include "TextLengths.h"
+#include "TextLimit.h"
 #include "Twips.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
@@ -221,10 +223,15 @@ void ItemGrid::setCell(int row, int column, const QString &text)
     m_model->setCell(row, column, text);
 }
 
+bool ItemGrid::keyEmpty(int row) const
+{
+    return cell(row, m_config.keyColumn).trimmed().isEmpty();
+}
+
 int ItemGrid::filledRows() const
 {
     int n = 0;
-    while (n + 1 < rows() && !cell(n + 1, m_config.keyColumn).isEmpty())
+    while (n + 1 < rows() && !keyEmpty(n + 1))
         ++n;
     return n;
 }
@@ -251,10 +258,11 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
     for (int r = 1; r <= lines; ++r) {
         for (const ItemGridNeed &need : m_config.lineNeeds) {
             const QString text = cell(r, need.column);
-            const bool storedLine = need.storedColumn < 0 || !cell(r, need.storedColumn).trimmed().isEmpty();
+            const QString code = cell(r, need.codeColumn).trimmed();
+            const bool loadedCode =
+                need.loadedCodeColumn < 0 || (!code.isEmpty() && code == cell(r, need.loadedCodeColumn).trimmed());
             if (text.trimmed().isEmpty()
-                && (need.optional
-                    || (need.codeWithoutName && storedLine && !cell(r, need.codeColumn).trimmed().isEmpty())))
+                && (need.optional || (need.codeWithoutName && loadedCode && !code.isEmpty())))
                 continue;
             const bool missing = need.number
                 ? Decimal::fromText(text).isZero()
@@ -302,7 +310,7 @@ int ItemGrid::shownLines() const
         return lineCount();
     const int proposed = proposedRow();
     int n = 0;
-    while (n + 1 < rows() && (n + 1 == proposed || !cell(n + 1, m_config.keyColumn).isEmpty()))
+    while (n + 1 < rows() && (n + 1 == proposed || !keyEmpty(n + 1)))
         ++n;
     return n;
 }
@@ -364,6 +372,18 @@ bool ItemGrid::CalculateTotals()
     return true;
 }
 
+bool ItemGrid::refuseLongerInCapitals(const QString &text)
+{
+    // Capitals may be longer than what was typed (ß becomes SS): a cell that
+    // would not fit its column is refused here, not by the save.
+    const int limit = column(CurCol).maxLength;
+    if (limit <= 0 || characterCount(text.toUpper()) <= limit)
+        return false;
+    MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+    m_editor->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 bool ItemGrid::fitsRange(const QString &text)
 {
     try {
@@ -402,7 +422,7 @@ void ItemGrid::MoveEditor()
         dropChoice();
     RenumberRows();
     const ItemGridColumn &c = column(CurCol);
-    m_editor->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
+    limitCharacters(m_editor, c.maxLength);
     m_numeric->setKeyPress(c.numericFilter);
     setCurrentIndex(m_model->index(CurRow - 1, CurCol));
 
@@ -425,13 +445,13 @@ void ItemGrid::MoveEditor()
 bool ItemGrid::IsDuplicateRow()
 {
     const QString text = m_config.trimKey ? m_editor->text().trimmed() : m_editor->text();
-    if (text.isEmpty())
+    if (text.trimmed().isEmpty())
         return false;
     const QString wanted = text.toUpper();
     for (int i = 1; i < rows(); ++i) {
-        const QString key = m_config.trimKey ? cell(i, m_config.keyColumn).trimmed() : cell(i, m_config.keyColumn);
-        if (key.isEmpty())
+        if (keyEmpty(i))
             return false;
+        const QString key = m_config.trimKey ? cell(i, m_config.keyColumn).trimmed() : cell(i, m_config.keyColumn);
         if (key.toUpper() == wanted && i != CurRow) {
             MsgBox(QStringLiteral("Same Contractor exists in row no: ") + QString::number(i)
                        + QStringLiteral(", Duplication not allowed.   "),
@@ -451,14 +471,14 @@ void ItemGrid::GrInvoice_Click(int row, int column)
     const int key = m_config.keyColumn;
     CurRow = row;
     CurCol = column;
-    if (cell(1, key).isEmpty()) {
+    if (keyEmpty(1)) {
         CurRow = 1;
         CurCol = key;
     }
     if (m_config.clickOpensFirstEmptyRow) {
-        if (cell(CurRow, key).isEmpty()) {
+        if (keyEmpty(CurRow)) {
             CurRow = 1;
-            while (CurRow < rows() && !cell(CurRow, key).isEmpty())
+            while (CurRow < rows() && !keyEmpty(CurRow))
                 ++CurRow;
             CurCol = key;
         }
@@ -546,7 +566,8 @@ void ItemGrid::lookup()
 // Enter in the key column; true when the handler ends.
 bool ItemGrid::enterKeyColumn()
 {
-    if (m_config.trimKey)
+    // A key of blanks alone is an empty key in every grid.
+    if (m_config.trimKey || m_editor->text().trimmed().isEmpty())
         m_editor->setText(m_editor->text().trimmed());
     const QString text = m_editor->text();
     if (text.isEmpty()) {
@@ -558,6 +579,8 @@ bool ItemGrid::enterKeyColumn()
         }
         return true;
     }
+    if (refuseLongerInCapitals(text))
+        return true;
     settleCode(text);
     setCell(CurRow, CurCol, text.toUpper());
     if (m_config.duplicateTest && IsDuplicateRow()) {
@@ -593,6 +616,8 @@ bool ItemGrid::enterKey()
         MsgBox(rule.refusal, MsgButtons::Ok, MsgIcon::Critical);
         return true;
     }
+    if (rule.write == ItemGridEnter::Write::Upper && refuseLongerInCapitals(text))
+        return true;
     if (c.lookupCodeColumn >= 0) {
         settleCode(text);
         if (cell(CurRow, c.lookupCodeColumn).trimmed().isEmpty()) {
@@ -642,14 +667,14 @@ void ItemGrid::arrowKey(bool up)
     const int step = up ? -1 : 1;
     switch (rule) {
     case ItemGridArrow::Stay: break;
-    case ItemGridArrow::Key:
-        settleCode(m_config.trimKey ? text.trimmed() : text);
-        if (m_config.trimKey && CurCol == m_config.keyColumn) {
-            m_editor->setText(text.trimmed());
-            setCell(CurRow, CurCol, text.trimmed());
-        } else {
-            setCell(CurRow, CurCol, text);
-        }
+    case ItemGridArrow::Key: {
+        // A key of blanks alone is stored empty in every grid: the lines end there.
+        const bool trim = CurCol == m_config.keyColumn && (m_config.trimKey || text.trimmed().isEmpty());
+        const QString committed = trim ? text.trimmed() : text;
+        settleCode(committed);
+        if (trim)
+            m_editor->setText(committed);
+        setCell(CurRow, CurCol, committed);
         // The first line is checked too, though the editor does not leave it.
         if (m_config.duplicateTest && IsDuplicateRow()) {
             for (int c : m_config.duplicateClears)
@@ -658,6 +683,7 @@ void ItemGrid::arrowKey(bool up)
             CurRow += step;
         }
         break;
+    }
     case ItemGridArrow::NumberMove: {
         const QString before = cell(CurRow, CurCol);
         if (!fitsRange(text)) {

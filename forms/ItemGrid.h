@@ -82,9 +82,10 @@ struct ItemGridNeed {
     // An empty cell is taken when the row holds a code: a stored line whose
     // master row is gone (the grid itself never leaves a code without its name).
     bool codeWithoutName = false;
-    // With codeWithoutName: only a row holding something in this column (a
-    // stored line) is taken so; a new row that copied such a code is not.
-    int storedColumn = -1;
+    // With codeWithoutName: only a row whose code is the one this column holds
+    // (the code its stored line was loaded with) is taken so; a code the row
+    // took since, by a copy or a lookup, needs its name as a new row's does.
+    int loadedCodeColumn = -1;
 };
 
 // A column with its heading, width (twips) and cell alignment; the rest as set.
@@ -168,7 +169,7 @@ public:
     // The editor takes at most `length` characters in `column` (0: any).
     void setMaxLength(int column, int length);
     void setCell(int row, int column, const QString &text);
-    // Rows from 1 up to the first whose key cell is empty.
+    // Rows from 1 up to the first whose key cell is empty (or blanks alone).
     int filledRows() const;
     // The lines: rows from 1 down to the first empty one (see lineCells).
     int lineCount() const;
@@ -211,8 +212,13 @@ protected:
 
 private:
     const ItemGridColumn &column(int c) const;
+    // Whether the row's key is empty or holds blanks alone.
+    bool keyEmpty(int row) const;
     bool isBlank(const QString &text, const ItemGridColumn &c) const;
     static bool fitsRange(const QString &text);
+    // Tells the clerk, when the text in capitals is longer than the column
+    // takes, and leaves the editor as it is; true then.
+    bool refuseLongerInCapitals(const QString &text);
     // Puts the cell back as it was and tells the clerk the number is too large; true.
     bool refuseOverflow(const QString &before);
     // Whether the row holds anything the clerk enters (the worked-out cells and

@@ -68,6 +68,7 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.columns[ConsFlag] = shownColumn("Cons Flag", 0);
     g.columns[FinalizeFlag] = shownColumn("", 0);
     g.columns[StoredLine] = shownColumn("", 0);
+    g.columns[StoredGsmCode] = shownColumn("", 0);
 
     g.keyColumn = ReelNo;
     g.initialRows = 50;
@@ -81,8 +82,9 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.copyLast = ReelTypeCode;
     // A GSM or reel type on view is stored by its code: a name without one is
     // sent back. Every reel needs its GSM, but a stored reel whose grade has
-    // left the master keeps its code; a new reel never takes it without a name.
-    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true, StoredLine},
+    // left the master keeps its own code; no reel takes another code without
+    // its name, by Ctrl+A or otherwise.
+    g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true, StoredGsmCode},
                    {ReelType, ReelTypeCode, false, type.enter.refusal, true}};
     g.belowLinesRefusal = QStringLiteral("Please Fill the Details Properly.   ");
     return g;

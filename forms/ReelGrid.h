@@ -21,6 +21,7 @@ enum Column {
     ConsFlag,
     FinalizeFlag,
     StoredLine, // hidden: the stored line the row was loaded from; empty for a new row
+    StoredGsmCode, // hidden: the GSM code the stored line was loaded or saved with
     ColumnCount
 };
 

@@ -1,5 +1,6 @@
 #include "InvoiceStore.h"
 #include "Desktop.h"
+#include "TextLengths.h"
 #include "mdlVelmora.h"
 #include <QHash>
 
@@ -83,7 +84,9 @@ InvoiceStore::Saved InvoiceStore::saveNew(Invoice &invoice)
     refuseBeyondRange(invoice);
     // The number check spans every company and unit, so the saves that
     // serialise it are all new invoices of the year, not one unit's series.
-    return serialisedSave(m_db, t("inv_invoice"), [&] { return saveNewOnce(invoice); });
+    return refusingTextTooLong(Saved::TooLong, [&] {
+        return serialisedSave(m_db, t("inv_invoice"), [&] { return saveNewOnce(invoice); });
+    });
 }
 
 InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
@@ -117,7 +120,9 @@ InvoiceStore::Saved InvoiceStore::saveNewOnce(Invoice &invoice)
 InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice, QString *refusal, QList<int> *lines)
 {
     refuseBeyondRange(invoice);
-    return retryOnLockConflict([&] { return saveEditOnce(invoice, refusal, lines); });
+    return refusingTextTooLong(Saved::TooLong, [&] {
+        return retryOnLockConflict([&] { return saveEditOnce(invoice, refusal, lines); });
+    });
 }
 
 namespace {
@@ -284,10 +289,14 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                 ++next;
             slNo = next++;
         }
+        // A reel the invoice does not hold now (added here, or dropped
+        // meanwhile by another station) goes into the godown of this invoice
+        // as it stands under the lock: finalised exactly when the invoice is,
+        // whatever marks a window loaded long ago.
         if (s)
             rows << ReelRow{r, slNo, s->unitCode, s->consFlag, s->finalize, usedUp(*s, r->weight)};
         else
-            rows << ReelRow{r, slNo, m_unit, r->consFlag, r->finalize, 0};
+            rows << ReelRow{r, slNo, m_unit, 0, *finalized ? 1 : 0, 0};
     }
     insertReels(id, rows);
 

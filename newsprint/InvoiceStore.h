@@ -24,7 +24,9 @@ struct InvoiceReel {
     Decimal weight;
     Decimal rate;
     Decimal amount; // weight x rate to two decimals, as the grid shows it
-    // The marks the grid carries through an edit: issued to the press, finalised.
+    // The marks the row was loaded with: issued to the press, finalised.
+    // saveEdit never stores them: a stored reel keeps the marks the database
+    // holds, and a reel the invoice does not hold takes the invoice's.
     int consFlag = 0;
     int finalize = 0;
     // Read by loadRecord only. saveEdit keeps the stored unit of every reel it
@@ -72,6 +74,7 @@ public:
         NoSuchInvoice,
         Finalized, // saveEdit: finalised meanwhile, and the user is not the administrator
         ReelInUse, // saveEdit: the edit would break a reel that has left the godown
+        TooLong,   // a text longer than its column; nothing written
     };
     enum class Removed { Removed, NotAllowed, NoSuchInvoice };
     enum class Corrected { Corrected, EmptyNumber, NoSuchInvoice };
@@ -92,7 +95,8 @@ public:
     // unit (bookings name a reel by that code), and writes it into
     // invoice.transId. The reels end at the first one without a reel number;
     // they are stored entered (no mark set) in this unit. DuplicateNumber when any invoice of the year, of whatever
-    // company or unit, has the trimmed invoice number; nothing is written then.
+    // company or unit, has the trimmed invoice number; TooLong for a text
+    // longer than its column; nothing is written then.
     Saved saveNew(Invoice &invoice);
     // Stores the boxes into the invoice invoice.transId of this company and unit
     // and rewrites its reels from invoice.reels (up to the first without a reel
@@ -101,10 +105,13 @@ public:
     // one, the stored reel of the same number; that reel keeps its unit and
     // its issue and finalise marks, and is used up exactly when it is at the
     // press and its weight less its valid bookings shows as 0.00, as a booking
-    // marks it. A new row lies in this unit with no mark but the carried
-    // flags. A reel that has left the godown (moved, issued or booked) keeps
-    // its line number and may not be renamed, removed or weigh less than is
-    // booked on it: ReelInUse, with the message naming the reel in `refusal`.
+    // marks it. A row that is no stored reel (new, or dropped meanwhile by
+    // another station) lies in this unit, not issued, and finalised exactly
+    // when the invoice is finalised at the save. A reel that has left the
+    // godown (moved, issued or booked) keeps its line number and may not be
+    // renamed, removed or weigh less than is booked on it: ReelInUse, with
+    // the message naming the reel in `refusal`. TooLong (nothing written) for
+    // a text longer than its column, as saveNew.
     // Finalized when the invoice is finalised now and the user is not the
     // administrator; NoSuchInvoice when this company and unit have no invoice
     // of that code. Nothing is written after a refusal. When saved, `lines`

@@ -1,6 +1,7 @@
 #include "frmInvoiceMaster.h"
 #include "Desktop.h"
 #include "ReelGrid.h"
+#include "TextLengths.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -226,11 +227,15 @@ bool frmInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
+    if (result == InvoiceStore::Saved::TooLong) {
+        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     LbSerialNo->setText(inv.transId);
     setShownRecord(ShownRecord{inv.transId, gInvDbName, gAcDbName, gUnitCode, gCompCode});
     // The reels were stored in the grid's order: line r is row r.
     for (int r = 1; r <= inv.reels.size(); ++r)
-        GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(r));
+        markStored(r, r);
     return true;
 }
 
@@ -256,14 +261,24 @@ bool frmInvoiceMaster::SaveEdit()
         MsgBox(refusal, MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
+    if (result == InvoiceStore::Saved::TooLong) {
+        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+        return false;
+    }
     if (result != InvoiceStore::Saved::Saved) {
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
     // The window stays on the invoice: the next edit knows each row's reel.
     for (int r = 1; r <= lines.size(); ++r)
-        GrInvoice->setCell(r, ReelGrid::StoredLine, QString::number(lines.at(r - 1)));
+        markStored(r, lines.at(r - 1));
     return true;
+}
+
+void frmInvoiceMaster::markStored(int row, int line)
+{
+    GrInvoice->setCell(row, ReelGrid::StoredLine, QString::number(line));
+    GrInvoice->setCell(row, ReelGrid::StoredGsmCode, GrInvoice->cell(row, ReelGrid::GsmCode));
 }
 
 void frmInvoiceMaster::LoadRecord(const QString &transId)
@@ -316,6 +331,7 @@ void frmInvoiceMaster::showInvoice(const Invoice &inv)
         g.setCell(r, ReelGrid::ConsFlag, QString::number(reel.consFlag));
         g.setCell(r, ReelGrid::FinalizeFlag, QString::number(reel.finalize));
         g.setCell(r, ReelGrid::StoredLine, QString::number(reel.line));
+        g.setCell(r, ReelGrid::StoredGsmCode, reel.gsmCode);
         ++r;
     }
     CalculateTotals();

@@ -52,4 +52,6 @@ protected:
 
 private:
     void showInvoice(const Invoice &inv);
+    // The row now holds stored line `line`, with the GSM code it shows.
+    void markStored(int row, int line);
 };

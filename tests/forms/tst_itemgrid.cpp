@@ -8,6 +8,7 @@
 #include "ReelGrid.h"
 #include "Ui.h"
 #include <QApplication>
+#include <QMap>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -83,6 +84,8 @@ private slots:
     void lookupAfterCtrlAReplacesTheProposal_data();
     void lookupAfterCtrlAReplacesTheProposal();
     void ctrlAProposalShowsItsAmounts();
+    void blankKeyEndsTheLines_data();
+    void blankKeyEndsTheLines();
     void doubleClickPlacesTheEditor_data();
     void doubleClickPlacesTheEditor();
 
@@ -252,12 +255,12 @@ void TestItemGrid::layout()
     QCOMPARE(m_grid->objectName(), QString("GrInvoice"));
     QCOMPARE(m_grid->editor()->objectName(), QString("TxMove"));
     QCOMPARE(m_grid->rows(), 50);
-    QCOMPARE(m_grid->model()->columnCount(), 12);
+    QCOMPARE(m_grid->model()->columnCount(), 13);
     const QStringList headings{"Sl No",    "Reel No",        "GSM",       "Reel Type", "Weight", "Rate", "Amount",
-                               "GSM Code", "Reel Type Code", "Cons Flag", "",          ""};
+                               "GSM Code", "Reel Type Code", "Cons Flag", "",          "",    ""};
     for (int c = 0; c < headings.size(); ++c)
         QCOMPARE(m_grid->model()->headerData(c, Qt::Horizontal).toString(), headings.at(c));
-    for (int c : {7, 8, 9, 10})
+    for (int c : {7, 8, 9, 10, 11, 12})
         QVERIFY2(m_grid->isColumnHidden(c), qPrintable(QString::number(c)));
     QCOMPARE(m_grid->columnWidth(1), 3300 / 15);
     QCOMPARE(m_grid->cell(1, 0), QString("1"));
@@ -672,6 +675,12 @@ void TestItemGrid::assetStyleGrid_data()
         << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?No 2 Enter 10 Enter at:2,2 CtrlA Enter"
         << QStringList{"CHAIR1|ACME|STEEL||2.00|10.00|I1|B1", "CHAIR2|ACME|STEEL||2.00|10.00|I1|B1"} << "2,2"
         << QStringList{"?:Do You Want to Set the Warranty Date. "} << 20;
+    // A brand is the one its lookup chose with a code: a name handed back
+    // without one takes the line's code away and is refused.
+    QTest::newRow("a brand not chosen with a code is refused and loses its code")
+        << "at:1,1 F1=I1|chair1 Enter F1=B1|acme Enter steel Enter Enter?No 2 Enter 10 Enter at:1,2 F1=|bolt Enter"
+        << QStringList{"CHAIR1|BOLT|STEEL||2.00|10.00|I1|"} << "1,2"
+        << QStringList{"?:Do You Want to Set the Warranty Date. ", "C:Please Select the Brand.   "} << 20;
     QTest::newRow("a brand chosen, then entered, keeps its code")
         << "at:1,1 F1=I1|chair Enter F1=B1|acme Enter at:1,2 Enter"
         << QStringList{"CHAIR|ACME|||||I1|B1"} << "1,3" << none << 20;
@@ -1176,6 +1185,47 @@ void TestItemGrid::doubleClickPlacesTheEditor()
     // The keys go to the editor: Del empties it.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
     QCOMPARE(m_grid->editor()->text(), QString());
+}
+
+void TestItemGrid::blankKeyEndsTheLines_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("given"); // rows from 1 in the kind's columns
+    QTest::addColumn<QString>("steps");
+
+    const QString reel = "R1|45 GSM|ROLL|100.00|10.00|1000.00|G45|T1";
+    const QString chair = "CHAIR|ACME|||1.00|10.00|I1|B1";
+    const QString paper = "PAPER|2|105|9.00|9.00|0.00|I1";
+    const QMap<QString, QString> lines{{"reel", reel}, {"asset", chair}, {"gst", paper}};
+    for (auto it = lines.cbegin(); it != lines.cend(); ++it) {
+        const QString &kind = it.key();
+        const QString line = it.value();
+        const QString blankKey = "  ";
+        QTest::addRow("%s: a blank typed and Up", qPrintable(kind)) << kind << QStringList{line, line} << "at:3,1 _ Up";
+        QTest::addRow("%s: a blank typed and Enter", qPrintable(kind))
+            << kind << QStringList{line, line} << "at:3,1 _ Enter";
+        QTest::addRow("%s: a key cell of blanks", qPrintable(kind)) << kind << QStringList{line, line, blankKey} << "";
+    }
+}
+
+void TestItemGrid::blankKeyEndsTheLines()
+{
+    QFETCH(QString, kind);
+    QFETCH(QStringList, given);
+    QFETCH(QString, steps);
+    const QList<int> columns = buildKind(kind);
+    for (int i = 0; i < given.size(); ++i)
+        putRow(*m_grid, i + 1, columns, given.at(i));
+    m_grid->CalculateTotals();
+    run(steps);
+    // A key of blanks is an empty key: the two lines end there and nothing
+    // below them holds Save up.
+    QCOMPARE(messages(), QStringList());
+    QCOMPARE(m_grid->lineCount(), 2);
+    QCOMPARE(m_grid->filledRows(), 2);
+    const std::optional<ItemGrid::LineGap> gap = m_grid->firstGap();
+    QVERIFY2(!gap, gap ? qPrintable(QString("%1,%2|%3").arg(gap->row).arg(gap->column).arg(gap->message)) : "");
+    QVERIFY(m_grid->cell(3, m_grid->config().keyColumn).trimmed().isEmpty());
 }
 
 QTEST_MAIN(TestItemGrid)

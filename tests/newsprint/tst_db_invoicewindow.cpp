@@ -1,4 +1,5 @@
 #include "GridTestSupport.h"
+#include "TextLengths.h"
 #include "NewsprintWindows.h"
 #include "ReelGrid.h"
 #include "Sheet.h"
@@ -68,6 +69,9 @@ private slots:
     void cancelledNewReachesNothingStoredElsewhere_data();
     void cancelledNewReachesNothingStoredElsewhere();
     void newReelTakesNoGsmCodeWithoutItsName();
+    void ctrlAOnStoredReelTakesNoBareGsmCode();
+    void reelNumberLongerInCapitalsRefusedAtEnter();
+    void loadedTextsShownWhole();
 
 private:
     frmInvoiceMaster *openNew();
@@ -634,9 +638,9 @@ void TestInvoiceWindow::failingSaveKeepsEverythingTyped()
     typeReel(tooLong, QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("10"), QStringLiteral("10"));
     typeAmounts(QStringLiteral("5"), QString());
     click(m_w->newButton());
-    QCOMPARE(m_scripted->ui.shown.size(), 1);
-    QVERIFY2(m_scripted->ui.lastText().contains(QStringLiteral("invtrans_reel_no")),
-             qPrintable(m_scripted->ui.lastText()));
+    // Told in the clerk's words, never the server's.
+    QCOMPARE(m_scripted->ui.texts(), QStringList{kTextTooLong});
+    QCOMPARE(m_scripted->ui.shown.last().icon, MsgIcon::Critical);
     QCOMPARE(stateOf(m_w), QStringLiteral("new"));
     QCOMPARE(m_w->TxInvoiceNo->text(), QStringLiteral("KNM-LONG"));
     QCOMPARE(m_w->grid()->cell(1, ReelGrid::ReelNo), tooLong);
@@ -1339,6 +1343,99 @@ void TestInvoiceWindow::newReelTakesNoGsmCodeWithoutItsName()
     QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
                    "vstores_2024.inv_invoice_trans"),
              QStringLiteral("R1/GSM0404"));
+}
+
+void TestInvoiceWindow::ctrlAOnStoredReelTakesNoBareGsmCode()
+{
+    // R1's grade has left the GSM master; R2, below it, has a grade that stands.
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_gsm='GSM0404'");
+    gConnection.execute("Insert into vstores_2024.inv_invoice_trans (unit_code, comp_code, invtrans_id, "
+                        "invtrans_slno, invtrans_reel_no, invtrans_gsm, invtrans_reel_type, invtrans_weight, "
+                        "invtrans_rate, invtrans_amt, invtrans_unit_code) values "
+                        "('TVM','01','N0000005',2,'R2','GSM0001','RT0001',500,40,20000,'TVM')");
+    const QString before = storedInvoice(QStringLiteral("N0000005"));
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    ItemGrid *g = m_w->grid();
+    click(m_w->editButton());
+    // Ctrl+A on R2's weight repeats R1, its bare code included, over the stored reel.
+    g->GrInvoice_Click(2, ReelGrid::Weight);
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor()->text(), QStringLiteral("R2"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(2, ReelGrid::Gsm) + u'|' + g->cell(2, ReelGrid::GsmCode), QStringLiteral("|GSM0404"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::Gsm)));
+    QCOMPARE(storedInvoice(QStringLiteral("N0000005")), before);
+
+    // A grade chosen for R2 stores; R1 keeps its own bare code.
+    m_scripted->ui.shown.clear();
+    pick(editor(), QStringLiteral("48"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm) order by invtrans_slno) from "
+                   "vstores_2024.inv_invoice_trans"),
+             QStringLiteral("R1/GSM0404,R2/GSM0002"));
+}
+
+void TestInvoiceWindow::reelNumberLongerInCapitalsRefusedAtEnter()
+{
+    QVERIFY(openNew());
+    typeHeader(QStringLiteral("KNM-SS"));
+    // The cell takes 40 characters; in capitals each ß is two.
+    const QString typed(40, QChar(0xDF));
+    QTest::keyClicks(editor(), typed);
+    QCOMPARE(editor()->text(), typed);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(m_scripted->ui.texts(), QStringList{kTextTooLong});
+    QCOMPARE(m_scripted->ui.shown.last().icon, MsgIcon::Critical);
+    QCOMPARE(m_w->grid()->cell(1, ReelGrid::ReelNo), QString());
+    QCOMPARE(editor()->text(), typed);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor()));
+    QCOMPARE(m_w->grid()->CurCol, int(ReelGrid::ReelNo));
+
+    // Half of it fits in capitals, and the invoice saves it as shown.
+    m_scripted->ui.shown.clear();
+    editor()->clear();
+    typeReel(QString(20, QChar(0xDF)), QStringLiteral("45"), QStringLiteral("Full"), QStringLiteral("10"),
+             QStringLiteral("10"));
+    QCOMPARE(m_w->grid()->cell(1, ReelGrid::ReelNo), QString(40, u'S'));
+    typeAmounts(QStringLiteral("5"), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select invtrans_reel_no from vstores_2024.inv_invoice_trans"), QString(40, u'S'));
+}
+
+void TestInvoiceWindow::loadedTextsShownWhole()
+{
+    // Another program stored a number of 60 characters, four of them emoji:
+    // 64 UTF-16 units in a column of 60 characters.
+    const QString number = QString(56, u'9') + QString::fromUtf8("\U0001F600\U0001F4F0\U0001F600\U0001F4F0");
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    gConnection.execute("Update vstores_2024.inv_invoice set inv_invoice_no=?", {number});
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    QCOMPARE(m_w->TxInvoiceNo->text(), number);
+    // An edit of something else stores it whole.
+    click(m_w->editButton());
+    m_w->TxFreight->selectAll();
+    QTest::keyClicks(m_w->TxFreight, QStringLiteral("75"));
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(field("Select concat_ws('|', inv_invoice_no, inv_freight) from vstores_2024.inv_invoice"),
+             number + QStringLiteral("|75.00"));
+    // Typing stops at the column's 60 characters, the emoji each counted once.
+    click(m_w->editButton());
+    m_w->TxInvoiceNo->setFocus();
+    m_w->TxInvoiceNo->end(false);
+    QTest::keyClicks(m_w->TxInvoiceNo, QStringLiteral("77"));
+    QCOMPARE(m_w->TxInvoiceNo->text(), number);
+    QTest::keyClick(m_w->TxInvoiceNo, Qt::Key_Backspace);
+    QTest::keyClicks(m_w->TxInvoiceNo, QStringLiteral("77"));
+    QCOMPARE(m_w->TxInvoiceNo->text(), number.chopped(2) + u'7');
 }
 
 QTEST_MAIN(TestInvoiceWindow)
