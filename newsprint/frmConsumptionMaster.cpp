@@ -2,6 +2,7 @@
 #include "Desktop.h"
 #include "Lookup.h"
 #include "NumericKey.h"
+#include "TextLengths.h"
 #include "Twips.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -18,6 +19,7 @@ const QString kOverBooked = QStringLiteral("Consumed Quantity Could Be Greater T
 const QString kBadReel = QStringLiteral("Please Enter the Reel No. Correctly.  ");
 const QString kNoUnit = QStringLiteral("Please Select the Unit.   ");
 const QString kNotFound = QStringLiteral("Nothing was changed: the consumption was not found.   ");
+const QString kSavedNotReadBack = QStringLiteral("The consumption is saved, but it could not be read back: ");
 
 Decimal numberOf(const QLineEdit *box)
 {
@@ -445,9 +447,14 @@ bool frmConsumptionMaster::SaveEdit()
         return false;
     }
     // Date, product and consuming unit alone were stored: the window shows
-    // the booking as it now stands, not a rate typed during the edit.
+    // the booking as it now stands, not a rate typed during the edit. The
+    // save stands whatever the reading does; a failed reading is told as such.
     std::optional<ConsumptionRecord> after;
-    guarded([&] { after = stored.loadRecord(code); });
+    try {
+        after = stored.loadRecord(code);
+    } catch (const DbError &e) {
+        MsgBox(kSavedNotReadBack + clerkText(e), MsgButtons::Ok, MsgIcon::Information);
+    }
     if (after) {
         m_loading = true;
         showBooking(*after);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using reelfixture::Reel;
@@ -36,6 +37,7 @@ private slots:
     void otherClerkBookedMeanwhile();
     void editDuringNewEntryIsReported();
     void editLoadedBooking();
+    void editStandsWhenItsReadingFails();
     void cancelledNewEditsNothingBookedElsewhere();
     void unitBoxKeys();
     void quantityBelowOneKg_data();
@@ -376,6 +378,30 @@ void TestConsumptionWindows::editLoadedBooking()
     for (const char *name : {"TxConsumptionCode", "TxProductCode", "TxProductName", "TxQty", "TxRate", "TxAmount"})
         shown << box(name)->text();
     QCOMPARE(shown.join(u'|'), QStringLiteral("C0000009|VSP|Velmora Sports|120.000|42.50|5100.00"));
+}
+
+void TestConsumptionWindows::editStandsWhenItsReadingFails()
+{
+    book(QStringLiteral("C0000009"), QStringLiteral("R100"), QStringLiteral("120"), QStringLiteral("5100"),
+         QStringLiteral("2024-06-01"));
+    openMaster(QStringLiteral("C0000009"));
+    m_master->CmCancel_Click();
+    press(Qt::Key_F3);
+    lookUpProduct(QStringLiteral("Velmora Sports"));
+    // The booking's reading needs the reel types; the save does not.
+    gConnection.execute("Rename table vstores_2024.inv_reeltype to vstores_2024.inv_reeltype_away");
+    const auto restore = qScopeGuard(
+        [] { gConnection.execute("Rename table vstores_2024.inv_reeltype_away to vstores_2024.inv_reeltype"); });
+    press(Qt::Key_F5);
+    QCOMPARE(ui().shown.size(), 1);
+    QVERIFY2(ui().lastText().startsWith(QStringLiteral("The consumption is saved, but it could not be read back: ")),
+             qPrintable(ui().lastText()));
+    QCOMPARE(ui().shown.last().icon, MsgIcon::Information);
+    QVERIFY(!m_master->editMode());
+    QCOMPARE(button("CmNew")->text(), QStringLiteral("New - F2"));
+    QCOMPARE(GetFirstValue(QStringLiteral("Select concat_ws('|',cons_pdt_code,modified_by) from "
+                                          "vstores_2024.inv_consumption")),
+             QStringLiteral("VSP|2"));
 }
 
 void TestConsumptionWindows::cancelledNewEditsNothingBookedElsewhere()
