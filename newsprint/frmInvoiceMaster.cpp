@@ -208,8 +208,6 @@ Invoice frmInvoiceMaster::shownInvoice() const
         reel.weight = Decimal::fromText(g.cell(r, ReelGrid::Weight));
         reel.rate = Decimal::fromText(g.cell(r, ReelGrid::Rate));
         reel.amount = Decimal::fromText(g.cell(r, ReelGrid::Amount));
-        reel.consFlag = g.cell(r, ReelGrid::ConsFlag).trimmed().toInt();
-        reel.finalize = g.cell(r, ReelGrid::FinalizeFlag).trimmed().toInt();
         reel.line = g.cell(r, ReelGrid::StoredLine).toInt();
         inv.reels << reel;
     }

@@ -29,6 +29,9 @@ private slots:
     void refusedConnection();
 
 private:
+    // An empty scratch table for the multi-row inserts.
+    void emptyBatchTable();
+
     Database m_db{QStringLiteral("tst")};
 };
 
@@ -170,6 +173,13 @@ void TestDataAccess::boundQueriesKeepDecimalsAndDates()
 // Rows inserted in batches carry their values in the statement's text; each
 // must arrive as binding would have sent it, whatever the session does with
 // backslashes, and a kind with no literal form still arrives, bound.
+void TestDataAccess::emptyBatchTable()
+{
+    m_db.execute("Create temporary table if not exists batch (slno int, name varchar(60) null, "
+                 "amount decimal(20,2) null, taken date null, flag tinyint null, extra int null)");
+    m_db.execute("Delete from batch");
+}
+
 void TestDataAccess::multiRowInsertsKeepEveryValue_data()
 {
     QTest::addColumn<bool>("noBackslashEscapes");
@@ -183,9 +193,7 @@ void TestDataAccess::multiRowInsertsKeepEveryValue()
 {
     QFETCH(bool, noBackslashEscapes);
     QFETCH(QVariant, extra);
-    m_db.execute("Create temporary table if not exists batch (slno int, name varchar(60) null, "
-                 "amount decimal(20,2) null, taken date null, flag tinyint null, extra int null)");
-    m_db.execute("Delete from batch");
+    emptyBatchTable();
     const QString mode = m_db.firstValue("Select @@SESSION.sql_mode");
     if (noBackslashEscapes)
         m_db.execute("SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'NO_BACKSLASH_ESCAPES')");
@@ -238,9 +246,7 @@ void TestDataAccess::refusedRowNamedByItsPlaceInTheBatch()
 {
     QFETCH(int, rows);
     QFETCH(int, refused);
-    m_db.execute("Create temporary table if not exists batch (slno int, name varchar(60) null, "
-                 "amount decimal(20,2) null, taken date null, flag tinyint null, extra int null)");
-    m_db.execute("Delete from batch");
+    emptyBatchTable();
     QVariantList values;
     for (int r = 1; r <= rows; ++r)
         values << r << QString(r == refused ? 61 : 5, u'x');
