@@ -57,6 +57,7 @@ private slots:
     void textsStopAtTheirColumns();
     void textBeyondItsColumnRefused_data();
     void textBeyondItsColumnRefused();
+    void loadedTextsShownWhole();
     void enterChainRefusals_data();
     void enterChainRefusals();
     void saveChecks_data();
@@ -693,6 +694,53 @@ void TestFAInvoice::textBeyondItsColumnRefused()
     QCOMPARE(shown(), QStringList{"C:" + kTextTooLong});
     QVERIFY(m_w->isEntering());
     QCOMPARE(stored(), before);
+}
+
+void TestFAInvoice::loadedTextsShownWhole()
+{
+    // Another program stored narrations of 246 characters, six of them emoji:
+    // 252 UTF-16 units in columns of 250 characters.
+    QString emoji;
+    for (int i = 0; i < 6; ++i)
+        emoji += QString::fromUtf8(i % 2 ? "\U0001F4F0" : "\U0001F600");
+    const QString narration = QString(240, u'n') + emoji;
+    const QString description = QString(240, u'D') + emoji;
+    gConnection.execute("Update vstores_2024.inv_asset set inv_narration=? where inv_code='A0000001'", {narration});
+    gConnection.execute("Update vstores_2024.inv_asset_trans set invtrans_narration=? "
+                        "where invtrans_id='A0000001' and invtrans_slno=1",
+                        {description});
+    open(QStringLiteral("A0000001"));
+    QCOMPARE(m_w->TxNarration->text(), narration);
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(1, AssetGrid::Description), description);
+
+    // An edit of something else stores both whole, the editor having visited the line.
+    QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+    QVERIFY(m_w->editMode());
+    g->CurRow = 1;
+    g->CurCol = AssetGrid::Description;
+    g->MoveEditor();
+    QCOMPARE(g->editor()->text(), description);
+    QTest::keyClick(g->editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(1, AssetGrid::Description), description);
+    m_w->TxFreight->setFocus();
+    m_w->TxFreight->selectAll();
+    QTest::keyClicks(m_w->TxFreight, QStringLiteral("75"));
+    QTest::mouseClick(m_w->newButton(), Qt::LeftButton);
+    QCOMPARE(shown(), QStringList{});
+    QVERIFY(!m_w->isEntering());
+    QCOMPARE(field("Select concat_ws('|', inv_narration, inv_freight) from vstores_2024.inv_asset "
+                   "where inv_code='A0000001'"),
+             narration + QStringLiteral("|75.00"));
+    QCOMPARE(lines("vstores_2024", "A0000001").value(0).section(u'|', 3, 3), description);
+
+    // Typing stops at the column's 250 characters, the emoji each counted once.
+    QTest::mouseClick(m_w->editButton(), Qt::LeftButton);
+    QVERIFY(m_w->editMode());
+    m_w->TxNarration->setFocus();
+    m_w->TxNarration->end(false);
+    QTest::keyClicks(m_w->TxNarration, QStringLiteral("wxyz!"));
+    QCOMPARE(m_w->TxNarration->text(), narration + QStringLiteral("wxyz"));
 }
 
 void TestFAInvoice::enterChainRefusals_data()
