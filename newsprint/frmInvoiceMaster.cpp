@@ -328,8 +328,7 @@ void frmInvoiceMaster::showInvoice(const Invoice &inv)
         g.setCell(r, ReelGrid::ReelTypeCode, reel.reelTypeCode);
         g.setCell(r, ReelGrid::ConsFlag, QString::number(reel.consFlag));
         g.setCell(r, ReelGrid::FinalizeFlag, QString::number(reel.finalize));
-        g.setCell(r, ReelGrid::StoredLine, QString::number(reel.line));
-        g.setCell(r, ReelGrid::StoredGsmCode, reel.gsmCode);
+        markStored(r, reel.line);
         ++r;
     }
     CalculateTotals();

@@ -94,6 +94,7 @@ private:
     // The grid of one window, "reel", "asset" or "gst", with its lookups
     // scripted and its own totals; the columns its rows are written in.
     QList<int> buildKind(const QString &kind);
+    void buildWithRows(const QString &kind, const QStringList &rows);
     // Space-separated steps: a key name, "F1=code|name" (the lookup hands that
     // row back; "F1=none" chooses nothing), "Enter?Yes" (Enter answered Yes),
     // "at:r,c" (the window sends the editor there), "click:r,c", or text to type.
@@ -188,6 +189,15 @@ QList<int> TestItemGrid::buildKind(const QString &kind)
         return {1, 2, 3, 4, 6, 8, 11};
     }
     return kReelColumns;
+}
+
+// A grid of that kind holding the rows from row 1, its totals worked out.
+void TestItemGrid::buildWithRows(const QString &kind, const QStringList &rows)
+{
+    const QList<int> columns = buildKind(kind);
+    for (int i = 0; i < rows.size(); ++i)
+        putRow(*m_grid, i + 1, columns, rows.at(i));
+    m_grid->CalculateTotals();
 }
 
 void TestItemGrid::cleanup()
@@ -1011,10 +1021,7 @@ void TestItemGrid::nothingMayStandBelowTheLines()
     QFETCH(QString, kind);
     QFETCH(QStringList, given);
     QFETCH(QString, gap);
-    const QList<int> columns = buildKind(kind);
-    for (int i = 0; i < given.size(); ++i)
-        putRow(*m_grid, i + 1, columns, given.at(i));
-    m_grid->CalculateTotals();
+    buildWithRows(kind, given);
     const std::optional<ItemGrid::LineGap> found = m_grid->firstGap();
     QCOMPARE(found ? QString("%1,%2|%3").arg(found->row).arg(found->column).arg(found->message) : QString(), gap);
 }
@@ -1051,9 +1058,7 @@ void TestItemGrid::ctrlAFromAnyColumn()
     QFETCH(QString, above);
     QFETCH(QString, proposal);
     QFETCH(int, next);
-    const QList<int> columns = buildKind(kind);
-    putRow(*m_grid, 1, columns, above);
-    m_grid->CalculateTotals();
+    buildWithRows(kind, {above});
     const ItemGridConfig &g = m_grid->config();
 
     run(QString("at:2,%1 CtrlA").arg(column));
@@ -1167,13 +1172,10 @@ void TestItemGrid::doubleClickPlacesTheEditor()
     QFETCH(QString, kind);
     QFETCH(QString, at);
     QFETCH(QString, cur);
-    const QList<int> columns = buildKind(kind);
     const QHash<QString, QString> line{{"reel", "R%1|48 GSM|ROLL|1.00|2.00||G48|T1"},
                                        {"asset", "CHAIR%1|ACME|||1.00|2.00|I1|B1"},
                                        {"gst", "PEN%1|3|10|5.00|5.00|0.00|I2"}};
-    for (int r = 1; r <= 3; ++r)
-        putRow(*m_grid, r, columns, line.value(kind).arg(r));
-    m_grid->CalculateTotals();
+    buildWithRows(kind, {line.value(kind).arg(1), line.value(kind).arg(2), line.value(kind).arg(3)});
 
     const QStringList rc = at.split(u',');
     doubleClickCell(*m_grid, rc.at(0).toInt(), rc.at(1).toInt());
@@ -1213,10 +1215,7 @@ void TestItemGrid::blankKeyEndsTheLines()
     QFETCH(QString, kind);
     QFETCH(QStringList, given);
     QFETCH(QString, steps);
-    const QList<int> columns = buildKind(kind);
-    for (int i = 0; i < given.size(); ++i)
-        putRow(*m_grid, i + 1, columns, given.at(i));
-    m_grid->CalculateTotals();
+    buildWithRows(kind, given);
     run(steps);
     // A key of blanks is an empty key: the two lines end there and nothing
     // below them holds Save up.
