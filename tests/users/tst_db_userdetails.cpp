@@ -755,7 +755,11 @@ void TestUserDetails::userTakenMeanwhileGetsNextId()
     // Another workstation inserts user 9 and has not committed yet when this
     // save looks for the largest id; it commits as soon as this save waits.
     QAtomicInt inserted = 0;
+    QAtomicInt sawWait = 0;
     QString otherError;
+    // This station's own connection, watched in the server's transaction list:
+    // other test programs on the same server wait for locks of their own.
+    const QString waiter = gConnection.firstValue(QStringLiteral("Select connection_id()"));
     QThread *other = QThread::create([&] {
         Database db(QStringLiteral("other-station"));
         try {
@@ -765,11 +769,13 @@ void TestUserDetails::userTakenMeanwhileGetsNextId()
                        " values (9, 'elsewhere', 'KTM', '0001')");
             inserted = 1;
             // The server refreshes its list of transactions at most every 0.1 s.
-            for (int i = 0; i < 200; ++i) {
+            for (int i = 0; i < 200 && !sawWait; ++i) {
                 QThread::msleep(150);
-                if (db.firstValue("Select count(*) from information_schema.innodb_trx where trx_state='LOCK WAIT'")
+                if (db.firstValue(QStringLiteral("Select count(*) from information_schema.innodb_trx "
+                                                 "where trx_mysql_thread_id=? and trx_state='LOCK WAIT'"),
+                                  {waiter})
                     != "0")
-                    break;
+                    sawWait = 1;
             }
             db.commit();
         } catch (const DbError &e) {
@@ -788,6 +794,7 @@ void TestUserDetails::userTakenMeanwhileGetsNextId()
     other->wait();
     delete other;
     QVERIFY2(otherError.isEmpty(), qPrintable(otherError));
+    QVERIFY2(sawWait.loadAcquire(), "the save never waited for the other station's insert");
     QVERIFY2(m_ui->ui.shown.isEmpty(), qPrintable(m_ui->ui.lastText()));
     QCOMPARE(userField(9, "user_name"), QString("elsewhere"));
     QCOMPARE(userField(10, "user_name"), QString("here"));
