@@ -1,5 +1,6 @@
 #include "InvoiceEntryWindow.h"
 #include "Desktop.h"
+#include "TextLengths.h"
 #include "Twips.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
@@ -84,6 +85,12 @@ InvoiceEntryWindow::~InvoiceEntryWindow() = default;
 QString InvoiceEntryWindow::notStoredMessage()
 {
     return QStringLiteral("This Invoice Is Not Saved in This Unit.   ");
+}
+
+bool InvoiceEntryWindow::refuseTextTooLong()
+{
+    MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+    return false;
 }
 
 QWidget *InvoiceEntryWindow::makeBox(const InvoiceBox &b)

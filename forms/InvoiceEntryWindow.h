@@ -208,6 +208,8 @@ protected:
     // What a refused command on an invoice that this unit and company have not
     // stored under the shown id says.
     static QString notStoredMessage();
+    // Tells the clerk a save was refused for a text longer than its column; always false.
+    static bool refuseTextTooLong();
 
     // Form load: the boxes' starting values, then the invoice handed over in
     // gSelectedCode (which is emptied). A window built on this one calls it at

@@ -258,11 +258,7 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
     for (int r = 1; r <= lines; ++r) {
         for (const ItemGridNeed &need : m_config.lineNeeds) {
             const QString text = cell(r, need.column);
-            const QString code = cell(r, need.codeColumn).trimmed();
-            const bool loadedCode =
-                need.loadedCodeColumn < 0 || (!code.isEmpty() && code == cell(r, need.loadedCodeColumn).trimmed());
-            if (text.trimmed().isEmpty()
-                && (need.optional || (need.codeWithoutName && loadedCode && !code.isEmpty())))
+            if (text.trimmed().isEmpty() && (need.optional || keepsCodeWithoutName(r, need)))
                 continue;
             const bool missing = need.number
                 ? Decimal::fromText(text).isZero()
@@ -278,6 +274,14 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
             return LineGap{lines + 1, m_config.keyColumn, m_config.belowLinesRefusal};
     }
     return std::nullopt;
+}
+
+bool ItemGrid::keepsCodeWithoutName(int row, const ItemGridNeed &need) const
+{
+    if (!need.codeWithoutName)
+        return false;
+    const QString code = cell(row, need.codeColumn).trimmed();
+    return !code.isEmpty() && (need.loadedCodeColumn < 0 || code == cell(row, need.loadedCodeColumn).trimmed());
 }
 
 bool ItemGrid::holdsEntry(int row) const

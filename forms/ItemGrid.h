@@ -221,6 +221,9 @@ private:
     bool refuseLongerInCapitals(const QString &text);
     // Puts the cell back as it was and tells the clerk the number is too large; true.
     bool refuseOverflow(const QString &before);
+    // Whether the row's empty cell of `need` is taken as a stored line's code
+    // whose master row is gone (see ItemGridNeed::codeWithoutName).
+    bool keepsCodeWithoutName(int row, const ItemGridNeed &need) const;
     // Whether the row holds anything the clerk enters (the worked-out cells and
     // figures of zero aside).
     bool holdsEntry(int row) const;

@@ -1,7 +1,6 @@
 #include "frmInvoiceMaster.h"
 #include "Desktop.h"
 #include "ReelGrid.h"
-#include "TextLengths.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -225,10 +224,8 @@ bool frmInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (result == InvoiceStore::Saved::TooLong) {
-        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
+    if (result == InvoiceStore::Saved::TooLong)
+        return refuseTextTooLong();
     LbSerialNo->setText(inv.transId);
     setShownRecord(ShownRecord{inv.transId, gInvDbName, gAcDbName, gUnitCode, gCompCode});
     // The reels were stored in the grid's order: line r is row r.
@@ -259,10 +256,8 @@ bool frmInvoiceMaster::SaveEdit()
         MsgBox(refusal, MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
-    if (result == InvoiceStore::Saved::TooLong) {
-        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
+    if (result == InvoiceStore::Saved::TooLong)
+        return refuseTextTooLong();
     if (result != InvoiceStore::Saved::Saved) {
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;

@@ -3,7 +3,6 @@
 #include "BillYears.h"
 #include "Desktop.h"
 #include "RoundOff.h"
-#include "TextLengths.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -242,10 +241,8 @@ bool frmFAInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (result == FAInvoiceStore::Saved::TooLong) {
-        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
+    if (result == FAInvoiceStore::Saved::TooLong)
+        return refuseTextTooLong();
     if (result == FAInvoiceStore::Saved::Refused) {
         MsgBox(kFillDetails, MsgButtons::Ok, MsgIcon::Critical);
         return false;
@@ -269,10 +266,8 @@ bool frmFAInvoiceMaster::SaveEdit()
         MsgBox(QStringLiteral("You Cannot Edit Finalized Invoice.   "), MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
-    if (result == FAInvoiceStore::Saved::TooLong) {
-        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
+    if (result == FAInvoiceStore::Saved::TooLong)
+        return refuseTextTooLong();
     if (result == FAInvoiceStore::Saved::Refused) {
         MsgBox(kFillDetails, MsgButtons::Ok, MsgIcon::Critical);
         return false;

@@ -1,7 +1,6 @@
 #include "frmOtherInvoiceMaster.h"
 #include "Desktop.h"
 #include "RoundOff.h"
-#include "TextLengths.h"
 #include "Ui.h"
 #include "mdlVelmora.h"
 #include <QDateEdit>
@@ -285,10 +284,8 @@ bool frmOtherInvoiceMaster::SaveNew()
         TxInvoiceNo->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    if (result == OtherInvoiceStore::Saved::TooLong) {
-        MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
-        return false;
-    }
+    if (result == OtherInvoiceStore::Saved::TooLong)
+        return refuseTextTooLong();
     if (result != OtherInvoiceStore::Saved::Saved) {
         MsgBox(QStringLiteral("Please Fill the Details Properly.   "), MsgButtons::Ok, MsgIcon::Critical);
         return false;
@@ -317,7 +314,7 @@ bool frmOtherInvoiceMaster::SaveEdit()
     case OtherInvoiceStore::Saved::NoSuchInvoice:
         MsgBox(notStoredMessage(), MsgButtons::Ok, MsgIcon::Critical);
         return false;
-    case OtherInvoiceStore::Saved::TooLong: MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical); return false;
+    case OtherInvoiceStore::Saved::TooLong: return refuseTextTooLong();
     default:
         MsgBox(QStringLiteral("Please Fill the Details Properly.   "), MsgButtons::Ok, MsgIcon::Critical);
         return false;
