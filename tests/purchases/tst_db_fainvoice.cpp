@@ -412,6 +412,7 @@ void TestFAInvoice::chequeReceivedWaitsForAnotherStationsLock()
     const QString waiter = gConnection.firstValue(QStringLiteral("Select connection_id()"));
     std::promise<QString> holding; // the other station's error, empty once it holds the bill's row
     std::atomic<bool> done{false};
+    std::atomic<int> waitsSeen{0};
     QString stationError;
     std::thread station([&] {
         bool told = false;
@@ -437,6 +438,7 @@ void TestFAInvoice::chequeReceivedWaitsForAnotherStationsLock()
                 // for a tenth of a second; the wait lasts a whole second.
                 std::this_thread::sleep_for(std::chrono::milliseconds(150));
             }
+            waitsSeen = int(waits.size());
             other.commit();
         } catch (const DbError &e) {
             stationError = e.serverText();
@@ -460,6 +462,8 @@ void TestFAInvoice::chequeReceivedWaitsForAnotherStationsLock()
     done = true;
     station.join();
     QCOMPARE(stationError, QString());
+    // The mark went in on the second try, after this station had waited twice.
+    QCOMPARE(int(waitsSeen), 2);
 }
 
 void TestFAInvoice::finalizeTouchesOnlyThatBill_data()
