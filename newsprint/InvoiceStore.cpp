@@ -211,30 +211,29 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
             }
         }
     }
-    // Which stored reel each row is: its line, else a reel of its number
-    // that no other row took.
+    // Which stored reel each row is: the reel of its number on its line, else
+    // the reel of its number (another station's edit may have moved it to
+    // another line since this window loaded), else the reel on its line,
+    // whose number the clerk changed. No stored reel is taken twice.
     const QList<const InvoiceReel *> filled = filledReels(invoice.reels);
     QList<Stored *> match(filled.size(), nullptr);
-    for (int i = 0; i < filled.size(); ++i) {
-        for (Stored &s : stored) {
-            if (filled[i]->line > 0 && s.slNo == filled[i]->line && !s.claimed) {
+    const auto matchRows = [&](bool byLine, bool byNumber) {
+        for (int i = 0; i < filled.size(); ++i) {
+            if (match[i] || (byLine && filled[i]->line <= 0))
+                continue;
+            for (Stored &s : stored) {
+                if (s.claimed || (byLine && s.slNo != filled[i]->line)
+                    || (byNumber && reelKey(s.reelNo) != reelKey(filled[i]->reelNo)))
+                    continue;
                 s.claimed = true;
                 match[i] = &s;
                 break;
             }
         }
-    }
-    for (int i = 0; i < filled.size(); ++i) {
-        if (match[i])
-            continue;
-        for (Stored &s : stored) {
-            if (!s.claimed && reelKey(s.reelNo) == reelKey(filled[i]->reelNo)) {
-                s.claimed = true;
-                match[i] = &s;
-                break;
-            }
-        }
-    }
+    };
+    matchRows(true, true);
+    matchRows(false, true);
+    matchRows(true, false);
     const auto refuse = [&](const QString &text) {
         if (refusal)
             *refusal = text;

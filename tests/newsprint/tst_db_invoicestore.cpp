@@ -46,6 +46,7 @@ private slots:
     void saveEditSetsUsedUpFromWhatIsLeft();
     void staleEditGivesReelsTheInvoicesMark_data();
     void staleEditGivesReelsTheInvoicesMark();
+    void staleEditFindsItsReelsByNumber();
 
 private:
     static Invoice invoice(const QString &number, int reels);
@@ -872,6 +873,37 @@ void TestInvoiceStore::staleEditGivesReelsTheInvoicesMark()
     edit.reels[0].weight = Decimal::fromText("505");
     QCOMPARE(store("TVM", user).saveEdit(edit), InvoiceStore::Saved::Saved);
     QCOMPARE(value("Select inv_finalize from vstores_2024.inv_invoice") + u' ' + reelRows(), stored);
+}
+
+void TestInvoiceStore::staleEditFindsItsReelsByNumber()
+{
+    Invoice inv = invoice("M-1", 3);
+    store().saveNew(inv);
+    // The administrator's window loads R001, R002 and R003 on lines 1 to 3.
+    std::optional<Invoice> stale = store("TVM", 1).loadRecord(inv.transId);
+    QVERIFY(stale);
+
+    // Another station drops R001, so that R002 and R003 move up a line,
+    // finalises, and R002 goes to the press from line 1.
+    InvoiceStore other = store("TVM", 742);
+    std::optional<Invoice> fresh = other.loadRecord(inv.transId);
+    QVERIFY(fresh);
+    fresh->reels.removeFirst();
+    QCOMPARE(other.saveEdit(*fresh), InvoiceStore::Saved::Saved);
+    QVERIFY(other.finalize(inv.transId));
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_reel_no='R002'");
+    QCOMPARE(reelRows(), QString("1/R002/812.50/TVM/1/1/0 2/R003/812.50/TVM/1/0/0"));
+
+    // The stale edit touches R003 alone. Its R001 row, on the line R002 now
+    // holds, is not R002: the save is not refused for renaming R002, and
+    // R002 keeps its line and its marks. Last save wins: R001 is back, in
+    // the godown of the finalised invoice.
+    Invoice edit = *stale;
+    edit.reels[2].weight = Decimal::fromText("505");
+    QString why;
+    QCOMPARE(store("TVM", 1).saveEdit(edit, &why), InvoiceStore::Saved::Saved);
+    QCOMPARE(why, QString());
+    QCOMPARE(reelRows(), QString("1/R002/812.50/TVM/1/1/0 2/R001/812.50/TVM/1/0/0 3/R003/505.00/TVM/1/0/0"));
 }
 
 QTEST_GUILESS_MAIN(TestInvoiceStore)
