@@ -126,9 +126,13 @@ InvoiceStore::Saved InvoiceStore::saveEdit(const Invoice &invoice, QString *refu
 }
 
 namespace {
+// Reel numbers compared as the server compares them, case aside, one
+// character for one: capitals would spell a sharp s out as SS, a number the
+// server holds apart, and an edit would then rename a reel away from the
+// bookings that name it.
 QString reelKey(const QString &reelNo)
 {
-    return reelNo.trimmed().toUpper();
+    return reelNo.trimmed().toCaseFolded();
 }
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "ConsumptionStore.h"
 #include "InvoiceStore.h"
 #include "TestSupport.h"
 #include "mdlVelmora.h"
@@ -47,6 +48,8 @@ private slots:
     void staleEditGivesReelsTheInvoicesMark_data();
     void staleEditGivesReelsTheInvoicesMark();
     void staleEditFindsItsReelsByNumber();
+    void bookedReelKeepsTheNumberItsBookingsName_data();
+    void bookedReelKeepsTheNumberItsBookingsName();
 
 private:
     static Invoice invoice(const QString &number, int reels);
@@ -904,6 +907,75 @@ void TestInvoiceStore::staleEditFindsItsReelsByNumber()
     QCOMPARE(store("TVM", 1).saveEdit(edit, &why), InvoiceStore::Saved::Saved);
     QCOMPARE(why, QString());
     QCOMPARE(reelRows(), QString("1/R002/812.50/TVM/1/1/0 2/R001/812.50/TVM/1/0/0 3/R003/505.00/TVM/1/0/0"));
+}
+
+void TestInvoiceStore::bookedReelKeepsTheNumberItsBookingsName_data()
+{
+    QTest::addColumn<QString>("stored"); // R002's number as the mill printed it
+    QTest::addColumn<QString>("typed");  // the number the administrator's edit gives it
+    QTest::addColumn<bool>("renamed");   // the edit is stored, not refused
+    // The server holds both spellings for one number: the reel stays itself.
+    QTest::newRow("lower case") << "KN-A2" << "kn-a2" << true;
+    // Upper case spells the sharp s out as SS, which the server holds for
+    // another number: the bookings would no longer name the reel.
+    QTest::newRow("sharp s spelled out") << "KN-ß2" << "KN-SS2" << false;
+    QTest::newRow("SS written as sharp s") << "KN-SS2" << "KN-ß2" << false;
+}
+
+void TestInvoiceStore::bookedReelKeepsTheNumberItsBookingsName()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(bool, renamed);
+    Invoice inv = invoice("B-1", 3);
+    inv.reels[1].reelNo = stored;
+    store().saveNew(inv);
+    store().finalize(inv.transId);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_cons_flag=1 where invtrans_slno=2");
+
+    // The press books 300 kg of the reel's 812.50 on its own connection.
+    Database press(QStringLiteral("press-workstation"));
+    openTestDatabase(press);
+    ConsumptionStore booking(press, {DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("01"),
+                                     QStringLiteral("TVM"), 3});
+    ConsumptionEntry e;
+    e.date = QDate(2024, 6, 5);
+    e.productCode = QStringLiteral("VDE");
+    e.reelNo = stored;
+    e.transId = inv.transId;
+    e.qty = Decimal::fromText("300");
+    e.rate = Decimal::fromText("48.35");
+    e.amount = (e.qty * e.rate).rounded(2);
+    e.consUnitCode = QStringLiteral("TVM");
+    QCOMPARE(int(booking.saveNew(e).outcome), int(SaveNewResult::Saved));
+
+    // The administrator retypes the reel's number in another spelling.
+    std::optional<Invoice> loaded = store("TVM", 1).loadRecord(inv.transId);
+    QVERIFY(loaded);
+    Invoice edit = *loaded;
+    edit.reels[1].reelNo = typed;
+    edit.reels[1].rate = Decimal::fromText("50");
+    QString why;
+    const InvoiceStore::Saved result = store("TVM", 1).saveEdit(edit, &why);
+    QCOMPARE(int(result), int(renamed ? InvoiceStore::Saved::Saved : InvoiceStore::Saved::ReelInUse));
+    QCOMPARE(value("Select invtrans_reel_no from vstores_2024.inv_invoice_trans where invtrans_slno=2"),
+             renamed ? typed : stored);
+
+    // The press still sees the 300 kg booked on the reel of line 2 and
+    // cannot book more than the 512.50 left on it.
+    const QString now = value("Select invtrans_reel_no from vstores_2024.inv_invoice_trans where invtrans_slno=2");
+    QCOMPARE(booking.available(now, inv.transId).toText(2), QString("512.50"));
+    e.reelNo = now;
+    e.qty = Decimal::fromText("600");
+    e.amount = (e.qty * e.rate).rounded(2);
+    QCOMPARE(int(booking.saveNew(e).outcome), int(SaveNewResult::OverBooked));
+    // And the booking still names that reel, priced as the reel is.
+    QCOMPARE(value("Select concat_ws('/', sum(c.cons_qty), min(c.cons_rate), max(t.invtrans_rate)) from "
+                   "vstores_2024.inv_consumption c join vstores_2024.inv_invoice_trans t on "
+                   "t.invtrans_id=c.cons_inv_no and t.invtrans_reel_no=c.cons_reel_no and "
+                   "t.invtrans_unit_code=c.unit_code where t.invtrans_slno=2"),
+             renamed ? QString("300.000/50.00/50.00") : QString("300.000/48.35/48.35"));
+    press.close();
 }
 
 QTEST_GUILESS_MAIN(TestInvoiceStore)
