@@ -258,7 +258,10 @@ std::optional<ItemGrid::LineGap> ItemGrid::firstGap() const
     for (int r = 1; r <= lines; ++r) {
         for (const ItemGridNeed &need : m_config.lineNeeds) {
             const QString text = cell(r, need.column);
-            if (text.trimmed().isEmpty() && (need.optional || keepsCodeWithoutName(r, need)))
+            // An optional cell left empty holds no code either: a code there
+            // is a stored line's own (see codeWithoutName) or is sent back.
+            const bool noCode = need.codeColumn < 0 || cell(r, need.codeColumn).trimmed().isEmpty();
+            if (text.trimmed().isEmpty() && ((need.optional && noCode) || keepsCodeWithoutName(r, need)))
                 continue;
             const bool missing = need.number
                 ? Decimal::fromText(text).isZero()

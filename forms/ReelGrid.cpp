@@ -69,6 +69,7 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     g.columns[FinalizeFlag] = shownColumn("", 0);
     g.columns[StoredLine] = shownColumn("", 0);
     g.columns[StoredGsmCode] = shownColumn("", 0);
+    g.columns[StoredReelTypeCode] = shownColumn("", 0);
 
     g.keyColumn = ReelNo;
     g.initialRows = 50;
@@ -85,7 +86,7 @@ ItemGridConfig config(ItemGridLookup gsm, ItemGridLookup reelType)
     // left the master keeps its own code; no reel takes another code without
     // its name, by Ctrl+A or otherwise.
     g.lineNeeds = {{Gsm, GsmCode, false, gsmColumn.enter.refusal, false, true, StoredGsmCode},
-                   {ReelType, ReelTypeCode, false, type.enter.refusal, true}};
+                   {ReelType, ReelTypeCode, false, type.enter.refusal, true, true, StoredReelTypeCode}};
     g.belowLinesRefusal = QStringLiteral("Please Fill the Details Properly.   ");
     return g;
 }

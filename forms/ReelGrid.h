@@ -22,6 +22,7 @@ enum Column {
     FinalizeFlag,
     StoredLine, // hidden: the stored line the row was loaded from; empty for a new row
     StoredGsmCode, // hidden: the GSM code the stored line was loaded or saved with
+    StoredReelTypeCode, // hidden: the reel type code the stored line was loaded or saved with
     ColumnCount
 };
 

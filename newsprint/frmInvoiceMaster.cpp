@@ -272,6 +272,7 @@ void frmInvoiceMaster::markStored(int row, int line)
 {
     GrInvoice->setCell(row, ReelGrid::StoredLine, QString::number(line));
     GrInvoice->setCell(row, ReelGrid::StoredGsmCode, GrInvoice->cell(row, ReelGrid::GsmCode));
+    GrInvoice->setCell(row, ReelGrid::StoredReelTypeCode, GrInvoice->cell(row, ReelGrid::ReelTypeCode));
 }
 
 void frmInvoiceMaster::LoadRecord(const QString &transId)

@@ -265,12 +265,12 @@ void TestItemGrid::layout()
     QCOMPARE(m_grid->objectName(), QString("GrInvoice"));
     QCOMPARE(m_grid->editor()->objectName(), QString("TxMove"));
     QCOMPARE(m_grid->rows(), 50);
-    QCOMPARE(m_grid->model()->columnCount(), 13);
+    QCOMPARE(m_grid->model()->columnCount(), 14);
     const QStringList headings{"Sl No",    "Reel No",        "GSM",       "Reel Type", "Weight", "Rate", "Amount",
-                               "GSM Code", "Reel Type Code", "Cons Flag", "",          "",    ""};
+                               "GSM Code", "Reel Type Code", "Cons Flag", "",          "",    "",     ""};
     for (int c = 0; c < headings.size(); ++c)
         QCOMPARE(m_grid->model()->headerData(c, Qt::Horizontal).toString(), headings.at(c));
-    for (int c : {7, 8, 9, 10, 11, 12})
+    for (int c : {7, 8, 9, 10, 11, 12, 13})
         QVERIFY2(m_grid->isColumnHidden(c), qPrintable(QString::number(c)));
     QCOMPARE(m_grid->columnWidth(1), 3300 / 15);
     QCOMPARE(m_grid->cell(1, 0), QString("1"));

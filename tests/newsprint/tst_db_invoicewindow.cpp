@@ -70,6 +70,7 @@ private slots:
     void cancelledNewReachesNothingStoredElsewhere();
     void newReelTakesNoGsmCodeWithoutItsName();
     void ctrlAOnStoredReelTakesNoBareGsmCode();
+    void ctrlATakesNoBareReelTypeCode();
     void reelNumberLongerInCapitalsRefusedAtEnter();
     void loadedTextsShownWhole();
 
@@ -1380,6 +1381,45 @@ void TestInvoiceWindow::ctrlAOnStoredReelTakesNoBareGsmCode()
     QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm) order by invtrans_slno) from "
                    "vstores_2024.inv_invoice_trans"),
              QStringLiteral("R1/GSM0404,R2/GSM0002"));
+}
+
+void TestInvoiceWindow::ctrlATakesNoBareReelTypeCode()
+{
+    // R1's reel type has left the master: it shows no type and keeps its code.
+    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
+    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_reel_type='RT0404'");
+    const QString before = storedInvoice(QStringLiteral("N0000005"));
+    QVERIFY(openStored(QStringLiteral("N0000005")));
+    ItemGrid *g = m_w->grid();
+    QCOMPARE(g->cell(1, ReelGrid::ReelType) + u'|' + g->cell(1, ReelGrid::ReelTypeCode), QStringLiteral("|RT0404"));
+    click(m_w->editButton());
+    // Ctrl+A on row 2 repeats R1, the bare type code with it; Enter takes the proposed number.
+    g->CurRow = 2;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QCOMPARE(g->cell(2, ReelGrid::ReelNo), QStringLiteral("R2"));
+    // The new reel shows no type: it may be stored without one, never with a code whose name is not on view.
+    QCOMPARE(g->cell(2, ReelGrid::ReelType), QString());
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the Reel Type.   ")});
+    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::ReelType)));
+    QCOMPARE(storedInvoice(QStringLiteral("N0000005")), before);
+
+    // The stored reel alone keeps its bare code: with R2 gone the edit saves.
+    g->CurRow = 2;
+    g->CurCol = ReelGrid::ReelNo;
+    g->MoveEditor();
+    QTest::keyClick(editor(), Qt::Key_Delete, Qt::ShiftModifier);
+    m_scripted->ui.shown.clear();
+    click(m_w->newButton());
+    QCOMPARE(m_scripted->ui.texts(), QStringList());
+    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
+    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_reel_type)) from "
+                   "vstores_2024.inv_invoice_trans"),
+             QStringLiteral("R1/RT0404"));
 }
 
 void TestInvoiceWindow::reelNumberLongerInCapitalsRefusedAtEnter()
