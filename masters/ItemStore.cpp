@@ -36,13 +36,15 @@ CodeNameSaveResult ItemStore::storeNew(const CodeNameEntry &entry, const QString
         const QString code =
             ClaimCode(m_db, gInvDbName, seriesKey,
                       {table, QStringLiteral("item_code"), {{QStringLiteral("comp_code"), gCompCode}}});
-        QVariantList checkValues{entry.name.trimmed()};
+        // Compared as it will be stored: in capitals, which may be longer (ß is SS).
+        const QString name = entry.name.trimmed().toUpper();
+        QVariantList checkValues{name};
         const QString check =
             QStringLiteral("Select 1 from %1 where item_name=?").arg(table) + typeCondition(checkValues);
         if (saveCheckFinds(m_db, check, checkValues))
             return CodeNameSaveResult{true, {}, 0};
         QString columns = QStringLiteral("unit_code, comp_code, item_code, item_name, item_measure");
-        QVariantList values{gUnitCode, gCompCode, code, entry.name.trimmed().toUpper(), measure};
+        QVariantList values{gUnitCode, gCompCode, code, name, measure};
         if (m_type) {
             columns += QStringLiteral(", item_type");
             values << *m_type;
