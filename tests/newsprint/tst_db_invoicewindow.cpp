@@ -68,9 +68,9 @@ private slots:
     void newShowsZeroInEveryAmount();
     void cancelledNewReachesNothingStoredElsewhere_data();
     void cancelledNewReachesNothingStoredElsewhere();
-    void newReelTakesNoGsmCodeWithoutItsName();
+    void newReelTakesNoBareCode_data();
+    void newReelTakesNoBareCode();
     void ctrlAOnStoredReelTakesNoBareGsmCode();
-    void ctrlATakesNoBareReelTypeCode();
     void reelNumberLongerInCapitalsRefusedAtEnter();
     void loadedTextsShownWhole();
 
@@ -1307,14 +1307,37 @@ void TestInvoiceWindow::cancelledNewReachesNothingStoredElsewhere()
     QCOMPARE(field(stored, {id}), before);
 }
 
-void TestInvoiceWindow::newReelTakesNoGsmCodeWithoutItsName()
+void TestInvoiceWindow::newReelTakesNoBareCode_data()
 {
-    // R1's grade has left the GSM master: it shows no GSM and keeps its code.
+    QTest::addColumn<QString>("stored"); // the reel column whose code has left its master
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("nameColumn");
+    QTest::addColumn<int>("codeColumn");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("GSM") << "invtrans_gsm" << "GSM0404" << int(ReelGrid::Gsm) << int(ReelGrid::GsmCode)
+                         << "Please Select the GSM Type.   ";
+    // A reel may be stored without a type, never with a code whose name is not on view.
+    QTest::newRow("reel type") << "invtrans_reel_type" << "RT0404" << int(ReelGrid::ReelType)
+                               << int(ReelGrid::ReelTypeCode) << "Please Select the Reel Type.   ";
+}
+
+void TestInvoiceWindow::newReelTakesNoBareCode()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, code);
+    QFETCH(int, nameColumn);
+    QFETCH(int, codeColumn);
+    QFETCH(QString, refusal);
+    // R1's code has left its master: R1 shows no name and keeps its code.
     storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
-    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_gsm='GSM0404'");
+    gConnection.execute(QStringLiteral("Update vstores_2024.inv_invoice_trans set %1=?").arg(stored), {code});
+    const QString reels =
+        QStringLiteral("Select group_concat(concat(invtrans_reel_no, '/', %1)) from vstores_2024.inv_invoice_trans")
+            .arg(stored);
+    const QString before = storedInvoice(QStringLiteral("N0000005"));
     QVERIFY(openStored(QStringLiteral("N0000005")));
     ItemGrid *g = m_w->grid();
-    QCOMPARE(g->cell(1, ReelGrid::Gsm) + u'|' + g->cell(1, ReelGrid::GsmCode), QStringLiteral("|GSM0404"));
+    QCOMPARE(g->cell(1, nameColumn) + u'|' + g->cell(1, codeColumn), QStringLiteral("|") + code);
     click(m_w->editButton());
     // Ctrl+A on row 2 repeats R1, its bare code included; Enter takes the proposed number.
     g->CurRow = 2;
@@ -1323,14 +1346,13 @@ void TestInvoiceWindow::newReelTakesNoGsmCodeWithoutItsName()
     QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(editor(), Qt::Key_Return);
     QCOMPARE(g->cell(2, ReelGrid::ReelNo), QStringLiteral("R2"));
-    QCOMPARE(g->cell(2, ReelGrid::Gsm), QString());
+    QCOMPARE(g->cell(2, nameColumn), QString());
     click(m_w->newButton());
-    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the GSM Type.   ")});
+    QCOMPARE(m_scripted->ui.texts(), QStringList{refusal});
     QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
-    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::Gsm)));
-    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
-                   "vstores_2024.inv_invoice_trans"),
-             QStringLiteral("R1/GSM0404"));
+    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(nameColumn));
+    QCOMPARE(storedInvoice(QStringLiteral("N0000005")), before);
+    QCOMPARE(field(reels), QStringLiteral("R1/") + code);
 
     // The stored reel alone keeps its bare code: with R2 gone the edit saves.
     g->CurRow = 2;
@@ -1341,9 +1363,7 @@ void TestInvoiceWindow::newReelTakesNoGsmCodeWithoutItsName()
     click(m_w->newButton());
     QCOMPARE(m_scripted->ui.texts(), QStringList());
     QCOMPARE(stateOf(m_w), QStringLiteral("view"));
-    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm)) from "
-                   "vstores_2024.inv_invoice_trans"),
-             QStringLiteral("R1/GSM0404"));
+    QCOMPARE(field(reels), QStringLiteral("R1/") + code);
 }
 
 void TestInvoiceWindow::ctrlAOnStoredReelTakesNoBareGsmCode()
@@ -1381,45 +1401,6 @@ void TestInvoiceWindow::ctrlAOnStoredReelTakesNoBareGsmCode()
     QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_gsm) order by invtrans_slno) from "
                    "vstores_2024.inv_invoice_trans"),
              QStringLiteral("R1/GSM0404,R2/GSM0002"));
-}
-
-void TestInvoiceWindow::ctrlATakesNoBareReelTypeCode()
-{
-    // R1's reel type has left the master: it shows no type and keeps its code.
-    storeInvoice(QStringLiteral("N0000005"), QStringLiteral("TVM"), 0);
-    gConnection.execute("Update vstores_2024.inv_invoice_trans set invtrans_reel_type='RT0404'");
-    const QString before = storedInvoice(QStringLiteral("N0000005"));
-    QVERIFY(openStored(QStringLiteral("N0000005")));
-    ItemGrid *g = m_w->grid();
-    QCOMPARE(g->cell(1, ReelGrid::ReelType) + u'|' + g->cell(1, ReelGrid::ReelTypeCode), QStringLiteral("|RT0404"));
-    click(m_w->editButton());
-    // Ctrl+A on row 2 repeats R1, the bare type code with it; Enter takes the proposed number.
-    g->CurRow = 2;
-    g->CurCol = ReelGrid::ReelNo;
-    g->MoveEditor();
-    QTest::keyClick(editor(), Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor(), Qt::Key_Return);
-    QCOMPARE(g->cell(2, ReelGrid::ReelNo), QStringLiteral("R2"));
-    // The new reel shows no type: it may be stored without one, never with a code whose name is not on view.
-    QCOMPARE(g->cell(2, ReelGrid::ReelType), QString());
-    click(m_w->newButton());
-    QCOMPARE(m_scripted->ui.texts(), QStringList{QStringLiteral("Please Select the Reel Type.   ")});
-    QCOMPARE(stateOf(m_w), QStringLiteral("edit"));
-    QCOMPARE(QString("%1,%2").arg(g->CurRow).arg(g->CurCol), QString("2,%1").arg(int(ReelGrid::ReelType)));
-    QCOMPARE(storedInvoice(QStringLiteral("N0000005")), before);
-
-    // The stored reel alone keeps its bare code: with R2 gone the edit saves.
-    g->CurRow = 2;
-    g->CurCol = ReelGrid::ReelNo;
-    g->MoveEditor();
-    QTest::keyClick(editor(), Qt::Key_Delete, Qt::ShiftModifier);
-    m_scripted->ui.shown.clear();
-    click(m_w->newButton());
-    QCOMPARE(m_scripted->ui.texts(), QStringList());
-    QCOMPARE(stateOf(m_w), QStringLiteral("view"));
-    QCOMPARE(field("Select group_concat(concat(invtrans_reel_no, '/', invtrans_reel_type)) from "
-                   "vstores_2024.inv_invoice_trans"),
-             QStringLiteral("R1/RT0404"));
 }
 
 void TestInvoiceWindow::reelNumberLongerInCapitalsRefusedAtEnter()
