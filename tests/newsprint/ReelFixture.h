@@ -1,6 +1,8 @@
 #pragma once
+#include "ConsumptionStore.h"
 #include "Database.h"
 #include "mdlVelmora.h"
+#include <QDate>
 #include <QString>
 
 // Reels at the press for the consumption tests, written by the tests
@@ -63,6 +65,23 @@ inline QString booked(const QString &transId, const QString &reelNo, Database &d
     return db.firstValue(QStringLiteral("Select sum(cons_qty) from vstores_2024.inv_consumption where cons_inv_no=? "
                                         "and cons_reel_no=? and cons_cancel_flag=0"),
                          {transId, reelNo});
+}
+
+// A booking of `qty` kg of a reel at `rate` for the press of TVM, priced as
+// the window prices it.
+inline ConsumptionEntry booking(const QString &transId, const QString &reelNo, const QString &qty,
+                                const QString &rate, QDate date, const QString &productCode = QStringLiteral("VDE"))
+{
+    ConsumptionEntry e;
+    e.date = date;
+    e.productCode = productCode;
+    e.reelNo = reelNo;
+    e.transId = transId;
+    e.qty = Decimal::fromText(qty);
+    e.rate = Decimal::fromText(rate);
+    e.amount = (e.qty * e.rate).rounded(2);
+    e.consUnitCode = QStringLiteral("TVM");
+    return e;
 }
 
 } // namespace reelfixture

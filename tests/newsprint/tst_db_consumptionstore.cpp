@@ -41,16 +41,7 @@ private:
     static ConsumptionContext context() { return {gInvDbName, gAcDbName, gCompCode, gUnitCode, 2}; }
     static ConsumptionEntry entry(const QString &transId, const QString &reelNo, const QString &qty)
     {
-        ConsumptionEntry e;
-        e.date = QDate(2024, 6, 10);
-        e.productCode = QStringLiteral("VDE");
-        e.reelNo = reelNo;
-        e.transId = transId;
-        e.qty = Decimal::fromText(qty);
-        e.rate = Decimal::fromText(QStringLiteral("42.50"));
-        e.amount = (e.qty * e.rate).rounded(2);
-        e.consUnitCode = QStringLiteral("TVM");
-        return e;
+        return reelfixture::booking(transId, reelNo, qty, QStringLiteral("42.50"), QDate(2024, 6, 10));
     }
     static void book(const QString &code, const QString &transId, const QString &reelNo, const QString &qty,
                      int cancelled = 0, const QString &date = QStringLiteral("2024-06-01"),

@@ -416,15 +416,8 @@ void TestConsumptionWindows::cancelledNewEditsNothingBookedElsewhere()
     openTestDatabase(other);
     ConsumptionStore theirs(other, {DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("01"),
                                     QStringLiteral("TVM"), 3});
-    ConsumptionEntry e;
-    e.date = QDate(2024, 6, 5);
-    e.productCode = QStringLiteral("VSP");
-    e.reelNo = QStringLiteral("R200");
-    e.transId = QStringLiteral("N0000002");
-    e.qty = Decimal::fromText("50");
-    e.rate = Decimal::fromText("40");
-    e.amount = Decimal::fromText("2000");
-    e.consUnitCode = QStringLiteral("TVM");
+    const ConsumptionEntry e = reelfixture::booking(QStringLiteral("N0000002"), QStringLiteral("R200"), "50", "40",
+                                                    QDate(2024, 6, 5), QStringLiteral("VSP"));
     const SaveNewResult r = theirs.saveNew(e);
     QCOMPARE(int(r.outcome), int(SaveNewResult::Saved));
     QCOMPARE(r.code, QStringLiteral("C0000001"));

@@ -1,5 +1,6 @@
 #include "ConsumptionStore.h"
 #include "InvoiceStore.h"
+#include "ReelFixture.h"
 #include "TestSupport.h"
 #include "mdlVelmora.h"
 #include <QSet>
@@ -938,15 +939,7 @@ void TestInvoiceStore::bookedReelKeepsTheNumberItsBookingsName()
     openTestDatabase(press);
     ConsumptionStore booking(press, {DbName("vstores_2024"), DbName("vacc_2024"), QStringLiteral("01"),
                                      QStringLiteral("TVM"), 3});
-    ConsumptionEntry e;
-    e.date = QDate(2024, 6, 5);
-    e.productCode = QStringLiteral("VDE");
-    e.reelNo = stored;
-    e.transId = inv.transId;
-    e.qty = Decimal::fromText("300");
-    e.rate = Decimal::fromText("48.35");
-    e.amount = (e.qty * e.rate).rounded(2);
-    e.consUnitCode = QStringLiteral("TVM");
+    ConsumptionEntry e = reelfixture::booking(inv.transId, stored, "300", "48.35", QDate(2024, 6, 5));
     QCOMPARE(int(booking.saveNew(e).outcome), int(SaveNewResult::Saved));
 
     // The administrator retypes the reel's number in another spelling.
