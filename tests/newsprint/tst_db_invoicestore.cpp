@@ -1,4 +1,3 @@
-#include "ConsumptionStore.h"
 #include "InvoiceStore.h"
 #include "ReelFixture.h"
 #include "TestSupport.h"

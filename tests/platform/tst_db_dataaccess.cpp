@@ -170,9 +170,6 @@ void TestDataAccess::boundQueriesKeepDecimalsAndDates()
     QCOMPARE(rs.text("tag"), QString());
 }
 
-// Rows inserted in batches carry their values in the statement's text; each
-// must arrive as binding would have sent it, whatever the session does with
-// backslashes, and a kind with no literal form still arrives, bound.
 void TestDataAccess::emptyBatchTable()
 {
     m_db.execute("Create temporary table if not exists batch (slno int, name varchar(60) null, "
@@ -180,6 +177,9 @@ void TestDataAccess::emptyBatchTable()
     m_db.execute("Delete from batch");
 }
 
+// Rows inserted in batches carry their values in the statement's text; each
+// must arrive as binding would have sent it, whatever the session does with
+// backslashes, and a kind with no literal form still arrives, bound.
 void TestDataAccess::multiRowInsertsKeepEveryValue_data()
 {
     QTest::addColumn<bool>("noBackslashEscapes");
