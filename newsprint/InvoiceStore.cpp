@@ -185,9 +185,10 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                                                        "order by invtrans_slno FOR UPDATE"),
                                   {boundText(id), m_unit, m_comp});
         while (rs.next()) {
+            const QString unitCode = rs.text(QStringLiteral("invtrans_unit_code"));
             stored << Stored{int(rs.integer(QStringLiteral("invtrans_slno"))),
-                             rs.text(1),
-                             rs.text(2),
+                             rs.text(QStringLiteral("invtrans_reel_no")),
+                             unitCode,
                              int(rs.integer(QStringLiteral("invtrans_cons_flag"))),
                              int(rs.integer(QStringLiteral("invtrans_finalize"))),
                              int(rs.integer(QStringLiteral("invtrans_util_flag"))),
@@ -195,7 +196,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                              0,
                              Decimal(),
                              false,
-                             rs.text(2) != m_unit};
+                             unitCode != m_unit};
         }
     }
     {
@@ -207,8 +208,10 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                                                        "unit_code LOCK IN SHARE MODE"),
                                   {boundText(id), m_comp});
         while (rs.next()) {
+            const QString reel = reelKey(rs.text(QStringLiteral("cons_reel_no")));
+            const QString unitCode = rs.text(QStringLiteral("unit_code"));
             for (Stored &s : stored) {
-                if (reelKey(s.reelNo) == reelKey(rs.text(0)) && s.unitCode == rs.text(1)) {
+                if (reelKey(s.reelNo) == reel && s.unitCode == unitCode) {
                     s.bookings += rs.integer(QStringLiteral("bookings"));
                     s.booked += rs.decimal(QStringLiteral("booked"));
                 }
