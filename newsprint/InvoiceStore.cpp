@@ -157,6 +157,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
     struct Stored {
         int slNo;
         QString reelNo;
+        QString key; // reelKey(reelNo), worked out once
         QString unitCode;
         int consFlag;
         int finalize;
@@ -185,9 +186,11 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
                                                        "order by invtrans_slno FOR UPDATE"),
                                   {boundText(id), m_unit, m_comp});
         while (rs.next()) {
+            const QString reelNo = rs.text(QStringLiteral("invtrans_reel_no"));
             const QString unitCode = rs.text(QStringLiteral("invtrans_unit_code"));
             stored << Stored{int(rs.integer(QStringLiteral("invtrans_slno"))),
-                             rs.text(QStringLiteral("invtrans_reel_no")),
+                             reelNo,
+                             reelKey(reelNo),
                              unitCode,
                              int(rs.integer(QStringLiteral("invtrans_cons_flag"))),
                              int(rs.integer(QStringLiteral("invtrans_finalize"))),
@@ -211,7 +214,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
             const QString reel = reelKey(rs.text(QStringLiteral("cons_reel_no")));
             const QString unitCode = rs.text(QStringLiteral("unit_code"));
             for (Stored &s : stored) {
-                if (reelKey(s.reelNo) == reel && s.unitCode == unitCode) {
+                if (s.key == reel && s.unitCode == unitCode) {
                     s.bookings += rs.integer(QStringLiteral("bookings"));
                     s.booked += rs.decimal(QStringLiteral("booked"));
                 }
@@ -224,13 +227,16 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
     // whose number the clerk changed. No stored reel is taken twice.
     const QList<const InvoiceReel *> filled = filledReels(invoice.reels);
     QList<Stored *> match(filled.size(), nullptr);
+    QStringList keys;
+    keys.reserve(filled.size());
+    for (const InvoiceReel *r : filled)
+        keys << reelKey(r->reelNo);
     const auto matchRows = [&](bool byLine, bool byNumber) {
         for (int i = 0; i < filled.size(); ++i) {
             if (match[i] || (byLine && filled[i]->line <= 0))
                 continue;
             for (Stored &s : stored) {
-                if (s.claimed || (byLine && s.slNo != filled[i]->line)
-                    || (byNumber && reelKey(s.reelNo) != reelKey(filled[i]->reelNo)))
+                if (s.claimed || (byLine && s.slNo != filled[i]->line) || (byNumber && s.key != keys[i]))
                     continue;
                 s.claimed = true;
                 match[i] = &s;
@@ -257,7 +263,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         const Stored *s = match[i];
         if (!s)
             continue;
-        if (s->leftGodown() && reelKey(s->reelNo) != reelKey(filled[i]->reelNo))
+        if (s->leftGodown() && s->key != keys[i])
             return refuse(QStringLiteral("Reel %1 has been moved, issued to the press or consumed; its number "
                                          "cannot be changed.   ")
                               .arg(s->reelNo));
