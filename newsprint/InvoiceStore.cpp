@@ -164,7 +164,7 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         int utilFlag;
         Decimal weight;
         qint64 bookings = 0; // cancelled ones too: they still name the reel
-        Decimal booked;      // valid bookings
+        Decimal booked{};    // valid bookings
         bool claimed = false;
         bool moved = false; // lies in another unit than the one that entered it
         bool leftGodown() const { return moved || consFlag != 0 || utilFlag != 0 || bookings > 0; }
@@ -188,18 +188,16 @@ InvoiceStore::Saved InvoiceStore::saveEditOnce(const Invoice &invoice, QString *
         while (rs.next()) {
             const QString reelNo = rs.text(QStringLiteral("invtrans_reel_no"));
             const QString unitCode = rs.text(QStringLiteral("invtrans_unit_code"));
-            stored << Stored{int(rs.integer(QStringLiteral("invtrans_slno"))),
-                             reelNo,
-                             reelKey(reelNo),
-                             unitCode,
-                             int(rs.integer(QStringLiteral("invtrans_cons_flag"))),
-                             int(rs.integer(QStringLiteral("invtrans_finalize"))),
-                             int(rs.integer(QStringLiteral("invtrans_util_flag"))),
-                             rs.decimal(QStringLiteral("invtrans_weight")),
-                             0,
-                             Decimal(),
-                             false,
-                             unitCode != m_unit};
+            // The bookings are read next; nothing is claimed yet.
+            stored << Stored{.slNo = int(rs.integer(QStringLiteral("invtrans_slno"))),
+                             .reelNo = reelNo,
+                             .key = reelKey(reelNo),
+                             .unitCode = unitCode,
+                             .consFlag = int(rs.integer(QStringLiteral("invtrans_cons_flag"))),
+                             .finalize = int(rs.integer(QStringLiteral("invtrans_finalize"))),
+                             .utilFlag = int(rs.integer(QStringLiteral("invtrans_util_flag"))),
+                             .weight = rs.decimal(QStringLiteral("invtrans_weight")),
+                             .moved = unitCode != m_unit};
         }
     }
     {
