@@ -89,7 +89,7 @@ QString InvoiceEntryWindow::notStoredMessage()
 
 bool InvoiceEntryWindow::refuseTextTooLong()
 {
-    MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+    tellTextTooLong();
     return false;
 }
 

@@ -386,7 +386,7 @@ bool ItemGrid::refuseLongerInCapitals(const QString &text)
     const int limit = column(CurCol).maxLength;
     if (limit <= 0 || characterCount(text.toUpper()) <= limit)
         return false;
-    MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
+    tellTextTooLong();
     m_editor->setFocus(Qt::OtherFocusReason);
     return true;
 }

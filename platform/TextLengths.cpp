@@ -1,4 +1,5 @@
 #include "TextLengths.h"
+#include "Ui.h"
 
 int characterCount(const QString &text)
 {
@@ -20,4 +21,9 @@ bool isTextTooLong(const DbError &e)
 QString clerkText(const DbError &e)
 {
     return isTextTooLong(e) ? kTextTooLong : e.serverText();
+}
+
+void tellTextTooLong()
+{
+    MsgBox(kTextTooLong, MsgButtons::Ok, MsgIcon::Critical);
 }

@@ -5,6 +5,9 @@
 // What the clerk hears when a text is longer than the column that keeps it.
 inline const QString kTextTooLong = QStringLiteral("The text is longer than the database can store.   ");
 
+// Tells the clerk, in a critical box, that a text is longer than its column.
+void tellTextTooLong();
+
 // The characters of a text as the database counts them: a character outside
 // the basic plane (an emoji) is one, though it takes two UTF-16 units.
 int characterCount(const QString &text);
